@@ -1,0 +1,22 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace pw {
+
+// The one exception type of the project. Callers compare name(), never parse what():
+// for example name "ERROR_INIT_OUTLINES" with reason "Not a flash outline".
+class PagewindException : public std::runtime_error {
+public:
+    PagewindException(std::string name, std::string reason);
+
+    const std::string& name() const noexcept { return name_; }
+    const std::string& reason() const noexcept { return reason_; }
+
+private:
+    std::string name_;
+    std::string reason_;
+};
+
+} // namespace pw

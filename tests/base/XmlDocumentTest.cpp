@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "base/XmlDocument.h"
+
+using pw::xml::Document;
+using pw::xml::OwnedElement;
+
+TEST(XmlDocument, TextAndAttributesSurviveWriteAndRead)
+{
+    OwnedElement root("flipbook");
+    root->addAttribute("count", "3");
+    root->addAttribute("appAppName", "a & <b>");
+    root->addChildElement("c", "Tom & Jerry <3> \"quoted\"");
+    const std::string text = Document::withRootElement(std::move(root)).xmlData();
+
+    EXPECT_EQ(text.rfind("<?xml", 0), 0u);
+    EXPECT_NE(text.find("count=\"3\" appAppName="), std::string::npos) << text;
+    std::string error;
+    std::optional<Document> read = Document::parse(text, &error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(read->rootElement().firstElementForName("c").stringValue(), "Tom & Jerry <3> \"quoted\"");
+    EXPECT_EQ(read->rootElement().attributeForName("appAppName"), "a & <b>");
+    EXPECT_FALSE(read->rootElement().attributeForName("missing"));
+}
+
+TEST(XmlDocument, StrictParseKeepsWhiteSpaceAndCdata)
+{
+    std::optional<Document> doc = Document::parse("<r><v> 12 </v><w><![CDATA[a<b]]>c</w></r>");
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->rootElement().firstElementForName("v").stringValue(), " 12 ");
+    EXPECT_EQ(doc->rootElement().firstElementForName("w").stringValue(), "a<bc");
+}
+
+TEST(XmlDocument, RecoverModeRepairsWhatStrictRefuses)
+{
+    std::optional<Document> doc = Document::parse("<r><a>1</a><b>unclosed</r>");
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->rootElement().firstElementForName("a").stringValue(), "1");
+}
+
+TEST(XmlDocument, RefusesWhatCannotBeRead)
+{
+    const std::vector<std::string> inputs = {"", "plain text", "\x01\x02\x03"};
+    for (const std::string& input : inputs) {
+        std::string error;
+        EXPECT_FALSE(Document::parse(input, &error)) << input;
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(XmlDocument, RefusesEntityExpansionBombsAndExternalEntities)
+{
+    const std::string bomb =
+        "<?xml version=\"1.0\"?><!DOCTYPE l [<!ENTITY a \"aaaaaaaaaa\">"
+        "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+        "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+        "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">"
+        "]><l>&g;&g;&g;&g;&g;&g;&g;&g;&g;&g;</l>";
+    const std::string external =
+        "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>";
+    for (const std::string& input : {bomb, external}) {
+        std::string error;
+        EXPECT_FALSE(Document::parse(input, &error));
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(XmlDocument, CopiedElementIsIndependent)
+{
+    OwnedElement original("pagesAnnos");
+    original->addChildElement("pageAnnos");
+    OwnedElement root("flipbook");
+    root->addChild(original->copy());
+    original->addChildElement("pageAnnos");
+    EXPECT_EQ(root->firstElementForName("pagesAnnos").childElements().size(), 1u);
+    EXPECT_EQ(original->childElements().size(), 2u);
+}
