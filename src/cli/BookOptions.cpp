@@ -112,7 +112,7 @@ void applyResourceFolder(const BookOptions& options)
         return;
     if (!file::isDirectory(*options.resources))
         throw Failure("the resource folder does not exist: " + *options.resources);
-    setResourceFolder(*options.resources);
+    pw::setResourceFolder(*options.resources);
 }
 
 std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)

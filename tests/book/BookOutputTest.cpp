@@ -266,7 +266,7 @@ TEST_F(BookOutputTest, BookFolderOfPagesNumberedFromThree)
     EXPECT_FALSE(file::exists(path("out/files/page/1.jpg")));
     EXPECT_EQ(read("out/files/extfiles/backgroundImage.jpeg"), "second bg");
     EXPECT_EQ(read("out/files/extfiles/logoImage."), "bytes of bg") << "a chosen file without extension";
-    EXPECT_EQ(read("out/index.html"), "<title>Quirewright</title>") << "no HTML settings: the template as it is";
+    EXPECT_EQ(read("out/index.html"), "<title>${index.title}</title>") << "no HTML settings: the template as it is";
     EXPECT_EQ(read("out/book.swf"), "SWF");
     EXPECT_FALSE(file::exists(path("out/files/pageConfig")));
     EXPECT_EQ(std::distance(fs::directory_iterator(path("out/files")), fs::directory_iterator()), 3)
