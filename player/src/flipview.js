@@ -119,12 +119,12 @@ export class FlipView {
     const [lo, hi] = this.spreadRange();
     const t = clamp(target, lo, hi);
     this.finishTurn(true);
-    if (t === this.spread) return;
     if (instant) {
       this.spread = t;
       this.render();
       return;
     }
+    if (t === this.spread) return;
     this.startTurn(t);
     this.animateTo(1);
   }

@@ -10,6 +10,7 @@ import { LinkLayer } from './links.js';
 import { ZoomView } from './zoom.js';
 import { ThumbnailPanel, OutlinePanel } from './panels.js';
 import { TurnSound } from './sound.js';
+import { icon } from './icons.js';
 
 const SERVE_HINT = 'pagewind-cli serve FOLDER';
 
@@ -75,8 +76,8 @@ class Player {
     document.documentElement.lang = { German: 'de', French: 'fr', Spanish: 'es', Chinese: 'zh' }[s.language] || 'en';
   }
 
-  button(name, label, show) {
-    const b = el('button', 'pw-btn pw-btn-' + name, { type: 'button', title: this.t(name), 'aria-label': this.t(name), 'data-action': name }, [label]);
+  button(name, show) {
+    const b = el('button', 'pw-btn pw-btn-' + name, { type: 'button', title: this.t(name), 'aria-label': this.t(name), 'data-action': name }, [icon(name)]);
     if (!show) b.hidden = true;
     return b;
   }
@@ -88,15 +89,15 @@ class Player {
     this.pageTotal = el('span', 'pw-page-total', {}, ['/ ' + this.book.pages.length]);
     const pageBox = el('span', 'pw-page-box', {}, [this.pageField, this.pageTotal]);
     if (!s.showPageNumbers) pageBox.hidden = true;
-    const nav = [this.button('first', '\u23EE', true), this.button('prev', '\u25C0', true), pageBox,
-      this.button('next', '\u25B6', true), this.button('last', '\u23ED', true)];
+    const nav = [this.button('first', true), this.button('prev', true), pageBox,
+      this.button('next', true), this.button('last', true)];
     if (s.rtl) nav.reverse();
     const tools = [
-      this.button('thumbnails', '\u25A6', s.showThumbnails),
-      this.button('outline', '\u2630', s.showOutline && this.book.outline.length > 0),
-      this.button('zoom', '\u2295', s.showZoom),
-      this.button('fullscreen', '\u26F6', s.showFullscreen && !!document.documentElement.requestFullscreen),
-      this.button('sound', '\u266A', s.template === 'float' && s.showSound),
+      this.button('thumbnails', s.showThumbnails),
+      this.button('outline', s.showOutline && this.book.outline.length > 0),
+      this.button('zoom', s.showZoom),
+      this.button('fullscreen', s.showFullscreen && !!document.documentElement.requestFullscreen),
+      this.button('sound', s.template === 'float' && s.showSound),
     ];
     const logo = s.logoImage ? el('img', 'pw-logo', { src: s.logoImage, alt: '' }) : null;
     const title = el('span', 'pw-title', {}, [s.title || document.title || '']);
