@@ -148,7 +148,7 @@ class Player {
     this.pageField.addEventListener('keydown', (e) => {
       if (e.key !== 'Enter') return;
       const n = parseInt(this.pageField.value, 10);
-      if (n >= 1) this.view.goToPage(clamp(n, 1, this.book.pages.length));
+      if (n >= 1) this.bus.emit('goto', { page: clamp(n, 1, this.book.pages.length) });
       else this.pageField.value = String(this.readerPage);
       this.pageField.blur();
     });
