@@ -1,7 +1,6 @@
 #include "template/FlashTemplate.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 
 #include "base/FileUtil.h"
