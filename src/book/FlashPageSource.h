@@ -1,0 +1,73 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "book/FlashPage.h"
+
+namespace pw {
+
+// The ordered pages of one book and the derived normal, zoomed and thumbnail page lists.
+// The source owns every record; lookups hand out plain pointers (nullptr = none) that stay
+// valid until the lists change.
+class FlashPageSource {
+public:
+    using PageList = std::vector<std::unique_ptr<FlashPage>>;
+
+    FlashPageSource() = default;
+    FlashPageSource(const FlashPageSource&) = delete;
+    FlashPageSource& operator=(const FlashPageSource&) = delete;
+    virtual ~FlashPageSource() = default;
+
+    // Turns page-range text ("ALL", or numbers and a-b ranges separated by ",") into a sorted
+    // list without duplicates. "ALL" in any case, without blanks, gives 1..totalPage. Numbers
+    // are not clamped to the total: 0 (empty parts, "-5", text) and numbers above it stay,
+    // so callers must check each one. A range reaches at most 65536 numbers past the larger
+    // of its start and totalPage, so a typo like "1-2000000000" cannot exhaust memory.
+    static std::vector<std::int32_t> parsePageRange(std::string_view text, std::int32_t totalPage);
+
+    // The stop flag: set from another thread to end a page generation between two pages.
+    bool stop() const { return iStoped.load(); }
+    void setStop(bool stop) { iStoped.store(stop); }
+
+    // Makes the page records; the base makes none.
+    virtual void generatePages() {}
+    // Fills normalPages from pages; the base does nothing.
+    virtual void generateNormalPages() {}
+    // The record at that list position (from 0), or nullptr.
+    virtual const FlashPage* getPageAtIndex(std::int32_t position) const = 0;
+    // The normal-page record with that page number (from 1), or nullptr.
+    virtual const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const = 0;
+    // No page source makes zoomed or thumbnail pages; the base answers nullptr.
+    virtual const FlashPage* getZoomedPageAtIndex(std::int32_t pageIndex) const;
+    virtual const FlashPage* getThumbPageAtIndex(std::int32_t pageIndex) const;
+
+    // Empties all four lists.
+    void clearPages();
+
+    PageList& pages() { return iPages; }
+    const PageList& pages() const { return iPages; }
+    PageList& normalPages() { return iNormalPages; }
+    const PageList& normalPages() const { return iNormalPages; }
+    PageList& zoomedPages() { return iZoomedPages; }
+    const PageList& zoomedPages() const { return iZoomedPages; }
+    PageList& thumbPages() { return iThumbPages; }
+    const PageList& thumbPages() const { return iThumbPages; }
+
+    const std::string& sourceFile() const { return iSourceFile; }
+    void setSourceFile(std::string sourceFile) { iSourceFile = std::move(sourceFile); }
+
+private:
+    PageList iPages;
+    PageList iNormalPages;
+    PageList iZoomedPages;
+    PageList iThumbPages;
+    std::string iSourceFile;
+    std::atomic<bool> iStoped{false};
+};
+
+} // namespace pw

@@ -1,0 +1,45 @@
+#include "book/FlashPageSourceImg.h"
+
+#include <algorithm>
+
+#include "book/FlashPageImage.h"
+
+namespace pw {
+
+void FlashPageSourceImg::addImgPageFromFile(const std::string& path)
+{
+    const auto pageIndex = static_cast<std::int32_t>(pages().size() + 1);
+    pages().push_back(std::make_unique<FlashPageImage>(path, pageIndex));
+}
+
+void FlashPageSourceImg::generateNormalPages()
+{
+    for (const auto& page : pages()) {
+        if (!page || getNormalPageAtIndex(page->pageIndex()))
+            continue;
+        // Page numbers run 1, 2, 3 ..., so page n lands at position n-1; a list that is
+        // shorter than that (pages were removed by hand) gets the copy at its end instead of
+        // a write past it.
+        const std::int64_t wanted = std::int64_t{page->pageIndex()} - 1;
+        const auto position =
+            static_cast<std::ptrdiff_t>(std::clamp<std::int64_t>(wanted, 0, std::ssize(normalPages())));
+        normalPages().insert(normalPages().begin() + position, page->copyPage(100, 100));
+    }
+}
+
+const FlashPage* FlashPageSourceImg::getPageAtIndex(std::int32_t position) const
+{
+    if (position < 0 || static_cast<size_t>(position) >= pages().size())
+        return nullptr;
+    return pages()[static_cast<size_t>(position)].get();
+}
+
+const FlashPage* FlashPageSourceImg::getNormalPageAtIndex(std::int32_t pageIndex) const
+{
+    const auto found = std::find_if(normalPages().begin(), normalPages().end(), [pageIndex](const auto& page) {
+        return page && page->pageIndex() == pageIndex;
+    });
+    return found == normalPages().end() ? nullptr : found->get();
+}
+
+} // namespace pw

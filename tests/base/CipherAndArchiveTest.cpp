@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <zip.h>
+
+#include "base/Rc4Cipher.h"
+#include "base/ZipArchive.h"
+
+using pw::Rc4Cipher;
+using pw::ZipArchive;
+
+namespace {
+
+std::string fromHex(std::string_view hex)
+{
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    return bytes;
+}
+
+} // namespace
+
+TEST(Rc4Cipher, MatchesPublishedVectors)
+{
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"Key", "Plaintext", "BBF316E8D940AF0AD3"},
+        {"Wiki", "pedia", "1021BF0420"},
+        {"Secret", "Attack at dawn", "45A01F645FC35B383552544B9BF5"},
+        {"Key", "", ""},
+    };
+    for (const auto& [key, plain, cipherHex] : cases) {
+        const std::optional<std::string> encrypted = Rc4Cipher::encrypt(plain, key);
+        ASSERT_TRUE(encrypted) << key;
+        EXPECT_EQ(*encrypted, fromHex(cipherHex)) << key;
+        EXPECT_EQ(Rc4Cipher::decrypt(*encrypted, key), plain);
+    }
+}
+
+TEST(Rc4Cipher, KeyEdges)
+{
+    EXPECT_FALSE(Rc4Cipher::encrypt("data", ""));
+    // Key bytes past 256 never reach RC4's key schedule, so they change nothing.
+    const std::string longKey(256, 'k');
+    EXPECT_EQ(Rc4Cipher::encrypt("data", longKey + "tail"), Rc4Cipher::encrypt("data", longKey));
+    const std::string binary("\0\xff\x01", 3);
+    EXPECT_EQ(Rc4Cipher::encrypt(binary, "k")->size(), 3u);
+}
+
+TEST(ZipArchive, DeflatedEntriesReadBackWithLibzip)
+{
+    ZipArchive archive;
+    const std::string big(100000, 'a');
+    archive.deflateData("<flipbook/>", "book.xml");
+    archive.deflateData(big, "second.txt");
+    archive.deflateData("replaced", "book.xml");
+    const std::optional<std::string> bytes = archive.data();
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->rfind("PK\x03\x04", 0), 0u);
+    EXPECT_LT(bytes->size(), big.size() / 10) << "the entries are compressed";
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes->data(), bytes->size(), 0, &error);
+    zip_t* zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    ASSERT_NE(zip, nullptr) << zip_error_strerror(&error);
+    ASSERT_EQ(zip_get_num_entries(zip, 0), 2);
+    zip_stat_t stat;
+    ASSERT_EQ(zip_stat(zip, "second.txt", 0, &stat), 0);
+    EXPECT_EQ(stat.comp_method, ZIP_CM_DEFLATE);
+    EXPECT_EQ(stat.size, big.size());
+    zip_discard(zip);
+    zip_error_fini(&error);
+
+    EXPECT_EQ(ZipArchive::entryNames(*bytes), (std::vector<std::string>{"second.txt", "book.xml"}));
+    EXPECT_EQ(ZipArchive::inflateEntry(*bytes, "book.xml"), "replaced");
+    EXPECT_EQ(ZipArchive::inflateEntry(*bytes, "second.txt"), big);
+}
+
+TEST(ZipArchive, BadArchivesGiveReasonsNotCrashes)
+{
+    ZipArchive archive;
+    archive.deflateData(std::string(5000, 'z'), "a.txt");
+    const std::string good = *archive.data();
+    std::string damaged = good;
+    damaged[damaged.size() / 2] ^= 0x55;  // inside the compressed data or its headers
+
+    struct Case {
+        std::string bytes;
+        std::string entry;
+        size_t maxSize;
+    };
+    const std::vector<Case> cases = {
+        {"", "a.txt", 1 << 20},
+        {"plain text, no archive", "a.txt", 1 << 20},
+        {good.substr(0, good.size() / 2), "a.txt", 1 << 20},
+        {good, "missing.txt", 1 << 20},
+        {good, "a.txt", 100},
+        {damaged, "a.txt", 1 << 20},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ZipArchive::inflateEntry(c.bytes, c.entry, &error, c.maxSize)) << c.bytes.size();
+        EXPECT_FALSE(error.empty());
+    }
+    EXPECT_EQ(ZipArchive().data()->size(), 22u);
+    EXPECT_EQ(ZipArchive::entryNames(*ZipArchive().data()), std::vector<std::string>{});
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "base/FileUtil.h"
+#include "base/NumberText.h"
+
+namespace file = pw::file;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "pw-fileutil-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~ScratchFolder() { fs::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return file::joinPath(path_, name); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+struct PathCase {
+    std::function<std::string(std::string_view)> op;
+    const char* opName;
+    const char* input;
+    const char* expected;
+};
+
+} // namespace
+
+TEST(FileUtil, PathTexts)
+{
+    const std::vector<PathCase> cases = {
+        {file::lastPathComponent, "last", "/a/b/c.jpg", "c.jpg"},
+        {file::lastPathComponent, "last", "/a/b/", "b"},
+        {file::lastPathComponent, "last", "/", "/"},
+        {file::lastPathComponent, "last", "name", "name"},
+        {file::deletingLastPathComponent, "deleteLast", "/a/b", "/a"},
+        {file::deletingLastPathComponent, "deleteLast", "/a/b/", "/a"},
+        {file::deletingLastPathComponent, "deleteLast", "/a", "/"},
+        {file::deletingLastPathComponent, "deleteLast", "a", ""},
+        {file::pathExtension, "ext", "/a/b.tar.gz", "gz"},
+        {file::pathExtension, "ext", "/a.b/c", ""},
+        {file::pathExtension, "ext", "/a/.hidden", ""},
+        {file::pathExtension, "ext", "x.", ""},
+        {file::deletingPathExtension, "deleteExt", "/a/My.Trip.html", "/a/My.Trip"},
+        {file::deletingPathExtension, "deleteExt", "/a.b/c", "/a.b/c"},
+        {file::deletingPathExtension, "deleteExt", "/a/b.jpg/", "/a/b"},
+        {file::withoutTrailingSlash, "trim", "/a//", "/a"},
+        {file::withoutTrailingSlash, "trim", "/", "/"},
+    };
+    for (const PathCase& c : cases)
+        EXPECT_EQ(c.op(c.input), c.expected) << c.opName << "(" << c.input << ")";
+}
+
+TEST(FileUtil, JoinPathPutsExactlyOneSlash)
+{
+    const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
+        {"/book", "files", "/book/files"},   {"/book/", "files", "/book/files"},
+        {"/book//", "/files", "/book/files"}, {"", "files", "files"},
+        {"/book", "", "/book"},               {"/", "etc", "/etc"},
+        {"/book", "files/page/", "/book/files/page/"},
+    };
+    for (const auto& [base, component, expected] : cases)
+        EXPECT_EQ(file::joinPath(base, component), expected) << base << " + " << component;
+}
+
+TEST(FileUtil, AtomicWriteReplacesWholeAndLeavesNoTemporaryFiles)
+{
+    const ScratchFolder dir;
+    const std::string target = dir / "book.bin";
+    ASSERT_TRUE(file::writeFileAtomically(target, "old"));
+    const std::string binary("a\0b\xff", 4);
+    ASSERT_TRUE(file::writeFileAtomically(target, binary));
+    EXPECT_EQ(file::readFile(target), binary);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(FileUtil, FailedWritesKeepTheOldFile)
+{
+    const ScratchFolder dir;
+    EXPECT_FALSE(file::writeFileAtomically(dir / "missing/folder/x", "data"));
+    // A folder in the target's place cannot be replaced by a file.
+    ASSERT_TRUE(file::createDirectories(dir / "taken"));
+    ASSERT_TRUE(file::writeFileAtomically(dir / "taken/inner", "keep"));
+    EXPECT_FALSE(file::writeFileAtomically(dir / "taken", "data"));
+    EXPECT_EQ(file::readFile(dir / "taken/inner"), "keep");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(FileUtil, ReadRefusesFoldersAndMissingFiles)
+{
+    const ScratchFolder dir;
+    EXPECT_FALSE(file::readFile(dir.path()));
+    EXPECT_FALSE(file::readFile(dir / "nothing"));
+    ASSERT_TRUE(file::writeFileAtomically(dir / "empty", ""));
+    EXPECT_EQ(file::readFile(dir / "empty"), "");
+}
+
+TEST(FileUtil, CopyRemoveAndTrees)
+{
+    const ScratchFolder dir;
+    ASSERT_TRUE(file::createDirectories(dir / "src/a/b"));
+    ASSERT_TRUE(file::writeFileAtomically(dir / "src/a/b/f.txt", "deep"));
+    ASSERT_TRUE(file::writeFileAtomically(dir / "src/top.txt", "top"));
+
+    EXPECT_TRUE(file::copyFile(dir / "src/top.txt", dir / "copy.txt"));
+    EXPECT_TRUE(file::copyFile(dir / "src/a/b/f.txt", dir / "copy.txt"));
+    EXPECT_EQ(file::readFile(dir / "copy.txt"), "deep");
+    EXPECT_FALSE(file::copyFile(dir / "none.txt", dir / "copy2.txt"));
+    EXPECT_FALSE(file::exists(dir / "copy2.txt"));
+
+    EXPECT_TRUE(file::copyTree(dir / "src", dir / "dst"));
+    EXPECT_EQ(file::readFile(dir / "dst/a/b/f.txt"), "deep");
+    EXPECT_FALSE(file::copyTree(dir / "none", dir / "dst2"));
+
+    EXPECT_TRUE(file::removeAll(dir / "src"));
+    EXPECT_FALSE(file::exists(dir / "src"));
+    EXPECT_TRUE(file::removeAll(dir / "src")) << "a missing path counts as removed";
+    EXPECT_TRUE(file::isDirectory(dir / "dst/a"));
+    EXPECT_TRUE(file::isRegularFile(dir / "dst/top.txt"));
+    EXPECT_FALSE(file::isRegularFile(dir / "dst/a"));
+}
+
+TEST(NumberText, PrefixRule)
+{
+    const std::vector<std::pair<const char*, std::int32_t>> cases = {
+        {"12", 12},      {"  7 ", 7},       {"7a", 7},           {"", 0},
+        {"x", 0},        {"-", 0},          {"-12", -12},        {"+4", 4},
+        {"\n\t3", 3},    {"1 2", 1},        {"- 3", 0},          {"99999999999", 2147483647},
+        {"-99999999999", -2147483647 - 1},  {"000000000000000000000042", 42},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(pw::text::intValue(text), expected) << '"' << text << '"';
+}

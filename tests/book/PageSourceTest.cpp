@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "book/FlashPageImage.h"
+#include "book/FlashPageSourceImg.h"
+
+using pw::FlashPage;
+using pw::FlashPageImage;
+using pw::FlashPageSource;
+using pw::FlashPageSourceImg;
+
+namespace {
+
+struct RangeCase {
+    std::string text;
+    std::int32_t total;
+    std::vector<std::int32_t> expected;
+};
+
+} // namespace
+
+TEST(PageRange, ParsesAsTheImportDialogExpects)
+{
+    const std::vector<RangeCase> cases = {
+        {"all", 5, {1, 2, 3, 4, 5}},
+        {"All", 5, {1, 2, 3, 4, 5}},
+        {"ALL", 5, {1, 2, 3, 4, 5}},
+        {"ALL", 0, {}},
+        {"ALL", -3, {}},
+        {" ALL", 5, {0}},
+        {"ALL ", 5, {0}},
+        {"3,1,2", 5, {1, 2, 3}},
+        {"1-3,2-4", 5, {1, 2, 3, 4}},
+        {"5,5,5", 5, {5}},
+        {"5-3", 5, {}},
+        {"2-2", 5, {2}},
+        {"1-3-9", 5, {1, 2, 3}},
+        {"1,2,", 5, {0, 1, 2}},
+        {"", 5, {0}},
+        {"-2", 5, {0, 1, 2}},
+        {"8-10", 5, {8, 9, 10}},
+        {" 7 ", 5, {7}},
+        {"7a,x", 5, {0, 7}},
+        {"2 - 4", 5, {2, 3, 4}},
+        {"+3", 5, {3}},
+    };
+    for (const RangeCase& c : cases)
+        EXPECT_EQ(FlashPageSource::parsePageRange(c.text, c.total), c.expected) << '"' << c.text << "\" of " << c.total;
+}
+
+TEST(PageRange, HugeOrOverflowingRangesStayBounded)
+{
+    // A typo must not make the dialog allocate billions of numbers or wrap around.
+    const std::vector<std::int32_t> huge = FlashPageSource::parsePageRange("1-2000000000", 10);
+    ASSERT_FALSE(huge.empty());
+    EXPECT_EQ(huge.front(), 1);
+    EXPECT_LE(huge.size(), 70000u);
+
+    const std::vector<std::int32_t> top = FlashPageSource::parsePageRange("2147483646-99999999999", 5);
+    EXPECT_EQ(top, (std::vector<std::int32_t>{2147483646, 2147483647}));
+    EXPECT_EQ(FlashPageSource::parsePageRange("99999999999", 5), (std::vector<std::int32_t>{2147483647}));
+}
+
+TEST(PageSourceImg, NumbersPagesAndFindsNormalPagesByNumber)
+{
+    FlashPageSourceImg source;
+    for (const char* path : {"/p/a.jpg", "/p/b.png", "/p/c.jpg"})
+        source.addImgPageFromFile(path);
+    source.generateNormalPages();
+
+    ASSERT_EQ(source.pages().size(), 3u);
+    for (std::int32_t i = 0; i < 3; ++i)
+        EXPECT_EQ(source.getPageAtIndex(i)->pageIndex(), i + 1);
+    EXPECT_EQ(source.getPageAtIndex(3), nullptr);
+    EXPECT_EQ(source.getPageAtIndex(-1), nullptr);
+
+    const FlashPage* second = source.getNormalPageAtIndex(2);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->pageFilePath(), "/p/b.png");
+    EXPECT_NE(second, source.getPageAtIndex(1)) << "a normal page is a record of its own";
+    EXPECT_NE(dynamic_cast<const FlashPageImage*>(second), nullptr);
+    EXPECT_EQ(source.getNormalPageAtIndex(4), nullptr);
+    EXPECT_EQ(source.getNormalPageAtIndex(0), nullptr);
+    for (std::int32_t n = 0; n <= 4; ++n) {
+        EXPECT_EQ(source.getZoomedPageAtIndex(n), nullptr);
+        EXPECT_EQ(source.getThumbPageAtIndex(n), nullptr);
+    }
+}
+
+TEST(PageSourceImg, GeneratingAgainAddsOnlyNewPages)
+{
+    FlashPageSourceImg source;
+    source.addImgPageFromFile("/p/1.jpg");
+    source.addImgPageFromFile("/p/2.jpg");
+    source.generateNormalPages();
+    source.generateNormalPages();
+    EXPECT_EQ(source.normalPages().size(), 2u);
+
+    source.addImgPageFromFile("/p/3.jpg");
+    source.generateNormalPages();
+    ASSERT_EQ(source.normalPages().size(), 3u);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(source.normalPages()[i]->pageIndex(), static_cast<std::int32_t>(i + 1));
+
+    source.clearPages();
+    EXPECT_TRUE(source.pages().empty());
+    EXPECT_TRUE(source.normalPages().empty());
+}
+
+TEST(PageSourceImg, SkipsEmptyEntriesAndNeverWritesPastTheNormalList)
+{
+    FlashPageSourceImg source;
+    source.pages().push_back(nullptr);
+    source.pages().push_back(std::make_unique<FlashPageImage>("/p/nine.jpg", 9));
+    source.generateNormalPages();
+    ASSERT_EQ(source.normalPages().size(), 1u);
+    EXPECT_EQ(source.getNormalPageAtIndex(9)->pageFilePath(), "/p/nine.jpg");
+}
+
+TEST(PageRecord, CopyKeepsPathAndNumberWhateverTheArguments)
+{
+    const FlashPage page("/x/p.jpg", 7);
+    const FlashPageImage image("/x/q.png", 3);
+    for (const auto& [a, b] : std::vector<std::pair<int, int>>{{100, 100}, {0, 0}, {-5, 1000}}) {
+        const auto pageCopy = page.copyPage(a, b);
+        EXPECT_EQ(pageCopy->pageFilePath(), "/x/p.jpg");
+        EXPECT_EQ(pageCopy->pageIndex(), 7);
+        const auto imageCopy = image.copyPage(a, b);
+        EXPECT_EQ(imageCopy->pageIndex(), 3);
+        EXPECT_NE(dynamic_cast<const FlashPageImage*>(imageCopy.get()), nullptr);
+    }
+}
+
+TEST(PageSource, StopFlagIsSeenAcrossThreads)
+{
+    FlashPageSourceImg source;
+    EXPECT_FALSE(source.stop());
+    std::thread([&source] { source.setStop(true); }).join();
+    EXPECT_TRUE(source.stop());
+}
