@@ -1,0 +1,14 @@
+// Small DOM helpers shared by the views.
+
+/** Creates an element with a class name, attributes and children (strings become text). */
+export function el(tag, className, attrs, kids) {
+  const e = document.createElement(tag);
+  if (className) e.className = className;
+  for (const [k, v] of Object.entries(attrs || {})) {
+    if (v !== undefined && v !== null) e.setAttribute(k, v);
+  }
+  for (const k of kids || []) e.appendChild(typeof k === 'string' ? document.createTextNode(k) : k);
+  return e;
+}
+
+export function clamp(v, lo, hi) { return Math.max(lo, Math.min(hi, v)); }

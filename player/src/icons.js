@@ -1,0 +1,28 @@
+// Toolbar icons as inline SVG paths (24 x 24), so that the page needs no icon font.
+const PATHS = {
+  first: 'M6 5h2v14H6zM20 5v14L9 12z',
+  prev: 'M16 5v14L5 12z',
+  next: 'M8 5v14l11-7z',
+  last: 'M16 5h2v14h-2zM4 5v14l11-7z',
+  thumbnails: 'M4 4h7v7H4zM13 4h7v7h-7zM4 13h7v7H4zM13 13h7v7h-7z',
+  outline: 'M4 5h16v2H4zM7 11h13v2H7zM7 17h13v2H7zM4 11h2v2H4zM4 17h2v2H4z',
+  zoom: 'M10 3a7 7 0 0 1 5.6 11.2l5.1 5.1-1.4 1.4-5.1-5.1A7 7 0 1 1 10 3zm0 2a5 5 0 1 0 0 10 5 5 0 0 0 0-10zM9 7h2v2h2v2h-2v2H9v-2H7V9h2z',
+  fullscreen: 'M4 4h6v2H6v4H4zM14 4h6v6h-2V6h-4zM4 14h2v4h4v2H4zM18 14h2v6h-6v-2h4z',
+  sound: 'M4 9h4l5-4v14l-5-4H4zM16 8.5a5 5 0 0 1 0 7l-1.4-1.4a3 3 0 0 0 0-4.2zM18.4 6a8.5 8.5 0 0 1 0 12L17 16.6a6.5 6.5 0 0 0 0-9.2z',
+};
+
+const NS = 'http://www.w3.org/2000/svg';
+
+/** An SVG element for the named icon; unknown names give an empty icon. */
+export function icon(name) {
+  const svg = document.createElementNS(NS, 'svg');
+  svg.setAttribute('viewBox', '0 0 24 24');
+  svg.setAttribute('width', '20');
+  svg.setAttribute('height', '20');
+  svg.setAttribute('aria-hidden', 'true');
+  const path = document.createElementNS(NS, 'path');
+  path.setAttribute('d', PATHS[name] || '');
+  path.setAttribute('fill', 'currentColor');
+  svg.appendChild(path);
+  return svg;
+}

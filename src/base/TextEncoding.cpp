@@ -1,0 +1,146 @@
+#include "base/TextEncoding.h"
+
+#include <bit>
+#include <cstdint>
+
+namespace pw::text {
+namespace {
+
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Reads one code point at position i and advances i; none for malformed input.
+std::optional<char32_t> nextCodePoint(std::string_view utf8, size_t& i)
+{
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    size_t length = 0;
+    char32_t point = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, point = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, point = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, point = lead & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (i + length > utf8.size())
+        return std::nullopt;
+    for (size_t k = 1; k < length; ++k) {
+        const unsigned char byte = static_cast<unsigned char>(utf8[i + k]);
+        if (!isContinuation(byte))
+            return std::nullopt;
+        point = (point << 6) | (byte & 0x3F);
+    }
+    if (point < minimum || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+        return std::nullopt;
+    i += length;
+    return point;
+}
+
+void appendUtf8(std::string& out, char32_t point)
+{
+    if (point < 0x80) {
+        out += static_cast<char>(point);
+    } else if (point < 0x800) {
+        out += static_cast<char>(0xC0 | (point >> 6));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+        out += static_cast<char>(0xE0 | (point >> 12));
+        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (point >> 18));
+        out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    }
+}
+
+} // namespace
+
+std::optional<std::u16string> utf8ToUtf16(std::string_view utf8)
+{
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const std::optional<char32_t> point = nextCodePoint(utf8, i);
+        if (!point)
+            return std::nullopt;
+        if (*point < 0x10000) {
+            out += static_cast<char16_t>(*point);
+            continue;
+        }
+        const char32_t offset = *point - 0x10000;
+        out += static_cast<char16_t>(0xD800 + (offset >> 10));
+        out += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
+    }
+    return out;
+}
+
+std::optional<std::string> utf16ToUtf8(std::u16string_view utf16)
+{
+    std::string out;
+    out.reserve(utf16.size());
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t unit = utf16[i];
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            appendUtf8(out, unit);
+            continue;
+        }
+        if (unit > 0xDBFF || i + 1 >= utf16.size() || utf16[i + 1] < 0xDC00 || utf16[i + 1] > 0xDFFF)
+            return std::nullopt;
+        const char32_t point = 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(utf16[i + 1]) - 0xDC00);
+        appendUtf8(out, point);
+        ++i;
+    }
+    return out;
+}
+
+bool hasUtf16Bom(std::string_view bytes)
+{
+    if (bytes.size() < 2)
+        return false;
+    const unsigned char first = static_cast<unsigned char>(bytes[0]);
+    const unsigned char second = static_cast<unsigned char>(bytes[1]);
+    return (first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF);
+}
+
+std::optional<std::u16string> decodeUtf16WithBom(std::string_view bytes)
+{
+    if (!hasUtf16Bom(bytes) || bytes.size() % 2 != 0)
+        return std::nullopt;
+    const bool little = static_cast<unsigned char>(bytes[0]) == 0xFF;
+    std::u16string out;
+    out.reserve(bytes.size() / 2 - 1);
+    for (size_t i = 2; i < bytes.size(); i += 2) {
+        const auto first = static_cast<uint16_t>(static_cast<unsigned char>(bytes[i]));
+        const auto second = static_cast<uint16_t>(static_cast<unsigned char>(bytes[i + 1]));
+        out += static_cast<char16_t>(little ? (second << 8) | first : (first << 8) | second);
+    }
+    return out;
+}
+
+std::string encodeUtf16WithBom(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(2 * text.size() + 2);
+    auto put = [&out](char16_t unit) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        out += kLittleEndian ? low : high;
+        out += kLittleEndian ? high : low;
+    };
+    put(u'\uFEFF');
+    for (char16_t unit : text)
+        put(unit);
+    return out;
+}
+
+} // namespace pw::text

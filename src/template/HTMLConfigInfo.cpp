@@ -1,0 +1,45 @@
+#include "template/HTMLConfigInfo.h"
+
+#include "base/FileUtil.h"
+#include "base/Log.h"
+#include "base/TextEncoding.h"
+#include "template/TextTemplate.h"
+
+namespace pw {
+
+std::optional<std::string> readHTMLTemplate(const std::string& path)
+{
+    std::optional<std::string> bytes = file::readFile(path);
+    if (!bytes)
+        return std::nullopt;
+    if (text::hasUtf16Bom(*bytes)) {
+        const std::optional<std::u16string> utf16 = text::decodeUtf16WithBom(*bytes);
+        return utf16 ? text::utf16ToUtf8(*utf16) : std::nullopt;
+    }
+    if (bytes->rfind("\xEF\xBB\xBF", 0) == 0)
+        bytes->erase(0, 3);
+    return bytes;
+}
+
+bool HTMLConfigInfo::generateHTMLFrom(const std::string& templatePath, const std::string& pagePath) const
+{
+    const std::optional<std::string> source = readHTMLTemplate(templatePath);
+    if (!source) {
+        PW_LOG_ERROR("Cannot read the HTML template %s; no page written to %s", templatePath.c_str(),
+                     pagePath.c_str());
+        return false;
+    }
+    TextTemplate page(*source);
+    page.setItem("index.title", HTMLTitle_);
+    page.setItem("meta.keywords", HTMLKeywords_);
+    page.setItem("meta.description", HTMLDescription_);
+    page.setItem("script.bottom", HTMLScript_);
+    page.setItem("script.other", otherScript_);
+    if (!file::writeFileAtomically(pagePath, page.parse())) {
+        PW_LOG_WARN("Cannot write the page %s", pagePath.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace pw

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/FileUtil.h"
+#include "template/FlashTemplate.h"
+#include "template/TemplateFixture.h"
+
+using pw::FlashTemplate;
+using pw::FlashTemplateProperty;
+namespace file = pw::file;
+
+namespace {
+
+std::unique_ptr<FlashTemplateProperty> makeProperty(const std::string& key, std::optional<std::string> value,
+                                                    std::int32_t type = pw::pt_text)
+{
+    auto property = std::make_unique<FlashTemplateProperty>();
+    property->setKey(key);
+    property->setValue(std::move(value));
+    property->setPropertyType(type);
+    return property;
+}
+
+// a=1 (child b=2), c="" : the tree of the byte-exact settings example.
+FlashTemplate::Properties abcTree()
+{
+    FlashTemplate::Properties tree;
+    tree.push_back(makeProperty("a", "1"));
+    tree.back()->addChildProperty(makeProperty("b", "2"));
+    tree.push_back(makeProperty("c", ""));
+    return tree;
+}
+
+std::map<std::string, std::string> valuesOf(const FlashTemplate& tmpl, const std::vector<std::string>& keys)
+{
+    std::map<std::string, std::string> values;
+    for (const std::string& key : keys)
+        values[key] = tmpl.propertyValueFor(key, "<default>");
+    return values;
+}
+
+} // namespace
+
+class FlashTemplateLibrary : public pw::test::TemplateLibraryTest {};
+
+TEST_F(FlashTemplateLibrary, PathsAndListings)
+{
+    std::vector<std::string> names = FlashTemplate::tmplNames();
+    std::sort(names.begin(), names.end());
+    const std::vector<std::string> expectedNames = {
+        r("AppFiles/Templates/bare"), r("AppFiles/Templates/classic"), r("AppFiles/Templates/float"),
+        r("AppFiles/Templates/float/html"), r("AppFiles/Templates/float/images")};
+    EXPECT_EQ(names, expectedNames);
+
+    std::vector<std::string> styles = FlashTemplate::tmplStyleNamesForTmpl("float");
+    std::sort(styles.begin(), styles.end());
+    const std::vector<std::string> expectedStyles = {r("AppFiles/Styles/float/Blank"),
+                                                     r("AppFiles/Styles/float/Blank/images"),
+                                                     r("AppFiles/Styles/float/Dark")};
+    EXPECT_EQ(styles, expectedStyles);
+    EXPECT_TRUE(FlashTemplate::tmplStyleNamesForTmpl("none").empty());
+
+    EXPECT_EQ(FlashTemplate::tmplPathForName("float"), r("AppFiles/Templates/float/"));
+    EXPECT_EQ(FlashTemplate::tmplMetaPathForName("float"), r("AppFiles/Templates/float/flashTemplate.xml"));
+    EXPECT_EQ(FlashTemplate::stylePathFor("float", "Blank"), r("AppFiles/Styles/float/Blank"));
+    EXPECT_EQ(FlashTemplate::tmplDataPath(), r("AppFiles/"));
+}
+
+TEST_F(FlashTemplateLibrary, HtmlTemplateIsFoundInTheTemplateFolderThenBelowTheDataRoot)
+{
+    FlashTemplate tmpl;
+    EXPECT_EQ(tmpl.HTMLFilePath(), "html\\index.html");
+    EXPECT_EQ(tmpl.tmplHTMLFilePath(), r("AppFiles/Templates/float/html/index.html"));
+    tmpl.loadTemplate("classic");
+    EXPECT_EQ(tmpl.tmplHTMLFilePath(), r("AppFiles/html/classic.html"));
+    tmpl.loadTemplate("bare");
+    EXPECT_EQ(tmpl.tmplHTMLFilePath(), std::nullopt);
+    tmpl.setHTMLFilePath("");
+    EXPECT_EQ(tmpl.tmplHTMLFilePath(), std::nullopt);
+}
+
+TEST_F(FlashTemplateLibrary, CopyBookSwfReplacesTheTarget)
+{
+    FlashTemplate tmpl;
+    const std::string target = resources_ / "book.swf";
+    ASSERT_TRUE(file::writeFileAtomically(target, "old content that is longer than the movie"));
+    tmpl.copyBookSWFToFile(target);
+    EXPECT_EQ(file::readFile(target), "FWS fixture movie for float");
+    tmpl.loadTemplate("bare");
+    tmpl.copyBookSWFToFile(target);
+    EXPECT_FALSE(file::exists(target));
+}
+
+TEST_F(FlashTemplateLibrary, CreationLoadsFloatWithoutStyle)
+{
+    FlashTemplate tmpl;
+    EXPECT_EQ(tmpl.tmplName(), "float");
+    EXPECT_EQ(tmpl.styleName(), std::nullopt);
+    EXPECT_EQ(tmpl.defaultSytleName(), "Blank");
+    ASSERT_EQ(tmpl.properties().size(), 7u);
+    EXPECT_EQ(tmpl.propertyValueFor("textColor", ""), "0xffffff");
+    // Values from the description stay as written, style marker included.
+    EXPECT_EQ(tmpl.propertyValueFor("backgroundImage", ""), "STYLE_RESOURCE:kept.jpg");
+    EXPECT_EQ(tmpl.propertyForKey("backgroundColor")->parent(), tmpl.propertyForKey("colors"));
+}
+
+TEST_F(FlashTemplateLibrary, ExportIsByteExactAndImportRestores)
+{
+    FlashTemplate tmpl;
+    tmpl.setProperties(abcTree());
+    const std::string path = resources_ / "settings.txt";
+    ASSERT_TRUE(tmpl.exportPropertiesSettingsTo(path));
+    EXPECT_EQ(file::readFile(path), std::string("\x0A\x0D" "a=1" "\x0A\x0D" "b=2" "\x0A\x0D" "c="));
+
+    tmpl.setPropertyValue("a", "changed");
+    tmpl.setPropertyValue("b", "changed");
+    tmpl.setPropertyValue("c", "changed");
+    tmpl.importPropertiesSettingsFrom(path);
+    EXPECT_EQ(valuesOf(tmpl, {"a", "b", "c"}),
+              (std::map<std::string, std::string>{{"a", "1"}, {"b", "2"}, {"c", ""}}));
+
+    tmpl.setProperties({});
+    ASSERT_TRUE(tmpl.exportPropertiesSettingsTo(path));
+    EXPECT_EQ(file::readFile(path), "");
+}
+
+TEST_F(FlashTemplateLibrary, FailedExportKeepsTheOldFile)
+{
+    FlashTemplate tmpl;
+    EXPECT_FALSE(tmpl.exportPropertiesSettingsTo(resources_ / "missing/folder/settings.txt"));
+    const std::string folder = resources_ / "a-folder";
+    ASSERT_TRUE(file::createDirectories(folder + "/inside"));
+    EXPECT_FALSE(tmpl.exportPropertiesSettingsTo(folder));
+    EXPECT_TRUE(file::isDirectory(folder + "/inside"));
+}
+
+TEST_F(FlashTemplateLibrary, ImportedLines)
+{
+    struct Case {
+        const char* name;
+        std::string content;
+        std::map<std::string, std::string> expected; // keys not listed keep their start values
+    };
+    const std::vector<Case> cases = {
+        {"further = belong to the value", "\n\rtitle=a=b", {{"title", "a=b"}}},
+        {"empty key", "\n\r=5", {{"", "5"}}},
+        {"leading blank is part of the key", "\n\r title=x", {}},
+        {"unknown key", "\n\rx=1", {}},
+        {"no equals sign", "\n\rtitle", {}},
+        {"CR alone is no line end", "title=x\rother=y\r", {{"title", "xother=y"}}},
+        {"LF CR line ends", "\n\rtitle=1\n\rother=2", {{"title", "1"}, {"other", "2"}}},
+        {"CR LF line ends", "title=1\r\nother=2\r\n", {{"title", "1"}, {"other", "2"}}},
+        {"LF line ends", "title=1\nother=2", {{"title", "1"}, {"other", "2"}}},
+        {"later line wins", "title=1\ntitle=2", {{"title", "2"}}},
+        {"page size is kept", "pageWidth=1200\npageHeight=900", {}},
+        {"escaped key is not unescaped", "a|||b=1", {}},
+        {"empty file", "", {}},
+    };
+    for (const Case& c : cases) {
+        FlashTemplate tmpl;
+        FlashTemplate::Properties tree;
+        for (const char* key : {"title", "", "other", "pageWidth", "pageHeight"})
+            tree.push_back(makeProperty(key, "start"));
+        tmpl.setProperties(std::move(tree));
+        const std::string path = resources_ / "import.txt";
+        ASSERT_TRUE(file::writeFileAtomically(path, c.content));
+        tmpl.importPropertiesSettingsFrom(path);
+
+        std::map<std::string, std::string> expected = {
+            {"title", "start"}, {"", "start"}, {"other", "start"}, {"pageWidth", "start"}, {"pageHeight", "start"}};
+        for (const auto& [key, value] : c.expected)
+            expected[key] = value;
+        EXPECT_EQ(valuesOf(tmpl, {"title", "", "other", "pageWidth", "pageHeight"}), expected) << c.name;
+    }
+}
+
+TEST_F(FlashTemplateLibrary, MissingSettingsFileOnlyReassignsPageSize)
+{
+    FlashTemplate tmpl;
+    FlashTemplate::Properties tree;
+    tree.push_back(makeProperty("pageWidth", std::nullopt));
+    tree.push_back(makeProperty("title", "t"));
+    tmpl.setProperties(std::move(tree));
+    tmpl.importPropertiesSettingsFrom(resources_ / "no-such-file.txt");
+    EXPECT_EQ(tmpl.propertyForKey("pageWidth")->value(), "960");
+    EXPECT_EQ(tmpl.propertyValueFor("title", ""), "t");
+}
+
+TEST_F(FlashTemplateLibrary, KeyLookupTakesTheFirstInDepthFirstPreOrder)
+{
+    FlashTemplate tmpl;
+    FlashTemplate::Properties tree;
+    tree.push_back(makeProperty("group", "g"));
+    FlashTemplateProperty* middle = tree.back()->addChildProperty(makeProperty("middle", "m"));
+    middle->addChildProperty(makeProperty("dup", "nested"));
+    tree.push_back(makeProperty("dup", "top"));
+    tree.push_back(makeProperty("empty", ""));
+    tree.push_back(makeProperty("absent", std::nullopt));
+    tmpl.setProperties(std::move(tree));
+
+    const std::vector<std::pair<std::string, std::string>> lookups = {
+        {"dup", "nested"}, {"empty", ""}, {"absent", "<default>"}, {"unknown", "<default>"}, {"DUP", "<default>"},
+        {"middle", "m"}};
+    for (const auto& [key, expected] : lookups)
+        EXPECT_EQ(tmpl.propertyValueFor(key, "<default>"), expected) << key;
+
+    tmpl.setPropertyValue("dup", "set");
+    EXPECT_EQ(middle->childProperties()[0]->value(), "set");
+    EXPECT_EQ(tmpl.properties()[1]->value(), "top");
+
+    EXPECT_EQ(tmpl.propertyValueFor(*tmpl.properties()[0], "dup"), "set");
+    EXPECT_EQ(tmpl.propertyValueFor(*tmpl.properties()[0], "group"), std::nullopt);
+    EXPECT_TRUE(tmpl.setPropertyValueAt(*tmpl.properties()[0], "middle", "m2"));
+    EXPECT_FALSE(tmpl.setPropertyValueAt(*tmpl.properties()[1], "dup", "x"));
+    EXPECT_EQ(tmpl.propertyValueFor("middle", ""), "m2");
+}
+
+TEST_F(FlashTemplateLibrary, TemplateChangeCarriesPageSizeAndLanguage)
+{
+    struct Case {
+        const char* name;
+        std::string fromTemplate;
+        std::vector<std::pair<std::string, std::string>> before;
+        std::string toTemplate, style;
+        std::map<std::string, std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"float to classic", "float", {{"pageWidth", "800"}, {"languageSetting", "Spanish"}}, "classic", "Paper",
+         {{"pageWidth", "800"}, {"pageHeight", "600"}, {"languageSetting", "Spanish"}, {"paperColor", "0xfff8e0"}}},
+        {"classic to float keeps 800 over 960", "classic", {}, "float", "Blank",
+         {{"pageWidth", "800"}, {"pageHeight", "500"}, {"languageSetting", "German"}, {"bookTitle", "Blank book"}}},
+        {"template without the keys gives the defaults", "bare", {}, "float", "Dark",
+         {{"pageWidth", "960"}, {"pageHeight", "600"}, {"languageSetting", ""}, {"textColor", "0xeeeeee"}}},
+    };
+    for (const Case& c : cases) {
+        FlashTemplate tmpl;
+        tmpl.loadTemplate(c.fromTemplate);
+        for (const auto& [key, value] : c.before)
+            tmpl.setPropertyValue(key, value);
+        tmpl.changeTmplTo(c.toTemplate, FlashTemplate::stylePathFor(c.toTemplate, c.style));
+        EXPECT_EQ(tmpl.tmplName(), c.toTemplate) << c.name;
+        EXPECT_EQ(tmpl.styleName(), c.style) << c.name;
+        for (const auto& [key, value] : c.expected)
+            EXPECT_EQ(tmpl.propertyValueFor(key, "<default>"), value) << c.name << ": " << key;
+    }
+}
+
+TEST_F(FlashTemplateLibrary, StyleResourcesResolveInsideTheStyleFolderOnly)
+{
+    FlashTemplate tmpl;
+    const std::string written = "STYLE_RESOURCE:kept.jpg";
+    // No style applied yet: the marker cannot be resolved and the value stays.
+    tmpl.setPropertyValue("backgroundImage", "STYLE_RESOURCE:bg.jpg");
+    EXPECT_EQ(tmpl.propertyValueFor("backgroundImage", ""), written);
+
+    tmpl.changeTmplTo("float", FlashTemplate::stylePathFor("float", "Blank"));
+    const std::string blank = r("AppFiles/Styles/float/Blank");
+    EXPECT_EQ(tmpl.propertyValueFor("backgroundImage", ""), blank + "/images/bg.jpg");
+    EXPECT_TRUE(file::isRegularFile(tmpl.propertyValueFor("backgroundImage", "")));
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"STYLE_RESOURCE:bg.jpg", blank + "/bg.jpg"},
+        {"text before STYLE_RESOURCE:images/bg.jpg", blank + "/images/bg.jpg"},
+        {"STYLE_RESOURCE:/abs.jpg", blank + "/abs.jpg"},
+        {"STYLE_RESOURCE:images/../bg.jpg", blank + "/images/../bg.jpg"},
+        {"/plain/path.jpg", "/plain/path.jpg"},
+        {"", ""},
+        {"STYLE_RESOURCE:../Dark/tmplSetting.txt", "<unchanged>"},
+        {"STYLE_RESOURCE:../../../../../../etc/passwd", "<unchanged>"},
+        {"STYLE_RESOURCE:images/../../Blank2/x", "<unchanged>"},
+        {"STYLE_RESOURCE:", "<unchanged>"},
+        {"STYLE_RESOURCE:.", "<unchanged>"},
+    };
+    for (const auto& [value, expected] : cases) {
+        tmpl.setPropertyValue("backgroundImage", "<unchanged>");
+        tmpl.setPropertyValue("backgroundImage", value);
+        EXPECT_EQ(tmpl.propertyValueFor("backgroundImage", ""), expected) << value;
+    }
+    tmpl.setPropertyValue("bookTitle", "STYLE_RESOURCE:bg.jpg");
+    EXPECT_EQ(tmpl.propertyValueFor("bookTitle", ""), "STYLE_RESOURCE:bg.jpg");
+
+    // The Dark style names a file of another style folder: refused, the description's value stays.
+    tmpl.changeTmplTo("float", FlashTemplate::stylePathFor("float", "Dark"));
+    EXPECT_EQ(tmpl.propertyValueFor("backgroundImage", ""), written);
+}
+
+TEST_F(FlashTemplateLibrary, BrokenDescriptionsLeaveNoProperties)
+{
+    const std::string head = "<template><info><htmlPath>other.html</htmlPath><swfPath>s</swfPath>"
+                             "<defaultStyle>D</defaultStyle><macAppFilesFolder>m</macAppFilesFolder>"
+                             "<mobileTmplFilesPath>p</mobileTmplFilesPath></info>";
+    const std::string goodProperty = "<property><key>k</key><title>t</title><desc>d</desc><value>v</value>"
+                                     "<valueSource/><defalutValue/></property>";
+    const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+        {"not xml at all", "plain text"},
+        {"no info", "<template><properties>" + goodProperty + "</properties></template>"},
+        {"info without swfPath",
+         "<template><info><htmlPath>h</htmlPath><defaultStyle>D</defaultStyle><macAppFilesFolder/>"
+         "<mobileTmplFilesPath/></info><properties>" + goodProperty + "</properties></template>"},
+        {"no properties", head + "</template>"},
+        {"property without title",
+         head + "<properties>" + goodProperty +
+             "<property><key>k2</key><desc>d</desc><value>v</value><valueSource/><defalutValue/></property>"
+             "</properties></template>"},
+        {"missing file", std::nullopt},
+    };
+    for (const auto& [name, content] : cases) {
+        const std::string folder = r("AppFiles/Templates/broken");
+        file::removeAll(folder);
+        ASSERT_TRUE(file::createDirectories(folder));
+        if (content) {
+            ASSERT_TRUE(file::writeFileAtomically(folder + "/flashTemplate.xml", *content));
+        }
+        FlashTemplate tmpl;
+        ::testing::internal::CaptureStderr();
+        tmpl.loadTemplate("broken");
+        const std::string log = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(tmpl.properties().empty()) << name;
+        EXPECT_EQ(tmpl.tmplName(), "broken");
+        EXPECT_EQ(tmpl.HTMLFilePath(), "html\\index.html") << name;
+        EXPECT_NE(log.find("ERROR"), std::string::npos) << name << ": " << log;
+        EXPECT_NE(log.find(folder + "/flashTemplate.xml"), std::string::npos) << name << ": " << log;
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << name << ": " << log;
+    }
+}
