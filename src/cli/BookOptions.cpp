@@ -1,6 +1,7 @@
 #include "cli/BookOptions.h"
 
 #include "base/FileUtil.h"
+#include "base/ResourceFolder.h"
 #include "book/FlashBookOutput.h"
 #include "book/FlashBookOutputApp.h"
 #include "template/FlashTemplate.h"
@@ -112,7 +113,7 @@ void applyResourceFolder(const BookOptions& options)
         return;
     if (!file::isDirectory(*options.resources))
         throw Failure("the resource folder does not exist: " + *options.resources);
-    pw::setResourceFolder(*options.resources);
+    pw::resources::setResourceFolder(*options.resources);
 }
 
 std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)

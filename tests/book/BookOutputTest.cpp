@@ -6,6 +6,7 @@
 #include <zip.h>
 
 #include "base/FileUtil.h"
+#include "base/ResourceFolder.h"
 #include "base/XmlDocument.h"
 #include "book/FlashBookOutput.h"
 #include "book/FlashBookOutputApp.h"
@@ -102,7 +103,7 @@ protected:
         write(file::joinPath(tmpl, "book.swf"), "SWF");
         write(file::joinPath(tmpl, "html/index.html"), "<title>${index.title}</title>");
         write(path("R/AppFiles/TmplData/mac.app/Contents/Info.plist"), "<plist/>");
-        setResourceFolder(path("R"));
+        resources::setResourceFolder(path("R"));
         for (const std::string picture : {"a.jpg", "b.png", "c.jpg", "logo.png", "bg.jpeg", "bg", "link.swf"})
             write(path("in/" + picture), "bytes of " + picture);
         file::createDirectories(path("out"));
