@@ -1,0 +1,362 @@
+#include "book/FlashBookOutput.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+#include "base/FileUtil.h"
+#include "base/Log.h"
+#include "book/FlashBookFile.h"
+#include "book/FlashOutline.h"
+#include "book/FlashPageSource.h"
+#include "book/FlashPagesAnnotations.h"
+#include "template/FlashTemplate.h"
+#include "template/FlashTemplateProperty.h"
+#include "template/HTMLConfigInfo.h"
+
+namespace pw {
+
+namespace {
+
+constexpr const char* kAppShortName = "pw";
+constexpr const char* kAppName = "Leafreel for Mac";
+constexpr const char* kAppVersion = "1.0.0";
+constexpr const char* kAppWebsite = "https://github.com/pagewind/pagewind";
+
+std::string textOf(const std::string& text)
+{
+    return text;
+}
+
+std::string textOf(const std::optional<std::string>& text)
+{
+    return text.value_or(std::string());
+}
+
+bool isFileProperty(const FlashTemplateProperty& property)
+{
+    return property.propertyType() == FlashTemplatePropertyType::pt_file;
+}
+
+std::string upperCased(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// A key becomes a file name in the book folder; one that could leave files/extfiles/ is refused.
+bool isSafeFileName(const std::string& name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
+std::string extFileName(const std::string& key, const std::string& value)
+{
+    return log::format("%s.%s", key.c_str(), file::pathExtension(value).c_str());
+}
+
+} // namespace
+
+FlashBookOutput::FlashBookOutput(std::shared_ptr<FlashPageSource> pageSource,
+                                 std::shared_ptr<FlashTemplate> flashTemplate, std::string saveToFolder,
+                                 std::string toName)
+    : iFlashTemplate(std::move(flashTemplate)),
+      iFlashPageSource(std::move(pageSource)),
+      iSaveToFolder(std::move(saveToFolder)),
+      iSaveToFileName(std::move(toName))
+{
+}
+
+FlashBookOutput::~FlashBookOutput() = default;
+
+std::string FlashBookOutput::htmlFileNameForName(std::string_view name)
+{
+    constexpr std::string_view kHtml = ".html";
+    const bool hasExtension =
+        name.size() >= kHtml.size() && upperCased(std::string(name.substr(name.size() - kHtml.size()))) == ".HTML";
+    return hasExtension ? std::string(name) : std::string(name) + std::string(kHtml);
+}
+
+void FlashBookOutput::setFlashPagesAnnotations(std::shared_ptr<FlashPagesAnnotations> annotations)
+{
+    iFlashPagesAnnotations = std::move(annotations);
+}
+
+void FlashBookOutput::setFlashOutline(std::shared_ptr<FlashOutline> outline)
+{
+    iFlashOutline = std::move(outline);
+}
+
+void FlashBookOutput::setHTMLConfig(std::shared_ptr<HTMLConfigInfo> config)
+{
+    iHTMLConfig = std::move(config);
+}
+
+void FlashBookOutput::addFailure(std::string failure)
+{
+    iFailures.push_back(std::move(failure));
+}
+
+std::string FlashBookOutput::baseFolderOr(const std::string& baseFolder) const
+{
+    return baseFolder.empty() ? iSaveToFolder : baseFolder;
+}
+
+std::string FlashBookOutput::folderPath(const std::string& baseFolder, const std::string& folder) const
+{
+    return file::joinPath(file::joinPath(baseFolderOr(baseFolder), iResourceFolder), folder);
+}
+
+std::string FlashBookOutput::outputHTMLFileName() const
+{
+    return file::joinPath(iSaveToFolder, iSaveToFileName.empty() ? std::string("index.html") : iSaveToFileName);
+}
+
+std::string FlashBookOutput::outputFileName() const
+{
+    return outputHTMLFileName();
+}
+
+std::string FlashBookOutput::outputSWFName() const
+{
+    return file::joinPath(iSaveToFolder, "book.swf");
+}
+
+void FlashBookOutput::ouputTheBook()
+{
+    if (!file::isDirectory(iSaveToFolder)) {
+        addFailure("the book folder does not exist: " + iSaveToFolder);
+        return;
+    }
+    prepaireNomalPage("");
+    prepaireZoomendPage("");
+    prepaireThumbPage("");
+    prepaireExtFiles("");
+    if (iFlashPagesAnnotations)
+        PrepareAnnotationFiles("");
+    outputHTMLPage();
+    ouputBookXML(file::joinPath(file::joinPath(iSaveToFolder, iResourceFolder), "book.bin"));
+    outputPlayer();
+}
+
+void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
+{
+    const std::string folder = folderPath(baseFolder, iNormalPageFolder);
+    file::createDirectories(folder);
+    if (!iFlashPageSource)
+        return;
+    for (const auto& page : iFlashPageSource->pages()) {
+        if (page && !iFlashPageSource->getNormalPageAtIndex(page->pageIndex()))
+            addFailure(log::format("page %d has no page image", page->pageIndex()));
+    }
+    for (const auto& page : iFlashPageSource->normalPages()) {
+        if (!page)
+            continue;
+        const std::string target = file::joinPath(
+            folder, log::format("%d.%s", page->pageIndex(), file::pathExtension(page->pageFilePath()).c_str()));
+        file::removeAll(target);
+        if (!file::copyFile(page->pageFilePath(), target))
+            addFailure(log::format("page %d: could not copy %s", page->pageIndex(), page->pageFilePath().c_str()));
+    }
+}
+
+void FlashBookOutput::prepaireZoomendPage(const std::string&)
+{
+    // The zoomed pages are the normal pages (iZoomedPageSameAsNormalPage).
+}
+
+void FlashBookOutput::prepaireThumbPage(const std::string&)
+{
+    // Thumbnails use the normal page images.
+}
+
+void FlashBookOutput::prepaireExtFiles(const std::string& baseFolder)
+{
+    file::createDirectories(folderPath(baseFolder, iExterFilesFolder));
+    if (!iFlashTemplate)
+        return;
+    for (const auto& property : iFlashTemplate->properties()) {
+        if (property)
+            prepaireExtFiles(baseFolder, *property);
+    }
+}
+
+void FlashBookOutput::prepaireExtFiles(const std::string& baseFolder, const FlashTemplateProperty& property)
+{
+    const std::string key = textOf(property.key());
+    const std::string value = textOf(property.value());
+    if (isFileProperty(property) && !value.empty()) {
+        const std::string name = extFileName(key, value);
+        if (!isSafeFileName(key)) {
+            addFailure("the file property key \"" + key + "\" cannot name a file");
+        } else {
+            const std::string target = file::joinPath(folderPath(baseFolder, iExterFilesFolder), name);
+            file::removeAll(target);
+            if (!file::isRegularFile(value))
+                addFailure("the file chosen for \"" + key + "\" is missing: " + value);
+            else if (!file::copyFile(value, target))
+                addFailure("could not copy the file chosen for \"" + key + "\": " + value);
+        }
+    }
+    for (const auto& child : property.childProperties()) {
+        if (child)
+            prepaireExtFiles(baseFolder, *child);
+    }
+}
+
+void FlashBookOutput::PrepareAnnotationFiles(const std::string& baseFolder)
+{
+    const std::string folder = folderPath(baseFolder, iAnnotationFilesFolder);
+    file::createDirectories(folder);
+    if (!iFlashPagesAnnotations)
+        return;
+    for (const std::string& path : iFlashPagesAnnotations->needFiles()) {
+        if (!file::isRegularFile(path)) {
+            addFailure("an annotation file is missing: " + path);
+            continue;
+        }
+        const std::string target = file::joinPath(folder, file::lastPathComponent(path));
+        if (file::exists(target))
+            continue;
+        if (!file::copyFile(path, target))
+            addFailure("could not copy the annotation file " + path);
+    }
+}
+
+void FlashBookOutput::outputHTMLPage()
+{
+    const std::string target = outputHTMLFileName();
+    const std::optional<std::string> source =
+        iFlashTemplate ? iFlashTemplate->tmplHTMLFilePath() : std::optional<std::string>();
+    if (!source) {
+        addFailure("the template has no HTML page template");
+        return;
+    }
+    if (iHTMLConfig) {
+        iHTMLConfig->generateHTMLFrom(*source, target);
+    } else {
+        file::removeAll(target);
+        file::copyFile(*source, target);
+    }
+    if (!file::isRegularFile(target))
+        addFailure("could not write the HTML page " + target);
+}
+
+void FlashBookOutput::outputPlayer()
+{
+    const std::string target = outputSWFName();
+    if (iFlashTemplate)
+        iFlashTemplate->copyBookSWFToFile(target);
+    if (!file::isRegularFile(target))
+        addFailure("could not copy the template's book.swf to " + target);
+}
+
+std::string FlashBookOutput::getNormalPageURL(const FlashPage* page) const
+{
+    if (!page)
+        return {};
+    return log::format("./%s/%s/%d.%s", iResourceFolder.c_str(), iNormalPageFolder.c_str(), page->pageIndex(),
+                       file::pathExtension(page->pageFilePath()).c_str());
+}
+
+std::string FlashBookOutput::getZoomedPageURL(const FlashPage* page) const
+{
+    return getNormalPageURL(page);
+}
+
+std::string FlashBookOutput::getThumbPageURL(const FlashPage* page) const
+{
+    return getNormalPageURL(page);
+}
+
+void FlashBookOutput::appendItem(xml::Element node, const FlashTemplateProperty& property) const
+{
+    const std::string key = textOf(property.key());
+    std::string text = textOf(property.value());
+    // A file property names the copy inside the book; an empty one names nothing.
+    if (isFileProperty(property) && !text.empty())
+        text = "./" + iResourceFolder + "/" + iExterFilesFolder + "/" + extFileName(key, text);
+    xml::Element item = node.addChildElement("item", text);
+    item.addAttribute("name", key);
+}
+
+void FlashBookOutput::appendChildPropertyToNode(xml::Element node, const FlashTemplateProperty& property) const
+{
+    for (const auto& child : property.childProperties()) {
+        if (!child)
+            continue;
+        appendItem(node, *child);
+        appendChildPropertyToNode(node, *child);
+    }
+}
+
+bool FlashBookOutput::hasHardCover() const
+{
+    return iFlashTemplate && upperCased(textOf(iFlashTemplate->propertyValueFor("isHardCover", "no"))) == "YES";
+}
+
+xml::Document FlashBookOutput::bookXML() const
+{
+    static const FlashPageSource::PageList kNoPages;
+    const FlashPageSource::PageList& pages = iFlashPageSource ? iFlashPageSource->pages() : kNoPages;
+
+    xml::OwnedElement root("flipbook");
+    root->addAttribute("count", std::to_string(pages.size()));
+    root->addAttribute("appAppShortName", kAppShortName);
+    root->addAttribute("appAppName", kAppName);
+    root->addAttribute("appAppVersion", kAppVersion);
+    root->addAttribute("appWebsite", kAppWebsite);
+    root->addAttribute("e", "noext");
+
+    xml::Element extConfig = root->addChildElement("extConfig");
+    if (iFlashTemplate) {
+        for (const auto& property : iFlashTemplate->properties()) {
+            if (!property)
+                continue;
+            appendItem(extConfig, *property);
+            appendChildPropertyToNode(extConfig, *property);
+        }
+    }
+
+    xml::Element pagesNode = root->addChildElement("pages");
+    const bool hardCover = hasHardCover();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (!pages[i])
+            continue;
+        const FlashPage* normal = iFlashPageSource->getNormalPageAtIndex(pages[i]->pageIndex());
+        xml::Element page = pagesNode.addChildElement("page");
+        const bool hardPage = hardCover && (i == 0 || i == pages.size() - 1);
+        page.addAttribute("isHardPage", hardPage ? "true" : "false");
+        page.addAttribute("isEncrypted", "false");
+        page.addChildElement("normalUrl", getNormalPageURL(normal));
+        page.addChildElement("largeUrl", getZoomedPageURL(normal));
+        page.addChildElement("thumbUrl", getThumbPageURL(normal));
+    }
+
+    if (iFlashOutline) {
+        const xml::Element outline = root->addChild(iFlashOutline->outlineAsXMLNode());
+        if (log::isEnabled(log::Level::debug))
+            PW_LOG_DEBUG("XML:%s", xml::Document::withRootElement(outline.copy()).xmlData().c_str());
+    }
+    // The container keeps its element for later books; the document gets a copy.
+    if (iFlashPagesAnnotations) {
+        if (const xml::Element annotations = iFlashPagesAnnotations->pagesAnnotationsNode())
+            root->addChild(annotations.copy());
+    }
+    return xml::Document::withRootElement(std::move(root));
+}
+
+bool FlashBookOutput::ouputBookXML(const std::string& path)
+{
+    const std::optional<std::string> bytes = FlashBookFile::pack(bookXML().xmlData());
+    // Written atomically over the old file, which therefore stays until the new one is whole.
+    if (!bytes || !file::writeFileAtomically(path, *bytes)) {
+        PW_LOG_ERROR("Could not write document out...");
+        addFailure("could not write the book configuration file " + path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace pw

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/XmlDocument.h"
+
+namespace pw {
+
+class FlashPage;
+class FlashPageSource;
+class FlashTemplate;
+class FlashTemplateProperty;
+class FlashOutline;
+class FlashPagesAnnotations;
+class HTMLConfigInfo;
+
+// Writes one complete book into a folder: the HTML page, book.swf, the page images under
+// files/page/, the files chosen in file properties under files/extfiles/, the annotation
+// files under files/pageConfig/ and the configuration file files/book.bin. Made for one run.
+//
+// File-system failures do not stop the run (a page that cannot be copied is simply missing);
+// each one is logged and collected in failures(), so a caller can tell a complete book from
+// a partial one without the run writing anything differently.
+class FlashBookOutput {
+public:
+    // The HTML settings, annotations and outline start as none; an empty file name means
+    // "index.html".
+    FlashBookOutput(std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashTemplate> flashTemplate,
+                    std::string saveToFolder, std::string toName);
+    FlashBookOutput(const FlashBookOutput&) = delete;
+    FlashBookOutput& operator=(const FlashBookOutput&) = delete;
+    virtual ~FlashBookOutput();
+
+    // The HTML file name for a name the user typed: the name with ".html" appended, unless it
+    // already ends in ".html" (in any case), so "Trip.html" stays "Trip.html".
+    static std::string htmlFileNameForName(std::string_view name);
+
+    // Writes the whole book. A book folder that does not exist makes it a no-op (recorded as
+    // a failure). Exceptions of the services it calls pass through.
+    virtual void ouputTheBook();
+    // The book folder joined with the HTML file name (or "index.html").
+    virtual std::string outputHTMLFileName() const;
+    // What the caller shows or opens after the run; here the HTML page.
+    virtual std::string outputFileName() const;
+    std::string outputSWFName() const;
+
+    // The steps of the run. baseFolder "" stands for the book folder.
+    void prepaireNomalPage(const std::string& baseFolder);
+    void prepaireZoomendPage(const std::string& baseFolder);
+    void prepaireThumbPage(const std::string& baseFolder);
+    void prepaireExtFiles(const std::string& baseFolder);
+    void prepaireExtFiles(const std::string& baseFolder, const FlashTemplateProperty& property);
+    void PrepareAnnotationFiles(const std::string& baseFolder);
+
+    // "./files/page/<n>.<ext>" for a normal-page record; "" for none. The zoomed and thumbnail
+    // URLs are the same, because those images are the normal ones.
+    std::string getNormalPageURL(const FlashPage* page) const;
+    std::string getZoomedPageURL(const FlashPage* page) const;
+    std::string getThumbPageURL(const FlashPage* page) const;
+
+    // The book configuration document: root "flipbook" with "extConfig" (one "item" per
+    // property in depth-first pre-order), "pages", then "ols" and the annotations element
+    // when those are set. Changes nothing of the book objects.
+    xml::Document bookXML() const;
+    // Writes bookXML as book.bin at the path, atomically over an existing file: the old file
+    // stays until the new one is complete. Logs "Could not write document out..." and returns
+    // false when nothing could be written.
+    bool ouputBookXML(const std::string& path);
+
+    // What went wrong in the runs so far, one readable line each; empty for a complete book.
+    const std::vector<std::string>& failures() const { return iFailures; }
+
+    const std::shared_ptr<FlashTemplate>& flashTemplate() const { return iFlashTemplate; }
+    const std::shared_ptr<FlashPageSource>& flashPageSource() const { return iFlashPageSource; }
+    const std::shared_ptr<FlashPagesAnnotations>& flashPagesAnnotations() const { return iFlashPagesAnnotations; }
+    void setFlashPagesAnnotations(std::shared_ptr<FlashPagesAnnotations> annotations);
+    const std::shared_ptr<FlashOutline>& flashOutline() const { return iFlashOutline; }
+    void setFlashOutline(std::shared_ptr<FlashOutline> outline);
+    const std::shared_ptr<HTMLConfigInfo>& HTMLConfig() const { return iHTMLConfig; }
+    void setHTMLConfig(std::shared_ptr<HTMLConfigInfo> config);
+    const std::string& saveToFolder() const { return iSaveToFolder; }
+    const std::string& saveToFileName() const { return iSaveToFileName; }
+
+protected:
+    // Records a failure of the run and logs it at error level.
+    void addFailure(std::string failure);
+
+private:
+    std::string baseFolderOr(const std::string& baseFolder) const;
+    std::string folderPath(const std::string& baseFolder, const std::string& folder) const;
+    void appendChildPropertyToNode(xml::Element node, const FlashTemplateProperty& property) const;
+    void appendItem(xml::Element node, const FlashTemplateProperty& property) const;
+    bool hasHardCover() const;
+    void outputHTMLPage();
+    void outputPlayer();
+
+    std::shared_ptr<FlashTemplate> iFlashTemplate;
+    std::shared_ptr<FlashPageSource> iFlashPageSource;
+    std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotations;
+    std::shared_ptr<FlashOutline> iFlashOutline;
+    std::string iSaveToFolder;
+    std::string iSaveToFileName;
+    std::shared_ptr<HTMLConfigInfo> iHTMLConfig;
+    const std::string iResourceFolder = "files";
+    const std::string iNormalPageFolder = "page";
+    const std::string iZoomedPageFolder = "large";
+    const std::string iThumbPageFolder = "thumb";
+    const std::string iExterFilesFolder = "extfiles";
+    const std::string iSearchInfoFolder = "search";
+    const std::string iAnnotationFilesFolder = "pageConfig";
+    const bool iZoomedPageSameAsNormalPage = true;
+    std::vector<std::string> iFailures;
+};
+
+} // namespace pw

@@ -1,0 +1,54 @@
+#include "book/FlashBookOutputApp.h"
+
+#include "base/FileUtil.h"
+#include "base/Log.h"
+#include "template/FlashTemplate.h"
+
+namespace pw {
+
+namespace {
+
+std::string bundleName(const std::string& toName)
+{
+    return file::deletingPathExtension(toName) + ".app";
+}
+
+} // namespace
+
+FlashBookOutputApp::FlashBookOutputApp(std::shared_ptr<FlashPageSource> pageSource,
+                                       std::shared_ptr<FlashTemplate> flashTemplate, const std::string& saveToFolder,
+                                       const std::string& toName)
+    : FlashBookOutput(std::move(pageSource), std::move(flashTemplate),
+                      file::joinPath(file::joinPath(saveToFolder, bundleName(toName)), "Contents/Resources/"),
+                      bundleName(toName))
+{
+}
+
+std::string FlashBookOutputApp::outputHTMLFileName() const
+{
+    return file::joinPath(saveToFolder(), "index.html");
+}
+
+std::string FlashBookOutputApp::outputFileName() const
+{
+    return file::deletingLastPathComponent(file::deletingLastPathComponent(saveToFolder()));
+}
+
+void FlashBookOutputApp::ouputTheBook()
+{
+    const std::string bundle = outputFileName();
+    file::removeAll(bundle);
+    file::createDirectories(bundle);
+    const std::string contents = file::deletingLastPathComponent(saveToFolder());
+    const std::string shell =
+        flashTemplate() ? file::joinPath(flashTemplate()->tmplDataPath(), "TmplData/mac.app/Contents/") : "";
+    if (shell.empty() || !file::copyTree(shell, contents)) {
+        const std::string reason = "the application shell " + shell + " could not be copied";
+        PW_LOG_ERROR("ouput the book,copy failed:%s", reason.c_str());
+        addFailure(reason);
+    }
+    file::createDirectories(saveToFolder());
+    FlashBookOutput::ouputTheBook();
+}
+
+} // namespace pw

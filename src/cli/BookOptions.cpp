@@ -1,0 +1,176 @@
+#include "cli/BookOptions.h"
+
+#include "base/FileUtil.h"
+#include "base/ResourceFolder.h"
+#include "book/FlashBookOutput.h"
+#include "book/FlashBookOutputApp.h"
+#include "template/FlashTemplate.h"
+#include "template/FlashTemplateProperty.h"
+#include "template/HTMLConfigInfo.h"
+
+namespace pw::cli {
+
+namespace {
+
+template <typename Text>
+std::string textOf(const Text& text)
+{
+    if constexpr (std::is_same_v<Text, std::string>)
+        return text;
+    else
+        return text.value_or(std::string());
+}
+
+bool treeHasKey(const FlashTemplateProperty& property, const std::string& key)
+{
+    if (textOf(property.key()) == key)
+        return true;
+    for (const auto& child : property.childProperties()) {
+        if (child && treeHasKey(*child, key))
+            return true;
+    }
+    return false;
+}
+
+bool templateHasKey(const FlashTemplate& flashTemplate, const std::string& key)
+{
+    for (const auto& property : flashTemplate.properties()) {
+        if (property && treeHasKey(*property, key))
+            return true;
+    }
+    return false;
+}
+
+std::string joined(const std::vector<std::string>& lines, const std::string& separator)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : separator) + line;
+    return text;
+}
+
+std::string htmlTitle(const BookOptions& options, const FlashTemplate& flashTemplate, const std::string& htmlName)
+{
+    if (options.title)
+        return *options.title;
+    const std::string bookTitle = textOf(flashTemplate.propertyValueFor("bookTitle", ""));
+    return bookTitle.empty() ? file::deletingPathExtension(htmlName) : bookTitle;
+}
+
+} // namespace
+
+std::vector<OptionSpec> BookOptions::optionSpecs()
+{
+    return {{"--template", true}, {"--style", true}, {"--settings", true}, {"--set", true},
+            {"--name", true},     {"--title", true}, {"--app", false},     {"--resources", true},
+            {"-o", true},         {"--output", true}};
+}
+
+const char* BookOptions::helpText()
+{
+    return "  -o, --output FOLDER  the book folder (created when missing)\n"
+           "  --template NAME      the template (default float)\n"
+           "  --style NAME         a style of the template\n"
+           "  --settings FILE      a settings file imported after the style\n"
+           "  --set KEY=VALUE      a property value, assigned last (repeatable)\n"
+           "  --name NAME          the HTML page is NAME.html (default index)\n"
+           "  --title TEXT         the HTML title (default: the book title, else the name)\n"
+           "  --app                write a Mac application bundle NAME.app instead\n"
+           "  --resources DIR      the resource folder holding AppFiles/\n";
+}
+
+BookOptions BookOptions::from(const ParsedArguments& parsed, bool requireOutput)
+{
+    BookOptions options;
+    options.templateName = parsed.last("--template").value_or(options.templateName);
+    options.style = parsed.last("--style");
+    options.settings = parsed.last("--settings");
+    for (const std::string& assignment : parsed.all("--set")) {
+        const size_t equals = assignment.find('=');
+        if (equals == std::string::npos || equals == 0)
+            throw UsageError("--set needs KEY=VALUE, got \"" + assignment + "\"");
+        options.assignments.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
+    }
+    options.name = parsed.last("--name").value_or(options.name);
+    if (options.name.empty())
+        throw UsageError("--name must not be empty");
+    options.title = parsed.last("--title");
+    options.app = parsed.has("--app");
+    options.resources = parsed.last("--resources");
+    options.output = parsed.last("--output");
+    if (const auto shortOutput = parsed.last("-o"))
+        options.output = shortOutput;
+    if (requireOutput && (!options.output || options.output->empty()))
+        throw UsageError("the book folder is missing (-o FOLDER)");
+    if (options.templateName.empty())
+        throw UsageError("--template must not be empty");
+    return options;
+}
+
+void applyResourceFolder(const BookOptions& options)
+{
+    if (!options.resources)
+        return;
+    if (!file::isDirectory(*options.resources))
+        throw Failure("the resource folder does not exist: " + *options.resources);
+    pw::resources::setResourceFolder(*options.resources);
+}
+
+std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)
+{
+    applyResourceFolder(options);
+    const std::string& name = options.templateName;
+    if (name.find('/') != std::string::npos || !file::isRegularFile(FlashTemplate::tmplMetaPathForName(name)))
+        throw Failure("unknown template \"" + name + "\" (pagewind-cli templates lists them)");
+    std::optional<std::string> stylePath;
+    if (options.style) {
+        stylePath = FlashTemplate::stylePathFor(name, *options.style);
+        if (options.style->empty() || options.style->find('/') != std::string::npos || !file::isDirectory(*stylePath))
+            throw Failure("unknown style \"" + *options.style + "\" of the template \"" + name + "\"");
+    }
+    if (options.settings && !file::isRegularFile(*options.settings))
+        throw Failure("no such settings file: " + *options.settings);
+
+    auto flashTemplate = std::make_shared<FlashTemplate>();
+    if (stylePath)
+        flashTemplate->changeTmplTo(name, *stylePath);
+    else if (flashTemplate->tmplName() != name)
+        flashTemplate->loadTemplate(name);
+    if (flashTemplate->properties().empty())
+        throw Failure("the template \"" + name + "\" could not be loaded");
+    if (options.settings)
+        flashTemplate->importPropertiesSettingsFrom(*options.settings);
+    for (const auto& [key, value] : options.assignments) {
+        if (!templateHasKey(*flashTemplate, key))
+            throw Failure("the template \"" + name + "\" has no property \"" + key + "\"");
+        flashTemplate->setPropertyValue(key, value);
+    }
+    return flashTemplate;
+}
+
+std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
+                      std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline,
+                      std::shared_ptr<FlashPagesAnnotations> annotations)
+{
+    const std::string folder = options.output.value_or("");
+    if (!file::createDirectories(folder))
+        throw Failure("cannot create the book folder " + folder);
+    const std::string htmlName = FlashBookOutput::htmlFileNameForName(options.name);
+    auto html = std::make_shared<HTMLConfigInfo>();
+    html->setHTMLTitle(htmlTitle(options, *flashTemplate, htmlName));
+
+    std::unique_ptr<FlashBookOutput> writer;
+    if (options.app)
+        writer = std::make_unique<FlashBookOutputApp>(std::move(pageSource), std::move(flashTemplate), folder, htmlName);
+    else
+        writer = std::make_unique<FlashBookOutput>(std::move(pageSource), std::move(flashTemplate), folder, htmlName);
+    writer->setHTMLConfig(std::move(html));
+    writer->setFlashOutline(std::move(outline));
+    writer->setFlashPagesAnnotations(std::move(annotations));
+    writer->ouputTheBook();
+    if (!writer->failures().empty())
+        throw Failure("the book in " + folder + " is incomplete: " + joined(writer->failures(), "; "));
+    return writer->outputFileName();
+}
+
+} // namespace pw::cli

@@ -1,0 +1,28 @@
+#include "cli/Commands.h"
+
+#include <algorithm>
+
+#include "cli/BookOptions.h"
+
+namespace pw::cli {
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> table = {
+        {"publish", "[options] -o FOLDER PICTURE...", "make a book of the pictures, one page each",
+         BookOptions::helpText(), runPublish},
+        {"decode", "BOOK.bin", "print the book configuration document inside a book.bin", "", runDecode},
+        {"templates", "[--resources DIR]", "list the templates and their styles",
+         "  --resources DIR      the resource folder holding AppFiles/\n", runTemplates},
+    };
+    return table;
+}
+
+const Command* findCommand(std::string_view name)
+{
+    const auto& table = commands();
+    const auto found = std::find_if(table.begin(), table.end(), [name](const Command& c) { return c.name == name; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+} // namespace pw::cli

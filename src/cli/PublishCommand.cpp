@@ -1,0 +1,37 @@
+// pagewind-cli publish [options] -o FOLDER PICTURE...: the pictures become the pages as they
+// are (no scaling, no re-encoding) and the book is written into FOLDER.
+
+#include <filesystem>
+#include <iostream>
+
+#include "base/FileUtil.h"
+#include "book/FlashPageSourceImg.h"
+#include "cli/BookOptions.h"
+#include "cli/Commands.h"
+
+namespace pw::cli {
+
+int runPublish(const std::vector<std::string>& args)
+{
+    const ParsedArguments parsed = parseArguments(args, BookOptions::optionSpecs());
+    const BookOptions options = BookOptions::from(parsed);
+    if (parsed.positionals.empty())
+        throw UsageError("publish needs at least one picture");
+    // Every picture is checked before anything is written, so a typo costs nothing.
+    for (const std::string& picture : parsed.positionals) {
+        if (!file::isRegularFile(picture))
+            throw Failure("no such picture: " + picture);
+    }
+    auto flashTemplate = prepareTemplate(options);
+    auto pageSource = std::make_shared<FlashPageSourceImg>();
+    for (const std::string& picture : parsed.positionals) {
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(picture, error);
+        pageSource->addImgPageFromFile(error ? picture : absolute.lexically_normal().string());
+    }
+    pageSource->generateNormalPages();
+    std::cout << writeBook(options, std::move(flashTemplate), std::move(pageSource)) << "\n";
+    return kExitOk;
+}
+
+} // namespace pw::cli

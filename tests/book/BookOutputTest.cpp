@@ -1,0 +1,378 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+#include <zip.h>
+
+#include "base/FileUtil.h"
+#include "base/ResourceFolder.h"
+#include "base/XmlDocument.h"
+#include "book/FlashBookOutput.h"
+#include "book/FlashBookOutputApp.h"
+#include "book/FlashOutline.h"
+#include "book/FlashPageImage.h"
+#include "book/FlashPageSourceImg.h"
+#include "book/FlashPagesAnnotations.h"
+#include "template/FlashTemplate.h"
+#include "template/HTMLConfigInfo.h"
+
+namespace file = pw::file;
+namespace fs = std::filesystem;
+using namespace pw;
+
+namespace {
+
+// The cipher written out here, independent of the one the writer uses.
+std::string rc4(std::string_view data, std::string_view key)
+{
+    unsigned char s[256];
+    for (int i = 0; i < 256; ++i)
+        s[i] = static_cast<unsigned char>(i);
+    for (int i = 0, j = 0; i < 256; ++i) {
+        j = (j + s[i] + static_cast<unsigned char>(key[static_cast<size_t>(i) % key.size()])) & 255;
+        std::swap(s[i], s[j]);
+    }
+    std::string out(data.size(), '\0');
+    for (size_t n = 0, i = 0, j = 0; n < data.size(); ++n) {
+        i = (i + 1) & 255;
+        j = (j + s[i]) & 255;
+        std::swap(s[i], s[j]);
+        out[n] = static_cast<char>(data[n] ^ s[(s[i] + s[j]) & 255]);
+    }
+    return out;
+}
+
+std::string property(const std::string& type, const std::string& key, const std::string& value,
+                     const std::string& children = "")
+{
+    return "<property type=\"" + type + "\"><key>" + key + "</key><title>" + key + "</title><desc/><value>" + value +
+           "</value><valueSource/><defalutValue/>" +
+           (children.empty() ? "" : "<childProperties>" + children + "</childProperties>") + "</property>";
+}
+
+struct Unzipped {
+    std::vector<std::string> names;
+    int compression = -1;
+    std::string content;
+};
+
+Unzipped unzip(const std::string& bytes)
+{
+    Unzipped result;
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    zip_t* zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    zip_error_fini(&error);
+    if (!zip) {
+        zip_source_free(source);
+        return result;
+    }
+    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i)
+        result.names.emplace_back(zip_get_name(zip, static_cast<zip_uint64_t>(i), 0));
+    zip_stat_t stat;
+    if (zip_stat_index(zip, 0, 0, &stat) == 0) {
+        result.compression = stat.comp_method;
+        result.content.resize(stat.size);
+        zip_file_t* entry = zip_fopen_index(zip, 0, 0);
+        zip_fread(entry, result.content.data(), stat.size);
+        zip_fclose(entry);
+    }
+    zip_discard(zip);
+    return result;
+}
+
+class BookOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "pw-book-XXXXXX").string();
+        root_ = ::mkdtemp(pattern.data());
+        const std::string tmpl = path("R/AppFiles/Templates/float");
+        const std::string description =
+            "<template><info><htmlPath>html\\index.html</htmlPath><swfPath>book.swf</swfPath>"
+            "<defaultStyle>Blank</defaultStyle><macAppFilesFolder/><mobileTmplFilesPath/></info><properties>" +
+            property("pt_number", "pageWidth", "960") + property("pt_text", "bookTitle", "Tom &amp; Jerry &lt;3") +
+            property("pt_bool", "isHardCover", "NO") +
+            property("pt_composite", "colors", "group",
+                     property("pt_color", "backgroundColor", "0x112233") +
+                         property("pt_file", "logoImage", "", property("pt_text", "deep", "d"))) +
+            property("pt_file", "backgroundImage", "") + "</properties></template>";
+        write(file::joinPath(tmpl, "flashTemplate.xml"), description);
+        write(file::joinPath(tmpl, "book.swf"), "SWF");
+        write(file::joinPath(tmpl, "html/index.html"), "<title>${index.title}</title>");
+        write(path("R/AppFiles/TmplData/mac.app/Contents/Info.plist"), "<plist/>");
+        resources::setResourceFolder(path("R"));
+        for (const std::string picture : {"a.jpg", "b.png", "c.jpg", "logo.png", "bg.jpeg", "bg", "link.swf"})
+            write(path("in/" + picture), "bytes of " + picture);
+        file::createDirectories(path("out"));
+
+        flashTemplate_ = std::make_shared<FlashTemplate>();
+        pages_ = std::make_shared<FlashPageSourceImg>();
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string path(const std::string& name) const { return file::joinPath(root_, name); }
+    static void write(const std::string& target, const std::string& text)
+    {
+        file::createDirectories(file::deletingLastPathComponent(target));
+        ASSERT_TRUE(file::writeFileAtomically(target, text)) << target;
+    }
+    void addPages(const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names)
+            pages_->addImgPageFromFile(path("in/" + name));
+        pages_->generateNormalPages();
+    }
+    std::string read(const std::string& name) const { return file::readFile(path(name)).value_or("(missing)"); }
+
+    // The document inside a written book.bin, read the way the player reads it.
+    std::optional<xml::Document> writtenDocument(const std::string& bookBin)
+    {
+        const std::string zipped = rc4(file::readFile(bookBin).value_or(""), "lanternmoss.qel");
+        if (zipped.rfind("PK\x03\x04", 0) != 0)
+            return std::nullopt;
+        const Unzipped entry = unzip(zipped);
+        EXPECT_EQ(entry.names, std::vector<std::string>{"book.xml"});
+        EXPECT_EQ(entry.compression, ZIP_CM_DEFLATE);
+        return xml::Document::parse(entry.content);
+    }
+
+    std::string root_;
+    std::shared_ptr<FlashTemplate> flashTemplate_;
+    std::shared_ptr<FlashPageSourceImg> pages_;
+};
+
+std::vector<std::string> attributeList(const std::vector<xml::Element>& elements, const std::string& attribute)
+{
+    std::vector<std::string> values;
+    for (const xml::Element& element : elements)
+        values.push_back(element.attributeForName(attribute).value_or("(none)"));
+    return values;
+}
+
+} // namespace
+
+TEST_F(BookOutputTest, BookBinHoldsTheWholeBook)
+{
+    addPages({"a.jpg", "b.png", "c.jpg"});
+    flashTemplate_->setPropertyValue("logoImage", path("in/logo.png"));
+    auto outline = std::make_shared<FlashOutline>();
+    auto item = std::make_unique<FlashOutlineItem>();
+    item->setCaption("Start");
+    item->setPageIndex(2);
+    outline->items().push_back(std::move(item));
+    auto annotations = std::make_shared<FlashPagesAnnotations>();
+    xml::OwnedElement annos("pagesAnnos");
+    annos->addChildElement("pageAnnos").addAttribute("pageIndex", "1");
+    annotations->setPagesAnnotationsNode(std::move(annos));
+
+    FlashBookOutput writer(pages_, flashTemplate_, path("out"), "index.html");
+    writer.setFlashOutline(outline);
+    writer.setFlashPagesAnnotations(annotations);
+    writer.ouputTheBook();
+    EXPECT_TRUE(writer.failures().empty()) << writer.failures().front();
+
+    const std::string text = rc4(file::readFile(path("out/files/book.bin")).value_or(""), "lanternmoss.qel");
+    const std::optional<xml::Document> doc = writtenDocument(path("out/files/book.bin"));
+    ASSERT_TRUE(doc);
+    const xml::Element root = doc->rootElement();
+    EXPECT_EQ(root.name(), "flipbook");
+    const std::string xmlText = doc->xmlData();
+    const size_t at = xmlText.find("<flipbook");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(xmlText.substr(at, xmlText.find('>', at) - at),
+              "<flipbook count=\"3\" appAppShortName=\"pw\" appAppName=\"Leafreel for Mac\" appAppVersion=\"1.0.0\" "
+              "appWebsite=\"https://github.com/pagewind/pagewind\" e=\"noext\"");
+
+    const std::vector<xml::Element> items = root.firstElementForName("extConfig").elementsForName("item");
+    EXPECT_EQ(attributeList(items, "name"),
+              (std::vector<std::string>{"pageWidth", "bookTitle", "isHardCover", "colors", "backgroundColor",
+                                        "logoImage", "deep", "backgroundImage"}));
+    ASSERT_EQ(items.size(), 8u);
+    EXPECT_EQ(items[1].stringValue(), "Tom & Jerry <3");
+    EXPECT_EQ(items[5].stringValue(), "./files/extfiles/logoImage.png");
+    EXPECT_EQ(items[7].stringValue(), "") << "an empty file property names nothing";
+    EXPECT_EQ(read("out/files/extfiles/logoImage.png"), "bytes of logo.png");
+
+    const std::vector<xml::Element> pages = root.firstElementForName("pages").elementsForName("page");
+    EXPECT_EQ(attributeList(pages, "isHardPage"), (std::vector<std::string>{"false", "false", "false"}));
+    EXPECT_EQ(attributeList(pages, "isEncrypted"), (std::vector<std::string>{"false", "false", "false"}));
+    const std::vector<std::string> urls = {"./files/page/1.jpg", "./files/page/2.png", "./files/page/3.jpg"};
+    for (size_t i = 0; i < pages.size(); ++i) {
+        for (const char* kind : {"normalUrl", "largeUrl", "thumbUrl"})
+            EXPECT_EQ(pages[i].firstElementForName(kind).stringValue(), urls[i]) << kind;
+    }
+    const std::vector<xml::Element> children = root.childElements();
+    ASSERT_EQ(children.size(), 4u);
+    EXPECT_EQ(children[2].name(), "ols");
+    EXPECT_EQ(children[2].firstElementForName("o").firstElementForName("c").stringValue(), "Start");
+    EXPECT_EQ(children[3].name(), "pagesAnnos");
+    EXPECT_TRUE(annotations->pagesAnnotationsNode()) << "the container keeps its element";
+}
+
+TEST_F(BookOutputTest, HardCoverMarksTheFirstAndLastPage)
+{
+    struct Case {
+        std::string value;
+        size_t pages;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"YES", 1, {"true"}},
+        {"yes", 2, {"true", "true"}},
+        {"Yes", 5, {"true", "false", "false", "false", "true"}},
+        {"true", 3, {"false", "false", "false"}},
+        {"NO", 2, {"false", "false"}},
+        {"YES", 0, {}},
+    };
+    for (const Case& c : cases) {
+        auto source = std::make_shared<FlashPageSourceImg>();
+        for (size_t i = 0; i < c.pages; ++i)
+            source->addImgPageFromFile(path("in/a.jpg"));
+        source->generateNormalPages();
+        flashTemplate_->setPropertyValue("isHardCover", c.value);
+        const FlashBookOutput writer(source, flashTemplate_, path("out"), "");
+        const xml::Document doc = writer.bookXML();
+        const auto pages = doc.rootElement().firstElementForName("pages").elementsForName("page");
+        EXPECT_EQ(attributeList(pages, "isHardPage"), c.expected) << c.value << " x" << c.pages;
+        EXPECT_EQ(doc.rootElement().attributeForName("count"), std::to_string(c.pages));
+    }
+}
+
+TEST_F(BookOutputTest, BookFolderOfPagesNumberedFromThree)
+{
+    // As a PDF imported with the range 3-5 numbers its pages.
+    int number = 3;
+    for (const std::string name : {"a.jpg", "b.png", "c.jpg"})
+        pages_->pages().push_back(std::make_unique<FlashPageImage>(path("in/" + name), number++));
+    pages_->generateNormalPages();
+    flashTemplate_->setPropertyValue("backgroundImage", path("in/bg.jpeg"));
+    flashTemplate_->setPropertyValue("logoImage", path("in/bg"));
+
+    for (int run = 0; run < 2; ++run) {
+        if (run == 1) {
+            write(path("in/a.jpg"), "second a");
+            write(path("in/bg.jpeg"), "second bg");
+        }
+        FlashBookOutput writer(pages_, flashTemplate_, path("out") + "/", "");
+        writer.ouputTheBook();
+        EXPECT_TRUE(writer.failures().empty());
+        EXPECT_EQ(writer.outputFileName(), path("out/index.html"));
+    }
+    EXPECT_EQ(read("out/files/page/3.jpg"), "second a");
+    EXPECT_EQ(read("out/files/page/4.png"), "bytes of b.png");
+    EXPECT_EQ(read("out/files/page/5.jpg"), "bytes of c.jpg");
+    EXPECT_FALSE(file::exists(path("out/files/page/1.jpg")));
+    EXPECT_EQ(read("out/files/extfiles/backgroundImage.jpeg"), "second bg");
+    EXPECT_EQ(read("out/files/extfiles/logoImage."), "bytes of bg") << "a chosen file without extension";
+    EXPECT_EQ(read("out/index.html"), "<title>${index.title}</title>") << "no HTML settings: the template as it is";
+    EXPECT_EQ(read("out/book.swf"), "SWF");
+    EXPECT_FALSE(file::exists(path("out/files/pageConfig")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("out/files")), fs::directory_iterator()), 3)
+        << "page, extfiles and book.bin; no temporary files left";
+    const auto doc = writtenDocument(path("out/files/book.bin"));
+    ASSERT_TRUE(doc);
+    const auto pages = doc->rootElement().firstElementForName("pages").elementsForName("page");
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[0].firstElementForName("normalUrl").stringValue(), "./files/page/3.jpg");
+    EXPECT_EQ(pages[2].firstElementForName("thumbUrl").stringValue(), "./files/page/5.jpg");
+}
+
+TEST_F(BookOutputTest, FailuresAreCollectedWhileTheRunGoesOn)
+{
+    addPages({"a.jpg", "b.png"});
+    flashTemplate_->setPropertyValue("backgroundImage", path("in/bg.jpeg"));
+    {
+        FlashBookOutput first(pages_, flashTemplate_, path("out"), "Trip.html");
+        first.ouputTheBook();
+        ASSERT_TRUE(first.failures().empty());
+    }
+    fs::remove(path("in/bg.jpeg"));
+    fs::remove(path("in/b.png"));
+    auto annotations = std::make_shared<FlashPagesAnnotations>();
+    annotations->needFiles() = {path("in/link.swf"), path("in/gone.swf")};
+    write(path("out/files/pageConfig/link.swf"), "kept");
+    auto html = std::make_shared<HTMLConfigInfo>();
+    html->setHTMLTitle("Trip");
+
+    FlashBookOutput writer(pages_, flashTemplate_, path("out"), "Trip.html");
+    writer.setFlashPagesAnnotations(annotations);
+    writer.setHTMLConfig(html);
+    writer.ouputTheBook();
+    const std::vector<std::string>& failures = writer.failures();
+    ASSERT_EQ(failures.size(), 3u) << testing::PrintToString(failures);
+    EXPECT_NE(failures[0].find("page 2"), std::string::npos) << failures[0];
+    EXPECT_NE(failures[1].find("backgroundImage"), std::string::npos) << failures[1];
+    EXPECT_NE(failures[2].find("gone.swf"), std::string::npos) << failures[2];
+
+    EXPECT_FALSE(file::exists(path("out/files/extfiles/backgroundImage.jpeg"))) << "the old copy goes";
+    EXPECT_FALSE(file::exists(path("out/files/page/2.png")));
+    EXPECT_EQ(read("out/files/pageConfig/link.swf"), "kept") << "an existing annotation file stays";
+    EXPECT_EQ(read("out/Trip.html"), "<title>Trip</title>");
+    const auto doc = writtenDocument(path("out/files/book.bin"));
+    ASSERT_TRUE(doc) << "the rest of the book is written";
+    const auto items = doc->rootElement().firstElementForName("extConfig").elementsForName("item");
+    EXPECT_EQ(items.back().stringValue(), "./files/extfiles/backgroundImage.jpeg");
+}
+
+TEST_F(BookOutputTest, AFailedBookBinWriteIsReportedAndKeepsWhatWasThere)
+{
+    addPages({"a.jpg"});
+    write(path("out/files/book.bin/keep"), "a folder stands where book.bin goes");
+    FlashBookOutput writer(pages_, flashTemplate_, path("out"), "");
+    writer.ouputTheBook();
+    ASSERT_EQ(writer.failures().size(), 1u);
+    EXPECT_NE(writer.failures()[0].find("book.bin"), std::string::npos);
+    EXPECT_TRUE(file::isRegularFile(path("out/files/book.bin/keep")));
+    EXPECT_EQ(read("out/book.swf"), "SWF") << "the run goes on after the failure";
+}
+
+TEST_F(BookOutputTest, AMissingBookFolderWritesNothing)
+{
+    addPages({"a.jpg"});
+    FlashBookOutput writer(pages_, flashTemplate_, path("nowhere"), "");
+    writer.ouputTheBook();
+    EXPECT_FALSE(file::exists(path("nowhere")));
+    ASSERT_EQ(writer.failures().size(), 1u);
+}
+
+TEST_F(BookOutputTest, HtmlFileNames)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Trip", "Trip.html"}, {"Trip.html", "Trip.html"}, {"Trip.HTML", "Trip.HTML"},
+        {"", ".html"},         {"a.htm", "a.htm.html"},    {"html", "html.html"},
+    };
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(FlashBookOutput::htmlFileNameForName(name), expected) << name;
+}
+
+TEST_F(BookOutputTest, ApplicationBundleIsReplacedAsAWhole)
+{
+    addPages({"a.jpg"});
+    for (int run = 0; run < 2; ++run) {
+        if (run == 1)
+            write(path("new/Trip.app/Contents/leftover"), "x");
+        FlashBookOutputApp writer(pages_, flashTemplate_, path("new"), "Trip.html");
+        writer.ouputTheBook();
+        EXPECT_TRUE(writer.failures().empty());
+        EXPECT_EQ(writer.outputFileName(), path("new/Trip.app"));
+        EXPECT_EQ(writer.outputHTMLFileName(), path("new/Trip.app/Contents/Resources/index.html"));
+    }
+    EXPECT_FALSE(file::exists(path("new/Trip.app/Contents/leftover")));
+    EXPECT_EQ(read("new/Trip.app/Contents/Info.plist"), "<plist/>");
+    EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/index.html")));
+    EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/files/book.bin")));
+    EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/files/page/1.jpg")));
+
+    const FlashBookOutputApp dotted(pages_, flashTemplate_, path("new"), "My.Trip.html");
+    EXPECT_EQ(dotted.outputFileName(), path("new/My.Trip.app"));
+
+    fs::remove_all(path("R/AppFiles/TmplData"));
+    FlashBookOutputApp noShell(pages_, flashTemplate_, path("new"), "Bare.html");
+    noShell.ouputTheBook();
+    ASSERT_EQ(noShell.failures().size(), 1u);
+    EXPECT_NE(noShell.failures()[0].find("shell"), std::string::npos);
+    EXPECT_TRUE(file::isRegularFile(path("new/Bare.app/Contents/Resources/files/book.bin")));
+}

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+#include "CliRunner.h"
+#include "base/FileUtil.h"
+#include "base/XmlDocument.h"
+#include "book/FlashBookFile.h"
+
+namespace file = pw::file;
+namespace fs = std::filesystem;
+using pw::test::CliResult;
+using pw::test::runCli;
+
+namespace {
+
+std::string property(const std::string& type, const std::string& key, const std::string& value,
+                     const std::string& children = "")
+{
+    return "<property type=\"" + type + "\"><key>" + key + "</key><title>" + key + "</title><desc/><value>" + value +
+           "</value><valueSource/><defalutValue/>" +
+           (children.empty() ? "" : "<childProperties>" + children + "</childProperties>") + "</property>";
+}
+
+// A resource folder of two small templates, each with styles, and an application shell.
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "pw-cli-XXXXXX").string();
+        root_ = ::mkdtemp(pattern.data());
+        resources_ = path("R");
+        for (const std::string name : {"float", "classic"}) {
+            const std::string tmpl = file::joinPath(resources_, "AppFiles/Templates/" + name);
+            file::createDirectories(file::joinPath(tmpl, "html"));
+            const std::string description =
+                "<template><info><htmlPath>html\\index.html</htmlPath><swfPath>book.swf</swfPath>"
+                "<defaultStyle>Blank</defaultStyle><macAppFilesFolder/><mobileTmplFilesPath/></info><properties>" +
+                property("pt_number", "pageWidth", "960") + property("pt_text", "bookTitle", "") +
+                property("pt_bool", "isHardCover", "NO") +
+                property("pt_composite", "colors", "", property("pt_color", "backgroundColor", "0x112233")) +
+                property("pt_file", "backgroundImage", "") + "</properties></template>";
+            write(file::joinPath(tmpl, "flashTemplate.xml"), description);
+            write(file::joinPath(tmpl, "book.swf"), "SWF of " + name);
+            write(file::joinPath(tmpl, "html/index.html"), "<title>${index.title}</title>");
+            file::createDirectories(file::joinPath(tmpl, "images"));  // not a template of its own
+            for (const std::string style : {"Blank", "Dark"}) {
+                const std::string styleFolder = file::joinPath(resources_, "AppFiles/Styles/" + name + "/" + style);
+                file::createDirectories(styleFolder);
+                write(file::joinPath(styleFolder, "tmplSetting.txt"),
+                      "\n\rbackgroundColor=0x" + std::string(style == "Dark" ? "000000" : "ffffff") +
+                          "\n\rbackgroundImage=STYLE_RESOURCE:bg.jpg");
+                write(file::joinPath(styleFolder, "bg.jpg"), "style picture");
+            }
+        }
+        write(file::joinPath(resources_, "AppFiles/TmplData/mac.app/Contents/Info.plist"), "<plist/>");
+        for (const std::string picture : {"a.jpg", "b.png", "c.jpg"})
+            write(path(picture), "picture " + picture);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string path(const std::string& name) const { return file::joinPath(root_, name); }
+    static void write(const std::string& target, const std::string& text)
+    {
+        file::createDirectories(file::deletingLastPathComponent(target));
+        ASSERT_TRUE(file::writeFileAtomically(target, text)) << target;
+    }
+
+    CliResult publish(std::vector<std::string> extra)
+    {
+        std::vector<std::string> args = {"publish", "--resources", resources_};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return runCli(args);
+    }
+
+    std::string decodedBook(const std::string& bookBin)
+    {
+        const std::optional<std::string> bytes = file::readFile(bookBin);
+        if (!bytes)
+            return "";
+        return pw::FlashBookFile::unpack(*bytes).value_or("");
+    }
+
+    std::string root_;
+    std::string resources_;
+};
+
+void expectOneErrorLine(const CliResult& result, int exitCode, const std::string& fragment)
+{
+    EXPECT_EQ(result.exitCode, exitCode) << result.err;
+    EXPECT_EQ(result.err.rfind("pagewind-cli: ", 0), 0u) << result.err;
+    EXPECT_NE(result.err.find(fragment), std::string::npos) << result.err;
+    if (exitCode == 1) {
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+} // namespace
+
+TEST_F(CliTest, UsageErrorsExitWithTwo)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "usage"},
+        {{"bogus"}, "unknown command"},
+        {{"publish", path("a.jpg")}, "-o FOLDER"},
+        {{"publish", "-o", path("out")}, "at least one picture"},
+        {{"publish", "-o", path("out"), "--set", "novalue", path("a.jpg")}, "KEY=VALUE"},
+        {{"publish", "-o", path("out"), "--set", "=x", path("a.jpg")}, "KEY=VALUE"},
+        {{"publish", "-o", path("out"), "--frobnicate", path("a.jpg")}, "unknown option --frobnicate"},
+        {{"publish", "-o", path("out"), "--app=yes", path("a.jpg")}, "takes no value"},
+        {{"publish", path("a.jpg"), "-o"}, "needs a value"},
+        {{"publish", "-o", path("out"), "--name", "", path("a.jpg")}, "--name"},
+        {{"decode"}, "exactly one"},
+        {{"decode", "a", "b"}, "exactly one"},
+        {{"templates", "extra"}, "no arguments"},
+    };
+    for (const auto& [args, fragment] : cases) {
+        const CliResult result = runCli(args);
+        EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(args) << result.err;
+        EXPECT_NE(result.err.find(fragment), std::string::npos) << testing::PrintToString(args) << result.err;
+    }
+    EXPECT_FALSE(file::exists(path("out"))) << "a usage error writes nothing";
+}
+
+TEST_F(CliTest, FailuresExitWithOneAndWriteNothing)
+{
+    write(path("not-a-book.bin"), "this is no book");
+    write(path("blocker"), "a file where a folder should go");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"-o", path("out"), path("a.jpg"), path("missing.jpg")}, "no such picture: " + path("missing.jpg")},
+        {{"-o", path("out"), "--template", "nosuch", path("a.jpg")}, "unknown template \"nosuch\""},
+        {{"-o", path("out"), "--template", "float/images", path("a.jpg")}, "unknown template"},
+        {{"-o", path("out"), "--style", "Neon", path("a.jpg")}, "unknown style \"Neon\""},
+        {{"-o", path("out"), "--style", "../classic/Dark", path("a.jpg")}, "unknown style"},
+        {{"-o", path("out"), "--settings", path("none.txt"), path("a.jpg")}, "no such settings file"},
+        {{"-o", path("out"), "--set", "noSuchKey=1", path("a.jpg")}, "no property \"noSuchKey\""},
+        {{"-o", path("out"), "--resources", path("nowhere"), path("a.jpg")}, "resource folder"},
+    };
+    for (const auto& [args, fragment] : cases)
+        expectOneErrorLine(publish(args), 1, fragment);
+    EXPECT_FALSE(file::exists(path("out")));
+
+    expectOneErrorLine(publish({"-o", path("blocker/sub"), path("a.jpg")}), 1, "cannot create the book folder");
+    expectOneErrorLine(runCli({"decode", path("not-a-book.bin")}), 1, "not a book configuration file");
+    expectOneErrorLine(runCli({"decode", path("nothing.bin")}), 1, "no such file");
+    expectOneErrorLine(runCli({"decode", root_}), 1, "no such file");
+}
+
+TEST_F(CliTest, PublishWritesTheWholeBook)
+{
+    const CliResult result = publish({"-o", path("out/deep"), "--style", "Dark", "--set", "bookTitle=Our Trip",
+                                      "--set", "isHardCover=YES", path("a.jpg"), path("b.png"), path("c.jpg")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, path("out/deep/index.html") + "\n");
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"out/deep/files/page/1.jpg", "picture a.jpg"},
+        {"out/deep/files/page/2.png", "picture b.png"},
+        {"out/deep/files/page/3.jpg", "picture c.jpg"},
+        {"out/deep/files/extfiles/backgroundImage.jpg", "style picture"},
+        {"out/deep/book.swf", "SWF of float"},
+        {"out/deep/index.html", "<title>Our Trip</title>"},
+    };
+    for (const auto& [name, content] : files)
+        EXPECT_EQ(file::readFile(path(name)).value_or("(missing)"), content) << name;
+
+    const std::string xml = decodedBook(path("out/deep/files/book.bin"));
+    const CliResult decoded = runCli({"decode", path("out/deep/files/book.bin")});
+    EXPECT_EQ(decoded.exitCode, 0) << decoded.err;
+    EXPECT_EQ(decoded.out, xml.back() == '\n' ? xml : xml + "\n");
+    const std::optional<pw::xml::Document> doc = pw::xml::Document::parse(xml);
+    ASSERT_TRUE(doc) << xml;
+    EXPECT_EQ(doc->rootElement().attributeForName("count"), "3");
+    const auto pages = doc->rootElement().firstElementForName("pages").elementsForName("page");
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(pages[1].firstElementForName("normalUrl").stringValue(), "./files/page/2.png");
+    EXPECT_EQ(pages[0].attributeForName("isHardPage"), "true");
+    EXPECT_NE(xml.find(">0x000000<"), std::string::npos) << "the style's value";
+}
+
+TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
+{
+    ASSERT_EQ(publish({"-o", path("o1"), "--name", "Trip.html", path("a.jpg")}).exitCode, 0);
+    EXPECT_TRUE(file::isRegularFile(path("o1/Trip.html")));
+    EXPECT_FALSE(file::exists(path("o1/Trip.html.html")));
+    EXPECT_EQ(file::readFile(path("o1/Trip.html")), "<title>Trip</title>") << "no book title: the name";
+
+    ASSERT_EQ(publish({"-o", path("o2"), "--name", "Trip", "--title", "A & B", path("a.jpg")}).exitCode, 0);
+    EXPECT_EQ(file::readFile(path("o2/Trip.html")), "<title>A & B</title>");
+
+    for (int run = 0; run < 2; ++run) {
+        const CliResult app = publish({"-o", path("o3"), "--app", "--name", "My.Trip", "--template", "classic",
+                                       path(run == 0 ? "a.jpg" : "b.png")});
+        ASSERT_EQ(app.exitCode, 0) << app.err;
+        EXPECT_EQ(app.out, path("o3/My.Trip.app") + "\n");
+    }
+    EXPECT_TRUE(file::isRegularFile(path("o3/My.Trip.app/Contents/Info.plist")));
+    EXPECT_TRUE(file::isRegularFile(path("o3/My.Trip.app/Contents/Resources/index.html")));
+    EXPECT_EQ(file::readFile(path("o3/My.Trip.app/Contents/Resources/book.swf")), "SWF of classic");
+    EXPECT_TRUE(file::isRegularFile(path("o3/My.Trip.app/Contents/Resources/files/page/1.png")));
+    EXPECT_FALSE(file::exists(path("o3/My.Trip.app/Contents/Resources/files/page/1.jpg")))
+        << "the second run replaces the whole bundle";
+}
+
+TEST_F(CliTest, IncompleteBooksAreReported)
+{
+    // The settings name a picture that is not there: the book is written, but not complete.
+    write(path("settings.txt"), "\n\rbackgroundImage=" + path("gone.jpg"));
+    const CliResult result = publish({"-o", path("out"), "--settings", path("settings.txt"), path("a.jpg")});
+    expectOneErrorLine(result, 1, "backgroundImage");
+    EXPECT_TRUE(file::isRegularFile(path("out/files/book.bin")));
+
+    fs::remove(fs::path(resources_) / "AppFiles/Templates/float/book.swf");
+    expectOneErrorLine(publish({"-o", path("out2"), path("a.jpg")}), 1, "book.swf");
+}
+
+TEST_F(CliTest, TemplatesListsTemplatesAndIndentedStyles)
+{
+    const CliResult result = runCli({"templates", "--resources", resources_});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "classic\n  Blank\n  Dark\nfloat\n  Blank\n  Dark\n");
+
+    fs::remove_all(fs::path(resources_) / "AppFiles/Templates");
+    expectOneErrorLine(runCli({"templates", "--resources", resources_}), 1, "no templates");
+}
+
+TEST_F(CliTest, HelpAndVersion)
+{
+    const CliResult help = runCli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* command : {"publish", "decode", "templates"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    const CliResult publishHelp = runCli({"publish", "--help"});
+    EXPECT_EQ(publishHelp.exitCode, 0);
+    EXPECT_NE(publishHelp.out.find("--settings FILE"), std::string::npos) << publishHelp.out;
+    const CliResult version = runCli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("pagewind-cli ", 0), 0u);
+}
