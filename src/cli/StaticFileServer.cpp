@@ -110,6 +110,8 @@ public:
 StaticFileServer::StaticFileServer(std::string rootFolder)
     : iRootFolder(std::move(rootFolder)), iImpl(std::make_unique<Impl>())
 {
+    // Idle browser connections hold up stop() until they time out; a local viewer needs no long ones.
+    iImpl->server.set_keep_alive_timeout(1);
     iImpl->server.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
         const ResolvedRequest resolved = resolve(request.target);
         response.status = resolved.status;
