@@ -14,6 +14,8 @@ const std::vector<Command>& commands()
         {"decode", "BOOK.bin", "print the book configuration document inside a book.bin", "", runDecode},
         {"templates", "[--resources DIR]", "list the templates and their styles",
          "  --resources DIR      the resource folder holding AppFiles/\n", runTemplates},
+        {"serve", "FOLDER [--port N]", "show a book folder at http://127.0.0.1 until Ctrl-C",
+         "  --port N             the port to listen on (default 8600; 0 picks a free one)\n", runServe},
     };
     return table;
 }

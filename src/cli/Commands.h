@@ -24,5 +24,6 @@ const Command* findCommand(std::string_view name);
 int runPublish(const std::vector<std::string>& args);
 int runDecode(const std::vector<std::string>& args);
 int runTemplates(const std::vector<std::string>& args);
+int runServe(const std::vector<std::string>& args);
 
 } // namespace pw::cli

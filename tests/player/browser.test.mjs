@@ -4,8 +4,8 @@ import assert from 'node:assert/strict';
 import { writeFileSync, unlinkSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { writeBook } from './fixture.mjs';
-import { serve, launch, templatePage, scratch, shotPath } from './harness.mjs';
+import { writeBook, samplePictures } from './fixture.mjs';
+import { serve, launch, templatePage, publishBook, scratch, shotPath } from './harness.mjs';
 
 let context;
 const servers = [];
@@ -16,12 +16,26 @@ after(async () => {
   for (const s of servers) await s.close();
 });
 
-async function book(name, options) {
-  const dir = scratch(name);
-  writeBook(dir, { htmlTemplate: templatePage(options.template || 'float'), ...options });
+async function served(dir) {
   const server = await serve(dir);
   servers.push(server);
   return { dir, url: server.url + 'index.html' };
+}
+
+/** A book of `pages` sample pictures published by pagewind-cli. */
+async function book(name, { pages, template, config, title }) {
+  const dir = scratch(name);
+  const samples = samplePictures(join(dir, '..', '.pictures'));
+  const pictures = Array.from({ length: pages }, (_, i) => samples[i % samples.length]);
+  publishBook(join(dir, 'book'), pictures, { template, config, title });
+  return served(join(dir, 'book'));
+}
+
+/** A book written directly, for what publishing pictures cannot make yet (outline, links). */
+async function writtenBook(name, options) {
+  const dir = scratch(name);
+  writeBook(dir, { htmlTemplate: templatePage(options.template || 'float'), ...options });
+  return served(dir);
 }
 
 async function open(url) {
@@ -99,7 +113,7 @@ test('edge clicks and corner drags turn; a short drag falls back', async () => {
 });
 
 test('#page=N opens there, the outline turns, hot spots open web links and turn pages', async () => {
-  const { url } = await book('links', {
+  const { url } = await writtenBook('links', {
     pages: 8, firstNumber: 3, config: { flipSpeed: '60', pageWidth: '300', pageHeight: '400' },
     outline: [{ caption: 'Chapter', page: 3, children: [{ caption: 'Section', page: 8, level: 2 }] }],
     links: { 3: [

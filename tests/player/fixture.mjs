@@ -125,7 +125,7 @@ export function bookXml({ numbers, ext = 'jpg', config = {}, hardCover = false, 
 const COLOURS = ['#c0392b', '#2980b9', '#27ae60', '#8e44ad', '#d35400', '#16a085', '#2c3e50', '#f39c12', '#7f8c8d', '#e84393'];
 
 /** Ten distinct page pictures made once with ImageMagick, reused for larger books. */
-function samplePictures(cacheDir) {
+export function samplePictures(cacheDir) {
   mkdirSync(cacheDir, { recursive: true });
   return COLOURS.map((colour, i) => {
     const file = join(cacheDir, 'sample' + i + '.jpg');

@@ -1,8 +1,8 @@
-// Shared pieces of the browser tests: a static file server on 127.0.0.1, a headless Chromium,
-// and the folder where screenshots go.
-import { createServer } from 'node:http';
-import { createReadStream, statSync, mkdtempSync, mkdirSync, readFileSync } from 'node:fs';
-import { join, extname, resolve, sep, dirname } from 'node:path';
+// Shared pieces of the browser tests: books published and served by pagewind-cli, a headless
+// Chromium, and the folder where screenshots go.
+import { execFileSync, spawn } from 'node:child_process';
+import { mkdtempSync, mkdirSync, readFileSync } from 'node:fs';
+import { join, resolve, dirname } from 'node:path';
 import { tmpdir } from 'node:os';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
@@ -13,30 +13,45 @@ export const TEMPLATES_DIR = join(SOURCE_DIR, 'resources', 'AppFiles', 'Template
 export const BUILD_DIR = resolve(process.env.PAGEWIND_BINARY_DIR || join(SOURCE_DIR, 'build'));
 export const SHOTS_DIR = join(BUILD_DIR, 'player-screenshots');
 
-const TYPES = { '.html': 'text/html; charset=utf-8', '.jpg': 'image/jpeg', '.png': 'image/png', '.bin': 'application/octet-stream',
-  '.js': 'text/javascript', '.css': 'text/css' };
+export const CLI = process.env.PAGEWIND_CLI || join(BUILD_DIR, 'bin', 'pagewind-cli');
 
 export function templatePage(template) {
   return readFileSync(join(TEMPLATES_DIR, template, 'html', 'index.html'), 'utf8');
 }
 
-/** Serves `root` on 127.0.0.1 at a free port; resolves to {url, close}. */
+/**
+ * Publishes a book of the pictures with pagewind-cli: `config` maps property keys to values
+ * (each becomes --set KEY=VALUE). Throws with the CLI's message when it fails.
+ */
+export function publishBook(folder, pictures, { template = 'float', config = {}, title } = {}) {
+  const args = ['publish', '--template', template, '-o', folder];
+  for (const [key, value] of Object.entries(config)) args.push('--set', key + '=' + value);
+  if (title) args.push('--title', title);
+  execFileSync(CLI, [...args, ...pictures], { stdio: ['ignore', 'ignore', 'pipe'] });
+  return folder;
+}
+
+/** Serves `root` with "pagewind-cli serve" on a free port; resolves to {url, close}. */
 export function serve(root) {
-  const base = resolve(root);
-  const server = createServer((req, res) => {
-    const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-    const file = resolve(join(base, path.endsWith('/') ? path + 'index.html' : path));
-    if (!file.startsWith(base + sep)) { res.writeHead(403).end(); return; }
-    let st;
-    try { st = statSync(file); } catch { res.writeHead(404).end('not found'); return; }
-    if (!st.isFile()) { res.writeHead(404).end(); return; }
-    res.writeHead(200, { 'Content-Type': TYPES[extname(file)] || 'application/octet-stream', 'Content-Length': st.size });
-    createReadStream(file).pipe(res);
+  const child = spawn(CLI, ['serve', root, '--port', '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+  return new Promise((ok, fail) => {
+    let text = '';
+    let started = false;
+    child.once('error', fail);
+    child.once('exit', (code) => fail(new Error('pagewind-cli serve exited with ' + code)));
+    child.stdout.on('data', (chunk) => {
+      if (started) return;
+      text += chunk;
+      const match = /http:\/\/127\.0\.0\.1:(\d+)\//.exec(text);
+      if (!match) return;
+      started = true;
+      child.removeAllListeners('exit');
+      ok({
+        url: 'http://127.0.0.1:' + match[1] + '/',
+        close: () => new Promise((done) => { child.once('exit', done); child.kill('SIGINT'); }),
+      });
+    });
   });
-  return new Promise((ok) => server.listen(0, '127.0.0.1', () => ok({
-    url: 'http://127.0.0.1:' + server.address().port + '/',
-    close: () => new Promise((done) => { server.closeAllConnections(); server.close(done); }),
-  })));
 }
 
 export async function launch() {

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include <httplib.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "CliRunner.h"
+
+namespace fs = std::filesystem;
+
+extern char** environ;
+
+namespace {
+
+// A running "pagewind-cli serve" on a free port, stopped with Ctrl-C (SIGINT) at the end.
+class ServedFolder {
+public:
+    explicit ServedFolder(const std::string& folder)
+    {
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+        std::vector<std::string> args = {PAGEWIND_CLI, "serve", folder, "--port", "0"};
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        posix_spawn(&pid_, PAGEWIND_CLI, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(pipeEnds[1]);
+        output_ = ::fdopen(pipeEnds[0], "r");
+        char line[512] = {};
+        if (output_ && std::fgets(line, sizeof line, output_))
+            firstLine_ = line;
+        std::smatch match;
+        if (std::regex_search(firstLine_, match, std::regex(R"(http://127\.0\.0\.1:(\d+)/)")))
+            port_ = std::stoi(match[1]);
+    }
+    ~ServedFolder()
+    {
+        if (pid_ > 0 && exitCode_ < 0)
+            stop();
+        if (output_)
+            std::fclose(output_);
+    }
+    int stop()
+    {
+        ::kill(pid_, SIGINT);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return exitCode_;
+    }
+    int port() const { return port_; }
+    const std::string& firstLine() const { return firstLine_; }
+
+private:
+    pid_t pid_ = -1;
+    FILE* output_ = nullptr;
+    std::string firstLine_;
+    int port_ = 0;
+    int exitCode_ = -1;
+};
+
+class ServeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "pw-serve-XXXXXX").string();
+        root_ = ::mkdtemp(pattern.data());
+        fs::create_directories(root_ / "book/files/page");
+        write("book/index.html", "<html>book</html>");
+        write("book/files/book.bin", std::string("\x01\x02\x00\x03", 4));
+        write("book/files/page/1.jpg", "jpeg");
+        write("book/files/page/Big Picture.PNG", "png");
+        write("secret.txt", "outside the book");
+        fs::create_symlink(root_ / "secret.txt", root_ / "book/files/link.txt");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+    void write(const std::string& relative, const std::string& bytes)
+    {
+        std::ofstream(root_ / relative, std::ios::binary) << bytes;
+    }
+    std::string folder() const { return (root_ / "book").string(); }
+
+    fs::path root_;
+};
+
+TEST_F(ServeTest, ServesTheBookAndRefusesEverythingOutsideIt)
+{
+    ServedFolder served(folder());
+    ASSERT_GT(served.port(), 0) << served.firstLine();
+    EXPECT_NE(served.firstLine().find("/index.html"), std::string::npos);
+
+    struct Case {
+        const char* target;
+        int status;
+        const char* contentType;
+        const char* body;
+    };
+    const Case cases[] = {
+        {"/", 200, "text/html; charset=utf-8", "<html>book</html>"},
+        {"/index.html?page=3", 200, "text/html; charset=utf-8", "<html>book</html>"},
+        {"/files/book.bin", 200, "application/octet-stream", nullptr},
+        {"/files/page/1.jpg", 200, "image/jpeg", "jpeg"},
+        {"/files/page/Big%20Picture.PNG", 200, "image/png", "png"},
+        {"/files/page/", 404, nullptr, nullptr},  // folders are never listed
+        {"/files/missing.jpg", 404, nullptr, nullptr},
+        {"/../secret.txt", 403, nullptr, nullptr},
+        {"/files/../../secret.txt", 403, nullptr, nullptr},
+        {"/%2e%2e/secret.txt", 403, nullptr, nullptr},
+        {"/files%2f..%2f..%2fsecret.txt", 403, nullptr, nullptr},
+        {"/%252e%252e/secret.txt", 404, nullptr, nullptr},  // decoded once only: a plain odd name
+        {"/files\\..\\..\\secret.txt", 403, nullptr, nullptr},
+        {"/files/link.txt", 403, nullptr, nullptr},  // a link leading out of the folder
+    };
+    httplib::Client client("127.0.0.1", served.port());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        const httplib::Result result = client.Get(c.target);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->status, c.status);
+        if (c.contentType) {
+            EXPECT_EQ(result->get_header_value("Content-Type"), c.contentType);
+        }
+        if (c.body) {
+            EXPECT_EQ(result->body, c.body);
+        }
+    }
+    const httplib::Result binary = client.Get("/files/book.bin");
+    ASSERT_TRUE(binary);
+    EXPECT_EQ(binary->body, std::string("\x01\x02\x00\x03", 4));
+
+    const httplib::Result folderWithoutSlash = client.Get("/files");
+    ASSERT_TRUE(folderWithoutSlash);
+    EXPECT_EQ(folderWithoutSlash->status, 301);
+    EXPECT_EQ(folderWithoutSlash->get_header_value("Location"), "/files/");
+
+    EXPECT_EQ(served.stop(), 0);
+}
+
+TEST_F(ServeTest, BadArgumentsAreReported)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"serve"}, 2, "exactly one folder"},
+        {{"serve", folder(), "--port", "http"}, 2, "--port takes a number"},
+        {{"serve", folder(), "--port", "70000"}, 2, "--port takes a number"},
+        {{"serve", (root_ / "nowhere").string()}, 1, "no such folder"},
+    };
+    for (const Case& c : cases) {
+        const pw::test::CliResult result = pw::test::runCli(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+}
+
+} // namespace
