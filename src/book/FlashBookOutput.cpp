@@ -262,7 +262,10 @@ std::string FlashBookOutput::getNormalPageURL(const FlashPage* page) const
 
 std::string FlashBookOutput::getZoomedPageURL(const FlashPage* page) const
 {
-    return getNormalPageURL(page);
+    if (iZoomedPageSameAsNormalPage || !page)
+        return getNormalPageURL(page);
+    return log::format("./%s/%s/%d.%s", iResourceFolder.c_str(), iZoomedPageFolder.c_str(), page->pageIndex(),
+                       file::pathExtension(page->pageFilePath()).c_str());
 }
 
 std::string FlashBookOutput::getThumbPageURL(const FlashPage* page) const
