@@ -19,6 +19,86 @@ namespace pw {
 using pdf::guarded;
 using pdf::threadContext;
 
+namespace {
+
+unsigned byteAt(const std::string& bytes, std::size_t at)
+{
+    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0u;
+}
+
+unsigned bigEndian16(const std::string& bytes, std::size_t at)
+{
+    return (byteAt(bytes, at) << 8) | byteAt(bytes, at + 1);
+}
+
+unsigned long bigEndian32(const std::string& bytes, std::size_t at)
+{
+    return (static_cast<unsigned long>(bigEndian16(bytes, at)) << 16) | bigEndian16(bytes, at + 2);
+}
+
+struct Resolution {
+    bool known = false;  // the format tells whether the file states one
+    int x = 0;
+    int y = 0;
+};
+
+// JPEG: the JFIF header's density, when its unit is inches or centimetres.
+Resolution jpegResolution(const std::string& bytes)
+{
+    Resolution resolution{true, 0, 0};
+    std::size_t at = 2;
+    while (at + 4 < bytes.size() && byteAt(bytes, at) == 0xFF) {
+        const unsigned marker = byteAt(bytes, at + 1);
+        const unsigned length = bigEndian16(bytes, at + 2);
+        if (marker == 0xE0 && bytes.compare(at + 4, 5, std::string("JFIF\0", 5)) == 0) {
+            const unsigned unit = byteAt(bytes, at + 11);
+            const unsigned x = bigEndian16(bytes, at + 12);
+            const unsigned y = bigEndian16(bytes, at + 14);
+            const double perInch = unit == 1 ? 1.0 : unit == 2 ? 2.54 : 0.0;
+            resolution.x = static_cast<int>(x * perInch + 0.5);
+            resolution.y = static_cast<int>(y * perInch + 0.5);
+            return resolution;
+        }
+        if (marker == 0xDA || length < 2)
+            break;
+        at += 2 + length;
+    }
+    return resolution;
+}
+
+// PNG: the pHYs chunk, when its unit is the metre.
+Resolution pngResolution(const std::string& bytes)
+{
+    Resolution resolution{true, 0, 0};
+    std::size_t at = 8;
+    while (at + 8 <= bytes.size()) {
+        const unsigned long length = bigEndian32(bytes, at);
+        const std::string type = bytes.substr(at + 4, 4);
+        if (type == "pHYs" && length >= 9 && byteAt(bytes, at + 16) == 1) {
+            resolution.x = static_cast<int>(static_cast<double>(bigEndian32(bytes, at + 8)) * 0.0254 + 0.5);
+            resolution.y = static_cast<int>(static_cast<double>(bigEndian32(bytes, at + 12)) * 0.0254 + 0.5);
+            return resolution;
+        }
+        if (type == "IDAT" || type == "IEND")
+            break;
+        at += 12 + length;
+    }
+    return resolution;
+}
+
+// What the file itself says of its resolution. MuPDF assumes 96 dpi for JPEG and PNG files that
+// state none, while a picture without a stated resolution is 72 dpi here.
+Resolution statedResolution(const std::string& bytes)
+{
+    if (byteAt(bytes, 0) == 0xFF && byteAt(bytes, 1) == 0xD8)
+        return jpegResolution(bytes);
+    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
+        return pngResolution(bytes);
+    return {};
+}
+
+} // namespace
+
 struct PictureDocumentBuilder::Handle {
     pdf_document* doc = nullptr;
     Handle() = default;
@@ -43,8 +123,15 @@ PictureDocumentBuilder::~PictureDocumentBuilder() = default;
 
 PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::string& path)
 {
+    const std::optional<std::string> bytes = file::readFile(path);
+    if (!bytes || bytes->empty()) {
+        PW_LOG_WARN("skipping %s: it cannot be read or is empty", path.c_str());
+        return AddResult::notAPicture;
+    }
+    const Resolution stated = statedResolution(*bytes);
     fz_context* ctx = threadContext();
     pdf_document* doc = iHandle->doc;
+    fz_buffer* buffer = nullptr;
     fz_image* image = nullptr;
     pdf_obj* imageObject = nullptr;
     pdf_obj* resources = nullptr;
@@ -57,7 +144,9 @@ PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::
     const bool ok = guarded(
         ctx,
         [&] {
-            image = fz_new_image_from_file(ctx, path.c_str());
+            buffer = fz_new_buffer_from_copied_data(ctx, reinterpret_cast<const unsigned char*>(bytes->data()),
+                                                     bytes->size());
+            image = fz_new_image_from_buffer(ctx, buffer);
             width = image->w;
             height = image->h;
             if (std::int64_t(width) * std::int64_t(height) > kMaxPicturePixels) {
@@ -67,6 +156,10 @@ PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::
             int xres = 0;
             int yres = 0;
             fz_image_resolution(image, &xres, &yres);
+            if (stated.known) {
+                xres = stated.x > 0 ? stated.x : 72;
+                yres = stated.y > 0 ? stated.y : 72;
+            }
             const float pageWidth = float(width) * 72.0f / float(xres > 0 ? xres : 72);
             const float pageHeight = float(height) * 72.0f / float(yres > 0 ? yres : 72);
             imageObject = pdf_add_image(ctx, doc, image);
@@ -84,6 +177,7 @@ PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::
     pdf_drop_obj(ctx, resources);
     pdf_drop_obj(ctx, imageObject);
     fz_drop_image(ctx, image);
+    fz_drop_buffer(ctx, buffer);
     if (!ok) {
         PW_LOG_WARN("skipping %s: not a picture (%s)", path.c_str(), message);
         return AddResult::notAPicture;
