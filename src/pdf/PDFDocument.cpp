@@ -69,23 +69,22 @@ int normalisedRotation(int degrees)
     return turned < 0 ? turned + 360 : turned;
 }
 
-// The page a destination (explicit array, name or string) leads to, from 0; -1 when none.
+// The page a destination (explicit array, or a name or string naming one) leads to, from 0;
+// -1 when it leads to no page of the document. Called inside guarded.
 int destinationPage(fz_context* ctx, pdf_document* doc, pdf_obj* destination)
 {
-    int page = -1;
-    char* uri = nullptr;
-    fz_var(uri);
-    fz_try(ctx)
-    {
-        uri = pdf_parse_link_dest(ctx, doc, destination);
-        float x = 0;
-        float y = 0;
-        if (uri)
-            page = pdf_resolve_link(ctx, doc, uri, &x, &y);
-    }
-    fz_always(ctx) fz_free(ctx, uri);
-    fz_catch(ctx) page = -1;
-    return page;
+    if (pdf_is_name(ctx, destination) || pdf_is_string(ctx, destination))
+        destination = pdf_lookup_dest(ctx, doc, destination);
+    if (pdf_is_dict(ctx, destination))
+        destination = pdf_dict_get(ctx, destination, PDF_NAME(D));
+    if (!pdf_is_array(ctx, destination))
+        return -1;
+    pdf_obj* target = pdf_array_get(ctx, destination, 0);
+    if (pdf_is_int(ctx, target))
+        return pdf_to_int(ctx, target);
+    if (!pdf_is_indirect(ctx, target) || !pdf_is_dict(ctx, target))
+        return -1;
+    return pdf_lookup_page_number(ctx, doc, target);
 }
 
 struct RawAnnotation {
@@ -131,11 +130,12 @@ void flattenOutline(fz_context* ctx, pdf_document* doc, fz_outline* node, int de
                     std::vector<FlatBookmark>& out)
 {
     for (; node; node = node->next) {
-        int page = node->page.page;
-        if (page < 0 && node->uri && node->uri[0] == '#') {
+        // Only an internal destination leads to a page; a bookmark without one has none.
+        int page = -1;
+        if (node->uri && node->uri[0] == '#') {
             float x = 0;
             float y = 0;
-            page = pdf_resolve_link(ctx, doc, node->uri, &x, &y);
+            page = node->page.page >= 0 ? node->page.page : pdf_resolve_link(ctx, doc, node->uri, &x, &y);
         }
         out.push_back(FlatBookmark{depth, node->title, page});
         flattenOutline(ctx, doc, node->down, depth + 1, out);

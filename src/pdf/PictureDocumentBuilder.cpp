@@ -86,6 +86,28 @@ Resolution pngResolution(const std::string& bytes)
     return resolution;
 }
 
+// Width times height from a JPEG frame header or PNG header; 0 when unknown. Checked before any
+// decoder sees the file, so a header claiming absurd dimensions costs nothing.
+std::int64_t statedPixels(const std::string& bytes)
+{
+    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
+        return static_cast<std::int64_t>(bigEndian32(bytes, 16)) * static_cast<std::int64_t>(bigEndian32(bytes, 20));
+    if (byteAt(bytes, 0) != 0xFF || byteAt(bytes, 1) != 0xD8)
+        return 0;
+    std::size_t at = 2;
+    while (at + 9 < bytes.size() && byteAt(bytes, at) == 0xFF) {
+        const unsigned marker = byteAt(bytes, at + 1);
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame)
+            return static_cast<std::int64_t>(bigEndian16(bytes, at + 5)) * bigEndian16(bytes, at + 7);
+        const unsigned length = bigEndian16(bytes, at + 2);
+        if (marker == 0xDA || length < 2)
+            break;
+        at += 2 + length;
+    }
+    return 0;
+}
+
 // What the file itself says of its resolution. MuPDF assumes 96 dpi for JPEG and PNG files that
 // state none, while a picture without a stated resolution is 72 dpi here.
 Resolution statedResolution(const std::string& bytes)
@@ -127,6 +149,11 @@ PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::
     if (!bytes || bytes->empty()) {
         PW_LOG_WARN("skipping %s: it cannot be read or is empty", path.c_str());
         return AddResult::notAPicture;
+    }
+    if (statedPixels(*bytes) > kMaxPicturePixels) {
+        PW_LOG_WARN("skipping %s: its header claims more than %lld million pixels", path.c_str(),
+                    static_cast<long long>(kMaxPicturePixels / 1000000));
+        return AddResult::tooLarge;
     }
     const Resolution stated = statedResolution(*bytes);
     fz_context* ctx = threadContext();
