@@ -3,14 +3,26 @@
 #include <algorithm>
 
 #include "cli/BookOptions.h"
+#include "cli/PdfImport.h"
 
 namespace pw::cli {
+
+namespace {
+
+const std::string kImportHelp = std::string(BookOptions::helpText()) + ImportOptions::helpText();
+const std::string kBuildHelp = kImportHelp;
+
+} // namespace
 
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {
         {"publish", "[options] -o FOLDER PICTURE...", "make a book of the pictures, one page each",
          BookOptions::helpText(), runPublish},
+        {"build", "[options] -o FOLDER PICTURE...", "make a PDF of the pictures, import it and write the book",
+         kBuildHelp, runBuild},
+        {"import", "[options] -o FOLDER FILE.pdf", "make a book of the pages of a PDF, with its links and bookmarks",
+         kImportHelp, runImport},
         {"decode", "BOOK.bin", "print the book configuration document inside a book.bin", "", runDecode},
         {"templates", "[--resources DIR]", "list the templates and their styles",
          "  --resources DIR      the resource folder holding AppFiles/\n", runTemplates},

@@ -25,5 +25,7 @@ int runPublish(const std::vector<std::string>& args);
 int runDecode(const std::vector<std::string>& args);
 int runTemplates(const std::vector<std::string>& args);
 int runServe(const std::vector<std::string>& args);
+int runImport(const std::vector<std::string>& args);
+int runBuild(const std::vector<std::string>& args);
 
 } // namespace pw::cli

@@ -1,0 +1,41 @@
+// pagewind-cli build [options] -o FOLDER PICTURE...: the pictures become a PDF ("output.pdf" in
+// the Leafreel temporary folder), which is imported like any PDF and written as the book.
+
+#include <iostream>
+
+#include "base/PagewindException.h"
+#include "cli/BookOptions.h"
+#include "cli/Commands.h"
+#include "cli/PdfImport.h"
+#include "pdf/PictureDocumentBuilder.h"
+
+namespace pw::cli {
+
+int runBuild(const std::vector<std::string>& args)
+{
+    std::vector<OptionSpec> specs = BookOptions::optionSpecs();
+    for (const OptionSpec& spec : ImportOptions::optionSpecs())
+        specs.push_back(spec);
+    const ParsedArguments parsed = parseArguments(args, specs);
+    const BookOptions options = BookOptions::from(parsed);
+    const ImportOptions importOptions = ImportOptions::from(parsed);
+    if (parsed.positionals.empty())
+        throw UsageError("build needs at least one picture");
+
+    auto flashTemplate = prepareTemplate(options);
+    std::cerr << "making a PDF of " << parsed.positionals.size() << " pictures\n";
+    PictureDocumentBuilder::BuildResult built;
+    try {
+        built = PictureDocumentBuilder::buildFromPictures(parsed.positionals);
+    } catch (const PagewindException& e) {
+        throw Failure(e.reason());
+    }
+    for (const std::string& skipped : built.skipped)
+        std::cerr << "pagewind-cli: warning: skipped " << skipped << ": not a picture that can be read\n";
+    const ImportedBook book = importPDF(built.pdfPath, importOptions);
+    applyPageSize(*flashTemplate, book, parsed);
+    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations) << "\n";
+    return kExitOk;
+}
+
+} // namespace pw::cli

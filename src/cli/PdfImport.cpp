@@ -1,0 +1,153 @@
+#include "cli/PdfImport.h"
+
+#include <iostream>
+#include <string>
+
+#include <unistd.h>
+
+#include "base/NotificationCenter.h"
+#include "base/PagewindException.h"
+#include "pdf/FlashPageSourcePDF.h"
+#include "pdf/ImportPDFOperation.h"
+#include "pdf/OperationQueue.h"
+#include "cli/StopSignalWatcher.h"
+#include "template/FlashTemplate.h"
+
+namespace pw::cli {
+
+namespace {
+
+long long integerOf(const UserInfo& info, const std::string& key)
+{
+    const auto found = info.find(key);
+    if (found == info.end())
+        return 0;
+    const long long* value = std::get_if<long long>(&found->second);
+    return value ? *value : 0;
+}
+
+std::string textOf(const UserInfo& info, const std::string& key)
+{
+    const auto found = info.find(key);
+    if (found == info.end())
+        return {};
+    const std::string* value = std::get_if<std::string>(&found->second);
+    return value ? *value : std::string();
+}
+
+// Progress on standard error: one redrawn bar on a terminal, a line every page otherwise.
+class ProgressPrinter {
+public:
+    ProgressPrinter() : iTerminal(::isatty(STDERR_FILENO) == 1) {}
+    ProgressPrinter(const ProgressPrinter&) = delete;
+    ProgressPrinter& operator=(const ProgressPrinter&) = delete;
+    ~ProgressPrinter()
+    {
+        if (iTerminal && iDrawn)
+            std::cerr << "\n";
+    }
+
+    void show(long long position, long long total, const std::string& type)
+    {
+        const std::string phase = type == "geneatePage" ? "rendering pages" : "collecting pages";
+        if (!iTerminal) {
+            std::cerr << phase << " " << position << "/" << total << "\n";
+            return;
+        }
+        constexpr int kWidth = 30;
+        const int filled = total > 0 ? static_cast<int>(position * kWidth / total) : kWidth;
+        std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+                  << std::string(static_cast<std::size_t>(kWidth - filled), '-') << "] " << position << "/" << total
+                  << " " << phase << "  " << std::flush;
+        iDrawn = true;
+    }
+
+private:
+    bool iTerminal = false;
+    bool iDrawn = false;
+};
+
+int parseQuality(const std::string& text)
+{
+    if (text.size() != 1 || text[0] < '0' || text[0] > '4')
+        throw UsageError("--quality takes 0 (best) to 4 (smallest), not \"" + text + "\"");
+    return text[0] - '0';
+}
+
+} // namespace
+
+std::vector<OptionSpec> ImportOptions::optionSpecs()
+{
+    return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}};
+}
+
+ImportOptions ImportOptions::from(const ParsedArguments& parsed)
+{
+    ImportOptions options;
+    if (const auto range = parsed.last("--range"))
+        options.range = *range;
+    if (options.range.empty())
+        throw UsageError("--range must not be empty (ALL, or pages such as 1-3,7)");
+    if (const auto quality = parsed.last("--quality"))
+        options.qualityLevel = parseQuality(*quality);
+    options.links = parsed.has("--links");
+    options.bookmarks = parsed.has("--bookmarks");
+    return options;
+}
+
+const char* ImportOptions::helpText()
+{
+    return "  --range TEXT         the pages to import: ALL (default) or numbers and ranges, 1-3,7\n"
+           "  --quality N          JPEG quality, 0 best (default) .. 4 smallest\n"
+           "  --links              turn the PDF's links into clickable areas\n"
+           "  --bookmarks          turn the PDF's bookmarks into the book's outline\n";
+}
+
+ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
+{
+    auto operation = std::make_shared<ImportPDFOperation>(pdfPath, options.range, 144,
+                                                          ImportPDFOperation::qualityForLevel(options.qualityLevel));
+    operation->setImportLinks(options.links);
+    operation->setImportBookmarks(options.bookmarks);
+
+    ProgressPrinter progress;
+    const ObserverRegistration observing(ImportProgressInfoMSG, [&progress](const Notification& note) {
+        progress.show(integerOf(note.userInfo, "pageIndex"), integerOf(note.userInfo, "totalPage"),
+                      textOf(note.userInfo, "type"));
+    });
+    const StopSignalWatcher watcher([operation] { operation->cancel(); });
+    {
+        OperationQueue queue;
+        queue.addOperation(operation);
+        queue.waitUntilAllOperationsAreFinished();
+    }
+    if (watcher.stopped())
+        throw Failure("interrupted; nothing was written");
+    if (operation->errorMessage())
+        throw Failure(*operation->errorMessage());
+
+    ImportedBook book;
+    book.pages = operation->flashPageSource();
+    book.annotations = operation->flashPagesAnnotation();
+    book.outline = operation->flashOutline();
+    const auto [width, height] = ImportPDFOperation::firstPageSize(book.pages.get());
+    book.pageWidth = width;
+    book.pageHeight = height;
+    return book;
+}
+
+void applyPageSize(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed)
+{
+    bool widthGiven = false;
+    bool heightGiven = false;
+    for (const std::string& assignment : parsed.all("--set")) {
+        widthGiven = widthGiven || assignment.rfind("pageWidth=", 0) == 0;
+        heightGiven = heightGiven || assignment.rfind("pageHeight=", 0) == 0;
+    }
+    if (!widthGiven)
+        flashTemplate.setPropertyValue("pageWidth", std::to_string(book.pageWidth));
+    if (!heightGiven)
+        flashTemplate.setPropertyValue("pageHeight", std::to_string(book.pageHeight));
+}
+
+} // namespace pw::cli

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/CliSupport.h"
+
+namespace pw {
+class FlashOutline;
+class FlashPageSource;
+class FlashPagesAnnotations;
+class FlashTemplate;
+} // namespace pw
+
+namespace pw::cli {
+
+// The options of the commands that import a PDF: --range, --quality, --links, --bookmarks.
+struct ImportOptions {
+    std::string range = "ALL";
+    int qualityLevel = 0;
+    bool links = false;
+    bool bookmarks = false;
+
+    static std::vector<OptionSpec> optionSpecs();
+    // Throws UsageError for a quality outside 0..4 or an empty range.
+    static ImportOptions from(const ParsedArguments& parsed);
+    static const char* helpText();
+};
+
+// What an import made, ready for the book writer.
+struct ImportedBook {
+    std::shared_ptr<FlashPageSource> pages;
+    std::shared_ptr<FlashPagesAnnotations> annotations;
+    std::shared_ptr<FlashOutline> outline;
+    int pageWidth = 0;
+    int pageHeight = 0;
+};
+
+// Imports the PDF on a background thread, showing progress on standard error (a bar on a
+// terminal, plain lines otherwise). Ctrl-C cancels it. Throws Failure with the import's own
+// message when it made no pages, or "interrupted" after Ctrl-C; the work folder is gone then.
+ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options);
+
+// Sets "pageWidth" and "pageHeight" from the import, unless --set gave them.
+void applyPageSize(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed);
+
+} // namespace pw::cli

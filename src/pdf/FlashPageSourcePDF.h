@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "book/FlashPageSource.h"
+
+namespace pw {
+
+class PDFDocument;
+class PDFToPageConverter;
+class PDFToSWFPageConverter;
+
+// The notification of import progress; user information "pageIndex" (position finished, from
+// 1), "totalPage" and "type" ("geneatePage" or "geneateNormalPage"). Posted without a sender.
+inline constexpr const char* ImportProgressInfoMSG = "ImportProgressInfoMSG";
+
+// The pages of a PDF document, rendered to JPEG files by its converter. Page records carry the
+// document's page numbers (a range 3-5 gives 3, 4, 5).
+class FlashPageSourcePDF : public FlashPageSource {
+public:
+    // A page that could not be rendered or written, and why.
+    struct FailedPage {
+        std::int32_t pageNumber = 0;
+        std::string reason;
+    };
+
+    // Opens the document (none when the file is not a readable PDF) and computes the page
+    // numbers to import; renders nothing yet.
+    FlashPageSourcePDF(const std::string& pdfPath, const std::string& pageRange, std::int32_t dpi, std::int32_t quality);
+    ~FlashPageSourcePDF() override;
+
+    // The page numbers of the range that the document has. Numbers outside 1..pageCount cannot
+    // be imported: they are left out, with one warning naming them, so that the page source
+    // and the link loader agree on which page is the n-th.
+    static std::vector<std::int32_t> pageNumbersToImport(std::string_view pageRange, std::int32_t pageCount);
+
+    const FlashPage* getPageAtIndex(std::int32_t position) const override;
+    // The first normal page with that number; none as soon as the stop flag is set.
+    const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const override;
+    // Renders the selected pages, one record each, with a progress notification after each.
+    // While page n is encoded page n+1 renders: at most two rendered pages are held.
+    void generatePages() override;
+    void generateNormalPages() override;
+
+    PDFToPageConverter* toPageConverter() const;
+    void setToPageConverter(std::unique_ptr<PDFToPageConverter> converter);
+    const std::shared_ptr<PDFDocument>& PDFDoc() const { return iPDFDoc; }
+    const std::vector<std::int32_t>& needToImportPages() const { return iNeedToImportPages; }
+    const std::string& pageRange() const { return iPageRange; }
+    std::int32_t quality() const { return iQuality; }
+    // The pages of the last generatePages that have no file; empty when every page rendered.
+    const std::vector<FailedPage>& failedPages() const { return iFailedPages; }
+
+private:
+    void postProgress(std::int32_t position, const char* type) const;
+
+    std::shared_ptr<PDFDocument> iPDFDoc;
+    std::string iPageRange;
+    std::int32_t iDPI = 144;
+    std::int32_t iQuality = 100;
+    std::unique_ptr<PDFToPageConverter> iToPageConverter;
+    std::vector<std::int32_t> iNeedToImportPages;
+    std::vector<FailedPage> iFailedPages;
+};
+
+} // namespace pw

@@ -1,0 +1,372 @@
+#include "pdf/PDFDocument.h"
+
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+#include <mupdf/pdf.h>
+
+#include "base/FileUtil.h"
+#include "base/Log.h"
+#include "base/PagewindException.h"
+#include "pdf/PdfContext.h"
+
+namespace pw {
+
+using pdf::guarded;
+using pdf::threadContext;
+
+struct PDFDocument::Handle {
+    pdf_document* doc = nullptr;
+    Handle() = default;
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle()
+    {
+        if (doc)
+            pdf_drop_document(threadContext(), doc);
+    }
+};
+
+namespace {
+
+[[noreturn]] void throwPdfError(const char (&message)[256])
+{
+    throw PagewindException("PDF_ERROR", message[0] ? message : "the PDF library failed");
+}
+
+// Rectangles stored with their corners swapped still mean the same area.
+fz_rect normalised(fz_rect r)
+{
+    if (r.x0 > r.x1)
+        std::swap(r.x0, r.x1);
+    if (r.y0 > r.y1)
+        std::swap(r.y0, r.y1);
+    return r;
+}
+
+PDFRect toPDFRect(fz_rect r)
+{
+    return PDFRect{r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0};
+}
+
+// The page's crop box clipped to its media box, in page space. Called inside guarded.
+fz_rect rawCropBox(fz_context* ctx, pdf_obj* page)
+{
+    const fz_rect media = pdf_to_rect(ctx, pdf_dict_get_inheritable(ctx, page, PDF_NAME(MediaBox)));
+    pdf_obj* cropObject = pdf_dict_get_inheritable(ctx, page, PDF_NAME(CropBox));
+    if (!pdf_is_array(ctx, cropObject))
+        return media;
+    const fz_rect crop = pdf_to_rect(ctx, cropObject);
+    if (fz_is_empty_rect(media))
+        return crop;
+    return fz_intersect_rect(crop, media);
+}
+
+int normalisedRotation(int degrees)
+{
+    const int turned = degrees % 360;
+    return turned < 0 ? turned + 360 : turned;
+}
+
+// The page a destination (explicit array, or a name or string naming one) leads to, from 0;
+// -1 when it leads to no page of the document. Called inside guarded.
+int destinationPage(fz_context* ctx, pdf_document* doc, pdf_obj* destination)
+{
+    if (pdf_is_name(ctx, destination) || pdf_is_string(ctx, destination))
+        destination = pdf_lookup_dest(ctx, doc, destination);
+    if (pdf_is_dict(ctx, destination))
+        destination = pdf_dict_get(ctx, destination, PDF_NAME(D));
+    if (!pdf_is_array(ctx, destination))
+        return -1;
+    pdf_obj* target = pdf_array_get(ctx, destination, 0);
+    if (pdf_is_int(ctx, target))
+        return pdf_to_int(ctx, target);
+    if (!pdf_is_indirect(ctx, target) || !pdf_is_dict(ctx, target))
+        return -1;
+    return pdf_lookup_page_number(ctx, doc, target);
+}
+
+struct RawAnnotation {
+    const char* type = "";
+    fz_rect rect{};
+    const char* url = nullptr;
+    bool hasDestination = false;
+    int page = -1;
+};
+
+RawAnnotation readAnnotation(fz_context* ctx, pdf_document* doc, pdf_obj* annotation)
+{
+    RawAnnotation raw;
+    raw.type = pdf_to_name(ctx, pdf_dict_get(ctx, annotation, PDF_NAME(Subtype)));
+    raw.rect = pdf_to_rect(ctx, pdf_dict_get(ctx, annotation, PDF_NAME(Rect)));
+    if (std::strcmp(raw.type, "Link") != 0)
+        return raw;
+    pdf_obj* action = pdf_dict_get(ctx, annotation, PDF_NAME(A));
+    pdf_obj* destination = nullptr;
+    if (pdf_name_eq(ctx, pdf_dict_get(ctx, action, PDF_NAME(S)), PDF_NAME(URI))) {
+        raw.url = pdf_to_str_buf(ctx, pdf_dict_get(ctx, action, PDF_NAME(URI)));
+        if (raw.url && !*raw.url)
+            raw.url = nullptr;
+    } else if (pdf_name_eq(ctx, pdf_dict_get(ctx, action, PDF_NAME(S)), PDF_NAME(GoTo))) {
+        destination = pdf_dict_get(ctx, action, PDF_NAME(D));
+    } else if (!action) {
+        destination = pdf_dict_get(ctx, annotation, PDF_NAME(Dest));
+    }
+    if (destination) {
+        raw.hasDestination = true;
+        raw.page = destinationPage(ctx, doc, destination);
+    }
+    return raw;
+}
+
+struct FlatBookmark {
+    int depth = 0;
+    const char* title = nullptr;
+    int page = -1;
+};
+
+void flattenOutline(fz_context* ctx, pdf_document* doc, fz_outline* node, int depth,
+                    std::vector<FlatBookmark>& out)
+{
+    for (; node; node = node->next) {
+        // Only an internal destination leads to a page; a bookmark without one has none.
+        int page = -1;
+        if (node->uri && node->uri[0] == '#') {
+            float x = 0;
+            float y = 0;
+            page = node->page.page >= 0 ? node->page.page : pdf_resolve_link(ctx, doc, node->uri, &x, &y);
+        }
+        out.push_back(FlatBookmark{depth, node->title, page});
+        flattenOutline(ctx, doc, node->down, depth + 1, out);
+    }
+}
+
+// Rebuilds the tree from the depth-first list.
+std::vector<PDFOutlineNode> unflatten(const std::vector<FlatBookmark>& flat, std::size_t& at, int depth, int pageCount)
+{
+    std::vector<PDFOutlineNode> nodes;
+    while (at < flat.size() && flat[at].depth == depth) {
+        PDFOutlineNode node;
+        node.label = flat[at].title ? flat[at].title : "";
+        if (flat[at].page >= 0 && flat[at].page < pageCount)
+            node.destinationPageIndex = flat[at].page;
+        ++at;
+        node.children = unflatten(flat, at, depth + 1, pageCount);
+        nodes.push_back(std::move(node));
+    }
+    return nodes;
+}
+
+} // namespace
+
+PDFDocument::PDFDocument(std::string path, std::unique_ptr<Handle> handle, int pageCount)
+    : iPath(std::move(path)), iHandle(std::move(handle)), iPageCount(pageCount)
+{
+}
+
+PDFDocument::~PDFDocument() = default;
+
+std::shared_ptr<PDFDocument> PDFDocument::open(const std::string& path)
+{
+    if (!file::isRegularFile(path))
+        return nullptr;
+    fz_context* ctx = threadContext();
+    auto handle = std::make_unique<Handle>();
+    int pageCount = 0;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            handle->doc = pdf_open_document(ctx, path.c_str());
+            pageCount = pdf_count_pages(ctx, handle->doc);
+        },
+        &message);
+    if (!ok) {
+        PW_LOG_INFO("not a readable PDF file %s: %s", path.c_str(), message);
+        return nullptr;
+    }
+    return std::shared_ptr<PDFDocument>(new PDFDocument(path, std::move(handle), pageCount));
+}
+
+void PDFDocument::checkPage(int pageIndex) const
+{
+    if (pageIndex < 0 || pageIndex >= iPageCount)
+        throw PagewindException("PDF_PAGE", log::format("the document has no page %d", pageIndex + 1));
+}
+
+PDFRect PDFDocument::cropBox(int pageIndex) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    fz_rect box{};
+    char message[256] = {};
+    if (!guarded(ctx, [&] { box = rawCropBox(ctx, pdf_lookup_page_obj(ctx, iHandle->doc, pageIndex)); }, &message))
+        throwPdfError(message);
+    return toPDFRect(box);
+}
+
+int PDFDocument::rotation(int pageIndex) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    int degrees = 0;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            pdf_obj* page = pdf_lookup_page_obj(ctx, iHandle->doc, pageIndex);
+            degrees = pdf_to_int(ctx, pdf_dict_get_inheritable(ctx, page, PDF_NAME(Rotate)));
+        },
+        &message);
+    if (!ok)
+        throwPdfError(message);
+    return normalisedRotation(degrees);
+}
+
+std::vector<PDFAnnotation> PDFDocument::annotations(int pageIndex) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    std::vector<RawAnnotation> raw;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            pdf_obj* page = pdf_lookup_page_obj(ctx, iHandle->doc, pageIndex);
+            pdf_obj* annots = pdf_dict_get(ctx, page, PDF_NAME(Annots));
+            const int count = pdf_array_len(ctx, annots);
+            for (int i = 0; i < count; ++i) {
+                pdf_obj* annotation = pdf_array_get(ctx, annots, i);
+                if (pdf_is_dict(ctx, annotation))
+                    raw.push_back(readAnnotation(ctx, iHandle->doc, annotation));
+            }
+        },
+        &message);
+    if (!ok)
+        throwPdfError(message);
+
+    std::vector<PDFAnnotation> result;
+    for (const RawAnnotation& r : raw) {
+        PDFAnnotation annotation;
+        annotation.type = r.type ? r.type : "";
+        annotation.bounds = toPDFRect(normalised(r.rect));
+        if (r.url)
+            annotation.url = std::string(r.url);
+        annotation.hasDestination = r.hasDestination;
+        if (r.page >= 0 && r.page < iPageCount)
+            annotation.destinationPageIndex = r.page;
+        result.push_back(std::move(annotation));
+    }
+    return result;
+}
+
+std::vector<PDFOutlineNode> PDFDocument::outline() const
+{
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    fz_outline* root = nullptr;
+    std::vector<FlatBookmark> flat;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            root = pdf_load_outline(ctx, iHandle->doc);
+            flattenOutline(ctx, iHandle->doc, root, 0, flat);
+        },
+        &message);
+    std::size_t at = 0;
+    std::vector<PDFOutlineNode> tree = ok ? unflatten(flat, at, 0, iPageCount) : std::vector<PDFOutlineNode>{};
+    fz_drop_outline(ctx, root);
+    if (!ok)
+        throwPdfError(message);
+    return tree;
+}
+
+std::optional<std::string> PDFDocument::dataRepresentation() const
+{
+    return file::readFile(iPath);
+}
+
+PDFRect PDFDocument::displayBounds(int pageIndex) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    fz_rect bounds{};
+    pdf_page* page = nullptr;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            page = pdf_load_page(ctx, iHandle->doc, pageIndex);
+            bounds = pdf_bound_page(ctx, page);
+        },
+        &message);
+    fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+    if (!ok)
+        throwPdfError(message);
+    return toPDFRect(bounds);
+}
+
+RgbImage PDFDocument::renderPage(int pageIndex, float scale, std::int64_t maxPixels) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    pdf_page* page = nullptr;
+    fz_pixmap* pixmap = nullptr;
+    fz_device* device = nullptr;
+    bool tooLarge = false;
+    fz_irect box{};
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            page = pdf_load_page(ctx, iHandle->doc, pageIndex);
+            const fz_matrix ctm = fz_scale(scale, scale);
+            box = fz_round_rect(fz_transform_rect(pdf_bound_page(ctx, page), ctm));
+            const std::int64_t pixels = std::int64_t(box.x1 - box.x0) * std::int64_t(box.y1 - box.y0);
+            if (pixels > maxPixels || box.x1 <= box.x0 || box.y1 <= box.y0) {
+                tooLarge = pixels > maxPixels;
+                return;
+            }
+            pixmap = fz_new_pixmap_with_bbox(ctx, fz_device_rgb(ctx), box, nullptr, 0);
+            // JPEG has no transparency: what the page leaves unpainted is white paper.
+            fz_clear_pixmap_with_value(ctx, pixmap, 255);
+            device = fz_new_draw_device(ctx, fz_identity, pixmap);
+            pdf_run_page(ctx, page, device, ctm, nullptr);
+            fz_close_device(ctx, device);
+        },
+        &message);
+    fz_drop_device(ctx, device);
+    fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+
+    RgbImage image;
+    if (ok && pixmap) {
+        image.width = fz_pixmap_width(ctx, pixmap);
+        image.height = fz_pixmap_height(ctx, pixmap);
+        const std::size_t row = std::size_t(image.width) * 3;
+        const std::ptrdiff_t stride = fz_pixmap_stride(ctx, pixmap);
+        const unsigned char* samples = fz_pixmap_samples(ctx, pixmap);
+        image.pixels.resize(row * std::size_t(image.height));
+        for (int y = 0; y < image.height; ++y)
+            std::memcpy(image.pixels.data() + row * std::size_t(y), samples + stride * y, row);
+    }
+    fz_drop_pixmap(ctx, pixmap);
+    if (!ok)
+        throwPdfError(message);
+    if (tooLarge)
+        throw PagewindException("PDF_TOO_LARGE",
+                                log::format("page %d would be %d by %d pixels, more than %lld million", pageIndex + 1,
+                                            box.x1 - box.x0, box.y1 - box.y0,
+                                            static_cast<long long>(maxPixels / 1000000)));
+    if (image.pixels.empty())
+        throw PagewindException("PDF_ERROR", log::format("page %d has no area", pageIndex + 1));
+    return image;
+}
+
+} // namespace pw

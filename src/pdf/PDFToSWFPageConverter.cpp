@@ -1,0 +1,70 @@
+#include "pdf/PDFToSWFPageConverter.h"
+
+#include "base/FileUtil.h"
+#include "base/Log.h"
+#include "base/PagewindException.h"
+#include "base/ResourceFolder.h"
+#include "pdf/JpegEncoder.h"
+
+namespace pw {
+
+std::optional<std::string> PDFToSWFPageConverter::getPDF2swfLibPath() const
+{
+    const std::string path = file::joinPath(resources::resourceFolder(), "lib/pdf2swf");
+    if (!file::isRegularFile(path))
+        return std::nullopt;
+    return path;
+}
+
+std::string PDFToSWFPageConverter::swfPathForPage(std::int32_t pageNumber) const
+{
+    return file::joinPath(converterWorkFolder(), log::format("%d.swf", pageNumber));
+}
+
+std::string PDFToSWFPageConverter::jpegPathForPage(std::int32_t pageNumber) const
+{
+    return file::joinPath(converterWorkFolder(), log::format("%d.jpg", pageNumber));
+}
+
+RgbImage PDFToSWFPageConverter::renderPage(std::int32_t pageNumber) const
+{
+    if (!PDFDoc())
+        throw PagewindException("PDF_ERROR", "there is no document to render");
+    return PDFDoc()->renderPage(pageNumber - 1, 2.0f, kMaxPagePixels);
+}
+
+bool PDFToSWFPageConverter::writeJpeg(const RgbImage& image, const std::string& path) const
+{
+    const std::optional<std::string> jpeg = JpegEncoder::encode(image, quality());
+    return jpeg && file::writeFileAtomically(path, *jpeg);
+}
+
+bool PDFToSWFPageConverter::pdfPageToImage(std::int32_t pageNumber, const std::string& path, std::string* error)
+{
+    if (!PDFDoc())
+        return false;
+    try {
+        if (writeJpeg(renderPage(pageNumber), path))
+            return true;
+        if (error)
+            *error = "could not write " + path;
+    } catch (const PagewindException& e) {
+        if (error)
+            *error = e.reason();
+    }
+    return false;
+}
+
+std::optional<std::string> PDFToSWFPageConverter::generatePage(std::int32_t pageNumber)
+{
+    const std::string swf = swfPathForPage(pageNumber);
+    if (file::exists(swf) || !PDFDoc())
+        return swf;
+    const std::string jpeg = jpegPathForPage(pageNumber);
+    std::string error;
+    if (!pdfPageToImage(pageNumber, jpeg, &error))
+        PW_LOG_ERROR("page %d: %s", pageNumber, error.c_str());
+    return jpeg;
+}
+
+} // namespace pw

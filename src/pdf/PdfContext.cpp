@@ -1,0 +1,87 @@
+#include "pdf/PdfContext.h"
+
+#include <array>
+#include <cstring>
+#include <mutex>
+
+#include "base/PagewindException.h"
+
+namespace pw::pdf {
+
+namespace {
+
+std::array<std::mutex, FZ_LOCK_MAX>& lockTable()
+{
+    static std::array<std::mutex, FZ_LOCK_MAX> locks;
+    return locks;
+}
+
+void lockOne(void*, int lock)
+{
+    lockTable()[static_cast<std::size_t>(lock)].lock();
+}
+
+void unlockOne(void*, int lock)
+{
+    lockTable()[static_cast<std::size_t>(lock)].unlock();
+}
+
+fz_context* makeBaseContext()
+{
+    static const fz_locks_context locks = {nullptr, lockOne, unlockOne};
+    fz_context* ctx = fz_new_context(nullptr, &locks, FZ_STORE_DEFAULT);
+    if (!ctx)
+        return nullptr;
+    if (!guarded(ctx, [ctx] { fz_register_document_handlers(ctx); })) {
+        fz_drop_context(ctx);
+        return nullptr;
+    }
+    // The service reports errors through its own exceptions; MuPDF's console chatter is noise.
+    fz_set_warning_callback(ctx, [](void*, const char*) {}, nullptr);
+    fz_set_error_callback(ctx, [](void*, const char*) {}, nullptr);
+    return ctx;
+}
+
+// The base context lives as long as the process; clones refer to it.
+fz_context* baseContext()
+{
+    static fz_context* const base = makeBaseContext();
+    return base;
+}
+
+struct ThreadContext {
+    fz_context* ctx = nullptr;
+    ThreadContext() = default;
+    ThreadContext(const ThreadContext&) = delete;
+    ThreadContext& operator=(const ThreadContext&) = delete;
+    ~ThreadContext()
+    {
+        if (ctx)
+            fz_drop_context(ctx);
+    }
+};
+
+} // namespace
+
+void detail::copyMessage(fz_context* ctx, char (*message)[256])
+{
+    if (!message)
+        return;
+    std::strncpy(*message, fz_caught_message(ctx), sizeof *message - 1);
+    (*message)[sizeof *message - 1] = '\0';
+}
+
+fz_context* threadContext()
+{
+    thread_local ThreadContext mine;
+    if (mine.ctx)
+        return mine.ctx;
+    fz_context* base = baseContext();
+    if (base)
+        mine.ctx = fz_clone_context(base);
+    if (!mine.ctx)
+        throw PagewindException("PDF_CONTEXT", "the PDF library could not start (out of memory)");
+    return mine.ctx;
+}
+
+} // namespace pw::pdf

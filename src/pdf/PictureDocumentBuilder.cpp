@@ -1,0 +1,268 @@
+#include "pdf/PictureDocumentBuilder.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <mupdf/pdf.h>
+
+#include "base/FileUtil.h"
+#include "base/Log.h"
+#include "base/PagewindException.h"
+#include "base/PlatformPaths.h"
+#include "pdf/PdfContext.h"
+
+namespace pw {
+
+using pdf::guarded;
+using pdf::threadContext;
+
+namespace {
+
+unsigned byteAt(const std::string& bytes, std::size_t at)
+{
+    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0u;
+}
+
+unsigned bigEndian16(const std::string& bytes, std::size_t at)
+{
+    return (byteAt(bytes, at) << 8) | byteAt(bytes, at + 1);
+}
+
+unsigned long bigEndian32(const std::string& bytes, std::size_t at)
+{
+    return (static_cast<unsigned long>(bigEndian16(bytes, at)) << 16) | bigEndian16(bytes, at + 2);
+}
+
+struct Resolution {
+    bool known = false;  // the format tells whether the file states one
+    int x = 0;
+    int y = 0;
+};
+
+// JPEG: the JFIF header's density, when its unit is inches or centimetres.
+Resolution jpegResolution(const std::string& bytes)
+{
+    Resolution resolution{true, 0, 0};
+    std::size_t at = 2;
+    while (at + 4 < bytes.size() && byteAt(bytes, at) == 0xFF) {
+        const unsigned marker = byteAt(bytes, at + 1);
+        const unsigned length = bigEndian16(bytes, at + 2);
+        if (marker == 0xE0 && bytes.compare(at + 4, 5, std::string("JFIF\0", 5)) == 0) {
+            const unsigned unit = byteAt(bytes, at + 11);
+            const unsigned x = bigEndian16(bytes, at + 12);
+            const unsigned y = bigEndian16(bytes, at + 14);
+            const double perInch = unit == 1 ? 1.0 : unit == 2 ? 2.54 : 0.0;
+            resolution.x = static_cast<int>(x * perInch + 0.5);
+            resolution.y = static_cast<int>(y * perInch + 0.5);
+            return resolution;
+        }
+        if (marker == 0xDA || length < 2)
+            break;
+        at += 2 + length;
+    }
+    return resolution;
+}
+
+// PNG: the pHYs chunk, when its unit is the metre.
+Resolution pngResolution(const std::string& bytes)
+{
+    Resolution resolution{true, 0, 0};
+    std::size_t at = 8;
+    while (at + 8 <= bytes.size()) {
+        const unsigned long length = bigEndian32(bytes, at);
+        const std::string type = bytes.substr(at + 4, 4);
+        if (type == "pHYs" && length >= 9 && byteAt(bytes, at + 16) == 1) {
+            resolution.x = static_cast<int>(static_cast<double>(bigEndian32(bytes, at + 8)) * 0.0254 + 0.5);
+            resolution.y = static_cast<int>(static_cast<double>(bigEndian32(bytes, at + 12)) * 0.0254 + 0.5);
+            return resolution;
+        }
+        if (type == "IDAT" || type == "IEND")
+            break;
+        at += 12 + length;
+    }
+    return resolution;
+}
+
+// Width times height from a JPEG frame header or PNG header; 0 when unknown. Checked before any
+// decoder sees the file, so a header claiming absurd dimensions costs nothing.
+std::int64_t statedPixels(const std::string& bytes)
+{
+    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
+        return static_cast<std::int64_t>(bigEndian32(bytes, 16)) * static_cast<std::int64_t>(bigEndian32(bytes, 20));
+    if (byteAt(bytes, 0) != 0xFF || byteAt(bytes, 1) != 0xD8)
+        return 0;
+    std::size_t at = 2;
+    while (at + 9 < bytes.size() && byteAt(bytes, at) == 0xFF) {
+        const unsigned marker = byteAt(bytes, at + 1);
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame)
+            return static_cast<std::int64_t>(bigEndian16(bytes, at + 5)) * bigEndian16(bytes, at + 7);
+        const unsigned length = bigEndian16(bytes, at + 2);
+        if (marker == 0xDA || length < 2)
+            break;
+        at += 2 + length;
+    }
+    return 0;
+}
+
+// What the file itself says of its resolution. MuPDF assumes 96 dpi for JPEG and PNG files that
+// state none, while a picture without a stated resolution is 72 dpi here.
+Resolution statedResolution(const std::string& bytes)
+{
+    if (byteAt(bytes, 0) == 0xFF && byteAt(bytes, 1) == 0xD8)
+        return jpegResolution(bytes);
+    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
+        return pngResolution(bytes);
+    return {};
+}
+
+} // namespace
+
+struct PictureDocumentBuilder::Handle {
+    pdf_document* doc = nullptr;
+    Handle() = default;
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle()
+    {
+        if (doc)
+            pdf_drop_document(threadContext(), doc);
+    }
+};
+
+PictureDocumentBuilder::PictureDocumentBuilder() : iHandle(std::make_unique<Handle>())
+{
+    fz_context* ctx = threadContext();
+    char message[256] = {};
+    if (!guarded(ctx, [&] { iHandle->doc = pdf_create_document(ctx); }, &message))
+        throw PagewindException("PDF_ERROR", message);
+}
+
+PictureDocumentBuilder::~PictureDocumentBuilder() = default;
+
+PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::string& path)
+{
+    const std::optional<std::string> bytes = file::readFile(path);
+    if (!bytes || bytes->empty()) {
+        PW_LOG_WARN("skipping %s: it cannot be read or is empty", path.c_str());
+        return AddResult::notAPicture;
+    }
+    if (statedPixels(*bytes) > kMaxPicturePixels) {
+        PW_LOG_WARN("skipping %s: its header claims more than %lld million pixels", path.c_str(),
+                    static_cast<long long>(kMaxPicturePixels / 1000000));
+        return AddResult::tooLarge;
+    }
+    const Resolution stated = statedResolution(*bytes);
+    fz_context* ctx = threadContext();
+    pdf_document* doc = iHandle->doc;
+    fz_buffer* buffer = nullptr;
+    fz_image* image = nullptr;
+    pdf_obj* imageObject = nullptr;
+    pdf_obj* resources = nullptr;
+    pdf_obj* page = nullptr;
+    fz_buffer* contents = nullptr;
+    bool tooLarge = false;
+    int width = 0;
+    int height = 0;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            buffer = fz_new_buffer_from_copied_data(ctx, reinterpret_cast<const unsigned char*>(bytes->data()),
+                                                     bytes->size());
+            image = fz_new_image_from_buffer(ctx, buffer);
+            width = image->w;
+            height = image->h;
+            if (std::int64_t(width) * std::int64_t(height) > kMaxPicturePixels) {
+                tooLarge = true;
+                return;
+            }
+            int xres = 0;
+            int yres = 0;
+            fz_image_resolution(image, &xres, &yres);
+            if (stated.known) {
+                xres = stated.x > 0 ? stated.x : 72;
+                yres = stated.y > 0 ? stated.y : 72;
+            }
+            const float pageWidth = float(width) * 72.0f / float(xres > 0 ? xres : 72);
+            const float pageHeight = float(height) * 72.0f / float(yres > 0 ? yres : 72);
+            imageObject = pdf_add_image(ctx, doc, image);
+            resources = pdf_new_dict(ctx, doc, 1);
+            pdf_obj* xobjects = pdf_dict_put_dict(ctx, resources, PDF_NAME(XObject), 1);
+            pdf_dict_puts(ctx, xobjects, "I0", imageObject);
+            contents = fz_new_buffer(ctx, 64);
+            fz_append_printf(ctx, contents, "q %g 0 0 %g 0 0 cm /I0 Do Q", pageWidth, pageHeight);
+            page = pdf_add_page(ctx, doc, fz_make_rect(0, 0, pageWidth, pageHeight), 0, resources, contents);
+            pdf_insert_page(ctx, doc, -1, page);
+        },
+        &message);
+    fz_drop_buffer(ctx, contents);
+    pdf_drop_obj(ctx, page);
+    pdf_drop_obj(ctx, resources);
+    pdf_drop_obj(ctx, imageObject);
+    fz_drop_image(ctx, image);
+    fz_drop_buffer(ctx, buffer);
+    if (!ok) {
+        PW_LOG_WARN("skipping %s: not a picture (%s)", path.c_str(), message);
+        return AddResult::notAPicture;
+    }
+    if (tooLarge) {
+        PW_LOG_WARN("skipping %s: %d by %d pixels is more than %lld million", path.c_str(), width, height,
+                    static_cast<long long>(kMaxPicturePixels / 1000000));
+        return AddResult::tooLarge;
+    }
+    ++iPageCount;
+    return AddResult::added;
+}
+
+void PictureDocumentBuilder::writeToFile(const std::string& path) const
+{
+    fz_context* ctx = threadContext();
+    const std::string temporary = path + ".part-" + std::to_string(::getpid());
+    pdf_write_options options = pdf_default_write_options;
+    options.do_compress = 1;
+    char message[256] = {};
+    const bool ok = guarded(ctx, [&] { pdf_save_document(ctx, iHandle->doc, temporary.c_str(), &options); }, &message);
+    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        throw PagewindException("PDF_WRITE", "could not write " + path + (ok ? std::string() : ": " + std::string(message)));
+    }
+}
+
+std::string PictureDocumentBuilder::buildFolderPath()
+{
+    return file::joinPath(platform::userTemporaryFolder(), "Leafreel");
+}
+
+std::string PictureDocumentBuilder::buildFilePath()
+{
+    return file::joinPath(buildFolderPath(), "output.pdf");
+}
+
+PictureDocumentBuilder::BuildResult PictureDocumentBuilder::buildFromPictures(const std::vector<std::string>& pictures,
+                                                                              const std::atomic<bool>* stop)
+{
+    BuildResult result;
+    PictureDocumentBuilder builder;
+    for (const std::string& picture : pictures) {
+        if (stop && stop->load())
+            throw PagewindException("BUILD_CANCELLED", "the build was cancelled");
+        if (builder.addPicture(picture) != AddResult::added)
+            result.skipped.push_back(picture);
+    }
+    if (builder.pageCount() == 0)
+        throw PagewindException("BUILD_NO_PICTURE", "none of the files is a picture that can be read");
+    const std::string folder = buildFolderPath();
+    PW_LOG_INFO("Template: %s", folder.c_str());
+    if (!file::isDirectory(folder) && ::mkdir(folder.c_str(), 0700) != 0 && !file::isDirectory(folder))
+        throw PagewindException("PDF_WRITE", "could not make the folder " + folder);
+    result.pdfPath = buildFilePath();
+    builder.writeToFile(result.pdfPath);
+    result.pageCount = builder.pageCount();
+    return result;
+}
+
+} // namespace pw

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pw {
+
+// Makes a PDF document of pictures, one page per picture at the picture's own size in points
+// (pixels times 72 over its resolution; 72 dpi when the file states none). JPEG files are
+// embedded as they are; PNG, BMP, TIFF and the other formats MuPDF reads are stored losslessly.
+class PictureDocumentBuilder {
+public:
+    enum class AddResult { added, notAPicture, tooLarge };
+
+    // Pictures of more pixels than this are refused from their header, before decoding.
+    static constexpr std::int64_t kMaxPicturePixels = 200'000'000;
+
+    // What the build action made: the PDF and the pictures it left out.
+    struct BuildResult {
+        std::string pdfPath;
+        int pageCount = 0;
+        std::vector<std::string> skipped;
+    };
+
+    PictureDocumentBuilder();
+    PictureDocumentBuilder(const PictureDocumentBuilder&) = delete;
+    PictureDocumentBuilder& operator=(const PictureDocumentBuilder&) = delete;
+    ~PictureDocumentBuilder();
+
+    // Appends a page showing the picture. A file that is not a readable picture, or one whose
+    // header claims more than kMaxPicturePixels pixels, adds no page (a warning names it).
+    AddResult addPicture(const std::string& path);
+    int pageCount() const { return iPageCount; }
+    // Writes the document atomically over the path. Throws PagewindException "PDF_WRITE".
+    void writeToFile(const std::string& path) const;
+
+    // The build folder: "Leafreel" in the per-user temporary folder, made with mode 0700.
+    static std::string buildFolderPath();
+    // "output.pdf" in the build folder.
+    static std::string buildFilePath();
+    // The build action: the pictures in order into the build file (replacing an earlier one).
+    // Throws PagewindException "BUILD_NO_PICTURE" when no picture could be read (nothing is
+    // written then) and "PDF_WRITE" when the file cannot be written. stop, when set, ends the
+    // run between pictures with "BUILD_CANCELLED".
+    static BuildResult buildFromPictures(const std::vector<std::string>& pictures,
+                                         const std::atomic<bool>* stop = nullptr);
+
+private:
+    struct Handle;
+    std::unique_ptr<Handle> iHandle;
+    int iPageCount = 0;
+};
+
+} // namespace pw

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+#include "CliRunner.h"
+#include "base/FileUtil.h"
+#include "book/FlashBookFile.h"
+#include "pdf/JpegEncoder.h"
+#include "support/TestPdf.h"
+
+namespace file = pw::file;
+using pw::test::CliResult;
+using pw::test::runCli;
+
+namespace {
+
+class ImportCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "pw-import-XXXXXX").string();
+        root_ = ::mkdtemp(pattern.data());
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+    std::string path(const std::string& name) const { return file::joinPath(root_, name); }
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        file::writeFileAtomically(path(name), bytes);
+        return path(name);
+    }
+    std::string decoded(const std::string& book) const
+    {
+        const auto bytes = file::readFile(file::joinPath(book, "files/book.bin"));
+        return bytes ? pw::FlashBookFile::unpack(*bytes).value_or("") : "";
+    }
+    std::vector<std::string> withResources(std::vector<std::string> args) const
+    {
+        args.insert(args.begin() + 1, {"--resources", PAGEWIND_SOURCE_DIR "/resources"});
+        return args;
+    }
+
+    std::string root_;
+};
+
+TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
+{
+    std::vector<pw::test::TestPage> pages(4);
+    pages[1].links = {{{72, 72, 144, 36}, "https://example.org/more"}, {{72, 200, 144, 36}, "", 3}};
+    const std::string pdf = write("in.pdf", pw::test::makePdf(pages, {{"Chapter", 1, {{"Part", 2, {}}}}}));
+    const CliResult result =
+        runCli(withResources({"import", "--range", "2-4", "--quality", "2", "--links", "--bookmarks", "-o", path("book"), pdf}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("rendering pages 3/3"), std::string::npos) << result.err;
+    const std::string xml = decoded(path("book"));
+    EXPECT_NE(xml.find("<item name=\"pageWidth\">612</item>"), std::string::npos);
+    EXPECT_NE(xml.find("<item name=\"pageHeight\">792</item>"), std::string::npos);
+    EXPECT_NE(xml.find("count=\"3\""), std::string::npos);
+    EXPECT_NE(xml.find("./files/page/2.jpg"), std::string::npos);
+    EXPECT_NE(xml.find("<url>https://example.org/more</url>"), std::string::npos);
+    EXPECT_NE(xml.find("<pageIndex>4</pageIndex>"), std::string::npos);
+    EXPECT_NE(xml.find("<c>Part</c>"), std::string::npos);
+    EXPECT_TRUE(file::isRegularFile(path("book/files/page/4.jpg")));
+}
+
+TEST_F(ImportCommandTest, FailuresWriteNoBook)
+{
+    const std::string pdf = write("five.pdf", pw::test::makePlainPdf(5));
+    const std::string text = write("notes.pdf", "just words");
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string message;
+    } cases[] = {
+        {{"import", "-o", path("book"), text}, 1, "pagewind-cli: Not a readable PDF file: " + text},
+        {{"import", "--range", "9-12", "-o", path("book"), pdf}, 1,
+         "pagewind-cli: The page range selects no page of this document"},
+        {{"import", "-o", path("book"), path("missing.pdf")}, 1, "pagewind-cli: no such file"},
+        {{"import", "--quality", "7", "-o", path("book"), pdf}, 2, "--quality takes 0"},
+        {{"import", "-o", path("book"), pdf, pdf}, 2, "exactly one PDF"},
+        {{"build", "-o", path("book"), text}, 1, "pagewind-cli: none of the files is a picture"},
+    };
+    for (const auto& c : cases) {
+        const CliResult result = runCli(withResources(c.args));
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_FALSE(file::exists(path("book/files/book.bin")));
+    }
+}
+
+TEST_F(ImportCommandTest, BuildSkipsWhatIsNoPicture)
+{
+    const pw::RgbImage image{320, 200, std::vector<unsigned char>(320 * 200 * 3, 90)};
+    const std::string picture = write("a.jpg", *pw::JpegEncoder::encode(image, 80));
+    const CliResult result =
+        runCli(withResources({"build", "-o", path("book"), picture, write("readme.txt", "words"), picture}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("warning: skipped " + path("readme.txt")), std::string::npos) << result.err;
+    const std::string xml = decoded(path("book"));
+    EXPECT_NE(xml.find("count=\"2\""), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<item name=\"pageWidth\">320</item>"), std::string::npos);
+}
+
+} // namespace

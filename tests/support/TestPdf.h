@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// PDF files written byte by byte for the tests, with exactly the structures a test names.
+namespace pw::test {
+
+struct TestRect {
+    float x = 0, y = 0, width = 0, height = 0;
+};
+
+struct TestLink {
+    TestRect rect;
+    std::string uri;         // a web link when not empty
+    int targetPage = -1;     // else a link to this page (from 0), through a GoTo action
+    bool asDest = false;     // the target through /Dest instead of an action
+    int missingTarget = 0;   // a destination that points at an object that is no page
+};
+
+struct TestPage {
+    float width = 612;
+    float height = 792;
+    int rotate = 0;
+    std::optional<TestRect> cropBox;
+    std::vector<TestLink> links;
+    bool textNote = false;
+};
+
+struct TestBookmark {
+    std::string title;
+    int page = -1;  // from 0; -1 for a bookmark without a destination
+    std::vector<TestBookmark> children;
+};
+
+std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBookmark>& bookmarks = {});
+// n plain US Letter pages.
+std::string makePlainPdf(int pageCount);
+
+} // namespace pw::test
