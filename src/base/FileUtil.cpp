@@ -131,19 +131,33 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes)
+namespace {
+
+bool writeThroughTemporary(const std::string& path, std::string_view bytes, bool flush)
 {
     const std::string temporary = temporarySibling(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd, bytes) && (!flush || ::fsync(fd) == 0);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    return writeThroughTemporary(path, bytes, true);
+}
+
+bool writeFileReplacing(const std::string& path, std::string_view bytes)
+{
+    return writeThroughTemporary(path, bytes, false);
 }
 
 bool createDirectories(const std::string& path)
@@ -170,7 +184,7 @@ bool removeAll(const std::string& path)
 bool copyFile(const std::string& from, const std::string& to)
 {
     std::optional<std::string> content = readFile(from);
-    return content && writeFileAtomically(to, *content);
+    return content && writeFileReplacing(to, *content);
 }
 
 bool copyTree(const std::string& from, const std::string& to)

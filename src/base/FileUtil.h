@@ -30,12 +30,15 @@ std::optional<std::string> readFile(const std::string& path);
 // Writes the bytes to a temporary file beside the target, flushes it and renames it over the
 // target, so a reader (or a crash) sees either the old file or the new one, whole.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
+// The same without waiting for the disk: readers still see the old file or the new one, whole,
+// but a power cut may lose the new one. For files that are cheap to make again (page pictures).
+bool writeFileReplacing(const std::string& path, std::string_view bytes);
 
 bool createDirectories(const std::string& path);
 bool createDirectory(const std::string& path);
 // Removes a file or a folder with all its contents. Missing paths count as removed.
 bool removeAll(const std::string& path);
-// Copies a file, replacing an existing target atomically.
+// Copies a file, replacing an existing target atomically (without waiting for the disk).
 bool copyFile(const std::string& from, const std::string& to);
 // Copies a folder tree to a new place (the target must not exist yet).
 bool copyTree(const std::string& from, const std::string& to);

@@ -1,6 +1,9 @@
 #include "pdf/FlashPageSourcePDF.h"
 
-#include <future>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 #include "base/FileUtil.h"
 #include "base/Log.h"
@@ -21,10 +24,11 @@ std::string numberList(const std::vector<std::int32_t>& numbers)
     return text;
 }
 
-// An encoding running beside the next page's rendering.
-struct PendingPage {
-    std::int32_t pageNumber = 0;
-    std::future<bool> written;
+// What one worker made of the page at a position of the page-number list.
+struct PageResult {
+    bool done = false;
+    std::string path;
+    std::optional<std::string> failure;
 };
 
 } // namespace
@@ -89,42 +93,94 @@ void FlashPageSourcePDF::postProgress(std::int32_t position, const char* type) c
          {"type", std::string(type)}});
 }
 
+std::string FlashPageSourcePDF::makePageFile(std::int32_t pageNumber, const PDFDocument* doc,
+                                             std::optional<std::string>& failure) const
+{
+    auto* converter = dynamic_cast<PDFToSWFPageConverter*>(iToPageConverter.get());
+    if (!converter || !doc || file::exists(converter->swfPathForPage(pageNumber))) {
+        const auto made = iToPageConverter ? iToPageConverter->generatePage(pageNumber) : std::nullopt;
+        return made.value_or(std::string());
+    }
+    const std::string path = converter->jpegPathForPage(pageNumber);
+    try {
+        if (!converter->writeJpeg(converter->renderPage(*doc, pageNumber), path))
+            failure = "the JPEG file could not be written";
+    } catch (const PagewindException& e) {
+        PW_LOG_ERROR("page %d could not be rendered: %s", pageNumber, e.reason().c_str());
+        failure = e.reason();
+    }
+    return path;
+}
+
 void FlashPageSourcePDF::generatePages()
 {
     iFailedPages.clear();
-    auto* converter = dynamic_cast<PDFToSWFPageConverter*>(iToPageConverter.get());
-    PendingPage pending;
-    const auto finishPending = [&] {
-        if (pending.written.valid() && !pending.written.get())
-            iFailedPages.push_back({pending.pageNumber, "the JPEG file could not be written"});
+    const std::size_t total = iNeedToImportPages.size();
+    std::vector<PageResult> results(total);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::size_t next = 0;
+    const auto takeNext = [&]() -> std::optional<std::size_t> {
+        const std::lock_guard lock(mutex);
+        if (stop() || next >= total)
+            return std::nullopt;
+        return next++;
+    };
+    const auto makeAt = [&](std::size_t position, const PDFDocument* doc) {
+        std::optional<std::string> failure;
+        std::string path = makePageFile(iNeedToImportPages[position], doc, failure);
+        const std::lock_guard lock(mutex);
+        results[position] = PageResult{true, std::move(path), std::move(failure)};
+        changed.notify_all();
     };
 
-    for (std::size_t position = 1; position <= iNeedToImportPages.size(); ++position) {
-        if (stop())
-            break;
-        const std::int32_t n = iNeedToImportPages[position - 1];
-        std::string path;
-        if (!converter || file::exists(converter->swfPathForPage(n)) || !iPDFDoc) {
-            const std::optional<std::string> made = iToPageConverter ? iToPageConverter->generatePage(n) : std::nullopt;
-            path = made.value_or(std::string());
-        } else {
-            path = converter->jpegPathForPage(n);
-            try {
-                RgbImage image = converter->renderPage(n);
-                finishPending();
-                pending.pageNumber = n;
-                pending.written = std::async(std::launch::async, [converter, image = std::move(image), path] {
-                    return converter->writeJpeg(image, path);
-                });
-            } catch (const PagewindException& e) {
-                PW_LOG_ERROR("page %d could not be rendered: %s", n, e.reason().c_str());
-                iFailedPages.push_back({n, e.reason()});
+    // A second worker with a document of its own (MuPDF documents serve one thread at a time)
+    // renders every other page, so both cores render and encode; each holds one page at most.
+    std::thread helper;
+    if (iPDFDoc && total > 1) {
+        helper = std::thread([&] {
+            const std::shared_ptr<PDFDocument> own = PDFDocument::open(sourceFile());
+            while (own) {
+                const std::optional<std::size_t> position = takeNext();
+                if (!position)
+                    break;
+                makeAt(*position, own.get());
             }
-        }
-        pages().push_back(std::make_unique<FlashPage>(path, n));
-        postProgress(static_cast<std::int32_t>(position), "geneatePage");
+        });
     }
-    finishPending();
+
+    // Records and progress go out in page order, on this thread, as the pages complete.
+    std::size_t posted = 0;
+    bool stopped = false;
+    while (!stopped) {
+        const std::optional<std::size_t> position = takeNext();
+        if (position)
+            makeAt(*position, iPDFDoc.get());
+        std::unique_lock lock(mutex);
+        if (!position) {
+            // Nothing left to take: wait for the pages the helper still works on.
+            changed.wait(lock, [&] { return posted >= next || results[posted].done; });
+            if (posted >= next)
+                break;
+        }
+        while (posted < next && results[posted].done) {
+            if (stop()) {
+                stopped = true;
+                break;
+            }
+            const PageResult result = std::move(results[posted]);
+            const std::int32_t n = iNeedToImportPages[posted];
+            ++posted;
+            lock.unlock();
+            if (result.failure)
+                iFailedPages.push_back({n, *result.failure});
+            pages().push_back(std::make_unique<FlashPage>(result.path, n));
+            postProgress(static_cast<std::int32_t>(posted), "geneatePage");
+            lock.lock();
+        }
+    }
+    if (helper.joinable())
+        helper.join();
 }
 
 void FlashPageSourcePDF::generateNormalPages()

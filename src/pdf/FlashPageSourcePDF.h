@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +43,8 @@ public:
     // The first normal page with that number; none as soon as the stop flag is set.
     const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const override;
     // Renders the selected pages, one record each, with a progress notification after each.
-    // While page n is encoded page n+1 renders: at most two rendered pages are held.
+    // Two workers (this thread and a helper with its own handle on the document) render and
+    // encode alternate pages, so both cores work while at most two rendered pages are held.
     void generatePages() override;
     void generateNormalPages() override;
 
@@ -56,6 +58,8 @@ public:
     const std::vector<FailedPage>& failedPages() const { return iFailedPages; }
 
 private:
+    // Renders one page into its file; failure receives why when it has no file.
+    std::string makePageFile(std::int32_t pageNumber, const PDFDocument* doc, std::optional<std::string>& failure) const;
     void postProgress(std::int32_t position, const char* type) const;
 
     std::shared_ptr<PDFDocument> iPDFDoc;

@@ -32,7 +32,7 @@ std::optional<std::string> JpegEncoder::encode(const RgbImage& image, int qualit
     unsigned char* output = nullptr;
     unsigned long size = 0;
     const int failed = tjCompress2(handle.get(), image.pixels.data(), image.width, 0, image.height, TJPF_RGB,
-                                   &output, &size, TJSAMP_420, std::clamp(quality, 1, 100), 0);
+                                   &output, &size, TJSAMP_420, std::clamp(quality, 1, 100), TJFLAG_FASTDCT);
     const std::unique_ptr<unsigned char, BufferDeleter> owned(output);
     if (failed != 0) {
         PW_LOG_ERROR("JPEG encoding failed: %s", tjGetErrorStr2(handle.get()));

@@ -30,13 +30,18 @@ RgbImage PDFToSWFPageConverter::renderPage(std::int32_t pageNumber) const
 {
     if (!PDFDoc())
         throw PagewindException("PDF_ERROR", "there is no document to render");
-    return PDFDoc()->renderPage(pageNumber - 1, 2.0f, kMaxPagePixels);
+    return renderPage(*PDFDoc(), pageNumber);
+}
+
+RgbImage PDFToSWFPageConverter::renderPage(const PDFDocument& doc, std::int32_t pageNumber) const
+{
+    return doc.renderPage(pageNumber - 1, 2.0f, kMaxPagePixels);
 }
 
 bool PDFToSWFPageConverter::writeJpeg(const RgbImage& image, const std::string& path) const
 {
     const std::optional<std::string> jpeg = JpegEncoder::encode(image, quality());
-    return jpeg && file::writeFileAtomically(path, *jpeg);
+    return jpeg && file::writeFileReplacing(path, *jpeg);
 }
 
 bool PDFToSWFPageConverter::pdfPageToImage(std::int32_t pageNumber, const std::string& path, std::string* error)

@@ -30,6 +30,8 @@ public:
     // The two halves of pdfPageToImage, so that a caller can render one page while the previous
     // one is being encoded. renderPage throws PagewindException.
     RgbImage renderPage(std::int32_t pageNumber) const;
+    // The same from another handle on the same file (one per thread).
+    RgbImage renderPage(const PDFDocument& doc, std::int32_t pageNumber) const;
     bool writeJpeg(const RgbImage& image, const std::string& path) const;
 
     std::string swfPathForPage(std::int32_t pageNumber) const;

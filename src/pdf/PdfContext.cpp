@@ -29,7 +29,10 @@ void unlockOne(void*, int lock)
 fz_context* makeBaseContext()
 {
     static const fz_locks_context locks = {nullptr, lockOne, unlockOne};
-    fz_context* ctx = fz_new_context(nullptr, &locks, FZ_STORE_DEFAULT);
+    // Each page is rendered once, so a large cache of decoded pictures only costs memory;
+    // fonts and small resources still fit.
+    constexpr std::size_t kStoreBytes = 32u << 20;
+    fz_context* ctx = fz_new_context(nullptr, &locks, kStoreBytes);
     if (!ctx)
         return nullptr;
     if (!guarded(ctx, [ctx] { fz_register_document_handlers(ctx); })) {
