@@ -31,6 +31,19 @@ export function publishBook(folder, pictures, { template = 'float', config = {},
   return folder;
 }
 
+/**
+ * Imports a PDF with pagewind-cli: `range`, `links`, `bookmarks` as the import options, `config`
+ * as --set assignments.
+ */
+export function importBook(folder, pdf, { range = 'ALL', links = false, bookmarks = false, config = {} } = {}) {
+  const args = ['import', '--range', range, '-o', folder];
+  if (links) args.push('--links');
+  if (bookmarks) args.push('--bookmarks');
+  for (const [key, value] of Object.entries(config)) args.push('--set', key + '=' + value);
+  execFileSync(CLI, [...args, pdf], { stdio: ['ignore', 'ignore', 'pipe'] });
+  return folder;
+}
+
 /** Serves `root` with "pagewind-cli serve" on a free port; resolves to {url, close}. */
 export function serve(root) {
   const child = spawn(CLI, ['serve', root, '--port', '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
