@@ -8,21 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-work=${PAGEWIND_BENCH_DIR:-/tmp/pagewind-bench}
-build="$work/build"
-mkdir -p "$work"
-
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPAGEWIND_BUILD_APP=OFF -DPAGEWIND_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target pagewind-cli >/dev/null
+source bench/lib.sh
+build_release
 cli="$build/bin/pagewind-cli"
-
-photos="$work/photos"
-if [ ! -f "$photos/39.jpg" ]; then
-  mkdir -p "$photos"
-  for i in $(seq 0 39); do
-    convert -size 400x300 -seed "$i" plasma:fractal -blur 0x1 -resize 1600x1200 -quality 90 "$photos/$i.jpg"
-  done
-fi
+make_photos
 [ -f "$work/photos40.pdf" ] || img2pdf "$photos"/*.jpg -o "$work/photos40.pdf"
 if [ ! -f "$work/photos400.pdf" ]; then
   list=(); for r in $(seq 1 10); do list+=("$photos"/*.jpg); done
@@ -41,20 +30,6 @@ if [ ! -f "$work/text300.pdf" ]; then
   mutool create -o "$work/text300.pdf" "${files[@]}"
 fi
 
-# seconds and peak kilobytes of a command, best of three runs
-measure() {
-  local best="" mem=""
-  for _ in 1 2 3; do
-    rm -rf "$work/out"; mkdir -p "$work/out"
-    /usr/bin/time -o "$work/time.txt" -f "%e %M" "$@" >/dev/null 2>&1
-    local line t m
-    line=$(tail -1 "$work/time.txt"); t=${line% *}; m=${line#* }
-    if [ -z "$best" ] || awk "BEGIN{exit !($t < $best)}"; then best=$t; fi
-    mem=$m
-  done
-  echo "$best $mem"
-}
-
 report=()
 say() { echo "$*"; report+=("$*"); }
 for pdf in photos40 text300; do
@@ -62,7 +37,7 @@ for pdf in photos40 text300; do
   poppler=$(measure pdftoppm -jpeg -r 144 -jpegopt quality=85 "$work/$pdf.pdf" "$work/out/p")
   mupdf=$(measure mutool draw -q -r 144 -o "$work/out/p%d.pnm" "$work/$pdf.pdf")
   o=${ours% *}; p=${poppler% *}; m=${mupdf% *}
-  say "$pdf: pagewind-cli import ${o}s, pdftoppm ${p}s ($(awk "BEGIN{printf \"%.2f\", $p/$o}")x ours), mutool draw ${m}s ($(awk "BEGIN{printf \"%.2f\", $m/$o}")x ours)"
+  say "$pdf: pagewind-cli import ${o}s, pdftoppm ${p}s ($(ratio "$p" "$o")x ours), mutool draw ${m}s ($(ratio "$m" "$o")x ours)"
 done
 m40=$(measure "$cli" import --quality 1 -o "$work/out/book" "$work/photos40.pdf"); m40=${m40#* }
 m400=$(measure "$cli" import --quality 1 -o "$work/out/book" "$work/photos400.pdf"); m400=${m400#* }

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Runs every benchmark of the project in one go and writes bench/RESULTS.md: each figure, its
+# peer's figure on the same machine in the same run, and the ratio.
+#   import      pagewind-cli import vs pdftoppm and mutool draw (bench/import.sh)
+#   build       the build action's PDF making vs img2pdf, 40 photos
+#   publish     pagewind-cli publish of a 500-page book vs cp of its page files
+#   player      opening a 10- and a 500-page book in headless Chromium
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+source bench/lib.sh
+
+bash bench/import.sh
+build_release
+cli="$build/bin/pagewind-cli"
+make_photos
+
+# build: pictures into one PDF
+built=$(measure "$build/bin/pw-bench-build-pdf" "$work/out/ours.pdf" "$photos"/*.jpg)
+img2pdf_t=$(measure img2pdf "$photos"/*.jpg -o "$work/out/peer.pdf")
+b=${built% *}; i=${img2pdf_t% *}
+
+# publish: 500 distinct page files
+pub="$work/pub500"
+if [ ! -f "$pub/499.jpg" ]; then
+  mkdir -p "$pub"; all=("$photos"/*.jpg)
+  for n in $(seq 0 499); do ln -f "${all[$((n % 40))]}" "$pub/$n.jpg"; done
+fi
+published=$(measure "$cli" publish -o "$work/out/book" "$pub"/*.jpg)
+copied=$(measure bash -c 'mkdir -p "$1/copy" && cp "$2"/*.jpg "$1/copy/"' _ "$work/out" "$pub")
+p=${published% *}; c=${copied% *}
+
+# player: open time
+[ -d tests/player/node_modules ] || (cd tests/player && npm ci --no-audit --no-fund >/dev/null)
+[ -d player/node_modules ] || (cd player && npm ci --no-audit --no-fund >/dev/null)
+player=$(PAGEWIND_CLI="$cli" node bench/player-open.mjs)
+p10=$(node -e "console.log(JSON.parse(process.argv[1])['10'])" "$player")
+p500=$(node -e "console.log(JSON.parse(process.argv[1])['500'])" "$player")
+
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
+{
+  echo "# Benchmark results"
+  echo
+  echo "Made by \`bench/run-all.sh\` on $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores ($cpu), $(uname -sr)."
+  echo "Times are the best of three runs; a ratio above 1 means Pagewind is faster than its peer."
+  echo
+  echo "## PDF import (render at 144 dpi, JPEG quality 85)"
+  echo
+  echo '```'
+  cat bench/import.txt
+  echo '```'
+  echo
+  echo "| benchmark | Pagewind | peer | peer / Pagewind |"
+  echo "|---|---|---|---|"
+  echo "| build: 40 photos into a PDF | ${b} s | img2pdf ${i} s | $(ratio "$i" "$b") |"
+  echo "| publish a 500-page book | ${p} s | cp of the 500 page files ${c} s | $(ratio "$c" "$p") |"
+  echo "| player: open a 10-page book | ${p10} ms | — | — |"
+  echo "| player: open a 500-page book | ${p500} ms | the 10-page book ${p10} ms | $(ratio "$p10" "$p500") |"
+} > bench/RESULTS.md
+cat bench/RESULTS.md
