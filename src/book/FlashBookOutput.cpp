@@ -51,11 +51,12 @@ bool isSafeFileName(const std::string& name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
-// A folder in the way of a file is removed; a file is left for copyFile to replace in one step,
-// so a run that is killed leaves the old file or the new one, never none.
-void clearWayFor(const std::string& target)
+// Makes way for copying source to target. A file there is left for copyFile to replace in one
+// step, so a run that is killed leaves the old file or the new one, never none; a folder in the
+// way, or a target whose source is gone, is removed.
+void clearWayFor(const std::string& target, const std::string& source)
 {
-    if (file::isDirectory(target))
+    if (file::isDirectory(target) || !file::isRegularFile(source))
         file::removeAll(target);
 }
 
@@ -163,7 +164,7 @@ void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
             continue;
         const std::string target = file::joinPath(
             folder, log::format("%d.%s", page->pageIndex(), file::pathExtension(page->pageFilePath()).c_str()));
-        clearWayFor(target);
+        clearWayFor(target, page->pageFilePath());
         if (!file::copyFile(page->pageFilePath(), target))
             addFailure(log::format("page %d: could not copy %s", page->pageIndex(), page->pageFilePath().c_str()));
     }
@@ -200,9 +201,8 @@ void FlashBookOutput::prepaireExtFiles(const std::string& baseFolder, const Flas
             addFailure("the file property key \"" + key + "\" cannot name a file");
         } else {
             const std::string target = file::joinPath(folderPath(baseFolder, iExterFilesFolder), name);
-            clearWayFor(target);
+            clearWayFor(target, value);
             if (!file::isRegularFile(value)) {
-                file::removeAll(target);  // the copy of an earlier run must not outlive its file
                 addFailure("the file chosen for \"" + key + "\" is missing: " + value);
             }
             else if (!file::copyFile(value, target))
@@ -246,7 +246,7 @@ void FlashBookOutput::outputHTMLPage()
     if (iHTMLConfig) {
         iHTMLConfig->generateHTMLFrom(*source, target);
     } else {
-        clearWayFor(target);
+        clearWayFor(target, *source);
         file::copyFile(*source, target);
     }
     if (!file::isRegularFile(target))
