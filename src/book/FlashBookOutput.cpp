@@ -51,6 +51,15 @@ bool isSafeFileName(const std::string& name)
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
 }
 
+// Makes way for copying source to target. A file there is left for copyFile to replace in one
+// step, so a run that is killed leaves the old file or the new one, never none; a folder in the
+// way, or a target whose source is gone, is removed.
+void clearWayFor(const std::string& target, const std::string& source)
+{
+    if (file::isDirectory(target) || !file::isRegularFile(source))
+        file::removeAll(target);
+}
+
 std::string extFileName(const std::string& key, const std::string& value)
 {
     return log::format("%s.%s", key.c_str(), file::pathExtension(value).c_str());
@@ -155,7 +164,7 @@ void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
             continue;
         const std::string target = file::joinPath(
             folder, log::format("%d.%s", page->pageIndex(), file::pathExtension(page->pageFilePath()).c_str()));
-        file::removeAll(target);
+        clearWayFor(target, page->pageFilePath());
         if (!file::copyFile(page->pageFilePath(), target))
             addFailure(log::format("page %d: could not copy %s", page->pageIndex(), page->pageFilePath().c_str()));
     }
@@ -192,9 +201,10 @@ void FlashBookOutput::prepaireExtFiles(const std::string& baseFolder, const Flas
             addFailure("the file property key \"" + key + "\" cannot name a file");
         } else {
             const std::string target = file::joinPath(folderPath(baseFolder, iExterFilesFolder), name);
-            file::removeAll(target);
-            if (!file::isRegularFile(value))
+            clearWayFor(target, value);
+            if (!file::isRegularFile(value)) {
                 addFailure("the file chosen for \"" + key + "\" is missing: " + value);
+            }
             else if (!file::copyFile(value, target))
                 addFailure("could not copy the file chosen for \"" + key + "\": " + value);
         }
@@ -236,7 +246,7 @@ void FlashBookOutput::outputHTMLPage()
     if (iHTMLConfig) {
         iHTMLConfig->generateHTMLFrom(*source, target);
     } else {
-        file::removeAll(target);
+        clearWayFor(target, *source);
         file::copyFile(*source, target);
     }
     if (!file::isRegularFile(target))

@@ -134,7 +134,10 @@ std::string FlashTemplate::tmplDataPath()
 void FlashTemplate::copyBookSWFToFile(const std::string& targetPath) const
 {
     const std::string source = file::joinPath(tmplPathForName(tmplName_), "book.swf");
-    file::removeAll(targetPath);
+    // copyFile replaces a file in one step; only a folder in the way, or a target whose source
+    // is gone, is removed first.
+    if (file::isDirectory(targetPath) || !file::isRegularFile(source))
+        file::removeAll(targetPath);
     if (!file::copyFile(source, targetPath))
         PW_LOG_WARN("Cannot copy %s to %s", source.c_str(), targetPath.c_str());
 }

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <thread>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "CliRunner.h"
+#include "base/FileUtil.h"
+#include "book/FlashBookFile.h"
+#include "pdf/JpegEncoder.h"
+
+namespace file = pw::file;
+namespace fs = std::filesystem;
+
+extern char** environ;
+
+namespace {
+
+// Starts pagewind-cli with its output thrown away and returns its process id.
+pid_t startCli(std::vector<std::string> args)
+{
+    args.insert(args.begin(), PAGEWIND_CLI);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    posix_spawn(&pid, PAGEWIND_CLI, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+class KillTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "pw-kill-XXXXXX").string();
+        root_ = ::mkdtemp(pattern.data());
+        const pw::RgbImage image{400, 300, std::vector<unsigned char>(400 * 300 * 3, 120)};
+        const std::string jpeg = *pw::JpegEncoder::encode(image, 80);
+        for (int i = 0; i < 80; ++i) {
+            pictures_.push_back(path("p" + std::to_string(i) + ".jpg"));
+            file::writeFileAtomically(pictures_.back(), jpeg);
+        }
+    }
+    void TearDown() override { fs::remove_all(root_); }
+    std::string path(const std::string& name) const { return file::joinPath(root_, name); }
+
+    std::vector<std::string> publishArgs(const std::string& folder, const std::string& title) const
+    {
+        std::vector<std::string> args = {"publish", "--resources", PAGEWIND_SOURCE_DIR "/resources", "--set",
+                                         "bookTitle=" + title, "-o", folder};
+        args.insert(args.end(), pictures_.begin(), pictures_.end());
+        return args;
+    }
+
+    std::string root_;
+    std::vector<std::string> pictures_;
+};
+
+// What a reader gets of a file: book.bin as its decoded document (its archive carries a time
+// stamp, so two runs never give the same bytes), the others as they are.
+std::string readable(const std::string& path, const std::string& name)
+{
+    const std::optional<std::string> bytes = file::readFile(path);
+    if (!bytes)
+        return "(missing)";
+    if (name != "files/book.bin")
+        return *bytes;
+    return pw::FlashBookFile::unpack(*bytes).value_or("(damaged)");
+}
+
+// The files a reader opens must be the old or the new version, whole, however the run ends.
+TEST_F(KillTest, KilledPublishLeavesOldOrNewFilesWhole)
+{
+    const std::vector<std::string> watched = {"files/book.bin", "index.html", "book.swf"};
+    std::map<std::string, std::vector<std::string>> versions;  // file -> [version A, version B]
+    for (const std::string title : {"Version A", "Version B"}) {
+        const std::string reference = path("reference-" + title.substr(8));
+        ASSERT_EQ(pw::test::runCli(publishArgs(reference, title)).exitCode, 0);
+        for (const std::string& name : watched)
+            versions[name].push_back(readable(file::joinPath(reference, name), name));
+    }
+    ASSERT_NE(versions["files/book.bin"][0], versions["files/book.bin"][1]);
+
+    const std::string book = path("book");
+    ASSERT_EQ(pw::test::runCli(publishArgs(book, "Version A")).exitCode, 0);
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(pw::test::runCli(publishArgs(book, "Version B")).exitCode, 0);
+    const auto runTime = std::chrono::steady_clock::now() - started;
+
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<long long> moment(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count());
+    for (int round = 0; round < 40; ++round) {
+        const pid_t pid = startCli(publishArgs(book, round % 2 ? "Version B" : "Version A"));
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        for (const std::string& name : watched) {
+            SCOPED_TRACE(name + " after round " + std::to_string(round));
+            const std::string now = readable(file::joinPath(book, name), name);
+            EXPECT_TRUE(now == versions[name][0] || now == versions[name][1]) << now.size() << " bytes";
+        }
+    }
+}
+
+} // namespace
