@@ -2,7 +2,32 @@
 // NUL-separated piece is "key=value" (or a bare key, which removes the key).
 
 #include "FuzzSupport.h"
+#include "base/TextEncoding.h"
+#include "template/HTMLConfigInfo.h"
 #include "template/TextTemplate.h"
+
+namespace {
+
+// The template file as the book writer reads it: UTF-8, or UTF-16 after a byte-order mark.
+// A decoded text must come back the same through the UTF-16 writer and reader.
+void readAsTemplateFile(std::string_view bytes)
+{
+    const std::string path = pw::fuzz::scratchPath("page.html");
+    if (!pw::file::writeFileReplacing(path, bytes))
+        pw::fuzz::fail("cannot write the scratch file");
+    const std::optional<std::string> text = pw::readHTMLTemplate(path);
+    pw::file::removeAll(path);
+    if (!text)
+        return;
+    const std::optional<std::u16string> utf16 = pw::text::utf8ToUtf16(*text);
+    if (!utf16)
+        return;
+    const std::optional<std::u16string> back = pw::text::decodeUtf16WithBom(pw::text::encodeUtf16WithBom(*utf16));
+    if (!back || pw::text::utf16ToUtf8(*back) != text)
+        pw::fuzz::fail("UTF-16 text does not round-trip");
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -22,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         page.setItem(std::string(item.substr(0, equals)), std::string(item.substr(equals + 1)));
         valueBytes += item.size() - equals - 1;
     }
+    readAsTemplateFile(input.substr(0, templateEnd));
     const std::string once = page.parse();
     // Each placeholder is at least "${" long, so no text can grow beyond this.
     if (once.size() > templateEnd + (templateEnd / 2 + 1) * valueBytes)
