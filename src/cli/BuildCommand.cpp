@@ -13,10 +13,7 @@ namespace pw::cli {
 
 int runBuild(const std::vector<std::string>& args)
 {
-    std::vector<OptionSpec> specs = BookOptions::optionSpecs();
-    for (const OptionSpec& spec : ImportOptions::optionSpecs())
-        specs.push_back(spec);
-    const ParsedArguments parsed = parseArguments(args, specs);
+    const ParsedArguments parsed = parseArguments(args, ImportOptions::commandSpecs());
     const BookOptions options = BookOptions::from(parsed);
     const ImportOptions importOptions = ImportOptions::from(parsed);
     if (parsed.positionals.empty())

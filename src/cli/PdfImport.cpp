@@ -10,6 +10,7 @@
 #include "pdf/FlashPageSourcePDF.h"
 #include "pdf/ImportPDFOperation.h"
 #include "pdf/OperationQueue.h"
+#include "cli/BookOptions.h"
 #include "cli/StopSignalWatcher.h"
 #include "template/FlashTemplate.h"
 
@@ -79,6 +80,14 @@ int parseQuality(const std::string& text)
 std::vector<OptionSpec> ImportOptions::optionSpecs()
 {
     return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}};
+}
+
+std::vector<OptionSpec> ImportOptions::commandSpecs()
+{
+    std::vector<OptionSpec> specs = BookOptions::optionSpecs();
+    for (const OptionSpec& spec : optionSpecs())
+        specs.push_back(spec);
+    return specs;
 }
 
 ImportOptions ImportOptions::from(const ParsedArguments& parsed)

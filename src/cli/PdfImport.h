@@ -23,6 +23,8 @@ struct ImportOptions {
     bool bookmarks = false;
 
     static std::vector<OptionSpec> optionSpecs();
+    // The book options and these, for the commands that import.
+    static std::vector<OptionSpec> commandSpecs();
     // Throws UsageError for a quality outside 0..4 or an empty range.
     static ImportOptions from(const ParsedArguments& parsed);
     static const char* helpText();

@@ -16,17 +16,7 @@ namespace pw {
 using pdf::guarded;
 using pdf::threadContext;
 
-struct PDFDocument::Handle {
-    pdf_document* doc = nullptr;
-    Handle() = default;
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle()
-    {
-        if (doc)
-            pdf_drop_document(threadContext(), doc);
-    }
-};
+struct PDFDocument::Handle : pdf::DocumentHandle {};
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <mutex>
 
+#include <mupdf/pdf.h>
+
 #include "base/PagewindException.h"
 
 namespace pw::pdf {
@@ -72,6 +74,12 @@ void detail::copyMessage(fz_context* ctx, char (*message)[256])
         return;
     std::strncpy(*message, fz_caught_message(ctx), sizeof *message - 1);
     (*message)[sizeof *message - 1] = '\0';
+}
+
+DocumentHandle::~DocumentHandle()
+{
+    if (doc)
+        pdf_drop_document(threadContext(), doc);
 }
 
 fz_context* threadContext()

@@ -2,6 +2,8 @@
 
 #include <mupdf/fitz.h>
 
+typedef struct pdf_document pdf_document;
+
 namespace pw::pdf {
 
 // The MuPDF context of the calling thread. The first call makes the process's base context
@@ -9,6 +11,15 @@ namespace pw::pdf {
 // own, dropped when the thread ends. Throws PagewindException "PDF_CONTEXT" when MuPDF cannot
 // start (out of memory).
 fz_context* threadContext();
+
+// Owns an open MuPDF PDF document; dropped with the context of the thread that drops it.
+struct DocumentHandle {
+    pdf_document* doc = nullptr;
+    DocumentHandle() = default;
+    DocumentHandle(const DocumentHandle&) = delete;
+    DocumentHandle& operator=(const DocumentHandle&) = delete;
+    ~DocumentHandle();
+};
 
 // Runs body inside fz_try on ctx. MuPDF reports errors with longjmp, so body must not create
 // C++ objects with destructors: it works on plain pointers and values declared by the caller,

@@ -121,17 +121,7 @@ Resolution statedResolution(const std::string& bytes)
 
 } // namespace
 
-struct PictureDocumentBuilder::Handle {
-    pdf_document* doc = nullptr;
-    Handle() = default;
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle()
-    {
-        if (doc)
-            pdf_drop_document(threadContext(), doc);
-    }
-};
+struct PictureDocumentBuilder::Handle : pdf::DocumentHandle {};
 
 PictureDocumentBuilder::PictureDocumentBuilder() : iHandle(std::make_unique<Handle>())
 {
