@@ -94,6 +94,9 @@ BookOptions BookOptions::from(const ParsedArguments& parsed, bool requireOutput)
     options.name = parsed.last("--name").value_or(options.name);
     if (options.name.empty())
         throw UsageError("--name must not be empty");
+    // The page goes into the book folder itself; a path would write it somewhere else.
+    if (options.name.find('/') != std::string::npos || options.name == "." || options.name == "..")
+        throw UsageError("--name is a file name, not a path: \"" + options.name + "\"");
     options.title = parsed.last("--title");
     options.app = parsed.has("--app");
     options.resources = parsed.last("--resources");
@@ -125,7 +128,8 @@ std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)
     std::optional<std::string> stylePath;
     if (options.style) {
         stylePath = FlashTemplate::stylePathFor(name, *options.style);
-        if (options.style->empty() || options.style->find('/') != std::string::npos || !file::isDirectory(*stylePath))
+        const bool isPath = options.style->find('/') != std::string::npos || *options.style == "." || *options.style == "..";
+        if (options.style->empty() || isPath || !file::isDirectory(*stylePath))
             throw Failure("unknown style \"" + *options.style + "\" of the template \"" + name + "\"");
     }
     if (options.settings && !file::isRegularFile(*options.settings))

@@ -1,0 +1,39 @@
+// A style's settings file (tmplSetting.txt, or --settings): "key=value" lines applied to the
+// shipped "float" template. Whatever it sets must survive being written and read back.
+
+#include "FuzzSupport.h"
+#include "base/ResourceFolder.h"
+#include "template/FlashTemplate.h"
+
+namespace {
+
+std::vector<std::string> settingsOf(const pw::FlashTemplate& flashTemplate)
+{
+    std::vector<std::string> entries;
+    flashTemplate.exportPropertiesSettingsToArray(entries, nullptr);
+    return entries;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    pw::fuzz::quietLogging();
+    pw::resources::setResourceFolder(std::string(PAGEWIND_SOURCE_RESOURCES));
+    const std::string input = pw::fuzz::scratchPath("settings-in.txt");
+    const std::string output = pw::fuzz::scratchPath("settings-out.txt");
+    if (!pw::file::writeFileReplacing(input, pw::fuzz::asText(data, size)))
+        pw::fuzz::fail("cannot write the scratch file");
+
+    pw::FlashTemplate flashTemplate;
+    flashTemplate.importPropertiesSettingsFrom(input);
+    if (!flashTemplate.exportPropertiesSettingsTo(output))
+        pw::fuzz::fail("cannot write the settings file");
+    pw::FlashTemplate reread;
+    reread.importPropertiesSettingsFrom(output);
+    if (settingsOf(reread) != settingsOf(flashTemplate))
+        pw::fuzz::fail("settings change when written and read back");
+    pw::file::removeAll(input);
+    pw::file::removeAll(output);
+    return 0;
+}
