@@ -1,0 +1,203 @@
+#include "app/FlashTmplValueDelegate.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/FlashTemplateOutlineDelegate.h"
+#include "app/MyColorOper.h"
+#include "template/FlashTemplateProperty.h"
+
+namespace pw {
+
+namespace {
+
+std::optional<QColor> askColor(const QColor& current, QWidget* parent)
+{
+    const QColor chosen = QColorDialog::getColor(current, parent, QObject::tr("Choose a colour"));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QString> askFile(const QString& proposed, const QStringList& extensions, QWidget* parent)
+{
+    QStringList patterns;
+    for (const QString& extension : extensions)
+        patterns.append(QStringLiteral("*.") + extension);
+    QString filter = QObject::tr("All files (*)");
+    if (!patterns.isEmpty())
+        filter = QObject::tr("Allowed files (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") + filter;
+    const QString chosen = QFileDialog::getOpenFileName(parent, QObject::tr("Choose a file"), proposed, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+} // namespace
+
+FlashTmplValueDelegate::FlashTmplValueDelegate(QObject* parent)
+    : QStyledItemDelegate(parent), iColorChooser(askColor), iFileChooser(askFile)
+{
+}
+
+int FlashTmplValueDelegate::typeOf(const QModelIndex& index)
+{
+    if (index.column() != FlashTemplateOutlineDelegate::valueColumn)
+        return -1;
+    return index.data(FlashTemplateOutlineDelegate::kPropertyTypeRole).toInt();
+}
+
+QRect FlashTmplValueDelegate::swatchRect(const QRect& cell)
+{
+    return {cell.left() + 3, cell.center().y() - kSwatchSize / 2, kSwatchSize, kSwatchSize};
+}
+
+QRect FlashTmplValueDelegate::buttonRect(const QRect& cell)
+{
+    return {cell.right() - kButtonSize - 3, cell.center().y() - kButtonSize / 2, kButtonSize, kButtonSize};
+}
+
+void FlashTmplValueDelegate::onSelectColor(QAbstractItemModel* model, const QModelIndex& index, QWidget* parent) const
+{
+    const QColor current = MyColorOper::colorFromHexRGB(index.data(Qt::EditRole).toString());
+    const std::optional<QColor> chosen = iColorChooser(current, parent);
+    if (!chosen)
+        return;
+    if (const std::optional<QString> text = MyColorOper::colorToHexRGB(*chosen))
+        model->setData(index, *text, Qt::EditRole);
+}
+
+void FlashTmplValueDelegate::onSelectFile(QAbstractItemModel* model, const QModelIndex& index, QWidget* parent) const
+{
+    const auto* outline = qobject_cast<const FlashTemplateOutlineDelegate*>(model);
+    const FlashTemplateProperty* property = outline ? outline->propertyAt(index) : nullptr;
+    if (!property)
+        return;
+    const QStringList extensions =
+        FlashTemplateOutlineDelegate::allowedExtensions(QString::fromStdString(property->valueSource()));
+    // Cancel keeps the chosen file: wiping a background picture because the dialog was
+    // dismissed would lose the user's work.
+    const std::optional<QString> chosen = iFileChooser(index.data(Qt::EditRole).toString(), extensions, parent);
+    if (!chosen)
+        return;
+    model->setData(index, QFileInfo(*chosen).absoluteFilePath(), Qt::EditRole);
+}
+
+void FlashTmplValueDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    switch (typeOf(index)) {
+    case pt_color:
+        paintColor(painter, option, index);
+        return;
+    case pt_file:
+        paintFile(painter, option, index);
+        return;
+    default:
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+}
+
+void FlashTmplValueDelegate::paintColor(QPainter* painter, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const
+{
+    QStyleOptionViewItem itemOption = option;
+    initStyleOption(&itemOption, index);
+    itemOption.features &= ~QStyleOptionViewItem::HasDecoration;
+    itemOption.icon = QIcon();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &itemOption, painter, widget);
+    QStyleOptionViewItem textOption = itemOption;
+    textOption.rect.setLeft(swatchRect(option.rect).right() + 6);
+    style->drawControl(QStyle::CE_ItemViewItem, &textOption, painter, widget);
+    const QRect swatch = swatchRect(option.rect);
+    painter->save();
+    painter->setPen(QColor(0x80, 0x80, 0x80));
+    painter->setBrush(index.data(Qt::DecorationRole).value<QColor>());
+    painter->drawRect(swatch.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+void FlashTmplValueDelegate::paintFile(QPainter* painter, const QStyleOptionViewItem& option,
+                                       const QModelIndex& index) const
+{
+    QStyleOptionViewItem textOption = option;
+    textOption.rect.setRight(buttonRect(option.rect).left() - 4);
+    textOption.textElideMode = Qt::ElideMiddle;
+    QStyledItemDelegate::paint(painter, textOption, index);
+    const QRect button = buttonRect(option.rect);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    const bool hovered = (option.state & QStyle::State_MouseOver) != 0;
+    painter->setPen(QColor(0x60, 0x60, 0x60));
+    painter->setBrush(hovered ? QColor(0xd8, 0xe6, 0xf5) : QColor(0xf0, 0xf0, 0xf0));
+    painter->drawRoundedRect(QRectF(button).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter->drawText(button, Qt::AlignCenter, QStringLiteral("…"));
+    painter->restore();
+}
+
+QWidget* FlashTmplValueDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                              const QModelIndex& index) const
+{
+    if (typeOf(index) != pt_list)
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    const auto* outline = qobject_cast<const FlashTemplateOutlineDelegate*>(index.model());
+    const FlashTemplateProperty* property = outline ? outline->propertyAt(index) : nullptr;
+    auto* combo = new QComboBox(parent);  // the view owns its editors
+    if (property)
+        combo->addItems(FlashTemplateOutlineDelegate::listChoices(*property));
+    combo->setFrame(false);
+    // A pick is stored at once, as a pop-up menu would.
+    connect(combo, &QComboBox::activated, this, [this, combo] { emit commitData(combo); });
+    return combo;
+}
+
+void FlashTmplValueDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        // A value that is none of the choices selects nothing.
+        combo->setCurrentIndex(index.data(Qt::EditRole).toInt());
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void FlashTmplValueDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        if (combo->currentIndex() >= 0)
+            model->setData(index, combo->currentIndex(), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+bool FlashTmplValueDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index)
+{
+    const int type = typeOf(index);
+    if (event->type() == QEvent::MouseButtonRelease && (type == pt_color || type == pt_file)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = mouse->position().toPoint();
+        // Dialogs open over the view this delegate was made for.
+        auto* parent = qobject_cast<QWidget*>(this->parent());
+        if (type == pt_color && swatchRect(option.rect).contains(at)) {
+            onSelectColor(model, index, parent);
+            return true;
+        }
+        if (type == pt_file && buttonRect(option.rect).contains(at)) {
+            onSelectFile(model, index, parent);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::editorEvent(event, model, option, index);
+}
+
+} // namespace pw

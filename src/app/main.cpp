@@ -1,0 +1,19 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/AppEnvironment.h"
+#include "app/Leafreel_for_macAppDelegate.h"
+
+int main(int argc, char* argv[])
+{
+    pw::prepareWebEngineEnvironment();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pagewind"));
+    QApplication::setOrganizationName(QStringLiteral("Pagewind"));
+    QApplication::setApplicationVersion(QStringLiteral(PAGEWIND_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/pagewind.png")));
+    pw::Leafreel_for_macAppDelegate window;
+    window.show();
+    window.applicationDidFinishLaunching();
+    return QApplication::exec();
+}
