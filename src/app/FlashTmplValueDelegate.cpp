@@ -155,7 +155,9 @@ QWidget* FlashTmplValueDelegate::createEditor(QWidget* parent, const QStyleOptio
         combo->addItems(FlashTemplateOutlineDelegate::listChoices(*property));
     combo->setFrame(false);
     // A pick is stored at once, as a pop-up menu would.
-    connect(combo, &QComboBox::activated, this, [this, combo] { emit commitData(combo); });
+    // Qt declares createEditor const, but committing is a signal of this delegate.
+    auto* self = const_cast<FlashTmplValueDelegate*>(this);
+    connect(combo, &QComboBox::activated, self, [self, combo] { emit self->commitData(combo); });
     return combo;
 }
 

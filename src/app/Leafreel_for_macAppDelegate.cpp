@@ -48,6 +48,13 @@
 #include "template/FlashTemplateProperty.h"
 #include "template/HTMLConfigInfo.h"
 
+// The window's pictures are compiled into this static library; a static library's resources
+// must be registered by hand, or the linker drops them.
+static void initAppResources()
+{
+    Q_INIT_RESOURCE(app);
+}
+
 namespace pw {
 
 namespace {
@@ -72,6 +79,7 @@ public:
 
 Leafreel_for_macAppDelegate::Leafreel_for_macAppDelegate(QWidget* parent) : QMainWindow(parent)
 {
+    initAppResources();
     // Every child below is owned by this window through Qt's parent links.
     iBrowserData = new ImageListModel(this);
     iApplyIndicator = new ApplyChangeIndicator(this);

@@ -1,0 +1,187 @@
+// The whole application, offscreen with Qt WebEngine: start-up shows the demonstration book
+// in the preview, the controller's flows change the book, and a screenshot is kept.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTreeView>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "AppTestSupport.h"
+#include "app/AppEnvironment.h"
+#include "app/ApplyChangeIndicator.h"
+#include "app/FlashTemplateOutlineDelegate.h"
+#include "app/ImageListModel.h"
+#include "app/ImportWindowDelegate.h"
+#include "app/Leafreel_for_macAppDelegate.h"
+#include "app/SelectTemplateWindowDelegate.h"
+#include "book/FlashPageSource.h"
+#include "support/TestPdf.h"
+#include "template/FlashTemplate.h"
+
+using pw::Leafreel_for_macAppDelegate;
+
+namespace {
+
+// Runs script in the preview and waits for its result.
+QVariant evaluate(QWebEngineView* view, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 10000)
+        QTest::qWait(20);
+    return result;
+}
+
+// The number of page pictures the player has shown so far.
+int shownPages(QWebEngineView* view)
+{
+    return evaluate(view, QStringLiteral("document.querySelectorAll('img').length")).toInt();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startupShowsTheDemonstrationBookAndKeepsAScreenshot();
+    void propertyEditsBlinkUntilApplied();
+    void buildTurnsThePictureListIntoTheBook();
+    void choosingAStyleChangesTheTemplate();
+    void quittingRemovesThePreviewFolder();
+};
+
+void MainWindowTest::startupShowsTheDemonstrationBookAndKeepsAScreenshot()
+{
+    const pw::test::AppSandbox sandbox;
+    Leafreel_for_macAppDelegate window;
+    window.show();
+    QSignalSpy loaded(&window, &Leafreel_for_macAppDelegate::previewLoaded);
+    window.applicationDidFinishLaunching();
+    window.resize(1400, 860);
+
+    QVERIFY(window.browserData()->count() == 0);
+    QCOMPARE(window.flashTmpl()->tmplName(), std::string("float"));
+    QCOMPARE(window.flashPreviewFolder(), sandbox.path(QStringLiteral("data/Leafreel/Preview")));
+    QVERIFY(QFile::exists(window.flashPreviewFolder() + QStringLiteral("/files/book.bin")));
+    QVERIFY(QFile::exists(sandbox.path(QStringLiteral("machine/FlashPlayerTrust/PT.cfg"))));
+    QVERIFY(QFile::exists(sandbox.path(QStringLiteral("data/Quirewright/Leafreel/Pagewind for Mac.log"))));
+
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > 0, 60000);
+    QVERIFY(loaded.first().first().toBool());
+    // The player reads book.bin over XMLHttpRequest and shows the page pictures.
+    QTRY_VERIFY_WITH_TIMEOUT(shownPages(window.webView()) > 0, 30000);
+    QTest::qWait(1500);  // let the first spread finish drawing for the screenshot
+
+    const QString folder = QStringLiteral(PAGEWIND_BINARY_DIR "/app-screenshots");
+    QDir().mkpath(folder);
+    QVERIFY(window.grab().save(folder + QStringLiteral("/main-window.png")));
+}
+
+void MainWindowTest::propertyEditsBlinkUntilApplied()
+{
+    const pw::test::AppSandbox sandbox;
+    Leafreel_for_macAppDelegate window;
+    window.applicationDidFinishLaunching();
+    QTreeView* tree = window.outlineView();
+    auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
+    QVERIFY(model);
+
+    const QModelIndex title = model->index(0, pw::FlashTemplateOutlineDelegate::valueColumn);
+    QVERIFY(title.isValid());
+    QVERIFY(!window.applyIndicator()->isRunning());
+    QVERIFY(model->setData(title, QStringLiteral("A changed value"), Qt::EditRole));
+    QVERIFY(window.applyIndicator()->isRunning());
+    QVERIFY(window.applyChange());
+    QVERIFY(!window.applyIndicator()->isRunning());
+    QCOMPARE(window.applyIndicator()->imageName(), QStringLiteral("apply"));
+
+    // A failed rebuild is shown, not only logged.
+    QDir(window.flashPreviewFolder()).removeRecursively();
+    QFile blocker(window.flashPreviewFolder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!window.applyChange());
+    QVERIFY(window.statusBar()->currentMessage().startsWith(QStringLiteral("The preview")));
+}
+
+void MainWindowTest::buildTurnsThePictureListIntoTheBook()
+{
+    const pw::test::AppSandbox sandbox;
+    Leafreel_for_macAppDelegate window;
+    window.applicationDidFinishLaunching();
+    const QString demo = QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/");
+    window.browserData()->addImageWithPath(demo + QStringLiteral("01-sunrise.jpg"));
+    window.browserData()->addImageWithPath(demo + QStringLiteral("02-lake.jpg"));
+    window.browserData()->addImageWithPath(demo + QStringLiteral("03-dunes.jpg"));
+    const auto before = window.flashPageSource();
+
+    QSignalSpy ended(window.importWindow(), &QDialog::finished);
+    window.OnBuildToPDF();
+    QVERIFY(QFile::exists(sandbox.path(QStringLiteral("tmp/Leafreel/output.pdf"))));
+    QTRY_VERIFY_WITH_TIMEOUT(ended.count() == 1, 60000);
+    QCOMPARE(ended.first().first().toInt(), 1);
+    QVERIFY(window.flashPageSource() != before);
+    QCOMPARE(window.flashPageSource()->normalPages().size(), std::size_t(3));
+    const std::string width = window.flashTmpl()->propertyValueFor("pageWidth", "");
+    QVERIFY(width != "960" && !width.empty());
+    QCOMPARE(window.browserData()->count(), 3);  // the list stays as it was
+}
+
+void MainWindowTest::choosingAStyleChangesTheTemplate()
+{
+    const pw::test::AppSandbox sandbox;
+    Leafreel_for_macAppDelegate window;
+    window.applicationDidFinishLaunching();
+    window.OnSelectTemplate();
+    pw::SelectTemplateWindowDelegate* chooser = window.selectTmplWindow();
+    const int classic = chooser->tmplListData().indexOf(
+        QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/AppFiles/Templates/classic"));
+    QVERIFY(classic >= 0);
+    chooser->tableViewTmpls()->setCurrentRow(classic);
+    QVERIFY(!chooser->tmplStylesData().empty());
+    chooser->onOK();
+    QCOMPARE(window.flashTmpl()->tmplName(), std::string("classic"));
+    QVERIFY(window.flashTmpl()->styleName().has_value());
+
+    // Cancel changes nothing.
+    window.OnSelectTemplate();
+    window.selectTmplWindow()->onCancel();
+    QCOMPARE(window.flashTmpl()->tmplName(), std::string("classic"));
+}
+
+void MainWindowTest::quittingRemovesThePreviewFolder()
+{
+    const pw::test::AppSandbox sandbox;
+    QString preview;
+    {
+        Leafreel_for_macAppDelegate window;
+        window.applicationDidFinishLaunching();
+        preview = window.flashPreviewFolder();
+        QVERIFY(QDir(preview).exists());
+        window.close();
+    }
+    QVERIFY(!QDir(preview).exists());
+}
+
+int main(int argc, char* argv[])
+{
+    pw::prepareWebEngineEnvironment();
+    QApplication application(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"
