@@ -1,0 +1,258 @@
+// The property editor: display and storing rules through the model, colour texts, the file
+// extensions of a filter, and the colour and file choosers.
+#include <QTest>
+
+#include "app/FlashTemplateOutlineDelegate.h"
+#include "app/FlashTmplValueDelegate.h"
+#include "app/MyColorOper.h"
+#include "base/NotificationCenter.h"
+#include "template/FlashTemplate.h"
+#include "template/FlashTemplateProperty.h"
+
+using pw::FlashTemplateOutlineDelegate;
+using pw::FlashTemplateProperty;
+
+namespace {
+
+std::unique_ptr<FlashTemplateProperty> property(const char* key, int type, std::optional<std::string> value,
+                                                const char* valueSource = "")
+{
+    auto made = std::make_unique<FlashTemplateProperty>();
+    made->setKey(key);
+    made->setTitle(std::string("Title of ") + key);
+    made->setATitle(std::string("Switch ") + key);
+    made->setDesc(std::string("About ") + key);
+    made->setPropertyType(type);
+    made->setValue(std::move(value));
+    made->setValueSource(valueSource);
+    return made;
+}
+
+// A small tree: text, switch, list, colour, file, and a group with one untitled child.
+std::shared_ptr<pw::FlashTemplate> sampleTemplate()
+{
+    auto flashTemplate = std::make_shared<pw::FlashTemplate>();
+    FlashTemplateProperty::Children top;
+    top.push_back(property("bookTitle", pw::pt_text, std::nullopt));
+    top.push_back(property("thumbs", pw::pt_bool, "show"));
+    top.push_back(property("align", pw::pt_list, "right", "left,right,center"));
+    top.push_back(property("bg", pw::pt_color, "0xff8000"));
+    top.push_back(property("sound", pw::pt_file, "/old/flip.mp3", "Sound|*.mp3;*.wav"));
+    auto group = property("colours", pw::pt_composite, "");
+    auto child = property("inner", pw::pt_text, "x");
+    child->setTitle("");
+    group->addChildProperty(std::move(child));
+    top.push_back(std::move(group));
+    flashTemplate->setProperties(std::move(top));
+    return flashTemplate;
+}
+
+// Counts value-change notifications and remembers the last sender.
+struct ChangeCounter {
+    int count = 0;
+    const void* lastSender = nullptr;
+    pw::ObserverRegistration registration{"FlashTmplProValueChangedNotification",
+                                          [this](const pw::Notification& notification) {
+                                              ++count;
+                                              lastSender = notification.sender;
+                                          }};
+};
+
+} // namespace
+
+class PropertyEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void displayRules();
+    void storingRules_data();
+    void storingRules();
+    void editsOfTheKeyColumnAreIgnored();
+    void selectionChangePostsTheTipNotification();
+    void colorFromHexRGB_data();
+    void colorFromHexRGB();
+    void colorToHexRGB();
+    void allowedExtensions_data();
+    void allowedExtensions();
+    void choosersStoreOrKeep();
+
+private:
+    std::shared_ptr<pw::FlashTemplate> iTemplate;
+    std::unique_ptr<FlashTemplateOutlineDelegate> iModel;
+    QModelIndex valueOf(int row) const { return iModel->index(row, FlashTemplateOutlineDelegate::valueColumn); }
+};
+
+void PropertyEditorTest::init()
+{
+    iTemplate = sampleTemplate();
+    iModel = std::make_unique<FlashTemplateOutlineDelegate>();
+    iModel->setFlashTmpl(iTemplate);
+}
+
+void PropertyEditorTest::displayRules()
+{
+    QCOMPARE(iModel->rowCount(), 6);
+    QCOMPARE(iModel->index(0, 0).data().toString(), QStringLiteral("Title of bookTitle"));
+    QCOMPARE(valueOf(0).data().toString(), QStringLiteral("(Unknown)"));
+    QCOMPARE(valueOf(1).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));  // "show" counts as on
+    QCOMPARE(valueOf(1).data().toString(), QStringLiteral("Switch thumbs"));
+    QVERIFY(valueOf(1).flags() & Qt::ItemIsUserCheckable);
+    QCOMPARE(valueOf(2).data(Qt::EditRole).toInt(), 1);
+    QCOMPARE(valueOf(3).data(Qt::DecorationRole).value<QColor>(), QColor(255, 128, 0));
+    QCOMPARE(valueOf(4).data().toString(), QStringLiteral("/old/flip.mp3"));
+    const QModelIndex group = iModel->index(5, 0);
+    QCOMPARE(iModel->rowCount(group), 1);
+    const QModelIndex inner = iModel->index(0, 0, group);
+    QCOMPARE(inner.data().toString(), QStringLiteral("(Untitled)"));
+    QCOMPARE(iModel->parent(inner), group);
+    QVERIFY(!(iModel->index(0, 0).flags() & Qt::ItemIsEditable));
+
+    // A list value that is none of the choices selects nothing.
+    iTemplate->propertyForKey("align")->setValue("middle");
+    QCOMPARE(valueOf(2).data(Qt::EditRole).toInt(), -1);
+
+    // Without a template there is nothing to show.
+    iModel->setFlashTmpl(nullptr);
+    QCOMPARE(iModel->rowCount(), 0);
+}
+
+void PropertyEditorTest::storingRules_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QVariant>("edit");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("notifications");
+    QTest::newRow("untick a switch") << 1 << QVariant(int(Qt::Unchecked)) << int(Qt::CheckStateRole) << "NO" << 1;
+    QTest::newRow("pick a list choice") << 2 << QVariant(2) << int(Qt::EditRole) << "center" << 1;
+    QTest::newRow("list index out of range") << 2 << QVariant(7) << int(Qt::EditRole) << "right" << 0;
+    QTest::newRow("same text posts nothing") << 3 << QVariant("0xff8000") << int(Qt::EditRole) << "0xff8000" << 0;
+    QTest::newRow("free text is not trimmed") << 0 << QVariant(" My Book ") << int(Qt::EditRole) << " My Book " << 1;
+    QTest::newRow("empty text replaces absent") << 0 << QVariant("") << int(Qt::EditRole) << "" << 1;
+}
+
+void PropertyEditorTest::storingRules()
+{
+    QFETCH(int, row);
+    QFETCH(QVariant, edit);
+    QFETCH(int, role);
+    QFETCH(QString, stored);
+    QFETCH(int, notifications);
+    const ChangeCounter changes;
+    iModel->setData(valueOf(row), edit, role);
+    const FlashTemplateProperty* changed = iModel->propertyAt(valueOf(row));
+    QCOMPARE(QString::fromStdString(changed->value().value_or("<absent>")), stored);
+    QCOMPARE(changes.count, notifications);
+    if (notifications > 0)
+        QCOMPARE(changes.lastSender, static_cast<const void*>(changed));
+}
+
+void PropertyEditorTest::editsOfTheKeyColumnAreIgnored()
+{
+    const ChangeCounter changes;
+    QVERIFY(!iModel->setData(iModel->index(0, 0), QStringLiteral("renamed"), Qt::EditRole));
+    QCOMPARE(iTemplate->propertyForKey("bookTitle")->title(), std::string("Title of bookTitle"));
+    QCOMPARE(changes.count, 0);
+
+    // Ticking again after unticking stores YES.
+    iModel->setData(valueOf(1), int(Qt::Unchecked), Qt::CheckStateRole);
+    iModel->setData(valueOf(1), int(Qt::Checked), Qt::CheckStateRole);
+    QCOMPARE(*iTemplate->propertyForKey("thumbs")->value(), std::string("YES"));
+    QCOMPARE(changes.count, 2);
+}
+
+void PropertyEditorTest::selectionChangePostsTheTipNotification()
+{
+    const void* sender = nullptr;
+    const pw::ObserverRegistration tip("UpdateFlashTmplProTipNotification",
+                                       [&sender](const pw::Notification& n) { sender = n.sender; });
+    iModel->outlineViewSelectionDidChange();
+    QCOMPARE(sender, static_cast<const void*>(iModel.get()));
+}
+
+void PropertyEditorTest::colorFromHexRGB_data()
+{
+    QTest::addColumn<std::optional<QString>>("text");
+    QTest::addColumn<QColor>("expected");
+    const QColor orange(255, 128, 0);
+    QTest::newRow("0xff8000") << std::optional<QString>("0xff8000") << orange;
+    QTest::newRow("no prefix") << std::optional<QString>("ff8000") << orange;
+    QTest::newRow("upper case") << std::optional<QString>("FF8000") << orange;
+    QTest::newRow("blanks first") << std::optional<QString>("  0xFF8000") << orange;
+    QTest::newRow("higher bits ignored") << std::optional<QString>("0x1ff8000") << orange;
+    QTest::newRow("empty") << std::optional<QString>("") << QColor(0, 0, 0);
+    QTest::newRow("absent") << std::optional<QString>() << QColor(0, 0, 0);
+    QTest::newRow("hash stops the reading") << std::optional<QString>("#ff8000") << QColor(0, 0, 0);
+    QTest::newRow("too large") << std::optional<QString>("0x123456789") << QColor(255, 255, 255);
+}
+
+void PropertyEditorTest::colorFromHexRGB()
+{
+    QFETCH(std::optional<QString>, text);
+    QFETCH(QColor, expected);
+    QCOMPARE(pw::MyColorOper::colorFromHexRGB(text).rgb(), expected.rgb());
+}
+
+void PropertyEditorTest::colorToHexRGB()
+{
+    using pw::MyColorOper::colorToHexRGB;
+    QCOMPARE(colorToHexRGB(QColor(255, 0, 0)), std::optional<QString>("0xff0000"));
+    // Scaling by just under 256 and truncating keeps every 8-bit component as it was.
+    for (const int grey : {0x01, 0x7f, 0x80, 0xfe})
+        QCOMPARE(colorToHexRGB(QColor(grey, grey, grey)), std::optional(QStringLiteral("0x%1").arg(grey * 0x10101, 6, 16, QLatin1Char('0'))));
+    QCOMPARE(colorToHexRGB(QColor(Qt::white)), std::optional<QString>("0xffffff"));
+    QCOMPARE(colorToHexRGB(QColor::fromCmykF(0, 0, 0, 1)), std::optional<QString>("0x000000"));
+    QCOMPARE(colorToHexRGB(QColor()), std::optional<QString>());
+}
+
+void PropertyEditorTest::allowedExtensions_data()
+{
+    QTest::addColumn<QString>("valueSource");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("one pattern") << "*.mp3" << QStringList{"mp3"};
+    QTest::newRow("label and two") << "Sound|*.mp3;*.wav" << QStringList{"mp3", "wav"};
+    QTest::newRow("label with patterns") << "Images (*.jpg;*.png)|*.jpg;*.png" << QStringList{"jpg", "png"};
+    QTest::newRow("nothing") << "" << QStringList{};
+}
+
+void PropertyEditorTest::allowedExtensions()
+{
+    QFETCH(QString, valueSource);
+    QFETCH(QStringList, expected);
+    QCOMPARE(FlashTemplateOutlineDelegate::allowedExtensions(valueSource), expected);
+}
+
+void PropertyEditorTest::choosersStoreOrKeep()
+{
+    pw::FlashTmplValueDelegate delegate;
+    QStringList offered;
+    std::optional<QString> fileAnswer = QStringLiteral("/new/page.wav");
+    std::optional<QColor> colorAnswer = QColor(0, 0, 255);
+    delegate.setFileChooser([&](const QString&, const QStringList& extensions, QWidget*) {
+        offered = extensions;
+        return fileAnswer;
+    });
+    QColor offeredColor;
+    delegate.setColorChooser([&](const QColor& current, QWidget*) {
+        offeredColor = current;
+        return colorAnswer;
+    });
+
+    delegate.onSelectFile(iModel.get(), valueOf(4), nullptr);
+    QCOMPARE(offered, QStringList({"mp3", "wav"}));
+    QCOMPARE(*iTemplate->propertyForKey("sound")->value(), std::string("/new/page.wav"));
+    fileAnswer.reset();  // cancel keeps the file that was chosen before
+    delegate.onSelectFile(iModel.get(), valueOf(4), nullptr);
+    QCOMPARE(*iTemplate->propertyForKey("sound")->value(), std::string("/new/page.wav"));
+
+    delegate.onSelectColor(iModel.get(), valueOf(3), nullptr);
+    QCOMPARE(offeredColor.rgb(), QColor(255, 128, 0).rgb());
+    QCOMPARE(*iTemplate->propertyForKey("bg")->value(), std::string("0x0000ff"));
+    colorAnswer.reset();
+    delegate.onSelectColor(iModel.get(), valueOf(3), nullptr);
+    QCOMPARE(*iTemplate->propertyForKey("bg")->value(), std::string("0x0000ff"));
+}
+
+QTEST_MAIN(PropertyEditorTest)
+#include "PropertyEditorTest.moc"
