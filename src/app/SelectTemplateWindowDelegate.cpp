@@ -130,14 +130,19 @@ void SelectTemplateWindowDelegate::prepairToTmpl(const QString& name)
 {
     reloadTmplList();
     fillTemplateTable();
+    // This file system tells letter cases apart, so the styles are those of the folder matched.
+    QString matched = name;
     {
         const QSignalBlocker blocker(iTableViewTmpls);
         for (int row = 0; row < iTmplListData.size(); ++row) {
-            if (QFileInfo(iTmplListData[row]).fileName().compare(name, Qt::CaseInsensitive) == 0)
-                iTableViewTmpls->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            const QString folderName = QFileInfo(iTmplListData[row]).fileName();
+            if (folderName.compare(name, Qt::CaseInsensitive) != 0)
+                continue;
+            iTableViewTmpls->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            matched = folderName;
         }
     }
-    reloadStylesForTmpl(name);
+    reloadStylesForTmpl(matched);
 }
 
 void SelectTemplateWindowDelegate::reloadStylesForTmpl(const QString& name)

@@ -1,0 +1,167 @@
+// The publish sheet: both output types, the finished question, failures shown in the sheet.
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "app/AppSettings.h"
+#include "app/OutputWindowDelegate.h"
+#include "book/FlashPageSourceImg.h"
+#include "template/FlashTemplate.h"
+
+using pw::OutputWindowDelegate;
+
+namespace {
+
+std::shared_ptr<pw::FlashPageSourceImg> demoPages()
+{
+    auto pages = std::make_shared<pw::FlashPageSourceImg>();
+    for (const char* name : {"01-sunrise.jpg", "02-lake.jpg", "03-dunes.jpg"})
+        pages->addImgPageFromFile(std::string(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/") + name);
+    pages->generateNormalPages();
+    return pages;
+}
+
+// A sheet with a book, whose question and opener are answered by the test.
+struct PublishSheet {
+    OutputWindowDelegate sheet;
+    bool answer = true;
+    int asked = 0;
+    QStringList opened;
+
+    PublishSheet()
+    {
+        sheet.setFlashPageSource(demoPages());
+        sheet.setFlashTmpl(std::make_shared<pw::FlashTemplate>());
+        sheet.setFinishedQuestion([this](QWidget*) {
+            ++asked;
+            return answer;
+        });
+        sheet.setOpener([this](const QString& path) { opened.append(path); });
+        sheet.open();
+    }
+    void fill(const QString& folder, const QString& name, int type)
+    {
+        sheet.txtOutputFolder()->setText(folder);
+        sheet.txtOutputName()->setText(name);
+        sheet.txtTitle()->setText(QStringLiteral("Our Trip"));
+        sheet.mOutputType()->button(type)->setChecked(true);
+    }
+};
+
+} // namespace
+
+class OutputWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void publishesABookFolderAndOpensIt();
+    void publishesAMacApplication();
+    void answeringNoOpensNothing();
+    void failuresAreShownAndTheSheetStaysOpen_data();
+    void failuresAreShownAndTheSheetStaysOpen();
+    void cancelSavesNothing();
+};
+
+void OutputWindowTest::publishesABookFolderAndOpensIt()
+{
+    const pw::test::AppSandbox sandbox;
+    PublishSheet publish;
+    const QString folder = sandbox.path(QStringLiteral("out/nested/book"));  // parents are made too
+    publish.fill(folder, QStringLiteral("Trip.html"), OutputWindowDelegate::bookFolder);
+    publish.sheet.onPublish();
+
+    QCOMPARE(publish.sheet.result(), 1);
+    QVERIFY(!publish.sheet.isVisible());
+    QCOMPARE(publish.asked, 1);
+    QCOMPARE(publish.opened, QStringList({folder + QStringLiteral("/Trip.html")}));  // ".html" not doubled
+    QVERIFY(QFile::exists(folder + QStringLiteral("/files/book.bin")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/files/page/3.jpg")));
+    QFile page(folder + QStringLiteral("/Trip.html"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().contains("<title>Our Trip</title>"));
+
+    const pw::AppSettings saved;
+    QCOMPARE(saved.lastOutputFileFolder(), folder);
+    QCOMPARE(saved.lastOutputFileName(), QStringLiteral("Trip.html"));
+    QCOMPARE(saved.lastOutputFileTitle(), QStringLiteral("Our Trip"));
+    QCOMPARE(saved.outputType(), 0);
+
+    // A second sheet starts from what was saved.
+    const OutputWindowDelegate again;
+    QCOMPARE(again.txtOutputFolder()->text(), folder);
+    QCOMPARE(again.mOutputType()->checkedId(), int(OutputWindowDelegate::bookFolder));
+}
+
+void OutputWindowTest::publishesAMacApplication()
+{
+    const pw::test::AppSandbox sandbox;
+    PublishSheet publish;
+    publish.fill(sandbox.path(QStringLiteral("apps")), QStringLiteral("Trip"), OutputWindowDelegate::macApplication);
+    publish.sheet.onPublish();
+    QCOMPARE(publish.sheet.result(), 1);
+    const QString bundle = sandbox.path(QStringLiteral("apps/Trip.app"));
+    QCOMPARE(publish.opened, QStringList({bundle}));
+    QVERIFY(QFile::exists(bundle + QStringLiteral("/Contents/Resources/index.html")));
+    QVERIFY(QFile::exists(bundle + QStringLiteral("/Contents/Resources/files/book.bin")));
+    QCOMPARE(pw::AppSettings().outputType(), 1);
+}
+
+void OutputWindowTest::answeringNoOpensNothing()
+{
+    const pw::test::AppSandbox sandbox;
+    PublishSheet publish;
+    publish.answer = false;
+    publish.fill(sandbox.path(QStringLiteral("out")), QStringLiteral("index"), OutputWindowDelegate::bookFolder);
+    publish.sheet.onPublish();
+    QCOMPARE(publish.sheet.result(), 1);
+    QCOMPARE(publish.asked, 1);
+    QVERIFY(publish.opened.isEmpty());
+}
+
+void OutputWindowTest::failuresAreShownAndTheSheetStaysOpen_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a file where the folder goes") << "blocker/book" << "index" << "could not be made";
+    QTest::newRow("no folder") << "" << "index" << "Choose the folder";
+    QTest::newRow("no name") << "out" << "  " << "file name";
+    QTest::newRow("a path as name") << "out" << "../escape" << "cannot contain";
+}
+
+void OutputWindowTest::failuresAreShownAndTheSheetStaysOpen()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    const pw::test::AppSandbox sandbox;
+    sandbox.writeFile(QStringLiteral("blocker"), "a file, not a folder");
+    PublishSheet publish;
+    publish.fill(folder.isEmpty() ? folder : sandbox.path(folder), name, OutputWindowDelegate::bookFolder);
+    publish.sheet.onPublish();
+    QVERIFY(publish.sheet.isVisible());
+    QCOMPARE(publish.asked, 0);  // no "finished" for a book that was not written
+    QVERIFY(!publish.sheet.lblError()->isHidden());
+    QVERIFY2(publish.sheet.lblError()->text().contains(message), qPrintable(publish.sheet.lblError()->text()));
+    // The choices are kept for next time even so.
+    QCOMPARE(pw::AppSettings().lastOutputFileName(), name);
+}
+
+void OutputWindowTest::cancelSavesNothing()
+{
+    const pw::test::AppSandbox sandbox;
+    PublishSheet publish;
+    publish.fill(sandbox.path(QStringLiteral("out")), QStringLiteral("Changed"), OutputWindowDelegate::macApplication);
+    publish.sheet.onCancel();
+    QCOMPARE(publish.sheet.result(), 0);
+    QCOMPARE(pw::AppSettings().lastOutputFileName(), QString());
+    QCOMPARE(publish.sheet.txtOutputName()->text(), QStringLiteral("Changed"));  // kept for this run
+}
+
+QTEST_MAIN(OutputWindowTest)
+#include "OutputWindowTest.moc"
