@@ -13,15 +13,24 @@ AppSandbox::AppSandbox()
     QDir(iDir.path()).mkpath(QStringLiteral("data"));
     QDir(iDir.path()).mkpath(QStringLiteral("machine"));
     QDir(iDir.path()).mkpath(QStringLiteral("tmp"));
-    qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toUtf8());
-    qputenv("PAGEWIND_MACHINE_SUPPORT_DIR", path(QStringLiteral("machine")).toUtf8());
-    qputenv("TMPDIR", path(QStringLiteral("tmp")).toUtf8());
+    const std::pair<const char*, const char*> variables[] = {
+        {"XDG_DATA_HOME", "data"}, {"PAGEWIND_MACHINE_SUPPORT_DIR", "machine"}, {"TMPDIR", "tmp"}};
+    for (const auto& [name, folder] : variables) {
+        iSavedEnvironment.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        qputenv(name, path(QLatin1String(folder)).toUtf8());
+    }
     AppSettings::setStorePath(path(QStringLiteral("settings.ini")));
 }
 
 AppSandbox::~AppSandbox()
 {
     AppSettings::setStorePath(std::nullopt);
+    for (const auto& [name, value] : iSavedEnvironment) {
+        if (value)
+            qputenv(name, *value);
+        else
+            qunsetenv(name);
+    }
 }
 
 QString AppSandbox::path(const QString& relative) const

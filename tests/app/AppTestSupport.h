@@ -3,6 +3,9 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace pw::test {
 
@@ -22,6 +25,7 @@ public:
 
 private:
     QTemporaryDir iDir;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> iSavedEnvironment;
 };
 
 } // namespace pw::test
