@@ -84,6 +84,23 @@ std::optional<std::u16string> utf8ToUtf16(std::string_view utf8)
     return out;
 }
 
+std::string replaceInvalidUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        size_t next = i;
+        if (nextCodePoint(bytes, next)) {
+            out.append(bytes.substr(i, next - i));
+            i = next;
+            continue;
+        }
+        out += "\xEF\xBF\xBD";
+        ++i;
+    }
+    return out;
+}
+
 std::optional<std::string> utf16ToUtf8(std::u16string_view utf16)
 {
     std::string out;

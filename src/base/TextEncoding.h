@@ -10,6 +10,9 @@ namespace pw::text {
 
 // None when the input is not well-formed UTF-8 (overlong forms, surrogates, truncation).
 std::optional<std::u16string> utf8ToUtf16(std::string_view utf8);
+// The text with every byte that does not start a well-formed UTF-8 sequence replaced by
+// U+FFFD, so damaged input can be kept without writing broken UTF-8 back out.
+std::string replaceInvalidUtf8(std::string_view bytes);
 // None when the input holds an unpaired surrogate.
 std::optional<std::string> utf16ToUtf8(std::u16string_view utf16);
 

@@ -7,6 +7,7 @@
 #include <libxml/xmlerror.h>
 
 #include "base/FileUtil.h"
+#include "base/TextEncoding.h"
 
 namespace pw::xml {
 namespace {
@@ -240,8 +241,11 @@ std::optional<Document> Document::parse(std::string_view text, std::string* erro
     const int quiet = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
     xmlDocPtr doc = parseOnce(text, nullptr, quiet, &message);
     if (!doc) {
+        // Recovery keeps invalid UTF-8 as raw bytes, which would then be written out as
+        // broken text; the tidying attempt reads a copy with such bytes replaced.
+        const std::string tidied = text::replaceInvalidUtf8(text);
         std::string recoverMessage;
-        doc = parseOnce(text, nullptr, quiet | XML_PARSE_RECOVER, &recoverMessage);
+        doc = parseOnce(tidied, nullptr, quiet | XML_PARSE_RECOVER, &recoverMessage);
     }
     if (!doc)
         return std::nullopt;

@@ -38,6 +38,28 @@ TEST(XmlDocument, RecoverModeRepairsWhatStrictRefuses)
     EXPECT_EQ(doc->rootElement().firstElementForName("a").stringValue(), "1");
 }
 
+TEST(XmlDocument, RecoveredTextIsAlwaysUtf8)
+{
+    struct Case {
+        std::string input;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"<r><c>Intro\xb4</c></r>", "Intro\xEF\xBF\xBD"},        // a stray Latin-1 byte
+        {"<r><c>caf\xc3</c></r>", "caf\xEF\xBF\xBD"},            // a sequence cut short
+        {"<r><c>\xc3\xa9t\xc3\xa9</c></r>", "\xc3\xa9t\xc3\xa9"},  // valid text stays
+    };
+    for (const Case& c : cases) {
+        std::optional<Document> doc = Document::parse(c.input);
+        ASSERT_TRUE(doc) << c.input;
+        EXPECT_EQ(doc->rootElement().firstElementForName("c").stringValue(), c.text);
+        // What is written reads back the same.
+        std::optional<Document> again = Document::parse(doc->xmlData());
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->rootElement().firstElementForName("c").stringValue(), c.text);
+    }
+}
+
 TEST(XmlDocument, RefusesWhatCannotBeRead)
 {
     const std::vector<std::string> inputs = {"", "plain text", "\x01\x02\x03"};
