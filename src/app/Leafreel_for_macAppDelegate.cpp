@@ -489,6 +489,11 @@ void Leafreel_for_macAppDelegate::selectTmplWindowDidEnd(int returnCode)
     applyChange();
 }
 
+QString Leafreel_for_macAppDelegate::settingsExportPath(const QString& chosen)
+{
+    return QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".txt") : chosen;
+}
+
 void Leafreel_for_macAppDelegate::OnExportTmplSettings()
 {
     if (!iFlashTmpl)
@@ -497,8 +502,7 @@ void Leafreel_for_macAppDelegate::OnExportTmplSettings()
                                                 tr("Settings files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".txt");
+    path = settingsExportPath(path);
     if (!iFlashTmpl->exportPropertiesSettingsTo(path.toStdString())) {
         showProblem(tr("Export Settings"), tr("The settings could not be written to \"%1\".").arg(path));
         return;

@@ -65,9 +65,15 @@ public:
     OutputWindowDelegate* outputWindow() const { return iOutputWindow; }
     SelectTemplateWindowDelegate* selectTmplWindow() const { return iSelectTmplWindow; }
 
+    QGroupBox* toolTipBox() const { return iToolTipBox; }
+    QTextEdit* toolTip() const { return iToolTip; }
+    QPushButton* btnFloat() const { return iBtnFloat; }
+
     // The template button's title for a template name: each word capitalised ("float" gives
     // "Float").
     static QString capitalizedTitle(const QString& name);
+    // Where settings chosen to be saved at the path go: "txt" is added when it has no extension.
+    static QString settingsExportPath(const QString& chosen);
 
 public slots:
     void OnImportImage();

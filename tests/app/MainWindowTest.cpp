@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QGroupBox>
+#include <QTextEdit>
 #include <QTreeView>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -23,6 +25,7 @@
 #include "book/FlashPageSource.h"
 #include "support/TestPdf.h"
 #include "template/FlashTemplate.h"
+#include "template/FlashTemplateProperty.h"
 
 using pw::Leafreel_for_macAppDelegate;
 
@@ -61,6 +64,7 @@ private slots:
     void buildTurnsThePictureListIntoTheBook();
     void choosingAStyleChangesTheTemplate();
     void quittingRemovesThePreviewFolder();
+    void namesAndPaths();
 };
 
 void MainWindowTest::startupShowsTheDemonstrationBookAndKeepsAScreenshot()
@@ -101,6 +105,12 @@ void MainWindowTest::propertyEditsBlinkUntilApplied()
 
     const QModelIndex title = model->index(0, pw::FlashTemplateOutlineDelegate::valueColumn);
     QVERIFY(title.isValid());
+    // Selecting a property shows its description.
+    tree->selectionModel()->select(title, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const pw::FlashTemplateProperty* selected = model->propertyAt(title);
+    QCOMPARE(window.toolTipBox()->title(), QString::fromStdString(selected->title()));
+    QCOMPARE(window.toolTip()->toPlainText(), QString::fromStdString(selected->desc()));
+
     QVERIFY(!window.applyIndicator()->isRunning());
     QVERIFY(model->setData(title, QStringLiteral("A changed value"), Qt::EditRole));
     QVERIFY(window.applyIndicator()->isRunning());
@@ -174,6 +184,15 @@ void MainWindowTest::quittingRemovesThePreviewFolder()
         window.close();
     }
     QVERIFY(!QDir(preview).exists());
+}
+
+void MainWindowTest::namesAndPaths()
+{
+    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("float")), QStringLiteral("Float"));
+    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("my CLASSIC book")),
+             QStringLiteral("My Classic Book"));
+    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine")), QStringLiteral("/s/mine.txt"));
+    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine.cfg")), QStringLiteral("/s/mine.cfg"));
 }
 
 int main(int argc, char* argv[])
