@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -192,6 +193,41 @@ bool copyTree(const std::string& from, const std::string& to)
     std::error_code error;
     fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::copy_symlinks, error);
     return !error;
+}
+
+std::optional<std::string> makeUniqueFolder(const std::string& pattern)
+{
+    std::string buffer = pattern;
+    if (!mkdtemp(buffer.data()))
+        return std::nullopt;
+    std::error_code ignored;
+    fs::permissions(buffer, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                fs::perms::others_read | fs::perms::others_exec, ignored);
+    return buffer;
+}
+
+bool replaceFolder(const std::string& from, const std::string& to)
+{
+    if (!exists(to))
+        return std::rename(from.c_str(), to.c_str()) == 0;
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) == 0)
+        return removeAll(from);  // "from" now holds the old folder
+    // File systems without the exchange: two renames, with the old folder kept until the
+    // new one is in place.
+    const std::optional<std::string> aside = makeUniqueFolder(to + ".old-XXXXXX");
+    if (!aside)
+        return false;
+    const std::string old = joinPath(*aside, "old");
+    if (std::rename(to.c_str(), old.c_str()) != 0) {
+        removeAll(*aside);
+        return false;
+    }
+    if (std::rename(from.c_str(), to.c_str()) != 0) {
+        std::rename(old.c_str(), to.c_str());
+        removeAll(*aside);
+        return false;
+    }
+    return removeAll(*aside);
 }
 
 } // namespace pw::file

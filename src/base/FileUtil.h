@@ -42,5 +42,11 @@ bool removeAll(const std::string& path);
 bool copyFile(const std::string& from, const std::string& to);
 // Copies a folder tree to a new place (the target must not exist yet).
 bool copyTree(const std::string& from, const std::string& to);
+// Makes a new, empty folder from a pattern that ends in "XXXXXX", readable by everyone and
+// writable by the owner; none when it cannot be made.
+std::optional<std::string> makeUniqueFolder(const std::string& pattern);
+// Puts the folder "from" in the place of "to" in one step, then removes what "to" held, so
+// readers see the old folder or the new one, never a mix. Both must be on one file system.
+bool replaceFolder(const std::string& from, const std::string& to);
 
 } // namespace pw::file

@@ -85,6 +85,8 @@ public:
     const std::string& saveToFileName() const { return iSaveToFileName; }
 
 protected:
+    // The application writer builds its bundle in a staging folder and moves it in whole.
+    void setSaveToFolder(std::string folder) { iSaveToFolder = std::move(folder); }
     // Records a failure of the run and logs it at error level.
     void addFailure(std::string failure);
 

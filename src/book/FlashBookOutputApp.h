@@ -6,7 +6,7 @@ namespace pw {
 
 // Writes the book as a Mac application: the prebuilt application shell of the template data
 // is copied to <folder>/<name>.app/Contents/ and the book goes into Contents/Resources/ with
-// the page "index.html". The bundle is replaced as a whole on every run.
+// the page "index.html". The bundle is made beside the old one and replaces it in one step.
 class FlashBookOutputApp : public FlashBookOutput {
 public:
     // The bundle name is the given name without its last extension, plus ".app" ("Trip.html"
@@ -19,6 +19,9 @@ public:
     std::string outputHTMLFileName() const override;
     // The bundle folder <folder>/<name>.app.
     std::string outputFileName() const override;
+
+private:
+    void writeBundle(const std::string& bundle);
 };
 
 } // namespace pw

@@ -132,6 +132,29 @@ TEST(FileUtil, CopyRemoveAndTrees)
     EXPECT_FALSE(file::isRegularFile(dir / "dst/a"));
 }
 
+TEST(FileUtil, ReplaceFolderSwapsInWhole)
+{
+    const ScratchFolder dir;
+    const std::optional<std::string> made = file::makeUniqueFolder(dir / ".new.XXXXXX");
+    ASSERT_TRUE(made);
+    EXPECT_EQ(std::filesystem::status(*made).permissions() & std::filesystem::perms::others_read,
+              std::filesystem::perms::others_read);
+    ASSERT_TRUE(file::writeFileAtomically(file::joinPath(*made, "book.txt"), "new"));
+
+    // Into an empty place, then over an existing folder whose contents go.
+    ASSERT_TRUE(file::replaceFolder(*made, dir / "first"));
+    EXPECT_EQ(file::readFile(dir / "first/book.txt"), "new");
+    ASSERT_TRUE(file::createDirectories(dir / "second/old-only"));
+    ASSERT_TRUE(file::replaceFolder(dir / "first", dir / "second"));
+    EXPECT_EQ(file::readFile(dir / "second/book.txt"), "new");
+    EXPECT_FALSE(file::exists(dir / "second/old-only"));
+    EXPECT_FALSE(file::exists(dir / "first"));
+
+    EXPECT_FALSE(file::replaceFolder(dir / "missing", dir / "second"));
+    EXPECT_EQ(file::readFile(dir / "second/book.txt"), "new");
+    EXPECT_FALSE(file::makeUniqueFolder(dir / "no/such/parent/x.XXXXXX"));
+}
+
 TEST(NumberText, PrefixRule)
 {
     const std::vector<std::pair<const char*, std::int32_t>> cases = {

@@ -62,12 +62,19 @@ protected:
     {
         std::vector<std::string> args = {"publish", "--resources", PAGEWIND_SOURCE_DIR "/resources", "--set",
                                          "bookTitle=" + title, "-o", folder};
+        if (app_)
+            args.insert(args.begin() + 1, {"--app", "--name", "Trip"});
         args.insert(args.end(), pictures_.begin(), pictures_.end());
         return args;
     }
 
+    // Kills publications into one book at random moments; each watched file (below the book
+    // folder) must then be version A or B, whole.
+    void killRunsAndCheck(const std::string& inside, const std::vector<std::string>& watched);
+
     std::string root_;
     std::vector<std::string> pictures_;
+    bool app_ = false;
 };
 
 // What a reader gets of a file: book.bin as its decoded document (its archive carries a time
@@ -82,16 +89,14 @@ std::string readable(const std::string& path, const std::string& name)
     return pw::FlashBookFile::unpack(*bytes).value_or("(damaged)");
 }
 
-// The files a reader opens must be the old or the new version, whole, however the run ends.
-TEST_F(KillTest, KilledPublishLeavesOldOrNewFilesWhole)
+void KillTest::killRunsAndCheck(const std::string& inside, const std::vector<std::string>& watched)
 {
-    const std::vector<std::string> watched = {"files/book.bin", "index.html", "book.swf"};
     std::map<std::string, std::vector<std::string>> versions;  // file -> [version A, version B]
     for (const std::string title : {"Version A", "Version B"}) {
         const std::string reference = path("reference-" + title.substr(8));
         ASSERT_EQ(pw::test::runCli(publishArgs(reference, title)).exitCode, 0);
         for (const std::string& name : watched)
-            versions[name].push_back(readable(file::joinPath(reference, name), name));
+            versions[name].push_back(readable(file::joinPath(file::joinPath(reference, inside), name), name));
     }
     ASSERT_NE(versions["files/book.bin"][0], versions["files/book.bin"][1]);
 
@@ -113,10 +118,27 @@ TEST_F(KillTest, KilledPublishLeavesOldOrNewFilesWhole)
         ::waitpid(pid, &status, 0);
         for (const std::string& name : watched) {
             SCOPED_TRACE(name + " after round " + std::to_string(round));
-            const std::string now = readable(file::joinPath(book, name), name);
+            const std::string now = readable(file::joinPath(file::joinPath(book, inside), name), name);
             EXPECT_TRUE(now == versions[name][0] || now == versions[name][1]) << now.size() << " bytes";
         }
     }
+    // A finished run clears what killed runs left half made.
+    ASSERT_EQ(pw::test::runCli(publishArgs(book, "Version A")).exitCode, 0);
+    for (const auto& entry : fs::directory_iterator(book))
+        EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+}
+
+// The files a reader opens must be the old or the new version, whole, however the run ends.
+TEST_F(KillTest, KilledPublishLeavesOldOrNewFilesWhole)
+{
+    killRunsAndCheck("", {"files/book.bin", "index.html", "book.swf"});
+}
+
+// The application bundle is swapped in whole, so its files are never a mix of two runs.
+TEST_F(KillTest, KilledApplicationPublishLeavesTheOldOrNewBundle)
+{
+    app_ = true;
+    killRunsAndCheck("Trip.app/Contents/Resources", {"files/book.bin", "index.html", "files/page/80.jpg"});
 }
 
 } // namespace
