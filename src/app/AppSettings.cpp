@@ -55,7 +55,9 @@ AppSettings::AppSettings()
 void AppSettings::saveSettings()
 {
     const auto store = openStore();
-    const QMetaObject* meta = metaObject();
+    // The static meta-object: loading also runs from the constructor, where virtual calls
+    // do not dispatch.
+    const QMetaObject* meta = &AppSettings::staticMetaObject;
     for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         const QVariant value = property.read(this);
@@ -73,7 +75,9 @@ void AppSettings::saveSettings()
 void AppSettings::loadSettings()
 {
     const auto store = openStore();
-    const QMetaObject* meta = metaObject();
+    // The static meta-object: loading also runs from the constructor, where virtual calls
+    // do not dispatch.
+    const QMetaObject* meta = &AppSettings::staticMetaObject;
     for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         const QString key = QString::fromLatin1(property.name());

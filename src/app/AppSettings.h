@@ -10,7 +10,7 @@ namespace pw {
 // settings are exactly the Q_PROPERTYs below: saving and loading enumerate the meta-object,
 // so a property added here is stored with no further code. Nothing is stored until
 // saveSettings; values are read and written on the main thread.
-class AppSettings : public QObject {
+class AppSettings final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString lastImportedFile READ lastImportedFile WRITE setLastImportedFile)
     Q_PROPERTY(int importPageRangeType READ importPageRangeType WRITE setImportPageRangeType)

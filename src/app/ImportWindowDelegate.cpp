@@ -43,12 +43,14 @@ ImportWindowDelegate::ImportWindowDelegate(QWidget* parent)
                                         : 0);
     iBtnImportLinks->setCheckState(settings.importLinks() == 1 ? Qt::Checked : Qt::Unchecked);
     iBtnImportBookMark->setCheckState(settings.importBookmark() == 1 ? Qt::Checked : Qt::Unchecked);
-    // Progress is posted on the import thread; the controls are touched on the main thread.
+    // Progress is posted on the import thread; the queued connections below bring it and the
+    // end of an import to the main thread, where the controls live.
+    connect(this, &ImportWindowDelegate::progressPosted, this, &ImportWindowDelegate::mainThread_handleMSG,
+            Qt::QueuedConnection);
+    connect(this, &ImportWindowDelegate::operationEnded, this, &ImportWindowDelegate::importEnded,
+            Qt::QueuedConnection);
     iProgressObserver = ObserverRegistration("ImportProgressInfoMSG", [this](const Notification& notification) {
-        const long long pageIndex = notification.intValue("pageIndex");
-        const long long totalPage = notification.intValue("totalPage");
-        QMetaObject::invokeMethod(
-            this, [this, pageIndex, totalPage] { mainThread_handleMSG(pageIndex, totalPage); }, Qt::QueuedConnection);
+        emit progressPosted(notification.intValue("pageIndex"), notification.intValue("totalPage"));
     });
     enableButtons(true);
 }
@@ -183,32 +185,26 @@ void ImportWindowDelegate::startImport()
     auto operation = std::make_shared<ImportPDFOperation>(iTxtImportFile->text().toStdString(), range, kImportDPI, quality);
     operation->setImportLinks(settings.importLinks() == 1);
     operation->setImportBookmarks(settings.importBookmark() == 1);
-    const std::weak_ptr<ImportPDFOperation> weak = operation;
-    operation->setFinishedHandler([this, weak] {
-        QMetaObject::invokeMethod(
-            this, [this, weak] {
-                if (const auto finished = weak.lock())
-                    importFinished(finished);
-            },
-            Qt::QueuedConnection);
-    });
+    operation->setFinishedHandler([this] { emit operationEnded(); });
     importPDF = operation;
     PW_LOG_DEBUG("before add operation");
     iQueue->addOperation(std::move(operation));
     PW_LOG_DEBUG("after add operation");
 }
 
-void ImportWindowDelegate::mainThread_handleMSG(long long pageIndex, long long totalPage)
+void ImportWindowDelegate::mainThread_handleMSG(qlonglong pageIndex, qlonglong totalPage)
 {
     if (!iLblInfo->isVisible() && !iIsImporting)
         return;
     iLblInfo->setText(QStringLiteral("Importing:%1/%2").arg(pageIndex).arg(totalPage));
 }
 
-void ImportWindowDelegate::importFinished(const std::shared_ptr<ImportPDFOperation>& operation)
+void ImportWindowDelegate::importEnded()
 {
-    // The end of an import that a newer one replaced says nothing about the newer one.
-    if (operation != importPDF)
+    // The end of an import that a newer one replaced says nothing about the newer one, which
+    // reports its own end.
+    const std::shared_ptr<ImportPDFOperation> operation = importPDF;
+    if (!operation || !operation->isFinished())
         return;
     PW_LOG_DEBUG("import pdf isFinished.");
     iFlashPageSource = operation->flashPageSource();

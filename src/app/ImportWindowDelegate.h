@@ -62,6 +62,11 @@ public:
     QLabel* lblInfo() const { return iLblInfo; }
     QLabel* lblError() const { return iLblError; }
 
+signals:
+    // From the import thread, delivered on the main thread.
+    void progressPosted(qlonglong pageIndex, qlonglong totalPage);
+    void operationEnded();
+
 public slots:
     void enableButtons(bool enable);
     void onImportAction();
@@ -74,8 +79,8 @@ public slots:
 private:
     void buildLayout();
     void storeControlsIntoSettings();
-    void mainThread_handleMSG(long long pageIndex, long long totalPage);
-    void importFinished(const std::shared_ptr<ImportPDFOperation>& operation);
+    void mainThread_handleMSG(qlonglong pageIndex, qlonglong totalPage);
+    void importEnded();
     QString rangeText() const;
 
     QLineEdit* iTxtImportFile = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/AppEnvironment.h"
 #include "app/Leafreel_for_macAppDelegate.h"
+#include "app/QuitOnSignal.h"
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Pagewind"));
     QApplication::setApplicationVersion(QStringLiteral(PAGEWIND_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/pagewind.png")));
+    const pw::QuitOnSignal quitOnSignal;
     pw::Leafreel_for_macAppDelegate window;
     window.show();
     window.applicationDidFinishLaunching();
