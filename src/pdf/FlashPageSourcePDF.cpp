@@ -1,9 +1,11 @@
 #include "pdf/FlashPageSourcePDF.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <unordered_set>
 
 #include "base/FileUtil.h"
 #include "base/Log.h"
@@ -75,7 +77,16 @@ const FlashPage* FlashPageSourcePDF::getPageAtIndex(std::int32_t position) const
 
 const FlashPage* FlashPageSourcePDF::getNormalPageAtIndex(std::int32_t pageIndex) const
 {
-    for (const auto& page : normalPages()) {
+    // Records are made in ascending page order, so a binary search finds them; the full scan
+    // stays for a list someone rearranged. A book of 100,000 pages would otherwise take
+    // minutes in the book writer, which asks for every page.
+    const PageList& list = normalPages();
+    const auto found = std::lower_bound(list.begin(), list.end(), pageIndex, [](const auto& page, std::int32_t n) {
+        return page && page->pageIndex() < n;
+    });
+    if (found != list.end() && *found && (*found)->pageIndex() == pageIndex)
+        return found->get();
+    for (const auto& page : list) {
         if (stop())
             return nullptr;
         if (page && page->pageIndex() == pageIndex)
@@ -185,11 +196,16 @@ void FlashPageSourcePDF::generatePages()
 
 void FlashPageSourcePDF::generateNormalPages()
 {
+    std::unordered_set<std::int32_t> present;
+    for (const auto& page : normalPages()) {
+        if (page)
+            present.insert(page->pageIndex());
+    }
     for (std::size_t position = 1; position <= pages().size(); ++position) {
         if (stop())
             return;
         const FlashPage* page = pages()[position - 1].get();
-        if (page && !getNormalPageAtIndex(page->pageIndex()))
+        if (page && present.insert(page->pageIndex()).second)
             normalPages().push_back(page->copyPage(100, 100));
         postProgress(static_cast<std::int32_t>(position), "geneateNormalPage");
     }

@@ -170,6 +170,10 @@ std::shared_ptr<PDFDocument> PDFDocument::open(const std::string& path)
         [&] {
             handle->doc = pdf_open_document(ctx, path.c_str());
             pageCount = pdf_count_pages(ctx, handle->doc);
+            // Without the cached tree every page lookup walks the page tree from the top,
+            // which makes a long document's import quadratic in its page count.
+            pdf_load_page_tree(ctx, handle->doc);
+            handle->pageTreeLoaded = true;
         },
         &message);
     if (!ok) {

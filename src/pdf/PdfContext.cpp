@@ -78,8 +78,12 @@ void detail::copyMessage(fz_context* ctx, char (*message)[256])
 
 DocumentHandle::~DocumentHandle()
 {
-    if (doc)
-        pdf_drop_document(threadContext(), doc);
+    if (!doc)
+        return;
+    fz_context* ctx = threadContext();
+    if (pageTreeLoaded)
+        pdf_drop_page_tree(ctx, doc);
+    pdf_drop_document(ctx, doc);
 }
 
 fz_context* threadContext()

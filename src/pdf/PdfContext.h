@@ -15,6 +15,9 @@ fz_context* threadContext();
 // Owns an open MuPDF PDF document; dropped with the context of the thread that drops it.
 struct DocumentHandle {
     pdf_document* doc = nullptr;
+    // Set when the page tree was cached for this document (pdf_load_page_tree); it is then
+    // released before the document.
+    bool pageTreeLoaded = false;
     DocumentHandle() = default;
     DocumentHandle(const DocumentHandle&) = delete;
     DocumentHandle& operator=(const DocumentHandle&) = delete;

@@ -92,6 +92,15 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndKeepsAScreenshot()
     const QString folder = QStringLiteral(PAGEWIND_BINARY_DIR "/app-screenshots");
     QDir().mkpath(folder);
     QVERIFY(window.grab().save(folder + QStringLiteral("/main-window.png")));
+
+    // An applied edit reaches the preview: the player shows the new title.
+    window.flashTmpl()->setPropertyValue("bookTitle", "Seen In The Preview");
+    const auto loadsBefore = loaded.count();
+    QVERIFY(window.applyChange());
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() > loadsBefore, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(window.webView(), QStringLiteral("document.body.innerText.includes('Seen In The Preview')")).toBool(),
+        30000);
 }
 
 void MainWindowTest::propertyEditsBlinkUntilApplied()
