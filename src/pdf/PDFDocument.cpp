@@ -20,6 +20,42 @@ struct PDFDocument::Handle : pdf::DocumentHandle {};
 
 namespace {
 
+// MuPDF 1.21 answers a page lookup from its cached page tree with a reference that nobody
+// releases (the uncached walk lends one), so every page looked up would stay in memory until
+// the program ends. The two functions below give that reference back. Other versions run
+// without the cache. Pages are loaded and dropped one at a time per document, so a load always
+// goes through the lookup.
+constexpr bool kCachePageTree = FZ_VERSION_MAJOR == 1 && FZ_VERSION_MINOR == 21;
+
+pdf_obj* lookupPage(fz_context* ctx, const pdf::DocumentHandle& handle, int pageIndex)
+{
+    pdf_obj* page = pdf_lookup_page_obj(ctx, handle.doc, pageIndex);
+    if (handle.pageTreeLoaded)
+        pdf_drop_obj(ctx, page);  // the document's object cache still holds it
+    return page;
+}
+
+pdf_page* loadPage(fz_context* ctx, const pdf::DocumentHandle& handle, int pageIndex)
+{
+    pdf_page* page = pdf_load_page(ctx, handle.doc, pageIndex);
+    if (handle.pageTreeLoaded)
+        pdf_drop_obj(ctx, page->obj);  // the page keeps its own reference
+    return page;
+}
+
+// Later page lookups walk the tree again.
+void releasePageTreeCache(fz_context* ctx, pdf::DocumentHandle& handle)
+{
+    if (!handle.pageTreeLoaded)
+        return;
+    pdf_drop_page_tree(ctx, handle.doc);
+    handle.pageTreeLoaded = false;
+}
+
+} // namespace
+
+namespace {
+
 [[noreturn]] void throwPdfError(const char (&message)[256])
 {
     throw PagewindException("PDF_ERROR", message[0] ? message : "the PDF library failed");
@@ -172,8 +208,10 @@ std::shared_ptr<PDFDocument> PDFDocument::open(const std::string& path)
             pageCount = pdf_count_pages(ctx, handle->doc);
             // Without the cached tree every page lookup walks the page tree from the top,
             // which makes a long document's import quadratic in its page count.
-            pdf_load_page_tree(ctx, handle->doc);
-            handle->pageTreeLoaded = true;
+            if (kCachePageTree) {
+                pdf_load_page_tree(ctx, handle->doc);
+                handle->pageTreeLoaded = true;
+            }
         },
         &message);
     if (!ok) {
@@ -196,7 +234,7 @@ PDFRect PDFDocument::cropBox(int pageIndex) const
     fz_context* ctx = threadContext();
     fz_rect box{};
     char message[256] = {};
-    if (!guarded(ctx, [&] { box = rawCropBox(ctx, pdf_lookup_page_obj(ctx, iHandle->doc, pageIndex)); }, &message))
+    if (!guarded(ctx, [&] { box = rawCropBox(ctx, lookupPage(ctx, *iHandle, pageIndex)); }, &message))
         throwPdfError(message);
     return toPDFRect(box);
 }
@@ -211,7 +249,7 @@ int PDFDocument::rotation(int pageIndex) const
     const bool ok = guarded(
         ctx,
         [&] {
-            pdf_obj* page = pdf_lookup_page_obj(ctx, iHandle->doc, pageIndex);
+            pdf_obj* page = lookupPage(ctx, *iHandle, pageIndex);
             degrees = pdf_to_int(ctx, pdf_dict_get_inheritable(ctx, page, PDF_NAME(Rotate)));
         },
         &message);
@@ -230,7 +268,7 @@ std::vector<PDFAnnotation> PDFDocument::annotations(int pageIndex) const
     const bool ok = guarded(
         ctx,
         [&] {
-            pdf_obj* page = pdf_lookup_page_obj(ctx, iHandle->doc, pageIndex);
+            pdf_obj* page = lookupPage(ctx, *iHandle, pageIndex);
             pdf_obj* annots = pdf_dict_get(ctx, page, PDF_NAME(Annots));
             const int count = pdf_array_len(ctx, annots);
             for (int i = 0; i < count; ++i) {
@@ -268,6 +306,9 @@ std::vector<PDFOutlineNode> PDFDocument::outline() const
     const bool ok = guarded(
         ctx,
         [&] {
+            // The outline resolves its destinations through page lookups inside MuPDF, which
+            // would keep the references lookupPage gives back: the cache goes first.
+            releasePageTreeCache(ctx, *iHandle);
             root = pdf_load_outline(ctx, iHandle->doc);
             flattenOutline(ctx, iHandle->doc, root, 0, flat);
         },
@@ -296,7 +337,7 @@ PDFRect PDFDocument::displayBounds(int pageIndex) const
     const bool ok = guarded(
         ctx,
         [&] {
-            page = pdf_load_page(ctx, iHandle->doc, pageIndex);
+            page = loadPage(ctx, *iHandle, pageIndex);
             bounds = pdf_bound_page(ctx, page);
         },
         &message);
@@ -320,7 +361,7 @@ RgbImage PDFDocument::renderPage(int pageIndex, float scale, std::int64_t maxPix
     const bool ok = guarded(
         ctx,
         [&] {
-            page = pdf_load_page(ctx, iHandle->doc, pageIndex);
+            page = loadPage(ctx, *iHandle, pageIndex);
             const fz_matrix ctm = fz_scale(scale, scale);
             box = fz_round_rect(fz_transform_rect(pdf_bound_page(ctx, page), ctm));
             const std::int64_t pixels = std::int64_t(box.x1 - box.x0) * std::int64_t(box.y1 - box.y0);

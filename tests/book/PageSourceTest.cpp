@@ -4,6 +4,7 @@
 
 #include "book/FlashPageImage.h"
 #include "book/FlashPageSourceImg.h"
+#include "pdf/FlashPageSourcePDF.h"
 
 using pw::FlashPage;
 using pw::FlashPageImage;
@@ -85,6 +86,28 @@ TEST(PageSourceImg, NumbersPagesAndFindsNormalPagesByNumber)
     for (std::int32_t n = 0; n <= 4; ++n) {
         EXPECT_EQ(source.getZoomedPageAtIndex(n), nullptr);
         EXPECT_EQ(source.getThumbPageAtIndex(n), nullptr);
+    }
+}
+
+// Lookups take a fast path for lists in page order; a list put in another order by hand must
+// still find every record, and numbers that are not there find none.
+TEST(PageSource, NormalPageLookupFindsRecordsInAnyOrder)
+{
+    const std::vector<std::vector<std::int32_t>> orders = {{1, 2, 3, 5, 9}, {9, 3, 1, 5, 2}, {2, 1, 3, 9, 5}};
+    for (const auto& order : orders) {
+        FlashPageSourceImg images;
+        pw::FlashPageSourcePDF pdf("/no/such/file.pdf", "ALL", 144, 100);
+        for (FlashPageSource* source : {static_cast<FlashPageSource*>(&images), static_cast<FlashPageSource*>(&pdf)}) {
+            for (const std::int32_t n : order)
+                source->normalPages().push_back(std::make_unique<FlashPage>("/p/" + std::to_string(n), n));
+            for (const std::int32_t n : order) {
+                const FlashPage* found = source->getNormalPageAtIndex(n);
+                ASSERT_NE(found, nullptr) << n;
+                EXPECT_EQ(found->pageFilePath(), "/p/" + std::to_string(n));
+            }
+            for (const std::int32_t missing : {0, 4, 10, -1})
+                EXPECT_EQ(source->getNormalPageAtIndex(missing), nullptr) << missing;
+        }
     }
 }
 
