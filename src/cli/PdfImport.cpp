@@ -36,7 +36,8 @@ std::string textOf(const UserInfo& info, const std::string& key)
     return value ? *value : std::string();
 }
 
-// Progress on standard error: one redrawn bar on a terminal, a line every page otherwise.
+// Progress on standard error: one redrawn bar on a terminal, otherwise a line per percent of
+// each phase (every page of a short document), so a long import does not flood a log.
 class ProgressPrinter {
 public:
     ProgressPrinter() : iTerminal(::isatty(STDERR_FILENO) == 1) {}
@@ -51,8 +52,13 @@ public:
     void show(long long position, long long total, const std::string& type)
     {
         const std::string phase = type == "geneatePage" ? "rendering pages" : "collecting pages";
+        const long long percent = total > 0 ? position * 100 / total : 100;
+        const bool newStep = phase != iPhase || percent != iPercent || position == total;
+        iPhase = phase;
+        iPercent = percent;
         if (!iTerminal) {
-            std::cerr << phase << " " << position << "/" << total << "\n";
+            if (newStep)
+                std::cerr << phase << " " << position << "/" << total << "\n";
             return;
         }
         constexpr int kWidth = 30;
@@ -66,6 +72,8 @@ public:
 private:
     bool iTerminal = false;
     bool iDrawn = false;
+    std::string iPhase;
+    long long iPercent = -1;
 };
 
 int parseQuality(const std::string& text)

@@ -64,6 +64,24 @@ TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
     EXPECT_TRUE(file::isRegularFile(path("book/files/page/4.jpg")));
 }
 
+// Without a terminal, progress is a line per percent, not per page.
+TEST_F(ImportCommandTest, ProgressLinesStayFewForLongDocuments)
+{
+    pw::test::TestPage tiny;
+    tiny.width = 10;
+    tiny.height = 10;
+    const std::string pdf = write("long.pdf", pw::test::makePdf(std::vector<pw::test::TestPage>(250, tiny)));
+    const CliResult result = runCli(withResources({"import", "--quality", "4", "-o", path("book"), pdf}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    std::size_t lines = 0;
+    for (std::size_t at = result.err.find("rendering pages"); at != std::string::npos;
+         at = result.err.find("rendering pages", at + 1))
+        ++lines;
+    EXPECT_LE(lines, 101u);
+    EXPECT_GE(lines, 50u);
+    EXPECT_NE(result.err.find("rendering pages 250/250"), std::string::npos);
+}
+
 TEST_F(ImportCommandTest, FailuresWriteNoBook)
 {
     const std::string pdf = write("five.pdf", pw::test::makePlainPdf(5));
