@@ -5,12 +5,14 @@
 #   build       the build action's PDF making vs img2pdf, 40 photos
 #   publish     pagewind-cli publish of a 500-page book vs cp of its page files
 #   player      opening a 10- and a 500-page book in headless Chromium
+#   long        importing 1,000 to 100,000 pages (bench/long-document.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 source bench/lib.sh
 
 bash bench/import.sh
+bash bench/long-document.sh
 build_release
 cli="$build/bin/pagewind-cli"
 make_photos
@@ -48,6 +50,12 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo
   echo '```'
   cat bench/import.txt
+  echo '```'
+  echo
+  echo "## Long documents (flat page tree, small pages, JPEG quality 25; single runs)"
+  echo
+  echo '```'
+  cat bench/long-document.txt
   echo '```'
   echo
   echo "| benchmark | Pagewind | peer | peer / Pagewind |"
