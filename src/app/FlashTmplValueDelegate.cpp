@@ -61,7 +61,7 @@ QRect FlashTmplValueDelegate::swatchRect(const QRect& cell)
 
 QRect FlashTmplValueDelegate::buttonRect(const QRect& cell)
 {
-    return {cell.right() - kButtonSize - 3, cell.center().y() - kButtonSize / 2, kButtonSize, kButtonSize};
+    return {cell.right() - kButtonSize - 5, cell.center().y() - kButtonSize / 2, kButtonSize, kButtonSize};
 }
 
 void FlashTmplValueDelegate::onSelectColor(QAbstractItemModel* model, const QModelIndex& index, QWidget* parent) const

@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QUrl>
 
 #include "app/ImageListModel.h"
@@ -100,6 +101,18 @@ void ImageBrowserView::startDrag(Qt::DropActions supportedActions)
 {
     // The icon view's own drag would only move the pictures on screen, not in the list.
     QAbstractItemView::startDrag(supportedActions);
+}
+
+void ImageBrowserView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (iModel && iModel->count() > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                     tr("Drop pictures here, or press Add Pictures.\n\nBuild Book turns them into the pages; "
+                        "until then the preview shows the demonstration pages."));
 }
 
 void ImageBrowserView::keyPressEvent(QKeyEvent* event)

@@ -24,6 +24,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // An empty list says how to fill it.
+    void paintEvent(QPaintEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
