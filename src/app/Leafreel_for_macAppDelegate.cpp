@@ -159,6 +159,7 @@ void Leafreel_for_macAppDelegate::buildLayout()
     iToolTipBox = new QGroupBox(tr("Property"), this);
     iToolTip = new QTextEdit(iToolTipBox);
     iToolTip->setReadOnly(true);
+    iToolTip->setPlaceholderText(tr("Select a property to read what it changes in the book."));
     iToolTip->setMaximumHeight(110);
     auto* tipLayout = new QVBoxLayout(iToolTipBox);
     tipLayout->addWidget(iToolTip);
