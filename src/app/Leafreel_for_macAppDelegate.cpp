@@ -11,10 +11,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QTreeView>
@@ -33,6 +35,7 @@
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
 #include "app/OutputWindowDelegate.h"
+#include "app/PictureBuildTask.h"
 #include "app/SelectTemplateWindowDelegate.h"
 #include "base/Log.h"
 #include "base/PagewindException.h"
@@ -91,6 +94,15 @@ Leafreel_for_macAppDelegate::Leafreel_for_macAppDelegate(QWidget* parent) : QMai
     iSelectTmplWindow = new SelectTemplateWindowDelegate(this);
     iOutputWindow = new OutputWindowDelegate(this);
     iImportWindow = new ImportWindowDelegate(this);
+    iBuildTask = new PictureBuildTask(this);
+    iBuildProgress = new QProgressDialog(tr("Making the pages from your pictures…"), tr("Cancel"), 0, 0, this);
+    iBuildProgress->setWindowModality(Qt::WindowModal);
+    iBuildProgress->setAutoClose(false);
+    iBuildProgress->setAutoReset(false);
+    iBuildProgress->reset();  // a new progress dialog would show itself after a while
+    iBuildProgress->hide();
+    connect(iBuildProgress, &QProgressDialog::canceled, iBuildTask, &PictureBuildTask::cancel);
+    connect(iBuildTask, &PictureBuildTask::finished, this, &Leafreel_for_macAppDelegate::pictureBuildDidEnd);
     connect(iImportWindow, &QDialog::finished, this, &Leafreel_for_macAppDelegate::importWindowDidEnd);
     connect(iSelectTmplWindow, &QDialog::finished, this, &Leafreel_for_macAppDelegate::selectTmplWindowDidEnd);
 }
@@ -423,30 +435,46 @@ void Leafreel_for_macAppDelegate::OnImportImage()
 
 void Leafreel_for_macAppDelegate::OnBuildToPDF()
 {
+    if (iBuildTask->isRunning())
+        return;
     if (iBrowserData->count() == 0) {
         showStatus(tr("Add pictures first: Build turns the picture list into the book's pages."));
         return;
     }
-    PictureDocumentBuilder::BuildResult result;
-    try {
-        const WaitCursor waiting;
-        std::vector<std::string> pictures;
-        for (const QString& path : iBrowserData->paths())
-            pictures.push_back(path.toStdString());
-        PW_LOG_DEBUG("Template: %s", PictureDocumentBuilder::buildFolderPath().c_str());
-        result = PictureDocumentBuilder::buildFromPictures(pictures);
-    } catch (const PagewindException& error) {
-        PW_LOG_ERROR("build error:%s", error.what());
-        const QString message = error.name() == "BUILD_NO_PICTURE"
+    std::vector<std::string> pictures;
+    for (const QString& path : iBrowserData->paths())
+        pictures.push_back(path.toStdString());
+    PW_LOG_DEBUG("Template: %s", PictureDocumentBuilder::buildFolderPath().c_str());
+    showStatus(tr("Making the pages…"));
+    iBuildTask->start(std::move(pictures));
+    // A quick build shows no dialog at all; a long one can be watched and cancelled.
+    QTimer::singleShot(400, iBuildProgress, [this] {
+        if (iBuildTask->isRunning())
+            iBuildProgress->open();
+    });
+}
+
+void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
+{
+    iBuildProgress->reset();
+    iBuildProgress->hide();
+    const PictureBuildTask::Outcome& outcome = iBuildTask->outcome();
+    if (outcome.errorName == "BUILD_CANCELLED") {
+        showStatus(tr("Build cancelled; the book is unchanged."));
+        return;
+    }
+    if (!outcome.ok()) {
+        PW_LOG_ERROR("build error:%s", outcome.errorText.c_str());
+        const QString message = outcome.errorName == "BUILD_NO_PICTURE"
                                     ? tr("None of the files in the list is a picture that can be read.")
-                                    : tr("The pages could not be made: %1").arg(QString::fromUtf8(error.what()));
+                                    : tr("The pages could not be made: %1").arg(qs(outcome.errorText));
         showProblem(tr("Build"), message);
         return;
     }
-    if (!result.skipped.empty())
+    if (!outcome.result.skipped.empty())
         showStatus(tr("%n file(s) in the list are not pictures and were left out.", nullptr,
-                      static_cast<int>(result.skipped.size())));
-    iImportWindow->setImportFile(qs(result.pdfPath));
+                      static_cast<int>(outcome.result.skipped.size())));
+    iImportWindow->setImportFile(qs(outcome.result.pdfPath));
     iImportWindow->open();
     iImportWindow->startImport();
 }

@@ -10,6 +10,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 class QTextEdit;
 class QTreeView;
@@ -28,6 +29,7 @@ class ImageBrowserView;
 class ImageListModel;
 class ImportWindowDelegate;
 class OutputWindowDelegate;
+class PictureBuildTask;
 class SelectTemplateWindowDelegate;
 
 // The application's main window and controller: it owns the current book (pages, template,
@@ -62,6 +64,7 @@ public:
     const QString& flashPreviewFolder() const { return iFlashPreviewFolder; }
     ApplyChangeIndicator* applyIndicator() const { return iApplyIndicator; }
     ImportWindowDelegate* importWindow() const { return iImportWindow; }
+    PictureBuildTask* buildTask() const { return iBuildTask; }
     OutputWindowDelegate* outputWindow() const { return iOutputWindow; }
     SelectTemplateWindowDelegate* selectTmplWindow() const { return iSelectTmplWindow; }
 
@@ -87,6 +90,8 @@ public slots:
     void OnAbout();
 
     void importWindowDidEnd(int returnCode);
+    // The pictures are in the build file (or the build failed or was cancelled).
+    void pictureBuildDidEnd();
     void selectTmplWindowDidEnd(int returnCode);
 
 signals:
@@ -121,6 +126,8 @@ private:
     SelectTemplateWindowDelegate* iSelectTmplWindow = nullptr;
     OutputWindowDelegate* iOutputWindow = nullptr;
     ImportWindowDelegate* iImportWindow = nullptr;
+    PictureBuildTask* iBuildTask = nullptr;
+    QProgressDialog* iBuildProgress = nullptr;
     FlashTemplateOutlineDelegate* iTmplDelegate = nullptr;
     FlashTmplValueDelegate* iValueDelegate = nullptr;
 

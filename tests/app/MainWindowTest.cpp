@@ -20,6 +20,7 @@
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
+#include "app/PictureBuildTask.h"
 #include "app/Leafreel_for_macAppDelegate.h"
 #include "app/SelectTemplateWindowDelegate.h"
 #include "book/FlashPageSource.h"
@@ -149,14 +150,26 @@ void MainWindowTest::buildTurnsThePictureListIntoTheBook()
 
     QSignalSpy ended(window.importWindow(), &QDialog::finished);
     window.OnBuildToPDF();
-    QVERIFY(QFile::exists(sandbox.path(QStringLiteral("tmp/Leafreel/output.pdf"))));
+    window.OnBuildToPDF();  // a second press while building starts nothing more
     QTRY_VERIFY_WITH_TIMEOUT(ended.count() == 1, 60000);
+    QVERIFY(QFile::exists(sandbox.path(QStringLiteral("tmp/Leafreel/output.pdf"))));
     QCOMPARE(ended.first().first().toInt(), 1);
     QVERIFY(window.flashPageSource() != before);
     QCOMPARE(window.flashPageSource()->normalPages().size(), std::size_t(3));
     const std::string width = window.flashTmpl()->propertyValueFor("pageWidth", "");
     QVERIFY(width != "960" && !width.empty());
     QCOMPARE(window.browserData()->count(), 3);  // the list stays as it was
+
+    // A list without a readable picture is refused with a message; the book stays.
+    const auto built = window.flashPageSource();
+    window.browserData()->removeItems({0, 1, 2});
+    window.browserData()->addImageWithPath(QStringLiteral(PAGEWIND_SOURCE_DIR "/README.md"));
+    window.OnBuildToPDF();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.buildTask()->isRunning(), 30000);
+    QCOMPARE(QString::fromStdString(window.buildTask()->outcome().errorName), QStringLiteral("BUILD_NO_PICTURE"));
+    QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("None of the files")));
+    QCOMPARE(window.flashPageSource(), built);
+    QCOMPARE(ended.count(), 1);
 }
 
 void MainWindowTest::choosingAStyleChangesTheTemplate()
