@@ -102,6 +102,11 @@ Leafreel_for_macAppDelegate::Leafreel_for_macAppDelegate(QWidget* parent) : QMai
     iBuildProgress->reset();  // a new progress dialog would show itself after a while
     iBuildProgress->hide();
     connect(iBuildProgress, &QProgressDialog::canceled, iBuildTask, &PictureBuildTask::cancel);
+    // A quick build shows no dialog at all; a long one can be watched and cancelled.
+    iBuildProgressDelay = new QTimer(this);
+    iBuildProgressDelay->setSingleShot(true);
+    iBuildProgressDelay->setInterval(400);
+    connect(iBuildProgressDelay, &QTimer::timeout, this, &Leafreel_for_macAppDelegate::showBuildProgress);
     connect(iBuildTask, &PictureBuildTask::finished, this, &Leafreel_for_macAppDelegate::pictureBuildDidEnd);
     connect(iImportWindow, &QDialog::finished, this, &Leafreel_for_macAppDelegate::importWindowDidEnd);
     connect(iSelectTmplWindow, &QDialog::finished, this, &Leafreel_for_macAppDelegate::selectTmplWindowDidEnd);
@@ -447,15 +452,18 @@ void Leafreel_for_macAppDelegate::OnBuildToPDF()
     PW_LOG_DEBUG("Template: %s", PictureDocumentBuilder::buildFolderPath().c_str());
     showStatus(tr("Making the pages…"));
     iBuildTask->start(std::move(pictures));
-    // A quick build shows no dialog at all; a long one can be watched and cancelled.
-    QTimer::singleShot(400, iBuildProgress, [this] {
-        if (iBuildTask->isRunning())
-            iBuildProgress->open();
-    });
+    iBuildProgressDelay->start();
+}
+
+void Leafreel_for_macAppDelegate::showBuildProgress()
+{
+    if (iBuildTask->isRunning())
+        iBuildProgress->open();
 }
 
 void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
 {
+    iBuildProgressDelay->stop();
     iBuildProgress->reset();
     iBuildProgress->hide();
     const PictureBuildTask::Outcome& outcome = iBuildTask->outcome();

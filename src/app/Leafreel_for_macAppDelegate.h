@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QProgressDialog;
 class QPushButton;
+class QTimer;
 class QTextEdit;
 class QTreeView;
 class QWebEngineView;
@@ -104,6 +105,7 @@ protected:
 private:
     void buildLayout();
     void buildActions();
+    void showBuildProgress();
     void prepaireTheLog();
     void loadDemonstrationPages();
     void makeFlashPreviewFolder();
@@ -128,6 +130,7 @@ private:
     ImportWindowDelegate* iImportWindow = nullptr;
     PictureBuildTask* iBuildTask = nullptr;
     QProgressDialog* iBuildProgress = nullptr;
+    QTimer* iBuildProgressDelay = nullptr;
     FlashTemplateOutlineDelegate* iTmplDelegate = nullptr;
     FlashTmplValueDelegate* iValueDelegate = nullptr;
 
