@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppSettings.h"
+#include "app/SheetSupport.h"
 #include "base/Log.h"
 #include "pdf/ImportPDFOperation.h"
 #include "pdf/OperationQueue.h"
@@ -99,11 +100,7 @@ void ImportWindowDelegate::buildLayout()
     iLblInfo = new QLabel(this);
     iPrgBar = new QProgressBar(this);
     iPrgBar->setRange(0, 0);  // busy: the page count shows in the text
-    iLblError = new QLabel(this);
-    iLblError->setWordWrap(true);
-    iLblError->setStyleSheet(QStringLiteral("color: #b00020;"));
-    iLblError->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    iLblError->hide();
+    iLblError = sheet::makeErrorLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
     iBtnOK = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
@@ -246,15 +243,8 @@ void ImportWindowDelegate::reject()
 
 void ImportWindowDelegate::onBrowseFileAction()
 {
-    auto* panel = new QFileDialog(this, tr("Choose a PDF file"), QString(), tr("PDF files (*.pdf);;All files (*)"));
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setFileMode(QFileDialog::ExistingFile);
-    panel->setWindowModality(Qt::WindowModal);
-    connect(panel, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        PW_LOG_DEBUG("die end,%s", path.toUtf8().constData());
-        iTxtImportFile->setText(path);
-    });
-    panel->open();
+    sheet::openPathPanel(this, tr("Choose a PDF file"), QFileDialog::ExistingFile, tr("PDF files (*.pdf);;All files (*)"),
+                         QString(), [this](const QString& path) { iTxtImportFile->setText(path); });
 }
 
 void ImportWindowDelegate::onOpenTheFileAction()

@@ -37,6 +37,7 @@
 #include "app/OutputWindowDelegate.h"
 #include "app/PictureBuildTask.h"
 #include "app/SelectTemplateWindowDelegate.h"
+#include "app/WaitCursor.h"
 #include "base/Log.h"
 #include "base/PagewindException.h"
 #include "base/PlatformPaths.h"
@@ -68,15 +69,6 @@ QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
 }
-
-// Keeps the wait cursor up while the main thread writes a book.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

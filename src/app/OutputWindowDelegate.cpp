@@ -18,6 +18,8 @@
 #include <exception>
 
 #include "app/AppSettings.h"
+#include "app/SheetSupport.h"
+#include "app/WaitCursor.h"
 #include "base/Log.h"
 #include "book/FlashBookOutput.h"
 #include "book/FlashBookOutputApp.h"
@@ -43,15 +45,6 @@ void openWithDesktop(const QString& path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
-
-// Keeps the wait cursor up while the book is written on the main thread.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 
@@ -103,11 +96,7 @@ void OutputWindowDelegate::buildLayout()
     form->addRow(tr("Page title:"), iTxtTitle);
     form->addRow(tr("Output type:"), typeColumn);
 
-    iLblError = new QLabel(this);
-    iLblError->setWordWrap(true);
-    iLblError->setStyleSheet(QStringLiteral("color: #b00020;"));
-    iLblError->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    iLblError->hide();
+    iLblError = sheet::makeErrorLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
     iBtnPublish = buttons->addButton(tr("Publish"), QDialogButtonBox::AcceptRole);
@@ -127,18 +116,9 @@ void OutputWindowDelegate::buildLayout()
 
 void OutputWindowDelegate::onSelectFolder()
 {
-    auto* panel = new QFileDialog(this, tr("Choose the output folder"), iTxtOutputFolder->text());
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setFileMode(QFileDialog::Directory);
-    panel->setOption(QFileDialog::ShowDirsOnly);
-    panel->setLabelText(QFileDialog::Accept, tr("Choose folder"));
-    panel->setWindowModality(Qt::WindowModal);
     // Cancel leaves the field as it was.
-    connect(panel, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        PW_LOG_DEBUG("die end,%s", path.toUtf8().constData());
-        iTxtOutputFolder->setText(path);
-    });
-    panel->open();
+    sheet::openPathPanel(this, tr("Choose the output folder"), QFileDialog::Directory, QString(), tr("Choose folder"),
+                         [this](const QString& path) { iTxtOutputFolder->setText(path); });
 }
 
 void OutputWindowDelegate::onOpenFolder()
