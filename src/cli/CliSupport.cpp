@@ -59,10 +59,10 @@ ParsedArguments parseArguments(const std::vector<std::string>& args, const std::
         }
         const size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* spec = findSpec(specs, name);
-        if (!spec)
+        const OptionSpec* option = findSpec(specs, name);
+        if (!option)
             throw UsageError("unknown option " + name);
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (equals != std::string::npos)
                 throw UsageError("option " + name + " takes no value");
             parsed.options.emplace_back(name, std::string());

@@ -93,8 +93,8 @@ std::vector<OptionSpec> ImportOptions::optionSpecs()
 std::vector<OptionSpec> ImportOptions::commandSpecs()
 {
     std::vector<OptionSpec> specs = BookOptions::optionSpecs();
-    for (const OptionSpec& spec : optionSpecs())
-        specs.push_back(spec);
+    for (const OptionSpec& option : optionSpecs())
+        specs.push_back(option);
     return specs;
 }
 
