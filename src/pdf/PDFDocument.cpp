@@ -52,10 +52,6 @@ void releasePageTreeCache(fz_context* ctx, pdf::DocumentHandle& handle)
     handle.pageTreeLoaded = false;
 }
 
-} // namespace
-
-namespace {
-
 [[noreturn]] void throwPdfError(const char (&message)[256])
 {
     throw PagewindException("PDF_ERROR", message[0] ? message : "the PDF library failed");
@@ -206,18 +202,17 @@ std::shared_ptr<PDFDocument> PDFDocument::open(const std::string& path)
         [&] {
             handle->doc = pdf_open_document(ctx, path.c_str());
             pageCount = pdf_count_pages(ctx, handle->doc);
-            // Without the cached tree every page lookup walks the page tree from the top,
-            // which makes a long document's import quadratic in its page count.
-            if (kCachePageTree) {
-                pdf_load_page_tree(ctx, handle->doc);
-                handle->pageTreeLoaded = true;
-            }
         },
         &message);
     if (!ok) {
         PW_LOG_INFO("not a readable PDF file %s: %s", path.c_str(), message);
         return nullptr;
     }
+    // Without the cached tree every page lookup walks the page tree from the top, which makes
+    // a long document's import quadratic in its page count. A damaged tree that cannot be
+    // cached still serves its pages the slow way.
+    if (kCachePageTree)
+        handle->pageTreeLoaded = guarded(ctx, [&] { pdf_load_page_tree(ctx, handle->doc); });
     return std::shared_ptr<PDFDocument>(new PDFDocument(path, std::move(handle), pageCount));
 }
 
