@@ -196,22 +196,33 @@ std::shared_ptr<PDFDocument> PDFDocument::open(const std::string& path)
     fz_context* ctx = threadContext();
     auto handle = std::make_unique<Handle>();
     int pageCount = 0;
+    int objectCount = 0;
     char message[256] = {};
     const bool ok = guarded(
         ctx,
         [&] {
             handle->doc = pdf_open_document(ctx, path.c_str());
             pageCount = pdf_count_pages(ctx, handle->doc);
+            objectCount = pdf_xref_len(ctx, handle->doc);
         },
         &message);
     if (!ok) {
         PW_LOG_INFO("not a readable PDF file %s: %s", path.c_str(), message);
         return nullptr;
     }
+    // The page count is a number the file states; every page needs an object of its own, so a
+    // count above the number of objects is a lie that must not size anything (a tiny file
+    // could ask for billions of pages). Pages past the real ones fail one by one.
+    const bool plausible = pageCount <= objectCount;
+    if (!plausible) {
+        PW_LOG_WARN("%s states %d pages but holds %d objects; counting %d at most", path.c_str(), pageCount,
+                    objectCount, objectCount);
+        pageCount = objectCount;
+    }
     // Without the cached tree every page lookup walks the page tree from the top, which makes
     // a long document's import quadratic in its page count. A damaged tree that cannot be
     // cached still serves its pages the slow way.
-    if (kCachePageTree)
+    if (kCachePageTree && plausible)
         handle->pageTreeLoaded = guarded(ctx, [&] { pdf_load_page_tree(ctx, handle->doc); });
     return std::shared_ptr<PDFDocument>(new PDFDocument(path, std::move(handle), pageCount));
 }
