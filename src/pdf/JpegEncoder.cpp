@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include <turbojpeg.h>
 
@@ -19,6 +20,26 @@ struct BufferDeleter {
     void operator()(unsigned char* buffer) const { tjFree(buffer); }
 };
 
+// The single channel of an image whose every pixel is grey, or none once a row has colour.
+// Rows are checked whole so the compiler can vectorise the inner loop.
+std::optional<std::vector<unsigned char>> greyChannel(const RgbImage& image)
+{
+    const std::size_t width = static_cast<std::size_t>(image.width);
+    std::vector<unsigned char> grey(width * static_cast<std::size_t>(image.height));
+    const unsigned char* rgb = image.pixels.data();
+    unsigned char* out = grey.data();
+    for (int y = 0; y < image.height; ++y, rgb += width * 3, out += width) {
+        unsigned char colour = 0;
+        for (std::size_t x = 0; x < width; ++x) {
+            colour |= static_cast<unsigned char>((rgb[3 * x] ^ rgb[3 * x + 1]) | (rgb[3 * x + 1] ^ rgb[3 * x + 2]));
+            out[x] = rgb[3 * x];
+        }
+        if (colour != 0)
+            return std::nullopt;
+    }
+    return grey;
+}
+
 } // namespace
 
 std::optional<std::string> JpegEncoder::encode(const RgbImage& image, int quality)
@@ -29,10 +50,15 @@ std::optional<std::string> JpegEncoder::encode(const RgbImage& image, int qualit
     const std::unique_ptr<void, HandleDeleter> handle(tjInitCompress());
     if (!handle)
         return std::nullopt;
+    // Pages without colour (most text) go out as one grey channel: a third of the encoding
+    // work and a smaller file that looks the same.
+    const std::optional<std::vector<unsigned char>> grey = greyChannel(image);
     unsigned char* output = nullptr;
     unsigned long size = 0;
-    const int failed = tjCompress2(handle.get(), image.pixels.data(), image.width, 0, image.height, TJPF_RGB,
-                                   &output, &size, TJSAMP_420, std::clamp(quality, 1, 100), TJFLAG_FASTDCT);
+    const int failed = grey ? tjCompress2(handle.get(), grey->data(), image.width, 0, image.height, TJPF_GRAY, &output,
+                                          &size, TJSAMP_GRAY, std::clamp(quality, 1, 100), TJFLAG_FASTDCT)
+                            : tjCompress2(handle.get(), image.pixels.data(), image.width, 0, image.height, TJPF_RGB,
+                                          &output, &size, TJSAMP_420, std::clamp(quality, 1, 100), TJFLAG_FASTDCT);
     const std::unique_ptr<unsigned char, BufferDeleter> owned(output);
     if (failed != 0) {
         PW_LOG_ERROR("JPEG encoding failed: %s", tjGetErrorStr2(handle.get()));

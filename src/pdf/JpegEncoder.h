@@ -7,7 +7,8 @@
 
 namespace pw {
 
-// Encodes rendered pages as baseline JPEG with 4:2:0 chroma subsampling (TurboJPEG).
+// Encodes rendered pages as baseline JPEG (TurboJPEG): 4:2:0 chroma subsampling, or a single
+// grey channel when no pixel has colour.
 class JpegEncoder {
 public:
     // The JPEG bytes of the image at quality 1..100 (clamped); none when encoding fails.

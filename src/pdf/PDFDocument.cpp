@@ -359,48 +359,42 @@ RgbImage PDFDocument::renderPage(int pageIndex, float scale, std::int64_t maxPix
     const std::lock_guard lock(iMutex);
     fz_context* ctx = threadContext();
     pdf_page* page = nullptr;
-    fz_pixmap* pixmap = nullptr;
-    fz_device* device = nullptr;
-    bool tooLarge = false;
     fz_irect box{};
+    const fz_matrix ctm = fz_scale(scale, scale);
     char message[256] = {};
-    const bool ok = guarded(
+    bool ok = guarded(
         ctx,
         [&] {
             page = loadPage(ctx, *iHandle, pageIndex);
-            const fz_matrix ctm = fz_scale(scale, scale);
             box = fz_round_rect(fz_transform_rect(pdf_bound_page(ctx, page), ctm));
-            const std::int64_t pixels = std::int64_t(box.x1 - box.x0) * std::int64_t(box.y1 - box.y0);
-            if (pixels > maxPixels || box.x1 <= box.x0 || box.y1 <= box.y0) {
-                tooLarge = pixels > maxPixels;
-                return;
-            }
-            pixmap = fz_new_pixmap_with_bbox(ctx, fz_device_rgb(ctx), box, nullptr, 0);
-            // JPEG has no transparency: what the page leaves unpainted is white paper.
-            fz_clear_pixmap_with_value(ctx, pixmap, 255);
-            device = fz_new_draw_device(ctx, fz_identity, pixmap);
-            pdf_run_page(ctx, page, device, ctm, nullptr);
-            fz_close_device(ctx, device);
         },
         &message);
-    fz_drop_device(ctx, device);
-    fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
-
+    const std::int64_t pixels = std::int64_t(box.x1 - box.x0) * std::int64_t(box.y1 - box.y0);
     RgbImage image;
-    if (ok && pixmap) {
-        image.width = fz_pixmap_width(ctx, pixmap);
-        image.height = fz_pixmap_height(ctx, pixmap);
-        const std::size_t row = std::size_t(image.width) * 3;
-        const std::ptrdiff_t stride = fz_pixmap_stride(ctx, pixmap);
-        const unsigned char* samples = fz_pixmap_samples(ctx, pixmap);
-        image.pixels.resize(row * std::size_t(image.height));
-        for (int y = 0; y < image.height; ++y)
-            std::memcpy(image.pixels.data() + row * std::size_t(y), samples + stride * y, row);
+    if (ok && pixels > 0 && pixels <= maxPixels && box.x1 > box.x0 && box.y1 > box.y0) {
+        image.width = box.x1 - box.x0;
+        image.height = box.y1 - box.y0;
+        // MuPDF draws straight into the picture, which starts as white paper: JPEG has no
+        // transparency, so what the page leaves unpainted stays white.
+        image.pixels.assign(static_cast<std::size_t>(pixels) * 3, 255);
+        fz_pixmap* pixmap = nullptr;
+        fz_device* device = nullptr;
+        ok = guarded(
+            ctx,
+            [&] {
+                pixmap = fz_new_pixmap_with_bbox_and_data(ctx, fz_device_rgb(ctx), box, nullptr, 0, image.pixels.data());
+                device = fz_new_draw_device(ctx, fz_identity, pixmap);
+                pdf_run_page(ctx, page, device, ctm, nullptr);
+                fz_close_device(ctx, device);
+            },
+            &message);
+        fz_drop_device(ctx, device);
+        fz_drop_pixmap(ctx, pixmap);
     }
-    fz_drop_pixmap(ctx, pixmap);
+    fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
     if (!ok)
         throwPdfError(message);
-    if (tooLarge)
+    if (pixels > maxPixels)
         throw PagewindException("PDF_TOO_LARGE",
                                 log::format("page %d would be %d by %d pixels, more than %lld million", pageIndex + 1,
                                             box.x1 - box.x0, box.y1 - box.y0,

@@ -128,6 +128,38 @@ TEST(PDFDocument, RendersAtTwiceThePageSizeOnWhite)
     EXPECT_THROW(doc->renderPage(0, 2.0f, 1'000'000), PagewindException);  // 1.9 megapixels
 }
 
+// Colourless pages are encoded as one grey channel; one coloured pixel keeps all three.
+TEST(JpegEncoder, GreyPagesGetOneChannel)
+{
+    RgbImage image{64, 48, std::vector<unsigned char>(64 * 48 * 3)};
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+        image.pixels[i] = static_cast<unsigned char>((i / 3) % 64 * 4);
+    const struct {
+        bool tinted;
+        int subsampling;
+    } cases[] = {{false, TJSAMP_GRAY}, {true, TJSAMP_420}};
+    for (const auto& c : cases) {
+        RgbImage page = image;
+        if (c.tinted)
+            page.pixels[page.pixels.size() - 1] = 1;  // the last pixel turns faintly blue
+        const std::optional<std::string> jpeg = JpegEncoder::encode(page, 90);
+        ASSERT_TRUE(jpeg);
+        tjhandle decoder = tjInitDecompress();
+        int width = 0, height = 0, subsampling = -1, colourspace = -1;
+        ASSERT_EQ(tjDecompressHeader3(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(),
+                                      &width, &height, &subsampling, &colourspace),
+                  0);
+        std::vector<unsigned char> decoded(64 * 48 * 3);
+        ASSERT_EQ(tjDecompress2(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(),
+                                decoded.data(), 64, 0, 48, TJPF_RGB, 0),
+                  0);
+        tjDestroy(decoder);
+        EXPECT_EQ(subsampling, c.subsampling) << c.tinted;
+        EXPECT_EQ(width, 64);
+        EXPECT_NEAR(decoded[3 * 10 + 0], page.pixels[3 * 10 + 0], 12);  // still the same picture
+    }
+}
+
 TEST(PictureDocumentBuilder, PagesKeepThePicturesSizeAndBytes)
 {
     ScratchFolder scratch;
