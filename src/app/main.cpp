@@ -4,11 +4,9 @@
 #include "app/AppEnvironment.h"
 #include "app/Leafreel_for_macAppDelegate.h"
 #include "app/QuitOnSignal.h"
-#include "base/MemoryPolicy.h"
 
 int main(int argc, char* argv[])
 {
-    pw::memory::returnLargeBuffersToTheSystem();
     pw::prepareWebEngineEnvironment();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pagewind"));

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "base/MemoryPolicy.h"
 #include "base/PagewindException.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
@@ -49,7 +48,6 @@ int runCommand(const Command& command, const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
-    pw::memory::returnLargeBuffersToTheSystem();
     const char* verbose = std::getenv("PAGEWIND_VERBOSE");
     setUpLogging(verbose && *verbose && std::string(verbose) != "0");
 
