@@ -74,7 +74,7 @@ void ImportWindowDelegate::buildLayout()
     fileRow->addWidget(openFile);
 
     auto* all = new QRadioButton(tr("All pages"), this);
-    auto* range = new QRadioButton(tr("Pages:"), this);
+    auto* range = new QRadioButton(tr("Only"), this);
     iTxtPageRange = new QLineEdit(this);
     iTxtPageRange->setPlaceholderText(tr("for example 1-3,5,8"));
     iPageRangeType = new QButtonGroup(this);

@@ -142,8 +142,6 @@ QString OutputWindowDelegate::fieldProblem() const
     if (iTxtOutputFolder->text().trimmed().isEmpty())
         return tr("Choose the folder the book is written into.");
     const QString name = iTxtOutputName->text();
-    if (name.trimmed().isEmpty())
-        return tr("Give the book a file name.");
     if (name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String(".."))
         return tr("The file name \"%1\" cannot contain \"/\"; the folder goes in the field above.").arg(name);
     if (!iFlashPageSource || !iFlashTmpl)
@@ -175,7 +173,9 @@ void OutputWindowDelegate::onPublish()
 bool OutputWindowDelegate::publishBook(int outputType)
 {
     const QString folder = QDir::cleanPath(iTxtOutputFolder->text().trimmed());
-    const std::string htmlName = FlashBookOutput::htmlFileNameForName(iTxtOutputName->text().trimmed().toStdString());
+    // No name means the usual start page of a web folder, as the field's hint says.
+    const QString name = iTxtOutputName->text().trimmed().isEmpty() ? QStringLiteral("index") : iTxtOutputName->text().trimmed();
+    const std::string htmlName = FlashBookOutput::htmlFileNameForName(name.toStdString());
     if (outputType != macApplication && !QDir().mkpath(folder)) {
         showError(tr("The output folder \"%1\" could not be made. Choose a folder you can write to.").arg(folder));
         return false;

@@ -20,6 +20,7 @@
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
+#include "app/OutputWindowDelegate.h"
 #include "app/PictureBuildTask.h"
 #include "app/Leafreel_for_macAppDelegate.h"
 #include "app/SelectTemplateWindowDelegate.h"
@@ -66,6 +67,7 @@ private slots:
     void choosingAStyleChangesTheTemplate();
     void quittingRemovesThePreviewFolder();
     void namesAndPaths();
+    void sheetsAreKeptAsScreenshots();
 };
 
 void MainWindowTest::startupShowsTheDemonstrationBookAndKeepsAScreenshot()
@@ -215,6 +217,30 @@ void MainWindowTest::namesAndPaths()
              QStringLiteral("My Classic Book"));
     QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine")), QStringLiteral("/s/mine.txt"));
     QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine.cfg")), QStringLiteral("/s/mine.cfg"));
+}
+
+void MainWindowTest::sheetsAreKeptAsScreenshots()
+{
+    const pw::test::AppSandbox sandbox;
+    Leafreel_for_macAppDelegate window;
+    window.resize(1200, 800);
+    window.show();
+    window.applicationDidFinishLaunching();
+    const QString folder = QStringLiteral(PAGEWIND_BINARY_DIR "/app-screenshots");
+    QDir().mkpath(folder);
+    window.OnSelectTemplate();
+    QVERIFY(QTest::qWaitForWindowExposed(window.selectTmplWindow()));
+    QVERIFY(window.selectTmplWindow()->grab().save(folder + QStringLiteral("/template-chooser.png")));
+    window.selectTmplWindow()->onCancel();
+    window.OnConvertToFlipBook();
+    QVERIFY(QTest::qWaitForWindowExposed(window.outputWindow()));
+    QVERIFY(window.outputWindow()->grab().save(folder + QStringLiteral("/publish-sheet.png")));
+    window.outputWindow()->onCancel();
+    window.OnImportPDF();
+    QVERIFY(QTest::qWaitForWindowExposed(window.importWindow()));
+    QVERIFY(window.importWindow()->grab().save(folder + QStringLiteral("/import-sheet.png")));
+    window.importWindow()->onCancelAction();
+    QVERIFY(!window.importWindow()->isVisible());
 }
 
 int main(int argc, char* argv[])
