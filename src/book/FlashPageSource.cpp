@@ -81,6 +81,27 @@ const FlashPage* FlashPageSource::getThumbPageAtIndex(std::int32_t) const
     return nullptr;
 }
 
+const FlashPage* FlashPageSource::findNormalPageInOrder(std::int32_t pageIndex) const
+{
+    // A plain bisection rather than std::lower_bound, which requires a sorted list; this one
+    // is defined for any order and checks what it lands on.
+    std::size_t low = 0;
+    std::size_t high = iNormalPages.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        const FlashPage* page = iNormalPages[middle].get();
+        if (!page)
+            return nullptr;
+        if (page->pageIndex() == pageIndex)
+            return page;
+        if (page->pageIndex() < pageIndex)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return nullptr;
+}
+
 void FlashPageSource::clearPages()
 {
     iPages.clear();

@@ -61,6 +61,13 @@ public:
     const std::string& sourceFile() const { return iSourceFile; }
     void setSourceFile(std::string sourceFile) { iSourceFile = std::move(sourceFile); }
 
+protected:
+    // The normal-page record with that number, found by bisection: records are made in
+    // ascending page order, so this answers at once for every list a page source made. Null
+    // when the bisection misses, which a list rearranged by hand can make it do; callers then
+    // scan the list.
+    const FlashPage* findNormalPageInOrder(std::int32_t pageIndex) const;
+
 private:
     PageList iPages;
     PageList iNormalPages;

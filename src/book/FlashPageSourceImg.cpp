@@ -36,13 +36,8 @@ const FlashPage* FlashPageSourceImg::getPageAtIndex(std::int32_t position) const
 
 const FlashPage* FlashPageSourceImg::getNormalPageAtIndex(std::int32_t pageIndex) const
 {
-    // Page n normally sits at position n-1; look there before scanning the list.
-    const std::int64_t guess = std::int64_t{pageIndex} - 1;
-    if (guess >= 0 && guess < std::ssize(normalPages())) {
-        const auto& page = normalPages()[static_cast<std::size_t>(guess)];
-        if (page && page->pageIndex() == pageIndex)
-            return page.get();
-    }
+    if (const FlashPage* page = findNormalPageInOrder(pageIndex))
+        return page;
     const auto found = std::find_if(normalPages().begin(), normalPages().end(), [pageIndex](const auto& page) {
         return page && page->pageIndex() == pageIndex;
     });

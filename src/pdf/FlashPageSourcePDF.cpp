@@ -1,6 +1,5 @@
 #include "pdf/FlashPageSourcePDF.h"
 
-#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -77,16 +76,11 @@ const FlashPage* FlashPageSourcePDF::getPageAtIndex(std::int32_t position) const
 
 const FlashPage* FlashPageSourcePDF::getNormalPageAtIndex(std::int32_t pageIndex) const
 {
-    // Records are made in ascending page order, so a binary search finds them; the full scan
-    // stays for a list someone rearranged. A book of 100,000 pages would otherwise take
-    // minutes in the book writer, which asks for every page.
-    const PageList& list = normalPages();
-    const auto found = std::lower_bound(list.begin(), list.end(), pageIndex, [](const auto& page, std::int32_t n) {
-        return page && page->pageIndex() < n;
-    });
-    if (found != list.end() && *found && (*found)->pageIndex() == pageIndex)
-        return found->get();
-    for (const auto& page : list) {
+    // The book writer asks for every page; a scan each time would take minutes for a book of
+    // 100,000 pages. The scan stays for a list someone rearranged.
+    if (const FlashPage* page = findNormalPageInOrder(pageIndex))
+        return page;
+    for (const auto& page : normalPages()) {
         if (stop())
             return nullptr;
         if (page && page->pageIndex() == pageIndex)
