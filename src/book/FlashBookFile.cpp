@@ -1,5 +1,9 @@
 #include "book/FlashBookFile.h"
 
+#include <cstdint>
+
+#include <nettle/base64.h>
+
 #include "base/Rc4Cipher.h"
 #include "base/ZipArchive.h"
 
@@ -13,6 +17,13 @@ std::optional<std::string> FlashBookFile::pack(std::string_view xmlText)
     if (!zipped)
         return std::nullopt;
     return Rc4Cipher::encrypt(*zipped, kKey);
+}
+
+std::string FlashBookFile::script(std::string_view bookBin)
+{
+    std::string encoded(BASE64_ENCODE_RAW_LENGTH(bookBin.size()), '\0');
+    base64_encode_raw(encoded.data(), bookBin.size(), reinterpret_cast<const std::uint8_t*>(bookBin.data()));
+    return "/* Pagewind book: files/book.bin for pages opened from a file. */\npagewindBook(\"" + encoded + "\");\n";
 }
 
 std::optional<std::string> FlashBookFile::unpack(std::string_view bookBin, std::string* error)

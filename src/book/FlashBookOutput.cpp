@@ -369,6 +369,9 @@ bool FlashBookOutput::ouputBookXML(const std::string& path)
         addFailure("could not write the book configuration file " + path);
         return false;
     }
+    const std::string script = file::joinPath(file::deletingLastPathComponent(path), FlashBookFile::kScriptName);
+    if (!file::writeFileAtomically(script, FlashBookFile::script(*bytes)))
+        addFailure("could not write the book script " + script);
     return true;
 }
 

@@ -19,7 +19,8 @@ class HTMLConfigInfo;
 
 // Writes one complete book into a folder: the HTML page, book.swf, the page images under
 // files/page/, the files chosen in file properties under files/extfiles/, the annotation
-// files under files/pageConfig/ and the configuration file files/book.bin. Made for one run.
+// files under files/pageConfig/, the configuration file files/book.bin and its script twin
+// files/book.js. Made for one run.
 //
 // File-system failures do not stop the run (a page that cannot be copied is simply missing);
 // each one is logged and collected in failures(), so a caller can tell a complete book from
@@ -65,9 +66,10 @@ public:
     // property in depth-first pre-order), "pages", then "ols" and the annotations element
     // when those are set. Changes nothing of the book objects.
     xml::Document bookXML() const;
-    // Writes bookXML as book.bin at the path, atomically over an existing file: the old file
-    // stays until the new one is complete. Logs "Could not write document out..." and returns
-    // false when nothing could be written.
+    // Writes bookXML as book.bin at the path, and the same bytes as the script book.js beside
+    // it, each atomically over an existing file: the old file stays until the new one is
+    // complete. Logs "Could not write document out..." and returns false when book.bin could not
+    // be written; a book.js that could not be written is a failure of the run.
     bool ouputBookXML(const std::string& path);
 
     // What went wrong in the runs so far, one readable line each; empty for a complete book.

@@ -1,13 +1,17 @@
 // pagewind-cli publish [options] -o FOLDER PICTURE...: the pictures become the pages as they
-// are (no scaling, no re-encoding) and the book is written into FOLDER.
+// are (no scaling, no re-encoding) and the book is written into FOLDER. The pages take the
+// first picture's shape unless --set gives the page size.
 
 #include <filesystem>
 #include <iostream>
+#include <tuple>
 
 #include "base/FileUtil.h"
 #include "book/FlashPageSourceImg.h"
 #include "cli/BookOptions.h"
 #include "cli/Commands.h"
+#include "cli/PdfImport.h"
+#include "pdf/PictureDocumentBuilder.h"
 
 namespace pw::cli {
 
@@ -23,6 +27,15 @@ int runPublish(const std::vector<std::string>& args)
             throw Failure("no such picture: " + picture);
     }
     auto flashTemplate = prepareTemplate(options);
+    const std::string& first = parsed.positionals.front();
+    if (const auto size = PictureDocumentBuilder::pictureSize(first)) {
+        ImportedBook shape;
+        std::tie(shape.pageWidth, shape.pageHeight) = *size;
+        applyPageSize(*flashTemplate, shape, parsed);
+    } else {
+        std::cerr << "pagewind-cli: warning: the size of " << first
+                  << " cannot be read; the pages keep the template's page size\n";
+    }
     auto pageSource = std::make_shared<FlashPageSourceImg>();
     for (const std::string& picture : parsed.positionals) {
         std::error_code error;

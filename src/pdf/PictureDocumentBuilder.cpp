@@ -208,6 +208,30 @@ PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::
     return AddResult::added;
 }
 
+std::optional<std::pair<int, int>> PictureDocumentBuilder::pictureSize(const std::string& path)
+{
+    const std::optional<std::string> bytes = file::readFile(path);
+    if (!bytes || bytes->empty())
+        return std::nullopt;
+    fz_context* ctx = threadContext();
+    fz_buffer* buffer = nullptr;
+    fz_image* image = nullptr;
+    int width = 0;
+    int height = 0;
+    const bool ok = guarded(ctx, [&] {
+        buffer = fz_new_buffer_from_copied_data(ctx, reinterpret_cast<const unsigned char*>(bytes->data()),
+                                                 bytes->size());
+        image = fz_new_image_from_buffer(ctx, buffer);
+        width = image->w;
+        height = image->h;
+    });
+    fz_drop_image(ctx, image);
+    fz_drop_buffer(ctx, buffer);
+    if (!ok || width <= 0 || height <= 0)
+        return std::nullopt;
+    return std::make_pair(width, height);
+}
+
 void PictureDocumentBuilder::writeToFile(const std::string& path) const
 {
     fz_context* ctx = threadContext();

@@ -3,7 +3,9 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pw {
@@ -34,6 +36,9 @@ public:
     // header claims more than kMaxPicturePixels pixels, adds no page (a warning names it).
     AddResult addPicture(const std::string& path);
     int pageCount() const { return iPageCount; }
+    // The width and height in pixels of a picture file MuPDF reads, from its header where the
+    // format allows; none for a file that is not a readable picture.
+    static std::optional<std::pair<int, int>> pictureSize(const std::string& path);
     // Writes the document atomically over the path. Throws PagewindException "PDF_WRITE".
     void writeToFile(const std::string& path) const;
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include <nettle/base64.h>
 #include <unistd.h>
 #include <zip.h>
 
@@ -81,6 +82,26 @@ Unzipped unzip(const std::string& bytes)
     }
     zip_discard(zip);
     return result;
+}
+
+// The bytes that book.js hands to the player: the base64 text of its single pagewindBook call.
+std::string scriptBytes(const std::string& script)
+{
+    const std::string call = "\npagewindBook(\"";
+    const size_t start = script.find(call);
+    const size_t end = script.rfind("\");\n");
+    if (start == std::string::npos || end == std::string::npos || end < start)
+        return "(no call)";
+    const std::string text = script.substr(start + call.size(), end - start - call.size());
+    std::string bytes(BASE64_DECODE_LENGTH(text.size()), '\0');
+    base64_decode_ctx ctx;
+    base64_decode_init(&ctx);
+    size_t length = bytes.size();
+    if (!base64_decode_update(&ctx, &length, reinterpret_cast<std::uint8_t*>(bytes.data()), text.size(), text.data()) ||
+        !base64_decode_final(&ctx))
+        return "(not base64)";
+    bytes.resize(length);
+    return bytes;
 }
 
 class BookOutputTest : public ::testing::Test {
@@ -174,7 +195,7 @@ TEST_F(BookOutputTest, BookBinHoldsTheWholeBook)
     writer.ouputTheBook();
     EXPECT_TRUE(writer.failures().empty()) << writer.failures().front();
 
-    const std::string text = rc4(file::readFile(path("out/files/book.bin")).value_or(""), "lanternmoss.qel");
+    EXPECT_EQ(scriptBytes(read("out/files/book.js")), read("out/files/book.bin")) << "book.js carries book.bin";
     const std::optional<xml::Document> doc = writtenDocument(path("out/files/book.bin"));
     ASSERT_TRUE(doc);
     const xml::Element root = doc->rootElement();
@@ -270,8 +291,9 @@ TEST_F(BookOutputTest, BookFolderOfPagesNumberedFromThree)
     EXPECT_EQ(read("out/index.html"), "<title>${index.title}</title>") << "no HTML settings: the template as it is";
     EXPECT_EQ(read("out/book.swf"), "SWF");
     EXPECT_FALSE(file::exists(path("out/files/pageConfig")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(path("out/files")), fs::directory_iterator()), 3)
-        << "page, extfiles and book.bin; no temporary files left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("out/files")), fs::directory_iterator()), 4)
+        << "page, extfiles, book.bin and book.js; no temporary files left";
+    EXPECT_EQ(scriptBytes(read("out/files/book.js")), read("out/files/book.bin")) << "the second run's book.js";
     const auto doc = writtenDocument(path("out/files/book.bin"));
     ASSERT_TRUE(doc);
     const auto pages = doc->rootElement().firstElementForName("pages").elementsForName("page");
@@ -317,16 +339,21 @@ TEST_F(BookOutputTest, FailuresAreCollectedWhileTheRunGoesOn)
     EXPECT_EQ(items.back().stringValue(), "./files/extfiles/backgroundImage.jpeg");
 }
 
-TEST_F(BookOutputTest, AFailedBookBinWriteIsReportedAndKeepsWhatWasThere)
+TEST_F(BookOutputTest, AFailedBookFileWriteIsReportedAndKeepsWhatWasThere)
 {
     addPages({"a.jpg"});
-    write(path("out/files/book.bin/keep"), "a folder stands where book.bin goes");
-    FlashBookOutput writer(pages_, flashTemplate_, path("out"), "");
-    writer.ouputTheBook();
-    ASSERT_EQ(writer.failures().size(), 1u);
-    EXPECT_NE(writer.failures()[0].find("book.bin"), std::string::npos);
-    EXPECT_TRUE(file::isRegularFile(path("out/files/book.bin/keep")));
-    EXPECT_EQ(read("out/book.swf"), "SWF") << "the run goes on after the failure";
+    // A folder stands where the file goes; book.js is written only after book.bin.
+    for (const auto& [blocked, written] : {std::pair{"book.bin", false}, std::pair{"book.js", true}}) {
+        const std::string out = std::string("out-") + blocked;
+        write(path(out + "/files/" + blocked + "/keep"), "in the way");
+        FlashBookOutput writer(pages_, flashTemplate_, path(out), "");
+        writer.ouputTheBook();
+        ASSERT_EQ(writer.failures().size(), 1u) << blocked;
+        EXPECT_NE(writer.failures()[0].find(blocked), std::string::npos) << writer.failures()[0];
+        EXPECT_TRUE(file::isRegularFile(path(out + "/files/" + blocked + "/keep")));
+        EXPECT_EQ(file::isRegularFile(path(out + "/files/book.bin")), written) << blocked;
+        EXPECT_EQ(read(out + "/book.swf"), "SWF") << "the run goes on after the failure";
+    }
 }
 
 TEST_F(BookOutputTest, AMissingBookFolderWritesNothing)
@@ -364,6 +391,8 @@ TEST_F(BookOutputTest, ApplicationBundleIsReplacedAsAWhole)
     EXPECT_EQ(read("new/Trip.app/Contents/Info.plist"), "<plist/>");
     EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/index.html")));
     EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/files/book.bin")));
+    EXPECT_EQ(scriptBytes(read("new/Trip.app/Contents/Resources/files/book.js")),
+              read("new/Trip.app/Contents/Resources/files/book.bin"));
     EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/files/page/1.jpg")));
 
     const FlashBookOutputApp dotted(pages_, flashTemplate_, path("new"), "My.Trip.html");

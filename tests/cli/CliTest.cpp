@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include <unistd.h>
 
@@ -38,7 +39,8 @@ protected:
             const std::string description =
                 "<template><info><htmlPath>html\\index.html</htmlPath><swfPath>book.swf</swfPath>"
                 "<defaultStyle>Blank</defaultStyle><macAppFilesFolder/><mobileTmplFilesPath/></info><properties>" +
-                property("pt_number", "pageWidth", "960") + property("pt_text", "bookTitle", "") +
+                property("pt_number", "pageWidth", "960") + property("pt_number", "pageHeight", "600") +
+                property("pt_text", "bookTitle", "") +
                 property("pt_bool", "isHardCover", "NO") +
                 property("pt_composite", "colors", "", property("pt_color", "backgroundColor", "0x112233")) +
                 property("pt_file", "backgroundImage", "") + "</properties></template>";
@@ -217,6 +219,42 @@ TEST_F(CliTest, IncompleteBooksAreReported)
 
     fs::remove(fs::path(resources_) / "AppFiles/Templates/float/book.swf");
     expectOneErrorLine(publish({"-o", path("out2"), path("a.jpg")}), 1, "book.swf");
+}
+
+TEST_F(CliTest, PublishTakesThePageShapeOfTheFirstPicture)
+{
+    const std::string demo = PAGEWIND_SOURCE_DIR "/resources/DemoImgs/01-sunrise.jpg";
+    struct Case {
+        std::vector<std::string> args;
+        std::string width, height;
+        bool warns;
+    };
+    const std::vector<Case> cases = {
+        {{demo, path("a.jpg")}, "1600", "1000", false},
+        {{"--set", "pageWidth=700", demo}, "700", "1000", false},
+        {{"--set", "pageHeight=300", "--set", "pageWidth=400", demo}, "400", "300", false},
+        {{path("a.jpg"), demo}, "960", "600", true},  // not a picture that can be measured
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"-o", path("shape")};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult result = publish(args);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.err.find("cannot be read") != std::string::npos, c.warns) << result.err;
+        const auto doc = pw::xml::Document::parse(decodedBook(path("shape/files/book.bin")));
+        ASSERT_TRUE(doc);
+        std::map<std::string, std::string> items;
+        for (const auto& item : doc->rootElement().firstElementForName("extConfig").elementsForName("item"))
+            items[item.attributeForName("name").value_or("")] = item.stringValue();
+        EXPECT_EQ(items["pageWidth"] + "x" + items["pageHeight"], c.width + "x" + c.height) << c.args.front();
+    }
+    // The demonstration pictures have the templates' default page shape, 960 by 600.
+    for (const auto& entry : fs::directory_iterator(PAGEWIND_SOURCE_DIR "/resources/DemoImgs")) {
+        ASSERT_EQ(publish({"-o", path("demo"), entry.path().string()}).exitCode, 0);
+        const std::string xml = decodedBook(path("demo/files/book.bin"));
+        EXPECT_NE(xml.find("\"pageWidth\">1600<"), std::string::npos) << entry.path();
+        EXPECT_NE(xml.find("\"pageHeight\">1000<"), std::string::npos) << entry.path();
+    }
 }
 
 TEST_F(CliTest, TemplatesListsTemplatesAndIndentedStyles)
