@@ -1,35 +1,49 @@
-// The book on the stage: one or two page slots and a leaf that turns over the spine.
+// The book on the stage: one or two page slots and the leaf that turns over the spine.
 // Spread s shows the pages `first` and `second`; `second` sits on the side that turns forward
-// (right for left-to-right books, left for right-to-left ones).
+// (right for left-to-right books, left for right-to-left ones). In single-page view the spread
+// number is the page number, and a page turns away over the edge on its back side.
 import { el, clamp } from './dom.js';
+import { Leaf } from './leaf.js';
+import { foldTarget, turnPath, ease } from './fold.js';
 
-const EDGE = 0.18; // share of a page's width that starts a corner drag or an edge click
+const EDGE = 0.2;          // share of a page's width along its outer edge where clicks and drags turn
+const EDGE_MIN = 28;       // ... but at least this many pixels, for fingers
+const DRAG_START = 6;      // pixels a press moves before it drags the page
+const FLICK = 0.35;        // pixels per millisecond: a flick this fast completes the turn
+const TAP_GAP = 350;       // milliseconds between the taps of a double tap
+const HURRY = 2.5;         // how much faster a turn plays when the reader asks for the next one
+const PEEK = 0.07;         // share of the page's width that a corner lifts under a hovering mouse
 
 export class FlipView {
-  constructor(bus, book, settings, links) {
+  /** `pages` makes the page elements (PageFactory); `page` is the first page shown. */
+  constructor(bus, book, settings, pages, page) {
     this.bus = bus;
     this.book = book;
     this.settings = settings;
-    this.links = links;
+    this.pages = pages;
     this.count = book.pages.length;
     this.single = false;
-    this.spread = 0;
+    this.spread = this.spreadOfPage(page || 1);
+    this.w = 0;
+    this.h = 0;
     this.turn = null;
+    this.pending = null;
+    this.press = null;
+    this.lastTap = null;
+    this.enabled = true;
     this.root = el('div', 'pw-book');
-    this.slots = { left: this.makeSlot('left'), right: this.makeSlot('right') };
-    this.leaf = el('div', 'pw-leaf', { 'aria-hidden': 'true' }, [
-      el('div', 'pw-face pw-front'), el('div', 'pw-face pw-back')]);
-    this.spine = el('div', 'pw-spine');
-    this.root.append(this.slots.left, this.slots.right, this.spine, this.leaf);
+    this.slots = { left: el('div', 'pw-slot pw-left'), right: el('div', 'pw-slot pw-right') };
+    this.leaf = new Leaf();
+    this.root.append(this.slots.left, this.slots.right, el('div', 'pw-spine'), this.leaf.root);
+    bus.on('picture', ({ page: n }) => {
+      for (const e of this.root.querySelectorAll('.pw-page[data-page="' + n + '"]')) this.pages.show(e, n);
+    });
     this.attachPointer();
-  }
-
-  makeSlot(side) {
-    return el('div', 'pw-slot pw-' + side, { 'data-side': side });
   }
 
   get forwardSide() { return this.settings.rtl ? 'left' : 'right'; }
   get backSide() { return this.settings.rtl ? 'right' : 'left'; }
+  get bookWidth() { return this.single ? this.w : 2 * this.w; }
 
   /** Valid spread numbers: 0..floor(n/2) for spreads, 1..n for single pages. */
   spreadRange() {
@@ -51,202 +65,198 @@ export class FlipView {
     return side === this.forwardSide ? p.second : p.first;
   }
 
-  /** Book pages shown now, lowest first (blanks left out). */
-  visiblePages() {
-    const p = this.pagesOf(this.spread);
-    const list = this.single ? [p.second] : [p.first, p.second];
-    return list.filter((n) => n >= 1 && n <= this.count);
+  /** Book pages of spread s, lowest first (blanks left out). */
+  pagesShown(s) {
+    const p = this.pagesOf(s);
+    return (this.single ? [p.second] : [p.first, p.second]).filter((n) => n >= 1 && n <= this.count);
   }
 
-  setSingle(single) {
-    if (single === this.single) return;
-    const page = this.visiblePages()[0] || 1;
-    this.finishTurn(true);
+  visiblePages() { return this.pagesShown(this.spread); }
+
+  /** Sets single-page or spread view and the page size, keeping `page` in view. */
+  setLayout(single, w, h, page) {
+    this.cancelTurn();
+    const keep = page || this.visiblePages()[0] || 1;
     this.single = single;
+    this.w = w;
+    this.h = h;
     this.root.classList.toggle('pw-single', single);
-    this.spread = this.spreadOfPage(page);
+    this.root.style.width = this.bookWidth + 'px';
+    this.root.style.height = h + 'px';
+    this.root.style.setProperty('--pw-page-w', w + 'px');
+    this.spread = this.spreadOfPage(keep);
+    for (const side of ['left', 'right']) this.slots[side].dataset.page = 'none';
     this.render();
   }
 
-  /** Fills a page element with page n's picture and hot spots, or leaves it blank. */
-  fillPage(target, n, withLinks) {
-    target.textContent = '';
-    target.classList.toggle('pw-blank', !(n >= 1 && n <= this.count));
-    target.dataset.page = n >= 1 && n <= this.count ? String(n) : '';
-    if (!(n >= 1 && n <= this.count)) return;
-    const page = this.book.pages[n - 1];
-    target.classList.toggle('pw-hard', page.hard);
-    const img = el('img', 'pw-img', { src: page.normalUrl, alt: '', draggable: 'false', decoding: 'async' });
-    target.appendChild(img);
-    if (withLinks) this.links.decorate(target, n);
+  fillSlot(side, n) {
+    const slot = this.slots[side];
+    if (slot.dataset.page === String(n)) return;
+    slot.textContent = '';
+    slot.dataset.page = String(n);
+    slot.appendChild(this.pages.element(n, true));
   }
 
   render() {
     for (const side of ['left', 'right']) {
-      const slot = this.slots[side];
-      const n = this.pageOnSide(this.spread, side);
-      if (slot.dataset.page !== String(n) || !slot.firstChild) this.fillPage(slot, n, true);
+      const hidden = this.single && side === this.backSide;
+      this.slots[side].hidden = hidden;
+      if (!hidden) this.fillSlot(side, this.pageOnSide(this.spread, side));
     }
-    this.root.classList.toggle('pw-hidden-' + this.backSide, this.single);
-    this.root.classList.toggle('pw-hidden-' + this.forwardSide, false);
-    this.preload();
+    const [lo, hi] = this.spreadRange();
+    const soon = [];
+    for (const d of [1, -1, 2, -2]) {
+      if (this.spread + d >= lo && this.spread + d <= hi) soon.push(...this.pagesShown(this.spread + d));
+    }
+    this.pages.want(this.visiblePages(), soon);
     this.bus.emit('spread', { pages: this.visiblePages(), spread: this.spread });
   }
 
-  /** Warms the browser cache with the pictures of the next and previous few spreads. */
-  preload() {
-    const [lo, hi] = this.spreadRange();
-    for (let d = 1; d <= 3; d++) {
-      for (const s of [this.spread + d, this.spread - d]) {
-        if (s < lo || s > hi) continue;
-        const p = this.pagesOf(s);
-        for (const n of [p.first, p.second]) {
-          if (n >= 1 && n <= this.count) new Image().src = this.book.pages[n - 1].normalUrl;
-        }
-      }
+  /** The shown page under a screen point, as {page, rect}, or the nearest shown page. */
+  pageAt(clientX, clientY) {
+    let best = null;
+    for (const side of ['left', 'right']) {
+      const e = this.slots[side].querySelector('.pw-page[data-page]:not(.pw-blank)');
+      if (!e || this.slots[side].hidden) continue;
+      const r = e.getBoundingClientRect();
+      const dx = Math.max(r.left - clientX, 0, clientX - r.right);
+      const dy = Math.max(r.top - clientY, 0, clientY - r.bottom);
+      const d = Math.hypot(dx, dy);
+      if (!best || d < best.d) best = { page: Number(e.dataset.page), rect: r, element: e, d };
     }
+    return best;
   }
 
   /** Turns to the spread that shows `page`; animated unless `instant`. */
-  goToPage(page, instant) {
-    this.goToSpread(this.spreadOfPage(page), instant);
+  goToPage(page, instant) { this.goToSpread(this.spreadOfPage(page), instant); }
+
+  /** Where the book is heading: the spread of the turn under way, or of the one asked for next. */
+  heading() {
+    if (this.pending !== null) return this.pending;
+    return this.turn && this.turn.completing ? this.turn.target : this.spread;
   }
 
-  next() { this.goToSpread((this.turn ? this.turn.target : this.spread) + 1); }
-  prev() { this.goToSpread((this.turn ? this.turn.target : this.spread) - 1); }
+  next() { this.goToSpread(this.heading() + 1); }
+  prev() { this.goToSpread(this.heading() - 1); }
 
   goToSpread(target, instant) {
     const [lo, hi] = this.spreadRange();
     const t = clamp(target, lo, hi);
-    this.finishTurn(true);
     if (instant) {
+      this.cancelTurn();
       this.spread = t;
       this.render();
       return;
     }
-    if (t === this.spread) return;
-    this.startTurn(t);
-    this.animateTo(1);
+    if (this.turn && this.turn.peek) this.cancelTurn();
+    if (this.turn) {
+      if (this.press && this.press.dragging) return;
+      // A turn is playing: it hurries, and the next one follows it.
+      this.pending = t === this.spread && !this.turn.completing ? null : t;
+      this.turn.speed = HURRY;
+      return;
+    }
+    if (t === this.spread || !this.w) return;
+    this.startTurn(t, this.h);
+    this.playPath((k) => turnPath(this.w, this.h, this.turn.corner, this.turn.reverse ? 1 - k : k), true,
+      this.settings.flipSpeed);
   }
 
-  /** Prepares the leaf for a turn from the current spread to `target`. */
-  // A single page turned back comes in from the hidden side: the forward turn played in reverse.
-  startTurn(target) {
+  /**
+   * Lays out the leaf for a turn from the current spread to `target`, lifting the corner at
+   * `cornerY`. A `peek` only lifts the corner a little, under a hovering mouse.
+   */
+  startTurn(target, cornerY, peek) {
     const forward = target > this.spread;
-    const reverse = this.single && !forward;
-    const side = forward || reverse ? this.forwardSide : this.backSide;
-    const other = side === 'left' ? 'right' : 'left';
-    const front = this.pageOnSide(reverse ? target : this.spread, side);
-    const back = this.single ? 0 : this.pageOnSide(target, other);
-    this.fillPage(this.leaf.children[0], front, false);
-    this.fillPage(this.leaf.children[1], back, false);
-    if (!reverse) this.fillPage(this.slots[side], this.pageOnSide(target, side), true);
-    const hard = [front, back].some((n) => n >= 1 && n <= this.count && this.book.pages[n - 1].hard);
-    this.leaf.className = 'pw-leaf pw-turning pw-on-' + side + (hard ? ' pw-hard-leaf' : '');
-    this.turn = { target, side, reverse, progress: 0, anim: 0 };
-    this.setProgress(0);
-    this.bus.emit('turnstart', { target, side });
+    const w = this.w;
+    const h = this.h;
+    let g;
+    if (!this.single) {
+      const side = forward ? this.forwardSide : this.backSide;
+      const other = side === 'left' ? 'right' : 'left';
+      g = { side, s: side === 'right' ? 1 : -1, spineX: w, reverse: false,
+        front: this.pageOnSide(this.spread, side), back: this.pageOnSide(target, other), beneath: this.pageOnSide(target, side) };
+    } else {
+      // One page: it turns away over its back-side edge; turning back brings the earlier page in.
+      const rtl = this.settings.rtl;
+      const current = this.pagesOf(this.spread).second;
+      const coming = this.pagesOf(target).second;
+      g = { side: this.forwardSide, s: rtl ? -1 : 1, spineX: rtl ? w : 0, reverse: !forward,
+        front: forward ? current : coming, back: 0, beneath: forward ? coming : current };
+    }
+    const hard = [g.front, g.back].some((n) => n >= 1 && n <= this.count && this.book.pages[n - 1].hard);
+    const corner = [w, cornerY === 0 ? 0 : h];
+    this.leaf.begin({ spineX: g.spineX, s: g.s, w, h, corner, hard }, this.pages.element(g.front, false),
+      g.back ? this.pages.element(g.back, false) : (this.single ? null : this.pages.element(0, false)));
+    if (!g.reverse) this.fillSlot(g.side, g.beneath);
+    const open = corner;
+    const closed = [-w, corner[1]];
+    this.turn = { target, side: g.side, s: g.s, reverse: g.reverse, corner, open, closed, completing: true,
+      point: g.reverse ? closed : open, speed: this.chained ? 1.6 : 1, anim: 0, peek: !!peek };
+    this.pages.want(this.pagesShown(target), []);
+    this.draw(this.turn.point);
+    if (!peek) this.bus.emit('turnstart', { target });
   }
 
-  /** Places the leaf: 0 lies flat on its own side, 1 lies flat on the other. */
-  setProgress(p) {
-    if (!this.turn) return;
-    this.turn.progress = clamp(p, 0, 1);
-    const sign = this.turn.side === 'right' ? -1 : 1;
-    const shown = this.turn.reverse ? 1 - this.turn.progress : this.turn.progress;
-    const angle = sign * 180 * shown;
-    this.leaf.style.transform = 'rotateY(' + angle.toFixed(2) + 'deg)';
-    const shade = Math.sin(Math.PI * shown);
-    this.leaf.style.setProperty('--pw-shade', shade.toFixed(3));
+  draw(point) {
+    this.turn.point = point;
+    this.leaf.draw(point);
   }
 
-  /** Animates the leaf to `goal` (0 = back, 1 = over) and then settles the spread. */
-  animateTo(goal) {
+  /** Plays the turn along `path` (k from 0 to 1 to a corner point); ends completed or fallen back. */
+  playPath(path, completed, duration) {
     const turn = this.turn;
-    if (!turn) return;
-    const from = turn.progress;
-    const duration = Math.max(60, this.settings.flipSpeed * Math.abs(goal - from));
-    const t0 = performance.now();
+    turn.completing = completed;
+    turn.k = 0;
+    let last = performance.now();
     const step = (now) => {
       if (this.turn !== turn) return;
-      const k = clamp((now - t0) / duration, 0, 1);
-      const eased = k < 0.5 ? 2 * k * k : 1 - Math.pow(-2 * k + 2, 2) / 2;
-      this.setProgress(from + (goal - from) * eased);
-      if (k < 1) turn.anim = requestAnimationFrame(step);
-      else this.endTurn(goal === 1);
+      turn.k = Math.min(1, turn.k + Math.max(0, now - last) * turn.speed / duration);
+      last = now;
+      this.draw(path(ease(turn.k)));
+      if (turn.k < 1) turn.anim = requestAnimationFrame(step);
+      else this.endTurn(completed);
     };
-    turn.goal = goal;
+    cancelAnimationFrame(turn.anim);
     turn.anim = requestAnimationFrame(step);
   }
 
-  /** Completes a running turn at once (used when another turn is asked for). */
-  finishTurn(complete) {
+  /** Lets go of the page where it is: on to the other side, or back to where it lay. */
+  release(completed) {
+    const turn = this.turn;
+    const from = turn.point;
+    const goal = completed !== turn.reverse ? turn.closed : turn.open;
+    const share = Math.abs(goal[0] - from[0]) / (2 * this.w);
+    // Straight over, lifting a little on the way as a turned page does.
+    const lift = (turn.corner[1] === 0 ? 1 : -1) * 0.12 * this.h * share;
+    const path = (k) => foldTarget(this.w, this.h, turn.corner,
+      [from[0] + (goal[0] - from[0]) * k, from[1] + (goal[1] - from[1]) * k + lift * Math.sin(Math.PI * k)]);
+    this.playPath(path, completed, Math.max(90, this.settings.flipSpeed * share));
+  }
+
+  /** Ends a running turn at once, where it was heading, and forgets turns asked for later. */
+  cancelTurn() {
+    this.pending = null;
     if (!this.turn) return;
     cancelAnimationFrame(this.turn.anim);
-    this.endTurn(this.turn.goal === undefined ? complete : this.turn.goal === 1);
+    this.endTurn(this.turn.completing && !this.turn.peek);
   }
 
   endTurn(completed) {
     const turn = this.turn;
     this.turn = null;
-    this.leaf.className = 'pw-leaf';
-    this.leaf.style.transform = '';
+    this.leaf.end();
     if (completed) this.spread = turn.target;
-    else this.fillPage(this.slots[turn.side], this.pageOnSide(this.spread, turn.side), true);
+    else if (!turn.reverse) this.fillSlot(turn.side, this.pageOnSide(this.spread, turn.side));
     this.render();
     this.bus.emit('turnend', { completed });
-  }
-
-  // Pointer handling: corner drags follow the pointer, edge clicks turn, swipes turn.
-  attachPointer() {
-    let press = null;
-    this.root.addEventListener('pointerdown', (e) => {
-      if (e.button !== 0 || e.target.closest('.pw-link')) return;
-      const slot = e.target.closest('.pw-slot');
-      if (!slot || this.turn) { press = null; return; }
-      let side = slot.dataset.side;
-      const r = slot.getBoundingClientRect();
-      const fromRight = (r.right - e.clientX) / r.width;
-      const fromLeft = (e.clientX - r.left) / r.width;
-      let fromOuter = side === 'right' ? fromRight : fromLeft;
-      if (this.single && fromOuter >= EDGE) {
-        // One page shown: its inner edge turns back.
-        const fromInner = side === 'right' ? fromLeft : fromRight;
-        if (fromInner < EDGE) { side = side === 'right' ? 'left' : 'right'; fromOuter = fromInner; }
-      }
-      press = { side, x: e.clientX, y: e.clientY, edge: fromOuter < EDGE, dragging: false, id: e.pointerId };
-      if (press.edge) e.preventDefault();
-    });
-    window.addEventListener('pointermove', (e) => {
-      if (!press || e.pointerId !== press.id) return;
-      const dx = e.clientX - press.x;
-      if (press.edge && !press.dragging && Math.abs(dx) > 6) {
-        const target = this.spread + (press.side === this.forwardSide ? 1 : -1);
-        const [lo, hi] = this.spreadRange();
-        if (target < lo || target > hi) { press = null; return; }
-        this.startTurn(target);
-        press.dragging = true;
-      }
-      if (press.dragging) this.followPointer(e.clientX);
-    });
-    window.addEventListener('pointerup', (e) => {
-      if (!press || e.pointerId !== press.id) return;
-      const p = press;
-      press = null;
-      const dx = e.clientX - p.x;
-      const dy = e.clientY - p.y;
-      if (p.dragging) {
-        this.animateTo(this.turn && this.turn.progress > 0.5 ? 1 : 0);
-      } else if (p.edge && Math.abs(dx) < 6 && Math.abs(dy) < 6) {
-        this.turnToward(p.side);
-      } else if (Math.abs(dx) > 50 && Math.abs(dx) > Math.abs(dy)) {
-        this.turnToward(dx < 0 ? 'right' : 'left');
-      }
-    });
-    window.addEventListener('pointercancel', () => {
-      if (press && press.dragging) this.animateTo(0);
-      press = null;
-    });
+    const next = this.pending;
+    this.pending = null;
+    if (next !== null) {
+      this.chained = true;
+      this.goToSpread(next);
+      this.chained = false;
+    }
   }
 
   /** Turns the page on `side`: forward when it is the forward side. */
@@ -255,14 +265,182 @@ export class FlipView {
     else this.prev();
   }
 
-  /** Sets the leaf so that its outer edge lies under the pointer's x position. */
-  followPointer(clientX) {
+  // Pointer handling. A press near a page's outer edge, or a sideways drag anywhere, takes the
+  // page's nearest corner along; a click or tap on an edge turns; a double tap elsewhere zooms.
+
+  /** Where a book point lies: the direction its edge turns (1, -1) or 0 inside a page. */
+  zoneAt(x) {
+    const w = this.w;
+    const edge = Math.max(EDGE * w, Math.min(EDGE_MIN, w / 3));
+    const rtl = this.settings.rtl;
+    if (this.single) {
+      if (w - x < edge) return rtl ? -1 : 1;
+      if (x < edge) return rtl ? 1 : -1;
+      return 0;
+    }
+    if (2 * w - x < edge) return rtl ? -1 : 1;
+    if (x < edge) return rtl ? 1 : -1;
+    return 0;
+  }
+
+  bookPoint(e) {
+    const r = this.root.getBoundingClientRect();
+    const k = r.width / (this.bookWidth || 1);
+    return [(e.clientX - r.left) / k, (e.clientY - r.top) / k];
+  }
+
+  attachPointer() {
+    this.root.addEventListener('pointerdown', (e) => this.onDown(e));
+    window.addEventListener('pointermove', (e) => this.onMove(e));
+    window.addEventListener('pointerup', (e) => this.onUp(e));
+    window.addEventListener('pointercancel', (e) => this.onCancel(e));
+    this.root.addEventListener('pointerleave', (e) => { if (e.pointerType === 'mouse') this.peekAt(null); });
+  }
+
+  /** Stops a press when a second finger comes (the zoom takes the pinch) or the zoom opens. */
+  abandonPress() {
+    const p = this.press;
+    this.press = null;
+    if (p && p.dragging && this.turn) this.release(false);
+  }
+
+  onDown(e) {
+    if (this.press) { this.abandonPress(); return; }
+    if (!this.enabled || e.button !== 0 || !this.w || e.target.closest('.pw-link')) return;
+    const [x, y] = this.bookPoint(e);
+    const zone = this.zoneAt(x);
+    const grabbing = this.turn && this.turn.peek;
+    if (zone) e.preventDefault();
+    this.press = { id: e.pointerId, x: e.clientX, y: e.clientY, t: performance.now(), zone, cornerY: y < this.h / 2 ? 0 : this.h,
+      dragging: !!grabbing, busy: !!this.turn && !grabbing, from: grabbing ? this.turn.point : null, vx: 0, lastX: e.clientX, lastT: performance.now() };
+    if (grabbing) {
+      this.turn.peek = false;
+      this.bus.emit('turnstart', { target: this.turn.target });
+    }
+  }
+
+  onMove(e) {
+    const p = this.press;
+    if (!p) { if (e.pointerType === 'mouse') this.hover(e); return; }
+    if (e.pointerId !== p.id) return;
+    const now = performance.now();
+    if (now > p.lastT) {
+      p.vx = 0.6 * p.vx + 0.4 * (e.clientX - p.lastX) / (now - p.lastT);
+      p.lastX = e.clientX;
+      p.lastT = now;
+    }
+    const dx = e.clientX - p.x;
+    const dy = e.clientY - p.y;
+    if (!p.dragging) {
+      if (p.busy || Math.hypot(dx, dy) < DRAG_START) return;
+      if (!p.zone && Math.abs(dx) < Math.abs(dy)) { this.press = null; return; }
+      const dir = p.zone || ((dx < 0) !== this.settings.rtl ? 1 : -1);
+      const [lo, hi] = this.spreadRange();
+      const target = this.spread + dir;
+      if (target < lo || target > hi) { this.press = null; return; }
+      this.startTurn(target, p.cornerY);
+      p.dragging = true;
+    }
     if (!this.turn) return;
-    const r = this.slots[this.turn.side].getBoundingClientRect();
-    const w = r.width;
-    const spineX = this.turn.side === 'right' ? r.left : r.right;
-    const reach = this.turn.side === 'right' ? (clientX - spineX) / w : (spineX - clientX) / w;
-    const shown = Math.acos(clamp(reach, -1, 1)) / Math.PI;
-    this.setProgress(this.turn.reverse ? 1 - shown : shown);
+    p.clientX = e.clientX;
+    p.clientY = e.clientY;
+    if (!p.frame) p.frame = requestAnimationFrame(() => { p.frame = 0; this.follow(p); });
+  }
+
+  /** Carries the corner by the pointer's movement; a page coming back in follows twice as fast, so its fold stays under the pointer. */
+  follow(p) {
+    const turn = this.turn;
+    if (!turn || this.press !== p) return;
+    const scale = this.root.getBoundingClientRect().width / (this.bookWidth || 1);
+    const k = turn.reverse ? 2 : 1;
+    const start = p.from || turn.point0 || (turn.point0 = turn.point);
+    const dx = turn.s * (p.clientX - p.x) / scale;
+    const dy = (p.clientY - p.y) / scale;
+    this.draw(foldTarget(this.w, this.h, turn.corner, [start[0] + k * dx, start[1] + k * dy]));
+  }
+
+  onUp(e) {
+    const p = this.press;
+    if (!p || e.pointerId !== p.id) return;
+    this.press = null;
+    cancelAnimationFrame(p.frame);
+    const moved = Math.hypot(e.clientX - p.x, e.clientY - p.y);
+    if (p.dragging && this.turn && p.from && p.zone && moved < DRAG_START) {
+      // A click on a lifted corner turns the page.
+      this.lastTap = null;
+      this.release(true);
+      return;
+    }
+    if (p.dragging && this.turn) {
+      const turn = this.turn;
+      const speed = turn.s * p.vx * (performance.now() - p.lastT < 80 ? 1 : 0);
+      const past = turn.reverse ? turn.point[0] > 0 : turn.point[0] < 0;
+      const flick = turn.reverse ? speed > FLICK : speed < -FLICK;
+      const back = turn.reverse ? speed < -FLICK : speed > FLICK;
+      this.release((past || flick) && !back);
+      return;
+    }
+    if (moved >= DRAG_START) return;
+    if (p.zone) {
+      this.lastTap = null;
+      this.goToSpread(this.heading() + p.zone);
+      return;
+    }
+    const now = performance.now();
+    const last = this.lastTap;
+    if (last && now - last.t < TAP_GAP && Math.hypot(e.clientX - last.x, e.clientY - last.y) < 40) {
+      this.lastTap = null;
+      this.bus.emit('doubletap', { clientX: e.clientX, clientY: e.clientY });
+    } else {
+      this.lastTap = { t: now, x: e.clientX, y: e.clientY };
+    }
+  }
+
+  onCancel(e) {
+    if (this.press && e.pointerId === this.press.id) this.abandonPress();
+  }
+
+  // A mouse over a corner lifts it a little, as an invitation to take it.
+  hover(e) {
+    if (!this.enabled || !this.w || (this.turn && !this.turn.peek)) return;
+    const [x, y] = this.bookPoint(e);
+    const near = Math.min(y, this.h - y) < Math.min(0.16 * this.h, 90) && y >= 0 && y <= this.h;
+    const zone = near ? this.zoneAt(x) : 0;
+    this.peekAt(zone ? { dir: zone, cornerY: y < this.h / 2 ? 0 : this.h } : null);
+  }
+
+  peekAt(want) {
+    const turn = this.turn;
+    if (turn && !turn.peek) return;
+    if (turn && want && turn.dir === want.dir && turn.corner[1] === want.cornerY) return;
+    if (turn) {
+      turn.peek = false;
+      this.release(false);
+      return;
+    }
+    if (!want) return;
+    const [lo, hi] = this.spreadRange();
+    const target = this.spread + want.dir;
+    if (target < lo || target > hi) return;
+    this.startTurn(target, want.cornerY, true);
+    const t = this.turn;
+    t.dir = want.dir;
+    t.completing = false;
+    const from = t.point;
+    const lift = PEEK * this.w;
+    const goal = t.reverse ? [from[0] + 2 * lift, from[1] + (want.cornerY ? -lift : lift)]
+      : [from[0] - lift, from[1] + (want.cornerY ? -lift : lift)];
+    const k0 = { k: 0 };
+    let last = performance.now();
+    const step = (now) => {
+      if (this.turn !== t || !t.peek) return;
+      k0.k = Math.min(1, k0.k + Math.max(0, now - last) / 160);
+      last = now;
+      const e = ease(k0.k);
+      this.draw(foldTarget(this.w, this.h, t.corner, [from[0] + (goal[0] - from[0]) * e, from[1] + (goal[1] - from[1]) * e]));
+      if (k0.k < 1) t.anim = requestAnimationFrame(step);
+    };
+    t.anim = requestAnimationFrame(step);
   }
 }
+

@@ -1,4 +1,5 @@
-// Hot spots of the link annotations, drawn over their pages.
+// Page layers above the picture: the hot spots of the link annotations (on the shown pages, reached
+// with Tab and followed with Enter), and the printed page numbers.
 import { el } from './dom.js';
 import { bookPageForFile } from './model.js';
 
@@ -8,41 +9,55 @@ export function isSafeUrl(url) {
 }
 
 export class LinkLayer {
-  constructor(bus, book) {
+  constructor(bus, book, t) {
     this.bus = bus;
     this.book = book;
+    this.t = t;
   }
 
-  /** Adds the hot spots of book page n to the page element `target`. */
-  decorate(target, n) {
-    for (const anno of this.book.annotations.get(n) || []) {
+  /** Adds the hot spots of book page n to the page element `target` (interactive pages only). */
+  decorate(target, n, interactive) {
+    const annos = (this.book.annotations.get(n) || []).filter((a) => a.rect.width > 0 && a.rect.height > 0);
+    if (!interactive || !annos.length) return;
+    const layer = el('div', 'pw-layer pw-links');
+    for (const anno of annos) {
       const r = anno.rect;
-      if (!(r.width > 0 && r.height > 0)) continue;
+      const page = anno.kind === 'goto' ? bookPageForFile(this.book, anno.target) : 0;
       const spot = el('a', 'pw-link pw-link-' + anno.kind, {
         style: 'left:' + r.x * 100 + '%;top:' + r.y * 100 + '%;width:' + r.width * 100 + '%;height:' + r.height * 100 + '%',
-        title: anno.kind === 'url' ? anno.url : '',
+        title: anno.kind === 'url' ? anno.url : this.t('pageN').replace('{n}', String(page)),
         'data-kind': anno.kind,
       });
       if (anno.kind === 'url' && isSafeUrl(anno.url)) {
         spot.href = anno.url.trim();
         spot.target = '_blank';
         spot.rel = 'noopener noreferrer';
+      } else if (page) {
+        spot.href = '#page=' + page; // focusable, and a real address for "open in new tab"
       }
-      spot.addEventListener('pointerdown', (e) => e.stopPropagation());
-      spot.addEventListener('dblclick', (e) => e.stopPropagation());
-      spot.addEventListener('click', (e) => this.activate(e, anno));
-      target.appendChild(spot);
+      spot.addEventListener('click', (e) => this.activate(e, anno, page));
+      layer.appendChild(spot);
     }
+    target.appendChild(layer);
   }
 
-  activate(e, anno) {
+  activate(e, anno, page) {
     e.stopPropagation();
     if (anno.kind === 'url') {
       if (!isSafeUrl(anno.url)) e.preventDefault();
       return; // the anchor itself opens a new tab
     }
     e.preventDefault();
-    const page = bookPageForFile(this.book, anno.target);
     if (page) this.bus.emit('goto', { page });
+  }
+}
+
+export class PageNumberLayer {
+  constructor(rtl) { this.rtl = rtl; }
+
+  /** Prints n in the page's lower outer corner: right on the pages that lie right of the spine. */
+  decorate(target, n) {
+    const right = (n % 2 === 1) !== this.rtl;
+    target.appendChild(el('span', 'pw-layer pw-number pw-number-' + (right ? 'right' : 'left'), { 'aria-hidden': 'true' }, [String(n)]));
   }
 }

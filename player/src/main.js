@@ -3,21 +3,39 @@
 import { EventBus } from './bus.js';
 import { loadBook } from './bookfile.js';
 import { readSettings } from './settings.js';
-import { translator } from './i18n.js';
+import { translator, languageCode } from './i18n.js';
 import { el, clamp } from './dom.js';
 import { FlipView } from './flipview.js';
-import { LinkLayer } from './links.js';
-import { ZoomView } from './zoom.js';
+import { PageFactory } from './pages.js';
+import { LinkLayer, PageNumberLayer } from './links.js';
+import { Zoom } from './zoom.js';
 import { ThumbnailPanel, OutlinePanel } from './panels.js';
+import { Toolbar } from './toolbar.js';
 import { TurnSound } from './sound.js';
-import { icon } from './icons.js';
+import { navIcons } from './icons.js';
+import { RISE } from './fold.js';
 
 const SERVE_HINT = 'pagewind-cli serve FOLDER';
+const SPREAD_PAGE = 300; // a spread is shown only when each of its pages gets this many pixels
 
 /** The page named by an address fragment such as #page=7, or 0. */
 export function pageFromHash(hash) {
   const m = /(?:^#|&)page=(\d+)/.exec(hash || '');
   return m ? parseInt(m[1], 10) : 0;
+}
+
+/**
+ * How the book fits a stage of `width` x `height` pixels for pages of `aspect` (width / height):
+ * {single, pageW, pageH}. Spreads need a stage wider than tall and SPREAD_PAGE pixels a page.
+ */
+export function fitBook(width, height, aspect) {
+  // Above and below, room for a turning page that lifts a little (RISE).
+  const w = Math.max(60, width - 2 * Math.min(40, Math.max(6, width * 0.03)));
+  const h = Math.max(60, height - 2 * Math.min(48, Math.max(6, height * (RISE + 0.01))));
+  const spreadW = Math.min(w / 2, h * aspect);
+  const single = spreadW < SPREAD_PAGE || width < height * 0.9;
+  const pageW = Math.floor(single ? Math.min(w, h * aspect) : spreadW);
+  return { single, pageW, pageH: Math.floor(pageW / aspect) };
 }
 
 function templateName() {
@@ -26,12 +44,10 @@ function templateName() {
 
 function showMessage(root, error, t) {
   root.textContent = '';
-  const code = el('code', '', {}, [SERVE_HINT]);
-  root.appendChild(el('div', 'pw-message', { role: 'alert' }, [
-    el('h1', '', {}, [t('cannotOpen')]),
-    el('p', 'pw-reason', {}, [error.message || String(error)]),
-    el('p', 'pw-hint', {}, [t('howToView') + ' ', code, '.']),
-  ]));
+  const parts = [el('h1', '', {}, [t('cannotOpen')]), el('p', 'pw-reason', {}, [error.message || String(error)])];
+  // Serving the folder helps only a page opened from a file; a broken book over http needs the file itself.
+  if (error.kind === 'blocked') parts.push(el('p', 'pw-hint', {}, [t('howToView') + ' ', el('code', '', {}, [SERVE_HINT]), '.']));
+  root.appendChild(el('div', 'pw-message', { role: 'alert' }, parts));
   root.classList.add('pw-failed');
 }
 
@@ -40,24 +56,33 @@ class Player {
     this.root = root;
     this.book = book;
     this.settings = readSettings(book.config, templateName());
-    this.t = translator(this.settings.language);
+    const s = this.settings;
+    this.t = translator(s.language);
     this.bus = new EventBus();
     this.sound = new TurnSound();
-    this.links = new LinkLayer(this.bus, book);
-    this.view = new FlipView(this.bus, book, this.settings, this.links);
-    this.zoom = new ZoomView(this.bus, book, this.t);
-    this.thumbs = new ThumbnailPanel(this.bus, book, this.t('thumbnails'));
-    this.outline = new OutlinePanel(this.bus, book, this.t('outline'));
-    this.stage = el('main', 'pw-stage', {}, [this.view.root]);
+    this.sound.enabled = s.template === 'float' && s.showSound;
+    this.count = book.pages.length;
+    this.aspect = s.pageWidth / s.pageHeight;
+    const layers = [new LinkLayer(this.bus, book, this.t)];
+    if (s.showPageNumbers) layers.push(new PageNumberLayer(s.rtl));
+    this.pages = new PageFactory(this.bus, book, this.t, layers);
+    // The address is read before anything is shown, so the first layout keeps its page.
+    this.readerPage = clamp(pageFromHash(location.hash) || 1, 1, Math.max(1, this.count));
+    this.view = new FlipView(this.bus, book, s, this.pages, this.readerPage);
+    this.camera = el('div', 'pw-camera', {}, [this.view.root]);
+    this.stage = el('main', 'pw-stage', {}, [this.camera]);
+    this.zoom = new Zoom(this.bus, book, this.view, this.stage, this.camera);
+    this.thumbs = new ThumbnailPanel(this.bus, book, this.t, this.aspect);
+    this.outline = new OutlinePanel(this.bus, book, this.t);
+    this.live = el('div', 'pw-live', { role: 'status', 'aria-live': 'polite' });
     this.buildToolbar();
     root.textContent = '';
     root.classList.add('pw-ready');
-    root.append(this.toolbar, this.stage, this.thumbs.root, this.outline.root, this.zoom.root);
+    root.append(this.toolbar.root, this.stage, this.thumbs.root, this.outline.root, this.live);
     this.applyLook();
     this.wire();
     this.layout();
-    this.readerPage = clamp(pageFromHash(location.hash) || 1, 1, Math.max(1, book.pages.length));
-    this.view.goToPage(this.readerPage, true);
+    if (document.fonts && document.fonts.ready) document.fonts.ready.then(() => this.toolbar.fit());
   }
 
   applyLook() {
@@ -73,66 +98,77 @@ class Player {
     this.root.classList.toggle('pw-no-shadow', !s.showShadow);
     this.root.classList.add('pw-template-' + s.template);
     if (s.title) document.title = s.title;
-    document.documentElement.lang = { German: 'de', French: 'fr', Spanish: 'es', Chinese: 'zh' }[s.language] || 'en';
-  }
-
-  button(name, show) {
-    const b = el('button', 'pw-btn pw-btn-' + name, { type: 'button', title: this.t(name), 'aria-label': this.t(name), 'data-action': name }, [icon(name)]);
-    if (!show) b.hidden = true;
-    return b;
+    document.documentElement.lang = languageCode(s.language);
   }
 
   buildToolbar() {
     const s = this.settings;
     const t = this.t;
-    this.pageField = el('input', 'pw-page-field', { type: 'text', inputmode: 'numeric', 'aria-label': t('page'), title: t('page'), size: '5' });
-    this.pageTotal = el('span', 'pw-page-total', {}, ['/ ' + this.book.pages.length]);
-    const pageBox = el('span', 'pw-page-box', {}, [this.pageField, this.pageTotal]);
-    if (!s.showPageNumbers) pageBox.hidden = true;
-    const nav = [this.button('first', true), this.button('prev', true), pageBox,
-      this.button('next', true), this.button('last', true)];
-    if (s.rtl) nav.reverse();
-    const tools = [
-      this.button('thumbnails', s.showThumbnails),
-      this.button('outline', s.showOutline && this.book.outline.length > 0),
-      this.button('zoom', s.showZoom),
-      this.button('fullscreen', s.showFullscreen && !!document.documentElement.requestFullscreen),
-      this.button('sound', s.template === 'float' && s.showSound),
+    const bar = new Toolbar(this.bus, t);
+    this.toolbar = bar;
+    if (s.logoImage) bar.add({ name: 'logo', group: 'start', element: el('img', 'pw-logo', { src: s.logoImage, alt: '' }) });
+    bar.add({ name: 'title', group: 'start', element: el('span', 'pw-title', {}, [s.title || document.title || '']) });
+    this.pageField = el('input', 'pw-page-field', { type: 'text', inputmode: 'numeric', 'aria-label': t('page'), title: t('page'),
+      size: '4', enterkeyhint: 'go' });
+    const pageBox = el('span', 'pw-page-box', {}, [this.pageField, el('span', 'pw-page-total', {}, ['/ ' + this.count])]);
+    const icons = navIcons(s.rtl);
+    const nav = [
+      { name: 'first', priority: 25, iconName: icons.first },
+      { name: 'prev', iconName: icons.prev },
+      { name: 'page', element: pageBox },
+      { name: 'next', iconName: icons.next },
+      { name: 'last', priority: 26, iconName: icons.last },
     ];
-    const logo = s.logoImage ? el('img', 'pw-logo', { src: s.logoImage, alt: '' }) : null;
-    const title = el('span', 'pw-title', {}, [s.title || document.title || '']);
-    this.toolbar = el('header', 'pw-toolbar', {}, [
-      el('div', 'pw-tb-left', {}, logo ? [logo, title] : [title]),
-      el('nav', 'pw-tb-nav', {}, nav),
-      el('div', 'pw-tb-tools', {}, tools)]);
-    this.sound.enabled = s.template === 'float' && s.showSound;
-    this.toolbar.querySelector('.pw-btn-sound').classList.toggle('pw-on', this.sound.enabled);
+    // Right-to-left books turn forward to the left: their forward buttons stand on the left.
+    if (s.rtl) nav.reverse();
+    for (const c of nav) bar.add(Object.assign({ group: 'nav' }, c));
+    const tools = [
+      { name: 'zoomOut', priority: 20, shown: s.showZoom },
+      { name: 'zoomIn', priority: 30, shown: s.showZoom },
+      { name: 'thumbnails', priority: 50, toggle: true, shown: s.showThumbnails },
+      { name: 'outline', priority: 40, toggle: true, shown: s.showOutline && !this.outline.empty },
+      { name: 'fullscreen', priority: 15, toggle: true, shown: s.showFullscreen && !!document.fullscreenEnabled },
+      { name: 'sound', priority: 10, toggle: true, shown: s.template === 'float' && s.showSound },
+    ];
+    for (const c of tools) bar.add(c);
+    bar.setPressed('sound', this.sound.enabled);
+    bar.setEnabled('zoomOut', false);
   }
 
   action(name) {
     const v = this.view;
-    const last = this.book.pages.length;
+    if (['first', 'last', 'prev', 'next'].indexOf(name) >= 0) this.zoom.reset(false);
     switch (name) {
       case 'first': v.goToPage(1); break;
-      case 'last': v.goToPage(last); break;
+      case 'last': v.goToPage(this.count); break;
       case 'prev': v.prev(); break;
       case 'next': v.next(); break;
       case 'thumbnails': this.togglePanel(this.thumbs, this.outline); break;
       case 'outline': this.togglePanel(this.outline, this.thumbs); break;
-      case 'zoom': this.zoom.isOpen ? this.zoom.close() : this.zoom.open(this.readerPage); break;
+      case 'zoomIn': this.zoom.zoomIn(); break;
+      case 'zoomOut': this.zoom.zoomOut(); break;
       case 'fullscreen': this.toggleFullscreen(); break;
       case 'sound':
         this.sound.enabled = !this.sound.enabled;
-        this.toolbar.querySelector('.pw-btn-sound').classList.toggle('pw-on', this.sound.enabled);
+        this.toolbar.setPressed('sound', this.sound.enabled);
         break;
       default: break;
     }
   }
 
-  togglePanel(panel, other) {
+  togglePanel(panel, other, show) {
+    const open = show === undefined ? !panel.open : show;
     other.toggle(false);
-    panel.toggle(panel.root.hidden);
-    this.layout();
+    panel.toggle(open);
+    this.toolbar.setPressed('thumbnails', this.thumbs.open);
+    this.toolbar.setPressed('outline', this.outline.open);
+    if (open) panel.root.focus({ preventScroll: true });
+  }
+
+  closePanels() {
+    if (!this.thumbs.open && !this.outline.open) return false;
+    this.togglePanel(this.thumbs, this.outline, false);
+    return true;
   }
 
   toggleFullscreen() {
@@ -141,73 +177,85 @@ class Player {
   }
 
   wire() {
-    this.toolbar.addEventListener('click', (e) => {
-      const b = e.target.closest('[data-action]');
-      if (b) this.action(b.dataset.action);
-    });
+    this.bus.on('action', ({ name }) => this.action(name));
     this.pageField.addEventListener('keydown', (e) => {
       if (e.key !== 'Enter') return;
       const n = parseInt(this.pageField.value, 10);
-      if (n >= 1) this.bus.emit('goto', { page: clamp(n, 1, this.book.pages.length) });
+      if (n >= 1) this.bus.emit('goto', { page: clamp(n, 1, this.count) });
       else this.pageField.value = String(this.readerPage);
       this.pageField.blur();
     });
-    this.bus.on('goto', ({ page }) => { this.zoom.close(); this.readerPage = page; this.view.goToPage(page); });
-    this.bus.on('zoom', ({ open }) => this.root.classList.toggle('pw-zoomed', open));
+    this.bus.on('goto', ({ page, from }) => {
+      this.zoom.reset(false);
+      this.readerPage = page;
+      this.view.goToPage(page);
+      // On a small screen the panel covers the book: it makes way once a page is chosen.
+      if (from === 'panel' && this.view.single) this.closePanels();
+    });
+    this.bus.on('zoom', ({ scale }) => {
+      const zoomed = scale > 1.001;
+      this.root.classList.toggle('pw-zoomed', zoomed);
+      this.view.enabled = !zoomed;
+      if (zoomed) this.view.abandonPress();
+      this.toolbar.setEnabled('zoomOut', zoomed);
+    });
     this.bus.on('turnstart', () => this.sound.play());
     this.bus.on('spread', ({ pages }) => this.onSpread(pages));
     document.addEventListener('keydown', (e) => this.onKey(e));
+    document.addEventListener('fullscreenchange', () => this.toolbar.setPressed('fullscreen', !!document.fullscreenElement));
     window.addEventListener('hashchange', () => {
       const n = pageFromHash(location.hash);
-      if (n && n !== this.readerPage) { this.readerPage = clamp(n, 1, this.book.pages.length); this.view.goToPage(n); }
+      if (n && n !== this.readerPage) this.bus.emit('goto', { page: clamp(n, 1, this.count) });
     });
     window.addEventListener('resize', () => this.layout());
-    this.stage.addEventListener('dblclick', (e) => {
-      const slot = e.target.closest('.pw-slot');
-      const n = slot ? parseInt(slot.dataset.page, 10) : 0;
-      if (n && this.settings.showZoom) this.zoom.open(n);
-    });
   }
 
   onKey(e) {
-    if (e.target === this.pageField || e.altKey || e.ctrlKey || e.metaKey) return;
-    if (this.zoom.isOpen) {
-      if (e.key === 'Escape') this.zoom.close();
+    if (e.target === this.pageField || e.altKey || e.metaKey || e.ctrlKey) return;
+    if (e.key === 'Escape') {
+      if (this.toolbar.closeMenu(true) || this.closePanels()) e.preventDefault();
+      else if (this.zoom.zoomed) this.zoom.reset();
+      return;
+    }
+    const zoomKeys = { '+': 'zoomIn', '=': 'zoomIn', '-': 'zoomOut', 0: 'reset' };
+    if (this.settings.showZoom && zoomKeys[e.key]) {
+      e.preventDefault();
+      if (zoomKeys[e.key] === 'reset') this.zoom.reset();
+      else this.action(zoomKeys[e.key]);
       return;
     }
     const fwd = this.settings.rtl ? 'ArrowLeft' : 'ArrowRight';
     const back = this.settings.rtl ? 'ArrowRight' : 'ArrowLeft';
-    const map = { [fwd]: 'next', [back]: 'prev', PageDown: 'next', PageUp: 'prev', Home: 'first', End: 'last' };
-    const name = map[e.key];
-    if (!name) return;
+    const name = { [fwd]: 'next', [back]: 'prev', PageDown: 'next', PageUp: 'prev', Home: 'first', End: 'last' }[e.key];
+    if (!name || (e.target.closest && e.target.closest('.pw-menu'))) return;
     e.preventDefault();
     this.action(name);
   }
 
-  /** Keeps the page field, the thumbnails and the address in step with the shown pages. */
+  /** Keeps the page field, the panels, the address and the announcement in step with the shown pages. */
   onSpread(pages) {
     if (!pages.length) return;
     if (pages.indexOf(this.readerPage) < 0) this.readerPage = pages[0];
     this.pageField.value = pages.length > 1 ? pages.join('-') : String(pages[0]);
     this.thumbs.mark(pages);
+    this.outline.mark(pages[pages.length - 1]);
     const hash = '#page=' + this.readerPage;
     if (location.hash !== hash) history.replaceState(null, '', hash);
+    const said = pages.length > 1
+      ? this.t('shownPages').replace('{a}', pages[0]).replace('{b}', pages[1])
+      : this.t('shownPage').replace('{n}', pages[0]);
+    const text = said.replace('{total}', String(this.count));
+    if (this.root.dataset.pages && this.live.textContent !== text) this.live.textContent = text;
     this.root.dataset.pages = pages.join(',');
   }
 
-  /** Fits the book into the stage: two pages side by side, or one on narrow screens. */
+  /** Fits the toolbar's controls and the book into the window. */
   layout() {
+    this.toolbar.fit();
+    this.zoom.reset(false);
     const r = this.stage.getBoundingClientRect();
-    const aspect = this.settings.pageWidth / this.settings.pageHeight;
-    const single = r.width < 700 || r.width < r.height * 0.9;
-    this.view.setSingle(single);
-    const cols = single ? 1 : 2;
-    const margin = Math.min(48, r.width * 0.04);
-    const w = Math.max(100, r.width - 2 * margin);
-    const h = Math.max(100, r.height - 2 * margin);
-    const bookW = Math.min(w, h * aspect * cols);
-    this.view.root.style.width = Math.floor(bookW) + 'px';
-    this.view.root.style.height = Math.floor(bookW / (aspect * cols)) + 'px';
+    const fit = fitBook(r.width, r.height, this.aspect);
+    this.view.setLayout(fit.single, fit.pageW, fit.pageH, this.readerPage);
   }
 }
 

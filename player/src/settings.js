@@ -54,7 +54,7 @@ export function readSettings(config, template) {
     showZoom: yes(get('showZoom'), true),
     showFullscreen: yes(get('showFullscreen'), true),
     showSound: yes(get('showSound'), true),
-    showPageNumbers: yes(get('showPageNumbers'), true),
+    showPageNumbers: yes(get('showPageNumbers'), classic),
     showShadow: yes(get('showShadow'), true),
   };
 }
