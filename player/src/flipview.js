@@ -374,7 +374,8 @@ export class FlipView {
     if (p.dragging && this.turn) {
       const turn = this.turn;
       const speed = turn.s * p.vx * (performance.now() - p.lastT < 80 ? 1 : 0);
-      const past = turn.reverse ? turn.point[0] > 0 : turn.point[0] < 0;
+      // Past the middle: of the book for spreads (the spine), of the page in single-page view.
+      const past = turn.reverse ? turn.point[0] > 0 : turn.point[0] < (this.single ? this.w / 2 : 0);
       const flick = turn.reverse ? speed > FLICK : speed < -FLICK;
       const back = turn.reverse ? speed < -FLICK : speed > FLICK;
       this.release((past || flick) && !back);

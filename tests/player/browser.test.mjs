@@ -1,228 +1,402 @@
-// The player in headless Chromium against books served on 127.0.0.1.
+// The published book in headless Chromium, as readers meet it: from a file and over http, on a
+// desktop and a touch phone. Screenshots go to the build folder's player-screenshots/.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { writeFileSync, unlinkSync } from 'node:fs';
+import { writeFileSync, unlinkSync, cpSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
-import { pathToFileURL } from 'node:url';
-import { samplePictures } from './fixture.mjs';
 import { makePdf } from './pdf.mjs';
-import { serve, launch, publishBook, importBook, scratch, shotPath } from './harness.mjs';
+import {
+  launch, open, shown, settle, box, pixels, near, touchPath, lift, line, sampleBook, served, closeServers, importBook, publishBook,
+  scratch, shotPath, colourOf, SOURCE_DIR,
+} from './harness.mjs';
 
-let context;
-const servers = [];
+let browser;
+before(async () => { browser = await launch(); });
+after(async () => { await browser.close(); await closeServers(); });
 
-before(async () => { context = await launch(); });
-after(async () => {
-  await context.close();
-  for (const s of servers) await s.close();
-});
+const hex = (rgb) => '#' + rgb.map((v) => v.toString(16).padStart(2, '0')).join('');
+const isPhone = (page) => page.viewportSize().width < 500;
 
-async function served(dir) {
-  const server = await serve(dir);
-  servers.push(server);
-  return { dir, url: server.url + 'index.html' };
+/** Clicks on a desktop, taps on a phone. */
+async function press(page, x, y) {
+  if (isPhone(page)) await page.touchscreen.tap(x, y);
+  else await page.mouse.click(x, y);
 }
 
-/** A book of `pages` sample pictures published by pagewind-cli. */
-async function book(name, { pages, template, config, title }) {
+/** Drags with the mouse or a finger along `points`; `hold` keeps the button or finger down at the end. */
+async function drag(page, points, hold) {
+  if (isPhone(page)) return touchPath(page, points, !hold);
+  await page.mouse.move(...points[0]);
+  await page.mouse.down();
+  for (const p of points.slice(1)) await page.mouse.move(...p);
+  if (!hold) await page.mouse.up();
+}
+
+async function layouts(page) {
+  const cdp = page.cdp || (page.cdp = await page.context().newCDPSession(page));
+  await cdp.send('Performance.enable');
+  const { metrics } = await cdp.send('Performance.getMetrics');
+  return metrics.find((m) => m.name === 'LayoutCount').value;
+}
+
+/** A book imported from a PDF of `count` pages with a link to page `target` on page 3 and nested bookmarks. */
+async function linkedBook(name, count, config) {
+  const pdfPages = Array.from({ length: count }, () => ({}));
+  pdfPages[2].links = [{ x: 100, y: 500, width: 300, height: 80, target: 6 }, { x: 100, y: 300, width: 300, height: 80, uri: 'https://example.org/' }];
   const dir = scratch(name);
-  const samples = samplePictures(join(dir, '..', '.pictures'));
-  const pictures = Array.from({ length: pages }, (_, i) => samples[i % samples.length]);
-  publishBook(join(dir, 'book'), pictures, { template, config, title });
+  writeFileSync(join(dir, 'in.pdf'), makePdf(pdfPages, [{ title: 'Part one', page: 0, children: [{ title: 'Inner', page: 4 }] },
+    { title: 'Part two', page: 6 }]));
+  importBook(join(dir, 'book'), join(dir, 'in.pdf'), { links: true, bookmarks: true, config });
   return served(join(dir, 'book'));
 }
 
-/** A book imported by pagewind-cli from the PDF bytes. */
-async function importedBook(name, pdfBytes, options) {
-  const dir = scratch(name);
-  writeFileSync(join(dir, 'in.pdf'), pdfBytes);
-  importBook(join(dir, 'book'), join(dir, 'in.pdf'), options);
-  return served(join(dir, 'book'));
-}
-
-async function open(url) {
-  const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(e.message));
-  await page.goto(url);
-  await page.waitForSelector('#pagewind.pw-ready, #pagewind.pw-failed', { timeout: 10000 });
-  page.errors = errors;
-  return page;
-}
-
-const shown = (page) => page.evaluate(() => document.getElementById('pagewind').dataset.pages);
-const settle = (page, pages) => page.waitForFunction((want) => document.getElementById('pagewind').dataset.pages === want
-  && !document.querySelector('.pw-leaf.pw-turning'), pages, { timeout: 5000 });
-
-test('opens with the right page count and turns by key to the last page and back', async () => {
-  const { url } = await book('keys', { pages: 11, config: { flipSpeed: '80', pageWidth: '300', pageHeight: '400' } });
-  const page = await open(url);
-  assert.equal(await page.textContent('.pw-page-total'), '/ 11');
-  assert.equal(await shown(page), '1');
-  await page.screenshot({ path: shotPath('opened-book') });
-  const spreads = ['2,3', '4,5', '6,7', '8,9', '10,11'];
-  for (const want of spreads) {
-    await page.keyboard.press('ArrowRight');
-    await settle(page, want);
-  }
-  await page.keyboard.press('ArrowRight');
-  await settle(page, '10,11');
-  await page.keyboard.press('Home');
-  await settle(page, '1');
-  await page.keyboard.press('End');
-  await settle(page, '10,11');
-  await page.keyboard.press('PageUp');
-  await settle(page, '8,9');
-  await page.keyboard.press('ArrowLeft');
-  await settle(page, '6,7');
-  assert.match(page.url(), /#page=6$/);
-  assert.deepEqual(page.errors, []);
-  await page.close();
-});
-
-test('edge clicks and corner drags turn; a short drag falls back', async () => {
-  const { url } = await book('pointer', { pages: 6, config: { flipSpeed: '300', pageWidth: '300', pageHeight: '400' } });
-  const page = await open(url);
-  const box = await page.locator('.pw-slot.pw-right').boundingBox();
-  const y = box.y + box.height * 0.9;
-  await page.mouse.click(box.x + box.width - 8, y);
-  await settle(page, '2,3');
-  // Corner drag: the leaf follows the pointer; a screenshot is taken mid-turn.
-  await page.mouse.move(box.x + box.width - 5, y);
-  await page.mouse.down();
-  await page.mouse.move(box.x + box.width * 0.6, y, { steps: 5 });
-  await page.mouse.move(box.x + box.width * 0.1, y, { steps: 5 });
-  const angle = await page.evaluate(() => document.querySelector('.pw-leaf').style.transform);
-  assert.match(angle, /rotateY\(-\d+/);
-  await page.screenshot({ path: shotPath('mid-turn') });
-  await page.mouse.move(box.x - box.width * 0.7, y, { steps: 5 });
-  await page.mouse.up();
-  await settle(page, '4,5');
-  await page.mouse.move(box.x + box.width - 5, y);
-  await page.mouse.down();
-  await page.mouse.move(box.x + box.width * 0.8, y, { steps: 3 });
-  await page.mouse.up();
-  await settle(page, '4,5');
-  await page.mouse.move(box.x + box.width - 5, y);
-  await page.mouse.down();
-  await page.mouse.move(box.x - box.width * 0.8, y, { steps: 8 });
-  await page.mouse.up();
-  await settle(page, '6');
-  const left = await page.locator('.pw-slot.pw-left').boundingBox();
-  await page.mouse.click(left.x + 8, y);
-  await settle(page, '4,5');
-  await page.close();
-});
-
-test('#page=N opens there, the outline turns, hot spots open web links and turn pages', async () => {
-  // Document pages 3 to 10 of a PDF with links on page 5 (the book's third) and two bookmarks.
-  const pdfPages = Array.from({ length: 10 }, () => ({}));
-  pdfPages[4].links = [
-    { x: 61, y: 700, width: 306, height: 60, uri: 'https://example.org/target' },
-    { x: 61, y: 550, width: 306, height: 60, uri: 'javascript:alert(1)' },
-    { x: 61, y: 400, width: 306, height: 60, target: 8 },
+test('the book opens from a file and over http, on a desktop and a phone, and turns by button, key, tap and drag', async () => {
+  const book = await sampleBook('open', { pages: 11, config: { flipSpeed: '150' } });
+  const cases = [
+    ['file', 'desktop', ['2,3', '4,5', '6,7']], ['http', 'desktop', ['2,3', '4,5', '6,7']],
+    ['file', 'phone', ['3', '4', '5']], ['http', 'phone', ['3', '4', '5']],
   ];
-  const { url } = await importedBook('links', makePdf(pdfPages, [
-    { title: 'Chapter', page: 2, children: [{ title: 'Section', page: 7 }] }]), {
-    range: '3-10', links: true, bookmarks: true, config: { flipSpeed: '60', pageWidth: '300', pageHeight: '400' },
-  });
-  const page = await open(url + '#page=3');
-  assert.equal(await shown(page), '2,3');
-  const spots = page.locator('.pw-slot[data-page="3"] .pw-link');
-  assert.equal(await spots.count(), 3);
-  assert.equal(await spots.nth(0).getAttribute('href'), 'https://example.org/target');
-  assert.equal(await spots.nth(1).getAttribute('href'), null, 'javascript: is never opened');
-  await context.route('https://example.org/**', (r) => r.fulfill({ body: 'ok', contentType: 'text/plain' }));
-  const [popup] = await Promise.all([context.waitForEvent('page'), spots.nth(0).click()]);
-  await popup.waitForLoadState();
-  assert.equal(popup.url(), 'https://example.org/target');
-  await popup.close();
-  await spots.nth(1).click();
-  assert.equal(await shown(page), '2,3', 'unsafe targets do nothing');
-  await spots.nth(2).click();
-  await settle(page, '6,7'); // document page 9 is book page 7
-  await page.click('.pw-btn-outline');
-  await page.click('.pw-outline-entry >> text=Chapter');
-  await settle(page, '1');
-  await page.click('.pw-outline-entry >> text=Section');
-  await settle(page, '6,7');
-  await page.fill('.pw-page-field', '5');
-  await page.press('.pw-page-field', 'Enter');
-  await settle(page, '4,5');
-  assert.match(page.url(), /#page=5$/);
-  await page.evaluate(() => { location.hash = '#page=8'; });
-  await settle(page, '8');
-  await page.close();
+  for (const [origin, device, [first, second, third]] of cases) {
+    const name = origin + '-' + device;
+    const page = await open(browser, book[origin] + '#page=3', device);
+    assert.equal(await shown(page), first, name + ': #page=3 opens there');
+    await page.screenshot({ path: shotPath('open-' + name) });
+    const next = await box(page, '.pw-btn-next');
+    await press(page, next.x + next.width / 2, next.y + next.height / 2);
+    await settle(page, second);
+    assert.match(page.url(), new RegExp('#page=' + second.split(',')[0] + '$'), name + ': the address follows');
+    await page.keyboard.press('ArrowLeft');
+    await settle(page, first);
+    const b = await box(page, '.pw-book');
+    const y = b.y + b.height * 0.8;
+    await press(page, b.x + b.width - 6, y);
+    await settle(page, second);
+    await drag(page, line([b.x + b.width - 4, y], [b.x + b.width * 0.8, y - 10], 4));
+    await settle(page, second); // a short drag falls back
+    await drag(page, line([b.x + b.width - 4, y], [b.x + b.width * 0.1, y - 30], 12));
+    await settle(page, third);
+    await press(page, b.x + 6, y);
+    await settle(page, second);
+    assert.deepEqual(page.errors, [], name);
+    await page.done();
+  }
 });
 
-test('zoom shows the large picture, wheel zooms and drags pan', async () => {
-  const { url } = await book('zoom', { pages: 4, template: 'classic', config: { pageWidth: '300', pageHeight: '400', bookTitle: 'Classic' } });
-  const page = await open(url + '#page=2');
-  await page.dblclick('.pw-slot[data-page="2"]');
-  await page.waitForSelector('.pw-zoom:not([hidden])');
-  assert.equal(await page.getAttribute('.pw-zoom-img', 'src'), './files/page/2.jpg');
-  await page.waitForFunction(() => document.querySelector('.pw-zoom-img').complete);
-  const before = await page.evaluate(() => document.querySelector('.pw-zoom-img').style.transform);
-  await page.mouse.move(640, 400);
-  await page.mouse.wheel(0, -300);
-  await page.mouse.down();
-  await page.mouse.move(700, 450, { steps: 3 });
+test('the page folds along the pointer, shows its back and the page beneath, and keeps within the book', async () => {
+  const book = await sampleBook('fold', { pages: 8, config: { flipSpeed: '300' } });
+  const page = await open(browser, book.http + '#page=2');
+  const b = await box(page, '.pw-slot.pw-right');
+  const corner = [b.x + b.width - 3, b.y + b.height - 3];
+  const to = [b.x + b.width * 0.5, b.y + b.height * 0.7];
+  const before = await layouts(page);
+  await drag(page, line(corner, to, 20), true);
+  await page.waitForTimeout(50);
+  assert.ok(await layouts(page) - before <= 4, 'frames change transforms, clip paths and opacity, not the layout');
+  const toward = [(corner[0] - to[0]) * 0.1, (corner[1] - to[1]) * 0.1];
+  const [beneath, back, front] = await pixels(page, [[corner[0] - 8, corner[1] - 8], [to[0] + toward[0], to[1] + toward[1]],
+    [b.x + 20, b.y + 20]], 'fold-corner');
+  assert.ok(near(beneath, colourOf(5)), 'the page beneath shows at the corner ' + beneath);
+  assert.ok(near(back, colourOf(4)), 'the folded part shows the back ' + back);
+  assert.ok(near(front, colourOf(3)), 'the rest lies flat ' + front);
   await page.mouse.up();
-  const afterZoom = await page.evaluate(() => document.querySelector('.pw-zoom-img').style.transform);
-  assert.notEqual(afterZoom, before);
-  await page.screenshot({ path: shotPath('zoom') });
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('.pw-zoom[hidden]', { state: 'attached' });
-  assert.equal(await page.title(), 'Classic');
-  await page.close();
+  await settle(page, '2,3'); // not past the middle: it falls back
+
+  // Dragged straight across, nothing rises above or below the book: the pixels there stay as they were.
+  const mid = b.y + b.height / 2;
+  const outside = [0.2, 0.5, 0.8, 1.2, 1.6].map((k) => b.x - b.width + k * b.width).flatMap((x) => [[x, b.y - 3], [x, b.y + b.height + 3]]);
+  const still = await pixels(page, outside);
+  await drag(page, line([b.x + b.width - 5, mid], [b.x - b.width * 0.4, mid], 16), true);
+  await page.waitForTimeout(50);
+  const during = await pixels(page, outside, 'fold-straight');
+  during.forEach((rgb, i) => assert.ok(near(rgb, hex(still[i]), 8), 'outside the book: ' + rgb + ' was ' + still[i]));
+  await page.mouse.up();
+  await settle(page, '4,5');
+  await page.done();
+
+  // Hard covers turn as boards: narrowed, never bent.
+  const hard = await sampleBook('hard', { pages: 6, template: 'classic', config: { isHardCover: 'YES', flipSpeed: '300' } });
+  const cover = await open(browser, hard.http);
+  const c = await box(cover, '.pw-slot.pw-right');
+  await drag(cover, line([c.x + c.width - 3, c.y + c.height - 3], [c.x + c.width * 0.45, c.y + c.height * 0.75], 12), true);
+  await cover.waitForTimeout(50);
+  const [x1, x2] = [c.x + c.width * 0.15, c.x + c.width * 0.8];
+  const board = await pixels(cover, [[x1, c.y + 4], [x1, c.y + c.height - 4], [x2, c.y + 4], [x2, c.y + c.height - 4]], 'hard-cover');
+  assert.deepEqual(board.map((rgb, i) => near(rgb, colourOf(i < 2 ? 1 : 3))), [true, true, true, true], JSON.stringify(board));
+  await cover.mouse.up();
+  await cover.done();
 });
 
-test('narrow screens show one page at a time; right-to-left books turn the other way', async () => {
-  const { url } = await book('rtl', { pages: 5, config: { flipSpeed: '60', readingDirection: 'right-to-left', languageSetting: 'German' } });
-  const page = await open(url);
-  assert.equal(await page.getAttribute('.pw-btn-next', 'title'), 'Nächste Seite');
+test('on every screen the toolbar controls stand apart, and small screens turn one page at a time', async () => {
+  const book = await linkedBook('bars', 12, { flipSpeed: '120' });
+  const all = ['first', 'prev', 'next', 'last', 'zoomOut', 'zoomIn', 'thumbnails', 'outline', 'fullscreen', 'sound'];
+  const sizes = [[320, 640], [375, 667], [390, 844], [768, 1024], [1280, 800], [2560, 1400], [844, 390]];
+  for (const [width, height] of sizes) {
+    const touch = width < 1000;
+    const page = await open(browser, book.http, { viewport: { width, height }, isMobile: touch, hasTouch: touch });
+    const found = await page.evaluate(() => {
+      const bar = document.querySelector('.pw-toolbar').getBoundingClientRect();
+      const visible = [...document.querySelectorAll('.pw-toolbar button, .pw-toolbar input, .pw-title, .pw-page-total')]
+        .filter((e) => e.offsetParent !== null && !e.closest('.pw-menu') && e.getBoundingClientRect().width > 0);
+      const rects = visible.map((e) => e.getBoundingClientRect());
+      const clashes = [];
+      rects.forEach((a, i) => {
+        if (a.left < bar.left || a.right > bar.right) clashes.push(visible[i].className + ' sticks out');
+        rects.slice(i + 1).forEach((r, j) => {
+          if (a.left < r.right && r.left < a.right && a.top < r.bottom && r.top < a.bottom) clashes.push(visible[i].className + ' / ' + visible[i + 1 + j].className);
+        });
+      });
+      const actions = [...document.querySelectorAll('.pw-toolbar [data-action]')].filter((e) => !e.hidden).map((e) => e.dataset.action);
+      return { clashes, actions };
+    });
+    assert.deepEqual(found.clashes, [], width + 'x' + height);
+    assert.deepEqual(all.filter((a) => found.actions.indexOf(a) < 0), [], width + 'x' + height + ': every control in the bar or the menu');
+    if (found.actions.indexOf('more') >= 0) await page.click('.pw-btn-more');
+    await page.screenshot({ path: shotPath('toolbar-' + width + 'x' + height) });
+    await page.done();
+  }
+
+  // A landscape phone shows a spread only when each page gets 300 pixels.
+  for (const [size, want] of [[[300, 400], '1'], [[480, 300], '1']]) {
+    const shape = await sampleBook('landscape', { pages: 4, size });
+    const page = await open(browser, shape.http + '#page=1', { viewport: { width: 844, height: 390 }, isMobile: true, hasTouch: true });
+    assert.equal(await page.evaluate(() => window.pagewindPlayer.view.single), size[0] < size[1], size.join('x'));
+    assert.equal(await shown(page), want);
+    await page.done();
+  }
+
+  // One page on a phone: a finger drags it from the outer edge, flicks it, or taps an edge.
+  const page = await open(browser, book.http + '#page=5', 'phone');
+  const b = await box(page, '.pw-book');
+  const y = b.y + b.height * 0.6;
+  await touchPath(page, line([b.x + b.width - 5, y], [b.x + b.width * 0.35, y - 20], 12), false);
+  await page.waitForTimeout(50);
+  await page.screenshot({ path: shotPath('phone-drag') });
+  await lift(page);
+  await settle(page, '6');
+  await touchPath(page, line([b.x + b.width * 0.6, y], [b.x + b.width * 0.4, y], 3));
+  await settle(page, '7');
+  await touchPath(page, line([b.x + b.width * 0.3, y], [b.x + b.width * 0.7, y], 3));
+  await settle(page, '6');
+  await page.touchscreen.tap(b.x + 8, y);
+  await settle(page, '5');
+  assert.deepEqual(page.errors, []);
+  await page.done();
+});
+
+test('zoom goes into the page under the pointer as far as its picture has detail, pans within it and returns', async () => {
+  const book = await sampleBook('zoom', { pages: 10, config: { flipSpeed: '120' } });
+  const page = await open(browser, book.http + '#page=2');
+  const stageCentre = async () => page.evaluate(() => {
+    const r = document.querySelector('.pw-stage').getBoundingClientRect();
+    const e = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+    return e && e.closest('.pw-page') ? e.closest('.pw-page').dataset.page : '';
+  });
+  const right = await box(page, '.pw-slot.pw-right');
+  await page.mouse.dblclick(right.x + right.width / 2, right.y + right.height / 2);
+  await page.waitForSelector('#pagewind.pw-zoomed');
+  await page.waitForTimeout(350);
+  assert.equal(await stageCentre(), '3', 'the right page, under the pointer');
+  for (let i = 0; i < 8; i++) await page.keyboard.press('+');
+  await page.mouse.move(640, 400);
+  await page.mouse.wheel(0, -400);
+  await page.keyboard.down('Control');
+  await page.mouse.wheel(0, -600);
+  await page.keyboard.up('Control');
+  await page.waitForTimeout(350);
+  const detail = await page.evaluate(() => {
+    const img = document.querySelector('.pw-slot.pw-right .pw-img');
+    return img.getBoundingClientRect().width / img.naturalWidth;
+  });
+  assert.ok(detail > 1.9 && detail < 2.05, 'picture pixels shown at two CSS pixels at most: ' + detail);
+  await page.screenshot({ path: shotPath('zoom-deepest') });
+  await drag(page, line([600, 400], [2600, 2400], 6));
+  const bounded = await page.evaluate(() => {
+    const p = document.querySelector('.pw-slot.pw-right .pw-page').getBoundingClientRect();
+    const s = document.querySelector('.pw-stage').getBoundingClientRect();
+    return p.left <= s.left + 1 && p.top <= s.top + 1 && p.right >= s.right - 1 && p.bottom >= s.bottom - 1;
+  });
+  assert.ok(bounded, 'panning stops at the page edges');
+  await page.keyboard.press('0');
+  await page.waitForSelector('#pagewind:not(.pw-zoomed)');
+  await page.click('.pw-btn-zoomIn');
+  await page.waitForSelector('#pagewind.pw-zoomed');
+  await page.click('.pw-btn-zoomOut');
+  await page.waitForSelector('#pagewind:not(.pw-zoomed)');
+  await page.waitForTimeout(350);
+  const centred = await page.evaluate(() => {
+    const b = document.querySelector('.pw-book').getBoundingClientRect();
+    const s = document.querySelector('.pw-stage').getBoundingClientRect();
+    return Math.abs(b.left + b.width / 2 - (s.left + s.width / 2)) < 2;
+  });
+  assert.ok(centred, 'zoomed out, the book is centred again');
+
+  // Two quick clicks on a corner turn two pages and never zoom.
+  await page.evaluate(() => { window.zoomed = false; new MutationObserver(() => { window.zoomed ||= document.getElementById('pagewind').classList.contains('pw-zoomed'); }).observe(document.getElementById('pagewind'), { attributes: true }); });
+  await page.mouse.click(right.x + right.width - 5, right.y + right.height - 5, { clickCount: 1 });
+  await page.mouse.click(right.x + right.width - 5, right.y + right.height - 5, { clickCount: 2 });
+  await settle(page, '6,7');
+  assert.equal(await page.evaluate(() => window.zoomed), false);
+  await page.done();
+
+  // On a phone: a double tap zooms in and out, two fingers pinch.
+  const phone = await open(browser, book.http + '#page=4', 'phone');
+  const p = await box(phone, '.pw-book');
+  const [cx, cy] = [p.x + p.width / 2, p.y + p.height / 2];
+  for (const zoomed of [true, false]) {
+    await phone.touchscreen.tap(cx, cy);
+    await phone.waitForTimeout(60);
+    await phone.touchscreen.tap(cx, cy);
+    await phone.waitForSelector(zoomed ? '#pagewind.pw-zoomed' : '#pagewind:not(.pw-zoomed)');
+  }
+  const cdp = await phone.context().newCDPSession(phone);
+  const fingers = (type, d) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: type === 'touchEnd' ? [] : [{ x: cx - d, y: cy, id: 1 }, { x: cx + d, y: cy, id: 2 }] });
+  await fingers('touchStart', 30);
+  for (const d of [50, 80, 110, 140]) await fingers('touchMove', d);
+  await fingers('touchEnd');
+  await phone.waitForSelector('#pagewind.pw-zoomed');
+  await phone.screenshot({ path: shotPath('phone-pinch') });
+  assert.equal(await shown(phone), '4', 'a pinch turns no page');
+  await phone.done();
+});
+
+test('the shown page loads first, a late picture shows a placeholder, a missing one says so; panels load and close', async () => {
+  const big = await sampleBook('big', { pages: 500 });
+  const requests = [];
+  const page = await open(browser, big.http + '#page=250', 'desktop', (p) => p.on('request', (r) => {
+    if (r.url().includes('/files/page/')) requests.push(r.url());
+  }));
+  await page.waitForSelector('.pw-slot .pw-page:not(.pw-waiting):not(.pw-blank)');
+  assert.ok(requests.length <= 12, requests.length + ' pictures asked for before the first page showed');
+  await page.click('.pw-btn-thumbnails');
+  assert.equal(await page.getAttribute('.pw-btn-thumbnails', 'aria-pressed'), 'true');
+  await page.waitForTimeout(300);
+  const loaded = await page.$$eval('.pw-thumb img[src]', (list) => list.length);
+  assert.ok(loaded > 0 && loaded < 40, loaded + ' thumbnails loaded of 500');
+  await page.$eval('.pw-panel-thumbs', (e) => { e.scrollTop = e.scrollHeight; });
+  await page.waitForSelector('.pw-thumb[data-page="500"] img[src]');
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('.pw-panel-thumbs', { state: 'hidden' });
+  await page.done();
+
+  const late = await open(browser, big.http + '#page=4', 'desktop', async (p) => {
+    await p.route('**/files/page/4.jpg', (r) => r.abort());
+    await p.route('**/files/page/5.jpg', async (r) => { await new Promise((ok) => setTimeout(ok, 1200)); await r.continue(); });
+  });
+  await late.waitForSelector('.pw-slot .pw-page[data-page="5"].pw-waiting .pw-spinner', { state: 'visible' });
+  assert.equal(await late.textContent('.pw-slot .pw-page[data-page="4"] .pw-page-error'), 'Page 4 could not be loaded');
+  assert.equal(await late.$eval('.pw-slot .pw-page[data-page="4"] .pw-img', (i) => getComputedStyle(i).visibility), 'hidden');
+  await late.screenshot({ path: shotPath('page-loading-and-failed') });
+  await late.waitForSelector('.pw-slot .pw-page[data-page="5"]:not(.pw-waiting)');
+  await late.done();
+
+  // The outline shows its nesting and page numbers and marks the section being read.
+  const book = await linkedBook('outline', 10, { flipSpeed: '100' });
+  const outline = await open(browser, book.http + '#page=5');
+  await outline.click('.pw-btn-outline');
+  const entries = await outline.$$eval('.pw-outline-entry', (list) => list.map((e) => [e.textContent, e.closest('ul').parentElement.tagName,
+    e.getAttribute('aria-current')]));
+  assert.deepEqual(entries, [['Part one1', 'ASIDE', null], ['Inner5', 'LI', 'location'], ['Part two7', 'ASIDE', null]]);
+  await outline.screenshot({ path: shotPath('outline') });
+  await outline.click('.pw-outline-entry >> text=Part two');
+  await settle(outline, '6,7');
+  assert.equal(await outline.getAttribute('.pw-outline-entry >> nth=2', 'aria-current'), 'location');
+  await outline.done();
+
+  // On a phone the panel makes way once a page is chosen; landscape thumbnails keep their shape.
+  const wide = await sampleBook('wide', { pages: 6, size: [480, 300] });
+  const phone = await open(browser, wide.http, 'phone');
+  await phone.tap('.pw-btn-thumbnails');
+  const shape = await phone.$eval('.pw-thumb img', (i) => i.getBoundingClientRect().width / i.getBoundingClientRect().height);
+  assert.ok(Math.abs(shape - 1.6) < 0.05, 'thumbnail shape ' + shape);
+  await phone.screenshot({ path: shotPath('phone-thumbnails') });
+  await phone.tap('.pw-thumb[data-page="4"]');
+  await settle(phone, '4');
+  assert.equal(await phone.isVisible('.pw-panel-thumbs'), false);
+  await phone.done();
+});
+
+test('every reader is served: alt texts, announcements, focus, keyboard links, toggles, arrows, icon, numbers, shape', async () => {
+  const book = await linkedBook('readers', 10, { flipSpeed: '100', languageSetting: 'German' });
+  const requests = [];
+  const page = await open(browser, book.http + '#page=2', 'desktop', (p) => p.on('request', (r) => requests.push(r.url())));
+  assert.deepEqual(await page.$$eval('.pw-slot .pw-img', (list) => list.map((i) => i.alt)), ['Seite 2', 'Seite 3']);
+  assert.ok(!requests.some((u) => u.includes('favicon')), 'the page brings its own icon');
+  await page.keyboard.press('ArrowRight');
+  await settle(page, '4,5');
+  assert.equal(await page.textContent('.pw-live'), 'Seiten 4 und 5 von 10');
   await page.keyboard.press('ArrowLeft');
   await settle(page, '2,3');
-  assert.equal(await page.getAttribute('.pw-slot.pw-left', 'data-page'), '3');
-  await page.setViewportSize({ width: 420, height: 800 });
-  await settle(page, '2');
-  await page.keyboard.press('ArrowLeft');
-  await settle(page, '3');
-  await page.keyboard.press('ArrowRight');
-  await settle(page, '2');
-  await page.close();
-});
+  await page.keyboard.press('Tab');
+  assert.notEqual(await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle), 'none', 'focus is visible');
+  let onLink = false;
+  for (let i = 0; i < 20 && !onLink; i++) {
+    await page.keyboard.press('Tab');
+    onLink = await page.evaluate(() => document.activeElement.classList.contains('pw-link-goto'));
+  }
+  assert.ok(onLink, 'Tab reaches the link on page 3');
+  await page.keyboard.press('Enter');
+  await settle(page, '6,7');
+  assert.equal(await page.getAttribute('.pw-btn-sound', 'aria-pressed'), 'true');
+  await page.click('.pw-btn-sound');
+  assert.equal(await page.getAttribute('.pw-btn-sound', 'aria-pressed'), 'false');
+  await page.done();
 
-test('a missing or corrupt book.bin, and a file: page in plain Chromium, show the message', async () => {
-  const corrupt = await book('corrupt', { pages: 2 });
-  writeFileSync(join(corrupt.dir, 'files', 'book.bin'), 'garbage that is not a book');
-  const missing = await book('missing', { pages: 2 });
-  unlinkSync(join(missing.dir, 'files', 'book.bin'));
-  const local = await book('local', { pages: 2 });
-  for (const [name, url, reason] of [['corrupt', corrupt.url, /damaged/], ['missing', missing.url, /missing/],
-    ['file', pathToFileURL(join(local.dir, 'index.html')).href, /file|missing/]]) {
-    const page = await open(url);
-    const text = await page.textContent('.pw-message');
-    assert.match(text, /serve the folder over http, for example with pagewind-cli serve FOLDER/, name);
-    assert.match(text, reason, name);
-    await page.close();
+  const rtl = await sampleBook('rtl', { pages: 5, config: { readingDirection: 'right-to-left', flipSpeed: '100' } });
+  const back = await open(browser, rtl.http);
+  assert.deepEqual(await back.$$eval('.pw-tb-nav svg', (list) => list.map((s) => s.dataset.icon)), ['toLeftEnd', 'left', 'right', 'toRightEnd']);
+  assert.deepEqual(await back.$$eval('.pw-tb-nav button', (list) => list.map((b) => b.dataset.action)), ['last', 'next', 'prev', 'first']);
+  await back.click('.pw-btn-next');
+  await settle(back, '2,3');
+  await back.done();
+
+  // The classic template prints the page numbers it promises; the float template has none.
+  for (const [template, numbers] of [['classic', ['2', '3']], ['float', []]]) {
+    const b = await sampleBook('numbers', { pages: 4, template });
+    const p = await open(browser, b.http + '#page=2');
+    assert.deepEqual(await p.$$eval('.pw-slot .pw-number', (list) => list.map((e) => e.textContent)), numbers, template);
+    await p.screenshot({ path: shotPath('numbers-' + template) });
+    await p.done();
+  }
+
+  // Picture books take the pictures' shape: the demonstration pictures fill their pages.
+  const demo = join(scratch('demo'), 'book');
+  const pictures = readdirSync(join(SOURCE_DIR, 'resources', 'DemoImgs')).sort().map((f) => join(SOURCE_DIR, 'resources', 'DemoImgs', f));
+  publishBook(demo, pictures, { title: 'Demonstration' });
+  for (const device of ['desktop', 'phone']) {
+    const p = await open(browser, (await served(demo)).http, device);
+    await p.waitForSelector('.pw-slot .pw-page:not(.pw-waiting):not(.pw-blank)');
+    const bars = await p.$eval('.pw-slot .pw-page:not(.pw-blank) .pw-img', (i) => {
+      const r = i.getBoundingClientRect();
+      return Math.abs(r.width / r.height - i.naturalWidth / i.naturalHeight) * r.height;
+    });
+    assert.ok(bars < 1.5, device + ': ' + bars + ' pixels of white bars');
+    await p.screenshot({ path: shotPath('demo-' + device) });
+    await p.done();
   }
 });
 
-test('a 500-page book opens about as fast as a 10-page one and loads only nearby pages', async () => {
-  const times = {};
-  for (const pages of [10, 500]) {
-    const { url } = await book('size' + pages, { pages });
-    const page = await context.newPage();
-    const requested = [];
-    page.on('request', (r) => { if (r.url().includes('/files/page/')) requested.push(r.url()); });
-    const t0 = Date.now();
-    await page.goto(url + '#page=1');
-    await page.waitForSelector('#pagewind.pw-ready');
-    times[pages] = Date.now() - t0;
-    assert.ok(requested.length <= 16, pages + ' pages: ' + requested.length + ' pictures requested');
-    await page.close();
+test('a book that cannot be read names its file; only a file page that could read neither file hints at serving it', async () => {
+  const book = await sampleBook('messages', { pages: 3 });
+  const cases = [
+    ['http, both missing', ['book.bin', 'book.js'], null, 'http', /files\/book\.bin is missing/, false],
+    ['http, book.bin damaged', [], 'book.bin', 'http', /files\/book\.bin is damaged/, false],
+    ['http, book.js stands in', ['book.bin'], null, 'http', null, false],
+    ['file, both missing', ['book.bin', 'book.js'], null, 'file', /opened from a file/, true],
+    ['file, book.js damaged', [], 'book.js', 'file', /files\/book\.js is damaged/, false],
+  ];
+  for (const [name, remove, damage, origin, reason, hint] of cases) {
+    const dir = scratch('case');
+    cpSync(book.dir, dir, { recursive: true });
+    for (const f of remove) unlinkSync(join(dir, 'files', f));
+    if (damage) writeFileSync(join(dir, 'files', damage), 'garbage that is not a book');
+    const page = await open(browser, (await served(dir))[origin]);
+    if (!reason) {
+      assert.equal(await shown(page), '1', name);
+    } else {
+      const text = await page.textContent('.pw-message');
+      assert.match(text, reason, name);
+      assert.equal(/serve the folder/.test(text), hint, name);
+    }
+    await page.done();
   }
-  console.log('open time (ms): ' + JSON.stringify(times));
-  assert.ok(times[500] < times[10] * 3 + 500, JSON.stringify(times));
 });

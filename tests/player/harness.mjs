@@ -1,23 +1,17 @@
-// Shared pieces of the browser tests: books published and served by pagewind-cli, a headless
-// Chromium, and the folder where screenshots go.
+// Shared pieces of the browser tests: books published and served by pagewind-cli, headless
+// Chromium on a desktop and a touch phone, pointer and pixel helpers, and the screenshot folder.
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdtempSync, mkdirSync, readFileSync } from 'node:fs';
+import { mkdtempSync, mkdirSync } from 'node:fs';
 import { join, resolve, dirname } from 'node:path';
-import { tmpdir } from 'node:os';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
+import { samplePictures, COLOURS } from './fixture.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const SOURCE_DIR = resolve(here, '..', '..');
-export const TEMPLATES_DIR = join(SOURCE_DIR, 'resources', 'AppFiles', 'Templates');
 export const BUILD_DIR = resolve(process.env.PAGEWIND_BINARY_DIR || join(SOURCE_DIR, 'build'));
 export const SHOTS_DIR = join(BUILD_DIR, 'player-screenshots');
-
 export const CLI = process.env.PAGEWIND_CLI || join(BUILD_DIR, 'bin', 'pagewind-cli');
-
-export function templatePage(template) {
-  return readFileSync(join(TEMPLATES_DIR, template, 'html', 'index.html'), 'utf8');
-}
 
 /**
  * Publishes a book of the pictures with pagewind-cli: `config` maps property keys to values
@@ -31,10 +25,7 @@ export function publishBook(folder, pictures, { template = 'float', config = {},
   return folder;
 }
 
-/**
- * Imports a PDF with pagewind-cli: `range`, `links`, `bookmarks` as the import options, `config`
- * as --set assignments.
- */
+/** Imports a PDF with pagewind-cli: `range`, `links`, `bookmarks` as the import options, `config` as --set. */
 export function importBook(folder, pdf, { range = 'ALL', links = false, bookmarks = false, config = {} } = {}) {
   const args = ['import', '--range', range, '-o', folder];
   if (links) args.push('--links');
@@ -67,16 +58,10 @@ export function serve(root) {
   });
 }
 
-export async function launch() {
-  const profile = mkdtempSync(join(tmpdir(), 'pw-player-profile-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: process.env.PAGEWIND_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    viewport: { width: 1280, height: 800 },
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
-  return context;
+export function scratch(name) {
+  const dir = join(BUILD_DIR, 'player-tests');
+  mkdirSync(dir, { recursive: true });
+  return mkdtempSync(join(dir, name + '-'));
 }
 
 export function shotPath(name) {
@@ -84,8 +69,106 @@ export function shotPath(name) {
   return join(SHOTS_DIR, name + '.png');
 }
 
-export function scratch(name) {
-  const dir = join(BUILD_DIR, 'player-tests');
-  mkdirSync(dir, { recursive: true });
-  return mkdtempSync(join(dir, name + '-'));
+const servers = [];
+
+/**
+ * A book of `pages` sample pictures (of `size` [w, h]) published into a scratch folder and
+ * served: {dir, http, file} with the addresses of its index.html.
+ */
+export async function sampleBook(name, { pages, size = [300, 400], ...options }) {
+  const dir = join(scratch(name), 'book');
+  const samples = samplePictures(join(BUILD_DIR, 'player-tests', '.pictures'), size[0], size[1]);
+  publishBook(dir, Array.from({ length: pages }, (_, i) => samples[i % samples.length]), options);
+  return served(dir);
+}
+
+export async function served(dir) {
+  const server = await serve(dir);
+  servers.push(server);
+  return { dir, http: server.url + 'index.html', file: pathToFileURL(join(dir, 'index.html')).href };
+}
+
+export async function closeServers() {
+  while (servers.length) await servers.pop().close();
+}
+
+/** The colour of book page n in a sample book. */
+export const colourOf = (n) => COLOURS[(n - 1) % COLOURS.length];
+
+export const DEVICES = {
+  desktop: { viewport: { width: 1280, height: 800 } },
+  phone: { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+};
+
+export function launch(args = []) {
+  return chromium.launch({
+    executablePath: process.env.PAGEWIND_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', ...args],
+  });
+}
+
+/** Opens `url` in a fresh context of `device` (a DEVICES name or options); page.errors collects page errors. */
+export async function open(browser, url, device = 'desktop', before) {
+  const context = await browser.newContext(typeof device === 'string' ? DEVICES[device] : device);
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  if (before) await before(page);
+  await page.goto(url);
+  await page.waitForSelector('#pagewind.pw-ready, #pagewind.pw-failed', { timeout: 15000 });
+  page.done = () => context.close();
+  return page;
+}
+
+export const shown = (page) => page.evaluate(() => document.getElementById('pagewind').dataset.pages);
+
+/** Waits until the book shows `pages` ("2,3") and no page is turning. */
+export const settle = (page, pages) => page.waitForFunction((want) => document.getElementById('pagewind').dataset.pages === want
+  && document.querySelector('.pw-turn').hidden, pages, { timeout: 5000 });
+
+export const box = (page, selector) => page.locator(selector).first().boundingBox();
+
+/** The colours [r, g, b] at CSS pixel points of the page as a screenshot shows them. */
+export async function pixels(page, points, shot) {
+  const png = await page.screenshot(shot ? { path: shotPath(shot) } : {});
+  return page.evaluate(async ({ data, points: list }) => {
+    const img = new Image();
+    img.src = 'data:image/png;base64,' + data;
+    await img.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = img.width;
+    canvas.height = img.height;
+    const g = canvas.getContext('2d');
+    g.drawImage(img, 0, 0);
+    const k = img.width / innerWidth;
+    return list.map(([x, y]) => [...g.getImageData(Math.round(x * k), Math.round(y * k), 1, 1).data.slice(0, 3)]);
+  }, { data: png.toString('base64'), points });
+}
+
+/** True when an [r, g, b] colour is within `tolerance` of the "#rrggbb" colour. */
+export function near(rgb, hex, tolerance = 45) {
+  const want = [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
+  return Math.hypot(...rgb.map((v, i) => v - want[i])) < tolerance;
+}
+
+/** Touches along the points ([x, y] in CSS pixels), one move per frame; `up` false keeps the finger down. */
+export async function touchPath(page, points, up = true) {
+  const cdp = page.cdp || (page.cdp = await page.context().newCDPSession(page));
+  const send = (type, list) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: list.map(([x, y]) => ({ x, y })) });
+  await send('touchStart', [points[0]]);
+  for (const p of points.slice(1)) {
+    await send('touchMove', [p]);
+    await page.waitForTimeout(16);
+  }
+  if (up) await send('touchEnd', []);
+}
+
+/** Lifts the finger that touchPath left down. */
+export const lift = (page) => page.cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+
+/** `steps` points from `a` to `b`. */
+export function line(a, b, steps = 10) {
+  return Array.from({ length: steps + 1 }, (_, i) => [a[0] + (b[0] - a[0]) * i / steps, a[1] + (b[1] - a[1]) * i / steps]);
 }

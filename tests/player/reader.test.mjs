@@ -1,18 +1,25 @@
-// The player's reading of book.bin: RC4, the ZIP entry, and book.xml into the book model.
+// The player's parts that run without a browser: reading a book.bin written by pagewind-cli (RC4,
+// the ZIP entry, book.xml into the book model), settings, the fold geometry and the book's fit,
+// and the template pages built from player/.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync, readdirSync } from 'node:fs';
+import { readFileSync, readdirSync, writeFileSync, mkdtempSync } from 'node:fs';
 import { join, dirname } from 'node:path';
+import { tmpdir } from 'node:os';
 import { fileURLToPath } from 'node:url';
+import { execFileSync } from 'node:child_process';
 import { DOMParser } from '@xmldom/xmldom';
-import { rc4, keyBytes, BOOK_KEY } from '../../player/src/rc4.js';
+import { rc4, keyBytes } from '../../player/src/rc4.js';
 import { readFirstEntry, entryContent, ZipError } from '../../player/src/zip.js';
 import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError } from '../../player/src/model.js';
 import { decodeBookBin, BookLoadError } from '../../player/src/bookfile.js';
 import { readSettings, cssColor, yes, fileUrl } from '../../player/src/settings.js';
 import { isSafeUrl } from '../../player/src/links.js';
-import { pageFromHash } from '../../player/src/main.js';
-import { zipOne, encryptBook, bookXml } from './fixture.mjs';
+import { pageFromHash, fitBook } from '../../player/src/main.js';
+import { fold, foldTarget, turnPath, RISE } from '../../player/src/fold.js';
+import { zipOne, encryptBook } from './fixture.mjs';
+import { importBook, scratch } from './harness.mjs';
+import { makePdf } from './pdf.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const parser = new DOMParser({ errorHandler: { warning() {}, error() {}, fatalError(e) { throw new Error(e); } } });
@@ -28,14 +35,6 @@ test('RC4 matches the published test vectors', () => {
     assert.equal(hex(rc4(keyBytes(key), Buffer.from(plain))), cipher, key);
   }
   assert.throws(() => rc4(new Uint8Array(0), new Uint8Array(1)));
-});
-
-test('RC4 under the book key is its own inverse and starts the archive with PK\\3\\4', () => {
-  const zip = zipOne('book.xml', '<flipbook/>');
-  const enc = encryptBook(zip);
-  assert.notEqual(hex(enc.subarray(0, 4)), '504b0304');
-  assert.equal(hex(rc4(keyBytes(BOOK_KEY), enc).subarray(0, 4)), '504b0304');
-  assert.equal(BOOK_KEY.length, 15);
 });
 
 test('ZIP entries are read with sizes in the header, in a data descriptor, stored or deflated', () => {
@@ -68,33 +67,28 @@ test('damaged archives are refused with a ZIP error', () => {
   }
 });
 
-test('book.bin decodes into pages, settings, outline and links', () => {
-  const xml = bookXml({
-    numbers: [3, 4, 5],
-    hardCover: true,
-    config: { bookTitle: 'A & B <c>', colors: '', backgroundColor: '0x112233', showZoom: 'NO', backgroundImage: './files/extfiles/backgroundImage.' },
-    outline: [{ caption: 'One & only', page: 3, children: [{ caption: 'Inner', page: 5, level: 2 }] }, { caption: 'Out of range', page: 9 }],
-    links: { 1: [{ url: 'https://example.org/a?b=1&c=2', x: 0.1, y: 0.075, width: 0.2, height: 0.05 }, { target: 4, x: 0.5, y: 0.5, width: 0.1, height: 0.1 }] },
-  });
-  const book = decodeBookBin(encryptBook(zipOne('book.xml', xml, { descriptor: true })), parser);
-  assert.equal(book.count, 3);
-  assert.deepEqual(book.pages.map((p) => [p.index, p.hard, p.fileNumber, p.normalUrl]),
-    [[1, true, 3, './files/page/3.jpg'], [2, false, 4, './files/page/4.jpg'], [3, true, 5, './files/page/5.jpg']]);
-  assert.equal(book.config.get('bookTitle'), 'A & B <c>');
-  assert.equal(book.outline[0].caption, 'One & only');
-  assert.equal(book.outline[0].children[0].page, 5);
-  assert.equal(book.outline[1].children.length, 0);
-  const links = book.annotations.get(1);
+test('a book.bin written by pagewind-cli decodes into pages, settings, outline and links', () => {
+  // Pages 3 to 6 of a PDF: a web link and a link to document page 5 on page 4, nested bookmarks.
+  const pages = Array.from({ length: 6 }, () => ({}));
+  pages[3].links = [{ x: 61.2, y: 712.8, width: 122.4, height: 39.6, uri: 'https://example.org/a?b=1&c=2' }, { x: 306, y: 396, width: 61.2, height: 79.2, target: 4 }];
+  const dir = scratch('decode');
+  writeFileSync(join(dir, 'in.pdf'), makePdf(pages, [{ title: 'One & only', page: 2, children: [{ title: 'Inner', page: 4 }] }, { title: 'Out of range', page: 0 }]));
+  importBook(join(dir, 'book'), join(dir, 'in.pdf'), { range: '3-6', links: true, bookmarks: true,
+    config: { bookTitle: 'A & B <c>', isHardCover: 'YES', backgroundColor: '0x112233', showZoom: 'NO' } });
+  const book = decodeBookBin(readFileSync(join(dir, 'book', 'files', 'book.bin')), parser);
+  assert.equal(book.count, 4);
+  assert.deepEqual(book.pages.map((p) => [p.index, p.hard, p.fileNumber, p.normalUrl]), [[1, true, 3, './files/page/3.jpg'],
+    [2, false, 4, './files/page/4.jpg'], [3, false, 5, './files/page/5.jpg'], [4, true, 6, './files/page/6.jpg']]);
+  assert.deepEqual(book.outline.map((o) => [o.caption, o.page, o.children.map((c) => [c.caption, c.page])]),
+    [['One & only', 3, [['Inner', 5]]], ['Out of range', 1, []]]);
+  assert.equal(bookPageForFile(book, 1), 0, 'document page 1 is not in the book');
+  const links = book.annotations.get(2);
   assert.deepEqual(links.map((l) => l.kind), ['url', 'goto']);
   assert.equal(links[0].url, 'https://example.org/a?b=1&c=2');
-  assert.deepEqual(links[0].rect, { x: 0.1, y: 0.075, width: 0.2, height: 0.05 });
-  assert.equal(bookPageForFile(book, links[1].target), 2, 'document page 4 is the second book page');
-  assert.equal(bookPageForFile(book, 9), 0);
+  for (const [k, v] of Object.entries({ x: 0.1, y: 0.05, width: 0.2, height: 0.05 })) assert.ok(Math.abs(links[0].rect[k] - v) < 1e-3, k);
+  assert.equal(bookPageForFile(book, links[1].target), 3, 'document page 5 is the third book page');
   const s = readSettings(book.config, 'float');
-  assert.equal(s.backgroundColor, '#112233');
-  assert.equal(s.showZoom, false);
-  assert.equal(s.showThumbnails, true, 'missing switches are on');
-  assert.equal(s.backgroundImage, '', 'a key with a lone dot names no file');
+  assert.deepEqual([s.title, s.backgroundColor, s.showZoom, s.showThumbnails, s.pageWidth, s.pageHeight], ['A & B <c>', '#112233', false, true, 612, 792]);
 });
 
 test('bad book.bin contents are reported as corrupt', () => {
@@ -141,6 +135,56 @@ test('settings, safe link addresses and page fragments', () => {
     assert.equal(isSafeUrl(url), ok, url);
   }
   for (const [hash, n] of [['#page=7', 7], ['#x=1&page=3', 3], ['#page=', 0], ['', 0], ['#pages=4', 0]]) assert.equal(pageFromHash(hash), n, hash);
+});
+
+test('the book fits its stage: spreads on wide stages where each page gets 300 pixels, single pages elsewhere', () => {
+  const cases = [
+    [[1280, 744, 0.75], true], [[390, 788, 0.75], false], [[768, 968, 0.75], false], [[844, 346, 0.75], false],
+    [[844, 346, 1.6], true], [[2560, 1344, 1.6], true], [[320, 584, 1.6], false], [[640, 600, 0.75], true], [[560, 600, 0.75], false],
+  ];
+  for (const [[w, h, aspect], spread] of cases) {
+    const fit = fitBook(w, h, aspect);
+    assert.equal(!fit.single, spread, [w, h, aspect].join(' '));
+    assert.ok(fit.pageW * (fit.single ? 1 : 2) <= w && fit.pageH <= h, 'inside the stage');
+    assert.ok(Math.abs(fit.pageW / fit.pageH - aspect) < 0.02, 'in the page shape');
+    if (spread) assert.ok(fit.pageW >= 300);
+  }
+});
+
+test('a fold keeps the page joined at the spine, its size, and within the book', () => {
+  const [w, h] = [400, 600];
+  const dist = (a, b) => Math.hypot(a[0] - b[0], a[1] - b[1]);
+  const asked = [[200, 600], [-350, 600], [-900, 600], [300, 100], [-100, 300], [390, 590], [0, -200], [-390, 20], [100, 900]];
+  for (const corner of [[w, h], [w, 0]]) {
+    for (const point of [...asked, ...[0.1, 0.3, 0.5, 0.7, 0.9].map((k) => turnPath(w, h, corner, k))]) {
+      const t = foldTarget(w, h, corner, point);
+      const f = fold(w, h, corner, t);
+      const name = corner + ' -> ' + point;
+      for (const s of [[0, 0], [0, h]]) assert.ok((s[0] - f.mid[0]) * f.n[0] + (s[1] - f.mid[1]) * f.n[1] <= 1e-6, name + ': the spine stays flat');
+      assert.ok(dist(t, [0, corner[1]]) <= w + 1e-6, name + ': the corner stays within reach of the spine');
+      const moved = f.folded.map(f.reflect);
+      assert.ok(moved.every((p) => p[1] >= -RISE * h - 1 && p[1] <= h + RISE * h + 1), name + ': within the book');
+      if (point[1] === corner[1]) assert.ok(moved.every((p) => p[1] >= -1e-6 && p[1] <= h + 1e-6), name + ': straight across, exactly');
+      for (let i = 1; i < moved.length; i++) assert.ok(Math.abs(dist(moved[i], moved[0]) - dist(f.folded[i], f.folded[0])) < 1e-6, 'paper keeps its size');
+    }
+  }
+});
+
+test('the committed template pages are what player/build.mjs makes of player/', () => {
+  const out = mkdtempSync(join(tmpdir(), 'pw-pages-'));
+  execFileSync(process.execPath, [join(here, '..', '..', 'player', 'build.mjs'), out], { stdio: 'ignore' });
+  const committed = (t) => {
+    const path = 'resources/AppFiles/Templates/' + t + '/html/index.html';
+    try {
+      return execFileSync('git', ['-C', join(here, '..', '..'), 'show', 'HEAD:' + path], { stdio: ['ignore', 'pipe', 'ignore'] }).toString();
+    } catch (e) {
+      return readFileSync(join(here, '..', '..', path), 'utf8'); // not a git checkout
+    }
+  };
+  for (const t of ['float', 'classic']) {
+    assert.ok(readFileSync(join(out, 'AppFiles', 'Templates', t, 'html', 'index.html'), 'utf8') === committed(t),
+      t + ': rebuild with node player/build.mjs and commit the pages');
+  }
 });
 
 test('each template page holds exactly the five placeholders and no other "${"', () => {
