@@ -31,7 +31,9 @@ export class FlipView {
     this.press = null;
     this.lastTap = null;
     this.enabled = true;
+    this.shift = 0;
     this.root = el('div', 'pw-book');
+    this.root.style.transition = 'transform ' + settings.flipSpeed + 'ms ease';
     this.slots = { left: el('div', 'pw-slot pw-left'), right: el('div', 'pw-slot pw-right') };
     this.leaf = new Leaf();
     this.root.append(this.slots.left, this.slots.right, el('div', 'pw-spine'), this.leaf.root);
@@ -86,15 +88,35 @@ export class FlipView {
     this.root.style.setProperty('--pw-page-w', w + 'px');
     this.spread = this.spreadOfPage(keep);
     for (const side of ['left', 'right']) this.slots[side].dataset.page = 'none';
+    // A new layout places the book at once; only turns slide it.
+    const slide = this.root.style.transition;
+    this.root.style.transition = 'none';
+    this.shift = null;
     this.render();
+    void this.root.offsetWidth;
+    this.root.style.transition = slide;
   }
 
-  fillSlot(side, n) {
+  /** Shows page n in a slot: in `element` when that shows n (a page carried through a turn), else in a new one. */
+  fillSlot(side, n, element) {
     const slot = this.slots[side];
-    if (slot.dataset.page === String(n)) return;
+    if (slot.dataset.page === String(n) && slot.firstChild) return;
     slot.textContent = '';
     slot.dataset.page = String(n);
-    slot.appendChild(this.pages.element(n, true));
+    const fits = element && n >= 1 && n <= this.count && element.dataset.page === String(n);
+    slot.appendChild(fits ? element : this.pages.element(n, true));
+  }
+
+  /** The page element that shows page n, taken out of its slot to be carried through a turn, or a new one. */
+  takePage(n) {
+    for (const side of ['left', 'right']) {
+      const slot = this.slots[side];
+      if (n >= 1 && n <= this.count && slot.dataset.page === String(n) && slot.firstChild) {
+        slot.dataset.page = 'none';
+        return slot.firstChild;
+      }
+    }
+    return this.pages.element(n, true);
   }
 
   render() {
@@ -109,7 +131,25 @@ export class FlipView {
       if (this.spread + d >= lo && this.spread + d <= hi) soon.push(...this.pagesShown(this.spread + d));
     }
     this.pages.want(this.visiblePages(), soon);
+    this.centre(this.spread);
     this.bus.emit('spread', { pages: this.visiblePages(), spread: this.spread });
+  }
+
+  /** A closed book (its cover, or its back cover, alone) slides to the middle of the stage. */
+  centre(spread) {
+    let shift = 0;
+    if (!this.single) {
+      const shown = ['left', 'right'].filter((side) => {
+        const n = this.pageOnSide(spread, side);
+        return n >= 1 && n <= this.count;
+      });
+      if (shown.length === 1) shift = (shown[0] === 'right' ? -this.w : this.w) / 2;
+    }
+    if (shift === this.shift) return;
+    this.shift = shift;
+    this.root.classList.toggle('pw-shows-right', shift < 0);
+    this.root.classList.toggle('pw-shows-left', shift > 0);
+    this.root.style.transform = shift ? 'translateX(' + shift + 'px)' : '';
   }
 
   /** The shown page under a screen point, as {page, rect}, or the nearest shown page. */
@@ -158,6 +198,7 @@ export class FlipView {
     }
     if (t === this.spread || !this.w) return;
     this.startTurn(t, this.h);
+    this.centre(t);
     this.playPath((k) => turnPath(this.w, this.h, this.turn.corner, this.turn.reverse ? 1 - k : k), true,
       this.settings.flipSpeed);
   }
@@ -186,12 +227,13 @@ export class FlipView {
     }
     const hard = [g.front, g.back].some((n) => n >= 1 && n <= this.count && this.book.pages[n - 1].hard);
     const corner = [w, cornerY === 0 ? 0 : h];
-    this.leaf.begin({ spineX: g.spineX, s: g.s, w, h, corner, hard }, this.pages.element(g.front, false),
-      g.back ? this.pages.element(g.back, false) : (this.single ? null : this.pages.element(0, false)));
+    const front = this.takePage(g.front);
+    const back = g.back || !this.single ? this.takePage(g.back) : null;
+    this.leaf.begin({ spineX: g.spineX, s: g.s, w, h, corner, hard }, front, back);
     if (!g.reverse) this.fillSlot(g.side, g.beneath);
     const open = corner;
     const closed = [-w, corner[1]];
-    this.turn = { target, side: g.side, s: g.s, reverse: g.reverse, corner, open, closed, completing: true,
+    this.turn = { target, side: g.side, s: g.s, reverse: g.reverse, corner, open, closed, completing: true, front, back,
       point: g.reverse ? closed : open, speed: this.chained ? 1.6 : 1, anim: 0, peek: !!peek };
     this.pages.want(this.pagesShown(target), []);
     this.draw(this.turn.point);
@@ -246,8 +288,16 @@ export class FlipView {
     const turn = this.turn;
     this.turn = null;
     this.leaf.end();
-    if (completed) this.spread = turn.target;
-    else if (!turn.reverse) this.fillSlot(turn.side, this.pageOnSide(this.spread, turn.side));
+    // The turned page's elements stay: the back lands on the other side, a page brought back in
+    // lands in its slot, a page let go of falls back into its own.
+    const other = turn.side === 'left' ? 'right' : 'left';
+    if (completed) {
+      this.spread = turn.target;
+      if (!this.single) this.fillSlot(other, this.pageOnSide(this.spread, other), turn.back);
+      else if (turn.reverse) this.fillSlot(turn.side, this.pageOnSide(this.spread, turn.side), turn.front);
+    } else if (!turn.reverse) {
+      this.fillSlot(turn.side, this.pageOnSide(this.spread, turn.side), turn.front);
+    }
     this.render();
     this.bus.emit('turnend', { completed });
     const next = this.pending;

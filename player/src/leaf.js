@@ -34,13 +34,14 @@ export class Leaf {
     this.back = el('div', 'pw-face pw-face-back');
     this.shade = el('div', 'pw-hard-shade');
     this.edgeShadow = el('div', 'pw-edge-shadow');
-    this.root = el('div', 'pw-turn', { 'aria-hidden': 'true', hidden: '' }, [this.under, this.front, this.edgeShadow, this.back]);
+    // Inert: the pages carried through a turn keep their links, which are not to be reached then.
+    this.root = el('div', 'pw-turn', { 'aria-hidden': 'true', inert: '', hidden: '' }, [this.under, this.front, this.edgeShadow, this.back]);
     this.geometry = null;
   }
 
   /**
    * Lays out a turn. `g`: {spineX, s (1 when the page lies right of the spine), w, h, corner,
-   * hard}; `front` and `back` are page elements (a null back is plain paper).
+   * hard}; `front` and `back` are page elements (a null back is plain paper), which end() takes out again.
    */
   begin(g, front, back) {
     this.geometry = g;

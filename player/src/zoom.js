@@ -37,7 +37,7 @@ export class Zoom {
     // Layout boxes, which a zoom still easing out does not move.
     const slot = hit.element.parentNode;
     const book = this.view.root;
-    return { page: hit.page, element: hit.element, x: book.offsetLeft + slot.offsetLeft, y: book.offsetTop + slot.offsetTop,
+    return { page: hit.page, element: hit.element, x: book.offsetLeft + this.view.shift + slot.offsetLeft, y: book.offsetTop + slot.offsetTop,
       w: slot.offsetWidth, h: slot.offsetHeight };
   }
 
