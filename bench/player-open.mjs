@@ -8,7 +8,8 @@ import { samplePictures } from '../tests/player/fixture.mjs';
 
 const work = mkdtempSync(join(tmpdir(), 'pw-bench-player-'));
 const samples = samplePictures(join(work, 'pictures'));
-const context = await launch();
+const browser = await launch();
+const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
 const result = {};
 for (const pages of [10, 500]) {
   const folder = publishBook(join(work, 'book' + pages), Array.from({ length: pages }, (_, i) => samples[i % samples.length]));
@@ -25,5 +26,5 @@ for (const pages of [10, 500]) {
   result[pages] = Math.round(best);
   await server.close();
 }
-await context.close();
+await browser.close();
 console.log(JSON.stringify(result));

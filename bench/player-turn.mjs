@@ -3,7 +3,8 @@
 // pointer), half and half. Peers in the same run: the same book standing still (the browser's own
 // floor), and the flat-card player this one replaced, when git has it. Prints JSON: {ours, card,
 // idle}, each with the frame time's p50, p95 and max in ms, the share of frames that came late
-// (more than 25 ms after the one before, in %), and the layouts per turn.
+// (more than 25 ms after the one before, in %), the layouts per turn, and the 95th percentile of
+// the processor time a frame takes on the main thread and in the display compositor.
 import { join } from 'node:path';
 import { mkdtempSync, writeFileSync, cpSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -92,11 +93,25 @@ async function measure(root, turning, idleMs) {
   }
   const layouts = (await layoutCount()) - layouts0;
   const { frames, intervals } = await page.evaluate(() => ({ frames: window.pwFrames, intervals: window.pwIntervals }));
+  // The processor time each frame takes on the main thread and in the display compositor (software
+  // in headless Chromium), from a trace of a few more turns: unlike wall-clock times, these hold
+  // when other work shares the machine.
+  let cpu = {};
+  if (turning) {
+    await browser.startTracing(page, { categories: ['devtools.timeline', 'viz'] });
+    for (let i = 0; i < 6; i++) {
+      await page.keyboard.press('ArrowRight');
+      await page.waitForFunction((selector) => !document.querySelector(selector), turning, { timeout: 10000 });
+    }
+    const events = JSON.parse((await browser.stopTracing()).toString()).traceEvents;
+    const cpuOf = (name) => events.filter((e) => e.ph === 'X' && e.name === name).map((e) => (e.tdur || 0) / 1000);
+    cpu = { mainP95: quantile(cpuOf('ProxyMain::BeginMainFrame'), 0.95), compositorP95: quantile(cpuOf('Display::DrawAndSwap'), 0.95) };
+  }
   await context.close();
   await server.close();
   return { frames: frames.length, p50: quantile(frames, 0.5), p95: quantile(frames, 0.95), max: quantile(frames, 1),
     late: Math.round(intervals.filter((t) => t > 25).length / Math.max(1, intervals.length) * 1000) / 10,
-    layoutsPerTurn: turning ? Math.round(layouts / TURNS * 10) / 10 : layouts };
+    layoutsPerTurn: turning ? Math.round(layouts / TURNS * 10) / 10 : layouts, ...cpu };
 }
 
 const result = { ours: await measure(folder, '.pw-turn:not([hidden])') };

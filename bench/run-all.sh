@@ -5,6 +5,7 @@
 #   build       the build action's PDF making vs img2pdf, 40 photos
 #   publish     pagewind-cli publish of a 500-page book vs cp of its page files
 #   player      opening a 10- and a 500-page book in headless Chromium
+#   turn        page-turn frame times of a 500-page book vs the flat-card player (bench/player-turn.mjs)
 #   long        importing 1,000 to 100,000 pages (bench/long-document.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +38,8 @@ p=${published% *}; c=${copied% *}
 player=$(PAGEWIND_CLI="$cli" node bench/player-open.mjs)
 p10=$(node -e "console.log(JSON.parse(process.argv[1])['10'])" "$player")
 p500=$(node -e "console.log(JSON.parse(process.argv[1])['500'])" "$player")
+turn=$(PAGEWIND_CLI="$cli" node bench/player-turn.mjs)
+field() { node -e "const r = JSON.parse(process.argv[1]); console.log(r[process.argv[2]] ? r[process.argv[2]][process.argv[3]] : '—')" "$turn" "$1" "$2"; }
 
 # Last: its 100,000 deleted files slow the file system for a while after.
 bash bench/long-document.sh
@@ -66,5 +69,12 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo "| publish a 500-page book | ${p} s | cp of the 500 page files ${c} s | $(ratio "$c" "$p") |"
   echo "| player: open a 10-page book | ${p10} ms | — | — |"
   echo "| player: open a 500-page book | ${p500} ms | the 10-page book ${p10} ms | $(ratio "$p10" "$p500") |"
+  echo "| player: turn frame time, 95th percentile | $(field ours p95) ms | flat-card player $(field card p95) ms | $(ratio "$(field card p95)" "$(field ours p95)") |"
+  echo "| player: turn frames more than 25 ms apart | $(field ours late) % | flat-card player $(field card late) % | — |"
+  echo "| player: main-thread time a frame, 95th percentile | $(field ours mainP95) ms | flat-card player $(field card mainP95) ms | $(ratio "$(field card mainP95)" "$(field ours mainP95)") |"
+  echo "| player: compositor time a frame, 95th percentile | $(field ours compositorP95) ms | flat-card player $(field card compositorP95) ms | $(ratio "$(field card compositorP95)" "$(field ours compositorP95)") |"
+  echo "| player: layouts a turn | $(field ours layoutsPerTurn) | flat-card player $(field card layoutsPerTurn) | — |"
+  echo
+  echo "Turns: $(node -e "console.log(process.argv[1])" "$turn"), load average $(cut -d' ' -f1-3 /proc/loadavg)."
 } > bench/RESULTS.md
 cat bench/RESULTS.md
