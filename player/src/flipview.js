@@ -179,7 +179,8 @@ export class FlipView {
   next() { this.goToSpread(this.heading() + 1); }
   prev() { this.goToSpread(this.heading() - 1); }
 
-  goToSpread(target, instant) {
+  /** Turns to spread `target`; animated unless `instant`, lifting the corner at `cornerY` (default the bottom one). */
+  goToSpread(target, instant, cornerY) {
     const [lo, hi] = this.spreadRange();
     const t = clamp(target, lo, hi);
     if (instant) {
@@ -197,7 +198,7 @@ export class FlipView {
       return;
     }
     if (t === this.spread || !this.w) return;
-    this.startTurn(t, this.h);
+    this.startTurn(t, cornerY === undefined ? this.h : cornerY);
     this.centre(t);
     this.playPath((k) => turnPath(this.w, this.h, this.turn.corner, this.turn.reverse ? 1 - k : k), true,
       this.settings.flipSpeed);
@@ -434,7 +435,7 @@ export class FlipView {
     if (moved >= DRAG_START) return;
     if (p.zone) {
       this.lastTap = null;
-      this.goToSpread(this.heading() + p.zone);
+      this.goToSpread(this.heading() + p.zone, false, p.cornerY);
       return;
     }
     const now = performance.now();
