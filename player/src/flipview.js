@@ -310,12 +310,6 @@ export class FlipView {
     }
   }
 
-  /** Turns the page on `side`: forward when it is the forward side. */
-  turnToward(side) {
-    if (side === this.forwardSide) this.next();
-    else this.prev();
-  }
-
   // Pointer handling. A press near a page's outer edge, or a sideways drag anywhere, takes the
   // page's nearest corner along; a click or tap on an edge turns; a double tap elsewhere zooms.
 
@@ -334,10 +328,11 @@ export class FlipView {
     return 0;
   }
 
+  /** A pointer's place in the book's own pixels, and the book's scale on the screen. */
   bookPoint(e) {
     const r = this.root.getBoundingClientRect();
     const k = r.width / (this.bookWidth || 1);
-    return [(e.clientX - r.left) / k, (e.clientY - r.top) / k];
+    return [(e.clientX - r.left) / k, (e.clientY - r.top) / k, k];
   }
 
   attachPointer() {
@@ -358,11 +353,11 @@ export class FlipView {
   onDown(e) {
     if (this.press) { this.abandonPress(); return; }
     if (!this.enabled || e.button !== 0 || !this.w || e.target.closest('.pw-link')) return;
-    const [x, y] = this.bookPoint(e);
+    const [x, y, scale] = this.bookPoint(e);
     const zone = this.zoneAt(x);
     const grabbing = this.turn && this.turn.peek;
     if (zone) e.preventDefault();
-    this.press = { id: e.pointerId, x: e.clientX, y: e.clientY, t: performance.now(), zone, cornerY: y < this.h / 2 ? 0 : this.h,
+    this.press = { id: e.pointerId, x: e.clientX, y: e.clientY, scale, zone, cornerY: y < this.h / 2 ? 0 : this.h,
       dragging: !!grabbing, busy: !!this.turn && !grabbing, from: grabbing ? this.turn.point : null, vx: 0, lastX: e.clientX, lastT: performance.now() };
     if (grabbing) {
       this.turn.peek = false;
@@ -402,11 +397,10 @@ export class FlipView {
   follow(p) {
     const turn = this.turn;
     if (!turn || this.press !== p) return;
-    const scale = this.root.getBoundingClientRect().width / (this.bookWidth || 1);
     const k = turn.reverse ? 2 : 1;
     const start = p.from || turn.point0 || (turn.point0 = turn.point);
-    const dx = turn.s * (p.clientX - p.x) / scale;
-    const dy = (p.clientY - p.y) / scale;
+    const dx = turn.s * (p.clientX - p.x) / p.scale;
+    const dy = (p.clientY - p.y) / p.scale;
     this.draw(foldTarget(this.w, this.h, turn.corner, [start[0] + k * dx, start[1] + k * dy]));
   }
 
