@@ -28,13 +28,11 @@ int runPublish(const std::vector<std::string>& args)
     }
     auto flashTemplate = prepareTemplate(options);
     const std::string& first = parsed.positionals.front();
-    if (const auto size = PictureDocumentBuilder::pictureSize(first)) {
+    const auto size = PictureDocumentBuilder::pictureSize(first);
+    if (size) {
         ImportedBook shape;
         std::tie(shape.pageWidth, shape.pageHeight) = *size;
         applyPageSize(*flashTemplate, shape, parsed);
-    } else {
-        std::cerr << "pagewind-cli: warning: the size of " << first
-                  << " cannot be read; the pages keep the template's page size\n";
     }
     auto pageSource = std::make_shared<FlashPageSourceImg>();
     for (const std::string& picture : parsed.positionals) {
@@ -44,6 +42,10 @@ int runPublish(const std::vector<std::string>& args)
     }
     pageSource->generateNormalPages();
     std::cout << writeBook(options, std::move(flashTemplate), std::move(pageSource)) << "\n";
+    // Told once the book stands, so that a failure stays a single line.
+    if (!size)
+        std::cerr << "pagewind-cli: warning: the size of " << first
+                  << " cannot be read; the pages keep the template's page size\n";
     return kExitOk;
 }
 
