@@ -1,9 +1,10 @@
 // Draws a page while it turns: the flat part of its front, its back folded over with a highlight
 // along the fold, and shadows on what lies beneath. A turn is laid out once (sizes, pictures);
-// each frame then changes only transforms and opacity, so that the browser moves layers it has
-// already painted. The fold is a clip: a large box with overflow hidden whose edge lies on the
-// fold line, turned with it, keeps everything on the spine's side of the line; the page's parts
-// inside it are turned back so that they stay where they belong.
+// each frame then changes only transforms, one clip path and opacity, so that the browser mostly
+// moves layers it has already painted. The folded back is clipped by a large box with overflow
+// hidden whose edge lies on the fold line, turned with it; the back inside it is turned back so
+// that it lands where it belongs. The front stays put, square to the screen and sharp, and is
+// cut along the fold by its clip path.
 import { el } from './dom.js';
 import { fold, progressOf } from './fold.js';
 
@@ -32,6 +33,11 @@ function css(m) {
 
 function opacity(v) { return String(Math.round(v * 1000) / 1000); }
 
+function polygon(points) {
+  const px = (v) => Math.round(v * 100) / 100 + 'px';
+  return points.length ? 'polygon(' + points.map((p) => px(p[0]) + ' ' + px(p[1])).join(', ') + ')' : 'polygon(0 0, 0 0, 0 0)';
+}
+
 export class Leaf {
   constructor() {
     this.underBand = el('div', 'pw-band pw-band-under');
@@ -42,9 +48,9 @@ export class Leaf {
     this.back = el('div', 'pw-face pw-face-back');
     this.edgeShadow = el('div', 'pw-edge-shadow');
     this.shade = el('div', 'pw-hard-shade');
-    this.fold = el('div', 'pw-half pw-fold', {}, [this.front, this.edgeShadow, this.back]);
+    this.fold = el('div', 'pw-half pw-fold', {}, [this.edgeShadow, this.back]);
     // Inert: the pages carried through a turn keep their links, which are not to be reached then.
-    this.root = el('div', 'pw-turn', { 'aria-hidden': 'true', inert: '', hidden: '' }, [this.underBox, this.fold]);
+    this.root = el('div', 'pw-turn', { 'aria-hidden': 'true', inert: '', hidden: '' }, [this.underBox, this.front, this.fold]);
     this.geometry = null;
   }
 
@@ -67,6 +73,7 @@ export class Leaf {
     this.underBox.style.left = (g.s > 0 ? g.spineX : g.spineX - g.w) + 'px';
     this.underBox.style.width = g.w + 'px';
     this.underBox.style.height = g.h + 'px';
+    this.front.style.transform = g.hard ? '' : 'translateX(' + (g.s > 0 ? g.spineX : g.spineX - g.w) + 'px)';
     this.front.appendChild(front);
     this.back.appendChild(back || el('div', 'pw-paper'));
     this.back.appendChild(this.backBand);
@@ -83,6 +90,7 @@ export class Leaf {
     for (const e of [this.front, this.back, this.fold, this.under, this.underBand, this.backBand, this.shade, this.edgeShadow]) {
       e.style.transform = '';
       e.style.opacity = '';
+      e.style.clipPath = '';
     }
     this.geometry = null;
   }
@@ -105,7 +113,7 @@ export class Leaf {
     const keep = chain(translate(mid[0], mid[1]), rotate(angle), translate(-big, -big / 2));
     const inKeep = invert(keep);
     this.fold.style.transform = css(keep);
-    this.front.style.transform = css(compose(inKeep, translate(s > 0 ? spineX : spineX - w, 0)));
+    this.front.style.clipPath = polygon(f.flat.map((p) => [s > 0 ? p[0] : w - p[0], p[1]]));
     // The back lies where it lands (the other side of the spine) and is folded over from there:
     // its own x maps to the page's x by x -> a x + b, then the fold reflects it.
     const a = s > 0 ? -1 : 1;

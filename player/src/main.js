@@ -65,7 +65,7 @@ class Player {
     this.aspect = s.pageWidth / s.pageHeight;
     const layers = [new LinkLayer(this.bus, book, this.t)];
     if (s.showPageNumbers) layers.push(new PageNumberLayer(s.rtl));
-    this.pages = new PageFactory(this.bus, book, this.t, layers);
+    this.pages = new PageFactory(this.bus, book, this.t, layers, this.aspect);
     // The address is read before anything is shown, so the first layout keeps its page.
     this.readerPage = clamp(pageFromHash(location.hash) || 1, 1, Math.max(1, this.count));
     this.view = new FlipView(this.bus, book, s, this.pages, this.readerPage);

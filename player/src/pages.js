@@ -5,15 +5,18 @@
 import { el } from './dom.js';
 
 const PARALLEL = 4;
+const SAME_SHAPE = 0.02; // pictures this close to the page's shape fill it (no hairline of paper at its sides)
 const KEEP = 24; // decoded pictures held for quick turns
 
 export class PageFactory {
   /**
    * `layers`: [{decorate(pageElement, n, interactive)}], drawn in order above the picture.
-   * Emits 'picture' {page, ok} on the bus when a picture has arrived or failed.
+   * `aspect`: the pages' width over height. Emits 'picture' {page, ok} on the bus when a picture
+   * has arrived or failed.
    */
-  constructor(bus, book, t, layers) {
+  constructor(bus, book, t, layers, aspect) {
     this.bus = bus;
+    this.aspect = aspect;
     this.book = book;
     this.t = t;
     this.layers = layers;
@@ -46,7 +49,10 @@ export class PageFactory {
     page.classList.toggle('pw-waiting', state !== 'failed' && !(state === 'ok' && img.complete && img.getAttribute('src')));
     page.classList.toggle('pw-failed', state === 'failed');
     if (state === 'ok' && !img.getAttribute('src')) {
-      img.addEventListener('load', () => page.classList.remove('pw-waiting'), { once: true });
+      img.addEventListener('load', () => {
+        page.classList.remove('pw-waiting');
+        if (Math.abs(img.naturalWidth / img.naturalHeight / this.aspect - 1) < SAME_SHAPE) img.classList.add('pw-fill');
+      }, { once: true });
       img.src = this.book.pages[n - 1].normalUrl;
       if (img.complete) page.classList.remove('pw-waiting');
     }
