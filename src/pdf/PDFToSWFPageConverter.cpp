@@ -35,7 +35,24 @@ RgbImage PDFToSWFPageConverter::renderPage(std::int32_t pageNumber) const
 
 RgbImage PDFToSWFPageConverter::renderPage(const PDFDocument& doc, std::int32_t pageNumber) const
 {
-    return doc.renderPage(pageNumber - 1, 2.0f, kMaxPagePixels);
+    return doc.renderPage(pageNumber - 1, kRenderScale, kMaxPictureSide);
+}
+
+RgbImage PDFToSWFPageConverter::blankPage(const PDFDocument& doc, std::int32_t pageNumber) const
+{
+    PictureSize size = kFallbackSize;
+    try {
+        size = doc.renderedSize(pageNumber - 1, kRenderScale, kMaxPictureSide);
+    } catch (const PagewindException& e) {
+        PW_LOG_WARN("page %d cannot be measured either: %s", pageNumber, e.reason().c_str());
+    }
+    if (size.width <= 0 || size.height <= 0)
+        size = kFallbackSize;
+    RgbImage image;
+    image.width = size.width;
+    image.height = size.height;
+    image.pixels.assign(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height) * 3, 255);
+    return image;
 }
 
 bool PDFToSWFPageConverter::writeJpeg(const RgbImage& image, const std::string& path) const

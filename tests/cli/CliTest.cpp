@@ -191,7 +191,7 @@ TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
     EXPECT_EQ(file::readFile(path("o1/Trip.html")), "<title>Trip</title>") << "no book title: the name";
 
     ASSERT_EQ(publish({"-o", path("o2"), "--name", "Trip", "--title", "A & B", path("a.jpg")}).exitCode, 0);
-    EXPECT_EQ(file::readFile(path("o2/Trip.html")), "<title>A & B</title>");
+    EXPECT_EQ(file::readFile(path("o2/Trip.html")), "<title>A &amp; B</title>");
 
     for (int run = 0; run < 2; ++run) {
         const CliResult app = publish({"-o", path("o3"), "--app", "--name", "My.Trip", "--template", "classic",
