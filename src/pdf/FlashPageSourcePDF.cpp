@@ -131,8 +131,8 @@ void FlashPageSourcePDF::postProgress(std::int32_t position, const char* type) c
          {"type", std::string(type)}});
 }
 
-FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pageNumber,
-                                                                const PDFDocument* doc) const noexcept
+FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pageNumber, const PDFDocument* doc,
+                                                                RgbImage& picture) const noexcept
 {
     PageResult result;
     result.done = true;
@@ -146,7 +146,8 @@ FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pag
         }
         result.path = converter->jpegPathForPage(pageNumber);
         try {
-            if (converter->writeJpeg(converter->renderPage(*doc, pageNumber), result.path)) {
+            converter->renderPage(*doc, pageNumber, picture);
+            if (converter->writeJpeg(picture, result.path)) {
                 result.outcome = PageOutcome::rendered;
                 return result;
             }
@@ -182,8 +183,9 @@ void FlashPageSourcePDF::generatePages()
             return std::nullopt;
         return next++;
     };
-    const auto makeAt = [&](std::size_t position, const PDFDocument* doc) {
-        PageResult result = makePageFile(iNeedToImportPages[position], doc);
+    // Each worker keeps its picture from page to page.
+    const auto makeAt = [&](std::size_t position, const PDFDocument* doc, RgbImage& picture) {
+        PageResult result = makePageFile(iNeedToImportPages[position], doc, picture);
         const std::lock_guard lock(mutex);
         results[position] = std::move(result);
         changed.notify_all();
@@ -199,21 +201,23 @@ void FlashPageSourcePDF::generatePages()
     if (iPDFDoc && total > 1)
         helper.start([&] {
             const std::shared_ptr<PDFDocument> own = PDFDocument::open(sourceFile());
+            RgbImage picture;
             while (own) {
                 const std::optional<std::size_t> position = takeNext();
                 if (!position)
                     break;
-                makeAt(*position, own.get());
+                makeAt(*position, own.get(), picture);
             }
         });
 
     // Records and progress go out in page order, on this thread, as the pages complete.
     std::size_t posted = 0;
     bool stopped = false;
+    RgbImage picture;
     while (!stopped) {
         const std::optional<std::size_t> position = takeNext();
         if (position)
-            makeAt(*position, iPDFDoc.get());
+            makeAt(*position, iPDFDoc.get(), picture);
         std::unique_lock lock(mutex);
         if (!position) {
             // Nothing left to take: wait for the pages the helper still works on.

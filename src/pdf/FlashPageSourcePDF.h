@@ -12,6 +12,7 @@
 namespace pw {
 
 class PDFDocument;
+struct RgbImage;
 class PDFToPageConverter;
 class PDFToSWFPageConverter;
 
@@ -68,7 +69,7 @@ public:
 private:
     struct PageResult;
     // Renders one page into its file; never throws.
-    PageResult makePageFile(std::int32_t pageNumber, const PDFDocument* doc) const noexcept;
+    PageResult makePageFile(std::int32_t pageNumber, const PDFDocument* doc, RgbImage& picture) const noexcept;
     void recordPage(std::int32_t pageNumber, PageResult result);
     void postProgress(std::int32_t position, const char* type) const;
 

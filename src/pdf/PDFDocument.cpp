@@ -11,8 +11,11 @@
 #include "base/Log.h"
 #include "base/PagewindException.h"
 #include "base/TextEncoding.h"
-#include "pdf/PdfContext.h"
 #include "pdf/DocumentTitle.h"
+#include "pdf/JpegDecoder.h"
+#include "pdf/PdfContext.h"
+#include "pdf/PicturePage.h"
+#include "pdf/PictureScaler.h"
 
 namespace pw {
 
@@ -204,6 +207,99 @@ float cappedScale(const PDFRect& bounds, float scale, int maxSide)
 fz_irect pictureBox(fz_rect bounds, float scale)
 {
     return fz_round_rect(fz_transform_rect(bounds, fz_scale(scale, scale)));
+}
+
+std::size_t pixelBytes(const RgbImage& image)
+{
+    return static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3;
+}
+
+// MuPDF draws straight into the picture's pixels, which start as white paper: JPEG has no
+// transparency, so what the page leaves unpainted stays white.
+bool drawWithMuPDF(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image,
+                   char (&message)[256])
+{
+    image.pixels.assign(pixelBytes(image), 255);
+    fz_pixmap* pixmap = nullptr;
+    fz_device* device = nullptr;
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            pixmap = fz_new_pixmap_with_bbox_and_data(ctx, fz_device_rgb(ctx), box, nullptr, 0, image.pixels.data());
+            device = fz_new_draw_device(ctx, fz_identity, pixmap);
+            pdf_run_page(ctx, page, device, ctm, nullptr);
+            fz_close_device(ctx, device);
+        },
+        &message);
+    fz_drop_device(ctx, device);
+    fz_drop_pixmap(ctx, pixmap);
+    return ok;
+}
+
+// A JPEG in plain grey or RGB decodes fastest with TurboJPEG; anything with colour management,
+// a decode array or other filters goes through MuPDF.
+bool decodeJpegPicture(fz_context* ctx, fz_image* picture, std::vector<unsigned char>& rgb)
+{
+    const fz_compressed_buffer* compressed = nullptr;
+    bool plainColour = false;
+    const bool ok = guarded(ctx, [&] {
+        compressed = fz_compressed_image_buffer(ctx, picture);
+        fz_colorspace* colourspace = picture->colorspace;
+        plainColour = colourspace && fz_colorspace_is_device(ctx, colourspace) &&
+                      (fz_colorspace_is_rgb(ctx, colourspace) || fz_colorspace_is_gray(ctx, colourspace));
+    });
+    if (!ok || !compressed || !compressed->buffer || !plainColour || picture->use_decode || picture->bpc != 8 ||
+        compressed->params.type != FZ_IMAGE_JPEG || compressed->params.u.jpeg.color_transform != -1)
+        return false;
+    unsigned char* data = nullptr;
+    const std::size_t size = fz_buffer_storage(ctx, compressed->buffer, &data);
+    return JpegDecoder::decodeRgb(data, size, picture->w, picture->h, rgb);
+}
+
+// Any other picture: decoded by MuPDF and brought to RGB, unless it is RGB already, then
+// enlarged into the pixels.
+bool enlargeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
+{
+    fz_pixmap* decoded = nullptr;
+    fz_pixmap* converted = nullptr;
+    bool ok = guarded(
+        ctx,
+        [&] {
+            decoded = fz_get_pixmap_from_image(ctx, picture, nullptr, nullptr, nullptr, nullptr);
+            if (decoded->alpha || decoded->n != 3 || !fz_colorspace_is_device(ctx, decoded->colorspace) ||
+                !fz_colorspace_is_rgb(ctx, decoded->colorspace))
+                converted = fz_convert_pixmap(ctx, decoded, fz_device_rgb(ctx), nullptr, nullptr,
+                                              fz_default_color_params, 0);
+        },
+        &message);
+    const fz_pixmap* pixels = converted ? converted : decoded;
+    ok = ok && pixels->n == 3 && pixels->w == picture->w && pixels->h == picture->h;
+    if (ok)
+        scaleBilinear(pixels->samples, pixels->w, pixels->h, static_cast<std::size_t>(pixels->stride), image);
+    fz_drop_pixmap(ctx, converted);
+    fz_drop_pixmap(ctx, decoded);
+    return ok;
+}
+
+// A page that is one picture: decoded once at its own size, then enlarged into the pixels.
+bool drawPicture(fz_context* ctx, fz_image* picture, RgbImage& image, std::vector<unsigned char>& scratch,
+                 char (&message)[256])
+{
+    image.pixels.resize(pixelBytes(image));
+    if (!decodeJpegPicture(ctx, picture, scratch))
+        return enlargeWithMuPDF(ctx, picture, image, message);
+    scaleBilinear(scratch.data(), picture->w, picture->h, static_cast<std::size_t>(picture->w) * 3, image);
+    return true;
+}
+
+bool drawPage(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image,
+              std::vector<unsigned char>& scratch, char (&message)[256])
+{
+    fz_image* picture = nullptr;
+    guarded(ctx, [&] { picture = pdf::enlargedPagePicture(ctx, page, ctm, box); });
+    const bool drawn = picture && drawPicture(ctx, picture, image, scratch, message);
+    fz_drop_image(ctx, picture);
+    return drawn || drawWithMuPDF(ctx, page, ctm, box, image, message);
 }
 
 } // namespace
@@ -426,6 +522,13 @@ PictureSize PDFDocument::renderedSize(int pageIndex, float scale, int maxSide) c
 
 RgbImage PDFDocument::renderPage(int pageIndex, float scale, int maxSide) const
 {
+    RgbImage image;
+    renderPage(pageIndex, scale, maxSide, image);
+    return image;
+}
+
+void PDFDocument::renderPage(int pageIndex, float scale, int maxSide, RgbImage& image) const
+{
     checkPage(pageIndex);
     const std::lock_guard lock(iMutex);
     fz_context* ctx = threadContext();
@@ -441,34 +544,17 @@ RgbImage PDFDocument::renderPage(int pageIndex, float scale, int maxSide) const
         &message);
     const float capped = cappedScale(toPDFRect(bounds), scale, maxSide);
     const fz_irect box = pictureBox(bounds, capped);
-    const fz_matrix ctm = fz_scale(capped, capped);
-    RgbImage image;
-    if (ok && box.x1 > box.x0 && box.y1 > box.y0) {
+    const bool hasArea = box.x1 > box.x0 && box.y1 > box.y0;
+    if (ok && hasArea) {
         image.width = box.x1 - box.x0;
         image.height = box.y1 - box.y0;
-        // MuPDF draws straight into the picture, which starts as white paper: JPEG has no
-        // transparency, so what the page leaves unpainted stays white.
-        image.pixels.assign(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3, 255);
-        fz_pixmap* pixmap = nullptr;
-        fz_device* device = nullptr;
-        ok = guarded(
-            ctx,
-            [&] {
-                pixmap = fz_new_pixmap_with_bbox_and_data(ctx, fz_device_rgb(ctx), box, nullptr, 0, image.pixels.data());
-                device = fz_new_draw_device(ctx, fz_identity, pixmap);
-                pdf_run_page(ctx, page, device, ctm, nullptr);
-                fz_close_device(ctx, device);
-            },
-            &message);
-        fz_drop_device(ctx, device);
-        fz_drop_pixmap(ctx, pixmap);
+        ok = drawPage(ctx, page, fz_scale(capped, capped), box, image, iPictureScratch, message);
     }
     fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
     if (!ok)
         throwPdfError(message);
-    if (image.pixels.empty())
+    if (!hasArea)
         throw PagewindException("PDF_ERROR", log::format("page %d has no area", pageIndex + 1));
-    return image;
 }
 
 } // namespace pw

@@ -85,6 +85,9 @@ public:
     // Renders the page scaled by scale onto white, but never with a side longer than maxSide
     // pixels: a larger page is scaled down to that, keeping its shape.
     RgbImage renderPage(int pageIndex, float scale, int maxSide) const;
+    // The same into image, whose buffer is reused: a worker that renders page after page keeps
+    // one picture, which spares the system clearing fresh memory for every page.
+    void renderPage(int pageIndex, float scale, int maxSide, RgbImage& image) const;
 
 private:
     struct Handle;
@@ -95,6 +98,8 @@ private:
     std::unique_ptr<Handle> iHandle;
     int iPageCount = 0;
     mutable std::mutex iMutex;
+    // The decoded picture of a picture page, kept between pages for the same reason.
+    mutable std::vector<unsigned char> iPictureScratch;
 };
 
 } // namespace pw

@@ -30,12 +30,14 @@ RgbImage PDFToSWFPageConverter::renderPage(std::int32_t pageNumber) const
 {
     if (!PDFDoc())
         throw PagewindException("PDF_ERROR", "there is no document to render");
-    return renderPage(*PDFDoc(), pageNumber);
+    RgbImage image;
+    renderPage(*PDFDoc(), pageNumber, image);
+    return image;
 }
 
-RgbImage PDFToSWFPageConverter::renderPage(const PDFDocument& doc, std::int32_t pageNumber) const
+void PDFToSWFPageConverter::renderPage(const PDFDocument& doc, std::int32_t pageNumber, RgbImage& into) const
 {
-    return doc.renderPage(pageNumber - 1, kRenderScale, kMaxPictureSide);
+    doc.renderPage(pageNumber - 1, kRenderScale, kMaxPictureSide, into);
 }
 
 RgbImage PDFToSWFPageConverter::blankPage(const PDFDocument& doc, std::int32_t pageNumber) const

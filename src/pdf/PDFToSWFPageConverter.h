@@ -35,8 +35,9 @@ public:
     // The two halves of pdfPageToImage, so that a caller can render one page while the previous
     // one is being encoded. renderPage throws PagewindException.
     RgbImage renderPage(std::int32_t pageNumber) const;
-    // The same from another handle on the same file (one per thread).
-    virtual RgbImage renderPage(const PDFDocument& doc, std::int32_t pageNumber) const;
+    // The same from another handle on the same file (one per thread), into a picture whose
+    // buffer is reused.
+    virtual void renderPage(const PDFDocument& doc, std::int32_t pageNumber, RgbImage& into) const;
     bool writeJpeg(const RgbImage& image, const std::string& path) const;
     // A white picture of the size the page would be rendered at, for a page that cannot be
     // rendered; US Letter's when the page cannot even be measured.

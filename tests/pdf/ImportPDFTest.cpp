@@ -200,13 +200,13 @@ TEST(ImportPDFOperation, PagesLeftOutAreToldAndTheRestImported)
 class FailingConverter : public PDFToSWFPageConverter {
 public:
     using PDFToSWFPageConverter::PDFToSWFPageConverter;
-    RgbImage renderPage(const PDFDocument& doc, std::int32_t pageNumber) const override
+    void renderPage(const PDFDocument& doc, std::int32_t pageNumber, RgbImage& into) const override
     {
         switch (pageNumber) {
         case 2: throw PagewindException("PDF_ERROR", "broken content stream");
         case 3: throw std::bad_alloc();
         case 4: throw 42;  // not even an exception class
-        default: return PDFToSWFPageConverter::renderPage(doc, pageNumber);
+        default: PDFToSWFPageConverter::renderPage(doc, pageNumber, into);
         }
     }
 };

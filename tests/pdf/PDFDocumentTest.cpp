@@ -7,6 +7,7 @@
 #include "pdf/JpegEncoder.h"
 #include "pdf/PDFDocument.h"
 #include "pdf/PDFToSWFPageConverter.h"
+#include "pdf/PictureScaler.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "support/ScratchFolder.h"
 #include "support/TestPdf.h"
@@ -195,6 +196,61 @@ TEST(PDFDocument, PictureSidesAreCappedKeepingTheShape)
         EXPECT_EQ(doc->renderedSize(i, 2.0f, PDFToSWFPageConverter::kMaxPictureSide), cases[i].size) << i;
     const RgbImage photo = doc->renderPage(3, 2.0f, PDFToSWFPageConverter::kMaxPictureSide);
     EXPECT_EQ((PictureSize{photo.width, photo.height}), cases[3].size);
+}
+
+TEST(PictureScaler, EnlargesBetweenPixelCentres)
+{
+    const struct {
+        std::vector<unsigned char> source;  // one row of RGB pixels
+        int width;
+        std::vector<unsigned char> row;  // the first channel of the enlarged row
+    } cases[] = {
+        {{0, 0, 0, 200, 200, 200}, 4, {0, 50, 150, 200}},
+        {{90, 1, 2}, 3, {90, 90, 90}},
+        {{10, 0, 0, 20, 0, 0, 30, 0, 0}, 3, {10, 20, 30}},
+    };
+    for (const auto& c : cases) {
+        RgbImage target{c.width, 2, std::vector<unsigned char>(std::size_t(c.width) * 6)};
+        const int sourceWidth = int(c.source.size() / 3);
+        scaleBilinear(c.source.data(), sourceWidth, 1, c.source.size(), target);
+        std::vector<unsigned char> row;
+        for (int x = 0; x < c.width; ++x)
+            row.push_back(target.pixels[std::size_t(3 * x)]);
+        EXPECT_EQ(row, c.row);
+        EXPECT_TRUE(std::equal(target.pixels.begin(), target.pixels.begin() + 3 * c.width,
+                               target.pixels.begin() + 3 * c.width));  // one source row: both rows alike
+    }
+}
+
+// A page that is one picture is enlarged by its own path; it must look as MuPDF draws it.
+TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
+{
+    std::string picture;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x)
+            picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
+    }
+    TestPage alone = pw::test::pageOfSize(40, 30);
+    alone.picture = picture;
+    alone.pictureWidth = 40;
+    TestPage withMore = alone;
+    withMore.content = "1 1 1 rg 0 0 0.01 0.01 re f";  // anything more takes MuPDF's own path
+    ScratchFolder scratch;
+    const auto doc = PDFDocument::open(write(scratch, "picture.pdf", makePdf({alone, withMore})));
+    ASSERT_TRUE(doc);
+    const RgbImage ours = doc->renderPage(0, 2.0f, 4096);
+    const RgbImage mupdf = doc->renderPage(1, 2.0f, 4096);
+    ASSERT_EQ(ours.pixels.size(), std::size_t(80 * 60 * 3));
+    ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
+    long total = 0;
+    int largest = 0;
+    for (std::size_t i = 0; i < ours.pixels.size(); ++i) {
+        const int difference = std::abs(int(ours.pixels[i]) - int(mupdf.pixels[i]));
+        total += difference;
+        largest = std::max(largest, difference);
+    }
+    EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5);
+    EXPECT_LE(largest, 8);
 }
 
 // Colourless pages are encoded as one grey channel; one coloured pixel keeps all three.

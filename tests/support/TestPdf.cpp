@@ -156,8 +156,19 @@ std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBo
             annots += "<< /Type /Annot /Subtype /Text /Rect [10 10 30 30] /Contents (note) >> ";
         if (!annots.empty())
             body += " /Annots [" + annots + "]";
+        std::string content = page.content.value_or(page.picture.empty() ? "0.2 0.4 0.8 rg 36 36 200 100 re f" : "");
+        if (!page.picture.empty()) {
+            const int image = writer.reserve();
+            const std::size_t height = page.picture.size() / (3 * std::size_t(page.pictureWidth));
+            writer.set(image, "<< /Type /XObject /Subtype /Image /Width " + std::to_string(page.pictureWidth) +
+                                  " /Height " + std::to_string(height) +
+                                  " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Length " +
+                                  std::to_string(page.picture.size()) + " >>\nstream\n" + page.picture + "\nendstream");
+            body += " /Resources << /XObject << /I0 " + ref(image) + " >> >>";
+            content = "q " + number(page.width) + " 0 0 " + number(page.height) + " 0 0 cm /I0 Do Q " + content;
+        }
         writer.set(pageObjects[i], body + " >>");
-        writer.set(contentObjects[i], stream(page.content.value_or("0.2 0.4 0.8 rg 36 36 200 100 re f")));
+        writer.set(contentObjects[i], stream(content));
         kids += ref(pageObjects[i]) + " ";
     }
     std::string inherited;

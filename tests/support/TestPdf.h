@@ -30,6 +30,10 @@ struct TestPage {
     // the /Pages node, which then carries those of the first page.
     std::optional<std::string> content;
     bool inheritBox = false;
+    // A picture over the whole page, drawn before the content (which then draws nothing unless
+    // given): uncompressed RGB rows of pictureWidth pixels.
+    std::string picture;
+    int pictureWidth = 0;
 };
 
 inline TestPage pageOfSize(float width, float height)
