@@ -111,10 +111,20 @@ bool isPlainPicture(const fz_image* image)
            image->h > 0;
 }
 
+// A picture page draws its picture from its resources; a page without any (most text) is
+// never run a second time to find out.
+bool hasXObjects(fz_context* ctx, pdf_page* page)
+{
+    pdf_obj* resources = pdf_dict_get_inheritable(ctx, page->obj, PDF_NAME(Resources));
+    return pdf_dict_len(ctx, pdf_dict_get(ctx, resources, PDF_NAME(XObject))) > 0;
+}
+
 } // namespace
 
 fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
 {
+    if (!hasXObjects(ctx, page))
+        return nullptr;
     fz_cookie cookie{};
     fz_device* device = newProbe(ctx, &cookie);
     PictureProbe* probe = probeOf(device);
