@@ -39,6 +39,7 @@
 #include "app/SelectTemplateWindowDelegate.h"
 #include "app/WaitCursor.h"
 #include "base/Log.h"
+#include "base/NumberText.h"
 #include "base/PagewindException.h"
 #include "base/PlatformPaths.h"
 #include "base/ResourceFolder.h"
@@ -488,8 +489,10 @@ void Leafreel_for_macAppDelegate::importWindowDidEnd(int returnCode)
 {
     if (returnCode != 1)
         return;
-    iFlashTmpl->setPropertyValue("pageWidth", std::to_string(iImportWindow->pageWidth()));
-    iFlashTmpl->setPropertyValue("pageHeight", std::to_string(iImportWindow->pageHeight()));
+    iFlashTmpl->setPropertyValue("pageWidth", text::decimalText(iImportWindow->pageWidth()));
+    iFlashTmpl->setPropertyValue("pageHeight", text::decimalText(iImportWindow->pageHeight()));
+    if (iImportWindow->documentTitle())
+        iFlashTmpl->adoptDocumentTitle(*iImportWindow->documentTitle());
     setFlashPageSource(iImportWindow->flashPageSource());
     setFlashPagesAnnotations(iImportWindow->flashPagesAnnotations());
     setFlashOutline(iImportWindow->flashOutline());
@@ -551,9 +554,11 @@ void Leafreel_for_macAppDelegate::OnImportTmplSettings()
         showProblem(tr("Import Settings"), tr("\"%1\" cannot be read.").arg(path));
         return;
     }
-    iFlashTmpl->importPropertiesSettingsFrom(path.toStdString());
+    const std::optional<std::string> warning = iFlashTmpl->importPropertiesSettingsFrom(path.toStdString());
     reloadOutlineView();
     applyChange();
+    if (warning)
+        showProblem(tr("Import Settings"), qs(*warning));
 }
 
 void Leafreel_for_macAppDelegate::OnConvertToFlipBook()

@@ -142,8 +142,10 @@ std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)
         flashTemplate->loadTemplate(name);
     if (flashTemplate->properties().empty())
         throw Failure("the template \"" + name + "\" could not be loaded");
-    if (options.settings)
-        flashTemplate->importPropertiesSettingsFrom(*options.settings);
+    if (options.settings) {
+        if (const std::optional<std::string> warning = flashTemplate->importPropertiesSettingsFrom(*options.settings))
+            printWarning(*warning);
+    }
     for (const auto& [key, value] : options.assignments) {
         if (!templateHasKey(*flashTemplate, key))
             throw Failure("the template \"" + name + "\" has no property \"" + key + "\"");

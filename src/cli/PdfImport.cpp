@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "base/NotificationCenter.h"
+#include "base/NumberText.h"
 #include "base/PagewindException.h"
 #include "pdf/FlashPageSourcePDF.h"
 #include "pdf/ImportPDFOperation.h"
@@ -142,6 +143,8 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
         throw Failure("interrupted; nothing was written");
     if (operation->errorMessage())
         throw Failure(*operation->errorMessage());
+    for (const std::string& warning : operation->warnings())
+        printWarning(warning);
 
     ImportedBook book;
     book.pages = operation->flashPageSource();
@@ -150,10 +153,11 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
     const auto [width, height] = ImportPDFOperation::firstPageSize(book.pages.get());
     book.pageWidth = width;
     book.pageHeight = height;
+    book.documentTitle = operation->documentTitle();
     return book;
 }
 
-void applyPageSize(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed)
+void applyImportedBook(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed)
 {
     bool widthGiven = false;
     bool heightGiven = false;
@@ -162,9 +166,11 @@ void applyPageSize(FlashTemplate& flashTemplate, const ImportedBook& book, const
         heightGiven = heightGiven || assignment.rfind("pageHeight=", 0) == 0;
     }
     if (!widthGiven)
-        flashTemplate.setPropertyValue("pageWidth", std::to_string(book.pageWidth));
+        flashTemplate.setPropertyValue("pageWidth", text::decimalText(book.pageWidth));
     if (!heightGiven)
-        flashTemplate.setPropertyValue("pageHeight", std::to_string(book.pageHeight));
+        flashTemplate.setPropertyValue("pageHeight", text::decimalText(book.pageHeight));
+    if (book.documentTitle)
+        flashTemplate.adoptDocumentTitle(*book.documentTitle);
 }
 
 } // namespace pw::cli

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "pdf/Operation.h"
 
@@ -47,6 +48,11 @@ public:
     // Why the import made no pages ("Not a readable PDF file: ...", the pages that failed, ...);
     // none after a success.
     const std::optional<std::string>& errorMessage() const { return iErrorMessage; }
+    // What the user should know of a successful import, one sentence each: pages that could
+    // not be rendered and show white paper, page numbers the document does not have.
+    const std::vector<std::string>& warnings() const { return iWarnings; }
+    // The document's title (its Info /Title, else its XMP title); none when it states none.
+    const std::optional<std::string>& documentTitle() const { return iDocumentTitle; }
 
     const std::string& PDFPath() const { return iPDFPath; }
     const std::string& pageRange() const { return iPageRange; }
@@ -55,6 +61,7 @@ public:
 private:
     void fail(std::string message);
     void dropPageSource();
+    void runSteps();
     void runPageStep(FlashPageSourcePDF& source);
     void runLinksStep();
     void runBookmarksStep();
@@ -70,6 +77,8 @@ private:
     bool iImportBookmarks = false;
     bool iImportLinks = false;
     std::optional<std::string> iErrorMessage;
+    std::vector<std::string> iWarnings;
+    std::optional<std::string> iDocumentTitle;
 };
 
 } // namespace pw
