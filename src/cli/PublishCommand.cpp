@@ -30,9 +30,10 @@ int runPublish(const std::vector<std::string>& args)
     const std::string& first = parsed.positionals.front();
     const auto size = PictureDocumentBuilder::pictureSize(first);
     if (size) {
+        // The page size as an import sets it, from the first page.
         ImportedBook shape;
         std::tie(shape.pageWidth, shape.pageHeight) = *size;
-        applyPageSize(*flashTemplate, shape, parsed);
+        applyImportedBook(*flashTemplate, shape, parsed);
     }
     auto pageSource = std::make_shared<FlashPageSourceImg>();
     for (const std::string& picture : parsed.positionals) {
