@@ -5,7 +5,7 @@ const TEXTS = {
   English: {
     first: 'First page', prev: 'Previous page', next: 'Next page', last: 'Last page',
     thumbnails: 'Thumbnails', outline: 'Contents', fullscreen: 'Full screen', sound: 'Sound', page: 'Page',
-    close: 'Close', zoomIn: 'Zoom in', zoomOut: 'Zoom out', more: 'More', navigation: 'Pages',
+    zoomIn: 'Zoom in', zoomOut: 'Zoom out', more: 'More', navigation: 'Pages',
     pageN: 'Page {n}', pageFailed: 'Page {n} could not be loaded', shownPage: 'Page {n} of {total}',
     shownPages: 'Pages {a} and {b} of {total}',
     cannotOpen: 'This book could not be opened.',
@@ -14,7 +14,7 @@ const TEXTS = {
   German: {
     first: 'Erste Seite', prev: 'Vorherige Seite', next: 'Nächste Seite', last: 'Letzte Seite',
     thumbnails: 'Miniaturansichten', outline: 'Inhalt', fullscreen: 'Vollbild', sound: 'Ton', page: 'Seite',
-    close: 'Schließen', zoomIn: 'Vergrößern', zoomOut: 'Verkleinern', more: 'Mehr', navigation: 'Seiten',
+    zoomIn: 'Vergrößern', zoomOut: 'Verkleinern', more: 'Mehr', navigation: 'Seiten',
     pageN: 'Seite {n}', pageFailed: 'Seite {n} konnte nicht geladen werden', shownPage: 'Seite {n} von {total}',
     shownPages: 'Seiten {a} und {b} von {total}',
     cannotOpen: 'Dieses Buch konnte nicht geöffnet werden.',
@@ -23,7 +23,7 @@ const TEXTS = {
   French: {
     first: 'Première page', prev: 'Page précédente', next: 'Page suivante', last: 'Dernière page',
     thumbnails: 'Miniatures', outline: 'Sommaire', fullscreen: 'Plein écran', sound: 'Son', page: 'Page',
-    close: 'Fermer', zoomIn: 'Agrandir', zoomOut: 'Réduire', more: 'Plus', navigation: 'Pages',
+    zoomIn: 'Agrandir', zoomOut: 'Réduire', more: 'Plus', navigation: 'Pages',
     pageN: 'Page {n}', pageFailed: "La page {n} n'a pas pu être chargée", shownPage: 'Page {n} sur {total}',
     shownPages: 'Pages {a} et {b} sur {total}',
     cannotOpen: "Ce livre n'a pas pu être ouvert.",
@@ -32,7 +32,7 @@ const TEXTS = {
   Spanish: {
     first: 'Primera página', prev: 'Página anterior', next: 'Página siguiente', last: 'Última página',
     thumbnails: 'Miniaturas', outline: 'Índice', fullscreen: 'Pantalla completa', sound: 'Sonido', page: 'Página',
-    close: 'Cerrar', zoomIn: 'Acercar', zoomOut: 'Alejar', more: 'Más', navigation: 'Páginas',
+    zoomIn: 'Acercar', zoomOut: 'Alejar', more: 'Más', navigation: 'Páginas',
     pageN: 'Página {n}', pageFailed: 'No se pudo cargar la página {n}', shownPage: 'Página {n} de {total}',
     shownPages: 'Páginas {a} y {b} de {total}',
     cannotOpen: 'No se pudo abrir este libro.',
@@ -41,7 +41,7 @@ const TEXTS = {
   Chinese: {
     first: '第一页', prev: '上一页', next: '下一页', last: '最后一页',
     thumbnails: '缩略图', outline: '目录', fullscreen: '全屏', sound: '声音', page: '页',
-    close: '关闭', zoomIn: '放大', zoomOut: '缩小', more: '更多', navigation: '页面',
+    zoomIn: '放大', zoomOut: '缩小', more: '更多', navigation: '页面',
     pageN: '第 {n} 页', pageFailed: '第 {n} 页无法加载', shownPage: '第 {n} 页，共 {total} 页',
     shownPages: '第 {a} 页和第 {b} 页，共 {total} 页',
     cannotOpen: '无法打开此书。',
