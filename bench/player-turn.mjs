@@ -98,7 +98,7 @@ async function measure(root, turning, idleMs) {
   // when other work shares the machine.
   let cpu = {};
   if (turning) {
-    await browser.startTracing(page, { categories: ['devtools.timeline', 'viz'] });
+    await browser.startTracing(page, { categories: ['cc', 'viz'] });
     for (let i = 0; i < 6; i++) {
       await page.keyboard.press('ArrowRight');
       await page.waitForFunction((selector) => !document.querySelector(selector), turning, { timeout: 10000 });

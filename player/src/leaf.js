@@ -1,15 +1,17 @@
 // Draws a page while it turns: the flat part of its front, its back folded over with a highlight
 // along the fold, and shadows on what lies beneath. A turn is laid out once (sizes, pictures);
-// each frame then changes only transforms, one clip path and opacity, so that the browser mostly
-// moves layers it has already painted. The folded back is clipped by a large box with overflow
+// each frame then changes only transforms, two clip paths (the front's, a shadow's) and opacity,
+// so that the browser mostly moves layers it has already painted. The folded back is clipped by a large box with overflow
 // hidden whose edge lies on the fold line, turned with it; the back inside it is turned back so
 // that it lands where it belongs. The front stays put, square to the screen and sharp, and is
 // cut along the fold by its clip path.
 import { el } from './dom.js';
 import { fold, progressOf } from './fold.js';
 
-const BAND = 1000;        // the shading elements' own size; frames scale them to the size they need
-const EDGE_SHADOW = 0.07; // width of the shadow beside the folded edge, as a share of the page's width
+// The shades keep their size through a turn (frames only move them), so that they are painted once.
+const HIGHLIGHT = 0.7;    // width of the highlight on the back, from the fold, as a share of the page's width
+const UNDER = 0.45;       // width of the fold's shadow on the page beneath
+const EDGE_SHADOW = 0.07; // width of the shadow beside the folded edge
 
 // 2D affine maps as [a, b, c, d, e, f]: x' = a x + c y + e, y' = b x + d y + f.
 function compose(m, n) {
@@ -23,7 +25,6 @@ function invert(m) {
 }
 
 const translate = (x, y) => [1, 0, 0, 1, x, y];
-const scale = (x, y) => [x, 0, 0, y, 0, 0];
 const rotate = (a) => [Math.cos(a), Math.sin(a), -Math.sin(a), Math.cos(a), 0, 0];
 const chain = (...maps) => maps.reduce(compose);
 
@@ -69,7 +70,10 @@ export class Leaf {
       half.style.width = this.geometry.big + 'px';
       half.style.height = this.geometry.big + 'px';
     }
-    this.edgeShadow.style.height = BAND + 'px';
+    const size = (e, width, height) => { e.style.width = width + 'px'; e.style.height = height + 'px'; };
+    size(this.backBand, HIGHLIGHT * g.w, 2 * (g.w + g.h));
+    size(this.underBand, UNDER * g.w, this.geometry.big);
+    size(this.edgeShadow, EDGE_SHADOW * g.w, g.h);
     this.underBox.style.left = (g.s > 0 ? g.spineX : g.spineX - g.w) + 'px';
     this.underBox.style.width = g.w + 'px';
     this.underBox.style.height = g.h + 'px';
@@ -125,25 +129,21 @@ export class Leaf {
     this.back.style.transform = css(compose(inKeep, back));
     const turned = progressOf(w, target);
     const strength = Math.min(1, f.depth / (0.08 * w)) * (0.35 + 0.65 * Math.sin(Math.PI * Math.min(1, turned * 1.6)));
-    // The highlight along the fold, on the back, as wide as the folded part is deep.
+    // The highlight along the fold, on the back.
     const backMid = [a * (f.mid[0] - b), f.mid[1]];
-    const reach = 2 * (w + h);
-    this.backBand.style.transform = css(chain(translate(backMid[0], backMid[1]), rotate(Math.atan2(ny, a * nx)),
-      scale(Math.max(1, f.depth * 1.2) / BAND, reach / BAND), translate(0, -BAND / 2)));
+    this.backBand.style.transform = css(chain(translate(backMid[0], backMid[1]), rotate(Math.atan2(ny, a * nx)), translate(0, -(w + h))));
     this.backBand.style.opacity = opacity(strength);
-    // The folded edge (the page's outer edge, as far as it is folded) shades what lies under it.
+    // The page's outer edge, as far as it is folded, shades what lies under it.
     const edge = f.folded.filter((p) => p[0] > w - 0.01).map((p) => p[1]);
     const top = edge.length ? Math.min(...edge) : 0;
     const bottom = edge.length ? Math.max(...edge) : 0;
-    const sw = EDGE_SHADOW * w;
-    this.edgeShadow.style.transform = css(chain(inKeep, back, translate(s > 0 ? -sw : w, top),
-      scale(sw / BAND, Math.max(0.001, bottom - top) / BAND)));
+    this.edgeShadow.style.transform = css(chain(inKeep, back, translate(s > 0 ? -EDGE_SHADOW * w : w, 0)));
+    this.edgeShadow.style.clipPath = polygon([[0, top], [EDGE_SHADOW * w, top], [EDGE_SHADOW * w, bottom], [0, bottom]]);
     this.edgeShadow.style.opacity = opacity(strength);
     // The page beneath, in the shadow of the fold: the box beyond the fold line, within that page.
     const boxLeft = s > 0 ? spineX : spineX - w;
     this.under.style.transform = css(chain(translate(mid[0] - boxLeft, mid[1]), rotate(angle), translate(0, -big / 2)));
-    this.underBand.style.transform = css(scale(Math.max(1, Math.min(f.depth, 0.45 * w)) / BAND, big / BAND));
-    this.underBand.style.opacity = opacity(strength);
+    this.underBand.style.opacity = opacity(strength * Math.min(1, f.depth / (UNDER * w)));
   }
 
   // A hard page turns as a rigid board about the spine: narrowed, shaded, never bent.
