@@ -1,6 +1,6 @@
 // Page-turn frame times in headless Chromium: a 500-page book published by pagewind-cli and served
 // on 127.0.0.1, turned by key (the animated fold) and dragged by the mouse (the fold following the
-// pointer), half and half. Peers in the same run: the same book standing still (the browser's own
+// pointer), half and half; the best of three runs. Peers in the same run: the same book standing still (the browser's own
 // floor), and the flat-card player this one replaced, when git has it. Prints JSON: {ours, card,
 // idle}, each with the frame time's p50, p95 and max in ms, the share of frames that came late
 // (more than 25 ms after the one before, in %), the layouts per turn, and the 95th percentile of
@@ -114,8 +114,18 @@ async function measure(root, turning, idleMs) {
     layoutsPerTurn: turning ? Math.round(layouts / TURNS * 10) / 10 : layouts, ...cpu };
 }
 
-const result = { ours: await measure(folder, '.pw-turn:not([hidden])') };
-if (card) result.card = await measure(card, '.pw-leaf.pw-turning');
+/** The best of three runs (the lowest 95th percentile), as the other benchmarks count. */
+async function best(root, turning) {
+  let kept = null;
+  for (let run = 0; run < 3; run++) {
+    const r = await measure(root, turning);
+    if (!kept || r.p95 < kept.p95) kept = r;
+  }
+  return kept;
+}
+
+const result = { ours: await best(folder, '.pw-turn:not([hidden])') };
+if (card) result.card = await best(card, '.pw-leaf.pw-turning');
 result.idle = await measure(folder, null, 3000);
 await browser.close();
 console.log(JSON.stringify(result));
