@@ -7,6 +7,7 @@
 #   build       the build action's PDF making vs img2pdf, 40 photos
 #   publish     pagewind-cli publish of a 500-page book vs cp of its page files
 #   player      opening a 10- and a 500-page book in headless Chromium
+#   search      searching a 1,000-page text book once its text is loaded (bench/search.sh)
 #   long        importing 1,000 to 100,000 pages (bench/long-document.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,6 +42,8 @@ player=$(PAGEWIND_CLI="$cli" node bench/player-open.mjs)
 p10=$(node -e "console.log(JSON.parse(process.argv[1])['10'])" "$player")
 p500=$(node -e "console.log(JSON.parse(process.argv[1])['500'])" "$player")
 
+bash bench/search.sh
+
 # Last: its 100,000 deleted files slow the file system for a while after.
 bash bench/long-document.sh
 
@@ -64,6 +67,12 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo
   echo '```'
   cat bench/phone-build.txt
+  echo '```'
+  echo
+  echo "## Search in a 1,000-page text book (times in ms, best of five; sizes in KB)"
+  echo
+  echo '```'
+  cat bench/search.txt
   echo '```'
   echo
   echo "## Long documents (flat page tree, small pages, JPEG quality 25; single runs)"

@@ -16,9 +16,13 @@ const MARKS = /\p{M}/gu;
 const SPACES = /\s+/gu;
 const HYPHEN_END = /[-\u00ad\u2010]$/u;
 
+const PLAIN_ASCII = /^[\x20-\x7e]*$/;
+
 /** Text as search compares it: compatibility-decomposed, marks dropped, lower case, folded. */
 export function fold(text) {
-  const plain = String(text).normalize('NFKD').replace(MARKS, '').toLowerCase();
+  const value = String(text);
+  if (PLAIN_ASCII.test(value)) return value.toLowerCase(); // most words: nothing to decompose
+  const plain = value.normalize('NFKD').replace(MARKS, '').toLowerCase();
   let out = '';
   for (const ch of plain) out += FOLDS.get(ch) ?? ch;
   return out;
@@ -44,29 +48,35 @@ export class PageText {
     const pieces = [];
     const owners = [];
     let joinsPrevious = false;
-    for (const line of lines || []) {
+    for (const line of Array.isArray(lines) ? lines : []) {
       const wordsOfLine = Array.isArray(line.w) ? line.w : [];
+      const y = line.y / UNIT;
+      const height = line.h / UNIT;
       wordsOfLine.forEach((w, i) => {
-        const word = {
-          text: String(w[0] ?? ''), x: w[1] / UNIT, y: w[2] / UNIT, width: w[3] / UNIT, height: w[4] / UNIT,
-        };
+        const word = { text: String(w[0] ?? ''), x: w[1] / UNIT, y, width: w[2] / UNIT, height };
         const index = this.words.push(word) - 1;
         // A hyphen that splits a word at the line's end joins it with the next line's first word.
-        const joinsNext = line.h === 1 && i === wordsOfLine.length - 1;
+        const joinsNext = line.j === 1 && i === wordsOfLine.length - 1;
         if (pieces.length && !joinsPrevious) {
           pieces.push(' ');
           owners.push(-1);
         }
-        pieces.push(fold(joinsNext ? word.text.replace(HYPHEN_END, '') : word.text));
+        pieces.push(joinsNext ? word.text.replace(HYPHEN_END, '') : word.text);
         owners.push(index);
         joinsPrevious = joinsNext;
       });
     }
-    this.text = '';
-    this.owner = []; // for each character of text, the word it belongs to (-1 for a space)
+    // A page of plain ASCII (most) folds in one go, keeping every piece's length.
+    const raw = pieces.join('');
+    const ascii = PLAIN_ASCII.test(raw);
+    if (!ascii) pieces.forEach((piece, i) => { pieces[i] = fold(piece); });
+    this.text = ascii ? raw.toLowerCase() : pieces.join('');
+    // For each character of text, the word it belongs to (-1 for a space between words).
+    this.owner = new Int32Array(this.text.length);
+    let at = 0;
     pieces.forEach((piece, i) => {
-      this.text += piece;
-      for (let k = 0; k < piece.length; k++) this.owner.push(owners[i]);
+      this.owner.fill(owners[i], at, at + piece.length);
+      at += piece.length;
     });
   }
 
@@ -119,9 +129,15 @@ export class TextIndex {
     return this.pages.get(number) || null;
   }
 
+  /** The passage around a hit, {before, match, after}, as printed. */
+  passageOf(hit) {
+    return this.page(hit.page).passage(hit.words[0], hit.words[hit.words.length - 1]);
+  }
+
   /**
-   * Every occurrence of the query, in page order: {hits: [{page, words, passage}], pages}.
-   * Matching ignores case and accents and runs across line breaks; an empty query finds nothing.
+   * Every occurrence of the query, in page order: {hits: [{page, words}], pages}, words being
+   * indexes into the page's words (passageOf gives a hit's passage when it is shown). Matching
+   * ignores case and accents and runs across line breaks; an empty query finds nothing.
    */
   search(query) {
     const needle = foldQuery(query);
@@ -135,7 +151,7 @@ export class TextIndex {
       if (at >= 0) pages++;
       while (at >= 0) {
         const words = page.wordsAt(at, at + needle.length);
-        if (words.length) hits.push({ page: number, words, passage: page.passage(words[0], words[words.length - 1]) });
+        if (words.length) hits.push({ page: number, words });
         at = page.text.indexOf(needle, at + needle.length);
       }
     }

@@ -35,8 +35,8 @@ TEST(SearchTextWriter, ScriptsOfASmallBook)
     EXPECT_EQ(SearchTextWriter::indexScript(text),
               header + "\"pageCount\":2,\"chunkSize\":50,\"chunks\":1,\"pages\":[2]});\n");
     EXPECT_EQ(SearchTextWriter::chunkScript(text, 1),
-              header + "\"chunk\":1,\"pages\":[{\"page\":2,\"lines\":[{\"h\":1,\"w\":[[\"Caf\xC3\xA9 \\\"q\\\"\",1000,2500,"
-                       "3333,500],[\"hy-\",5000,2500,1000,500]]},{\"w\":[[\"phen\",1000,3000,2000,10000]]}]}]});\n");
+              header + "\"chunk\":1,\"pages\":[{\"page\":2,\"lines\":[{\"y\":2500,\"h\":500,\"j\":1,\"w\":[[\"Caf\xC3\xA9 "
+                       "\\\"q\\\"\",1000,3333],[\"hy-\",5000,1000]]},{\"y\":3000,\"h\":7000,\"w\":[[\"phen\",1000,2000]]}]}]});\n");
 }
 
 TEST(SearchTextWriter, ChunksHoldFiftyPagesAndTheFolderIsSwappedWhole)
