@@ -8,6 +8,7 @@
 #   publish     pagewind-cli publish of a 500-page book vs cp of its page files
 #   player      opening a 10- and a 500-page book in headless Chromium
 #   turn        page-turn frame times of a 500-page book vs the flat-card player (bench/player-turn.mjs)
+#   search      searching a 1,000-page text book once its text is loaded (bench/search.sh)
 #   long        importing 1,000 to 100,000 pages (bench/long-document.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,6 +45,8 @@ p500=$(node -e "console.log(JSON.parse(process.argv[1])['500'])" "$player")
 turn=$(PAGEWIND_CLI="$cli" node bench/player-turn.mjs)
 field() { node -e "const r = JSON.parse(process.argv[1]); console.log(r[process.argv[2]] ? r[process.argv[2]][process.argv[3]] : '—')" "$turn" "$1" "$2"; }
 
+bash bench/search.sh
+
 # Last: its 100,000 deleted files slow the file system for a while after.
 bash bench/long-document.sh
 
@@ -67,6 +70,12 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo
   echo '```'
   cat bench/phone-build.txt
+  echo '```'
+  echo
+  echo "## Search in a 1,000-page text book (times in ms, best of five; sizes in KB)"
+  echo
+  echo '```'
+  cat bench/search.txt
   echo '```'
   echo
   echo "## Long documents (flat page tree, small pages, JPEG quality 25; single runs)"

@@ -259,6 +259,32 @@ std::string htmlEscaped(std::string_view text)
     return out;
 }
 
+std::string jsonQuoted(std::string_view text)
+{
+    const std::string clean = xmlSafeText(text);
+    std::string out = "\"";
+    out.reserve(clean.size() + 2);
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        const char c = clean[i];
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (clean.compare(i, 3, "\xE2\x80\xA8") == 0 || clean.compare(i, 3, "\xE2\x80\xA9") == 0) {
+            out += clean[i + 2] == '\xA8' ? "\\u2028" : "\\u2029";  // line ends inside older scripts
+            i += 2;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
 bool isValidUtf8(std::string_view bytes)
 {
     for (size_t i = 0; i < bytes.size();) {

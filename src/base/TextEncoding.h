@@ -20,6 +20,9 @@ std::string xmlSafeText(std::string_view bytes);
 // The text for HTML content or a quoted attribute value: "&", "<", ">" and '"' escaped, and
 // cleaned as xmlSafeText cleans it.
 std::string htmlEscaped(std::string_view text);
+// The text as a JSON string literal, quotes included: cleaned as xmlSafeText cleans it, then
+// '"', '\\', the remaining controls and U+2028/U+2029 escaped, so it is also a JavaScript one.
+std::string jsonQuoted(std::string_view text);
 // True when the bytes are well-formed UTF-8 throughout.
 bool isValidUtf8(std::string_view bytes);
 

@@ -12,6 +12,8 @@
 #include "book/FlashOutline.h"
 #include "book/FlashPageSource.h"
 #include "book/FlashPagesAnnotations.h"
+#include "book/FlashPagesText.h"
+#include "book/SearchTextWriter.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
 #include "template/HTMLConfigInfo.h"
@@ -155,7 +157,15 @@ void FlashBookOutput::ouputTheBook()
         PrepareAnnotationFiles("");
     outputHTMLPage();
     ouputBookXML(file::joinPath(file::joinPath(iSaveToFolder, iResourceFolder), "book.bin"));
+    outputSearchText();
     outputPlayer();
+}
+
+void FlashBookOutput::outputSearchText()
+{
+    std::string error;
+    if (!SearchTextWriter::write(iFlashPagesText.get(), folderPath("", iSearchInfoFolder), &error))
+        addFailure(error);
 }
 
 void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)

@@ -156,7 +156,7 @@ std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)
 
 std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
                       std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline,
-                      std::shared_ptr<FlashPagesAnnotations> annotations)
+                      std::shared_ptr<FlashPagesAnnotations> annotations, std::shared_ptr<FlashPagesText> text)
 {
     const std::string folder = options.output.value_or("");
     if (!file::createDirectories(folder))
@@ -173,6 +173,7 @@ std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate>
     writer->setHTMLConfig(std::move(html));
     writer->setFlashOutline(std::move(outline));
     writer->setFlashPagesAnnotations(std::move(annotations));
+    writer->setFlashPagesText(std::move(text));
     writer->ouputTheBook();
     if (!writer->failures().empty())
         throw Failure("the book in " + folder + " is incomplete: " + joined(writer->failures(), "; "));

@@ -88,7 +88,7 @@ int parseQuality(const std::string& text)
 
 std::vector<OptionSpec> ImportOptions::optionSpecs()
 {
-    return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}};
+    return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}, {"--no-text", false}};
 }
 
 std::vector<OptionSpec> ImportOptions::commandSpecs()
@@ -110,6 +110,7 @@ ImportOptions ImportOptions::from(const ParsedArguments& parsed)
         options.qualityLevel = parseQuality(*quality);
     options.links = parsed.has("--links");
     options.bookmarks = parsed.has("--bookmarks");
+    options.text = !parsed.has("--no-text");
     return options;
 }
 
@@ -118,7 +119,8 @@ const char* ImportOptions::helpText()
     return "  --range TEXT         the pages to import: ALL (default) or numbers and ranges, 1-3,7\n"
            "  --quality N          JPEG quality, 0 best (default) .. 4 smallest\n"
            "  --links              turn the PDF's links into clickable areas\n"
-           "  --bookmarks          turn the PDF's bookmarks into the book's outline\n";
+           "  --bookmarks          turn the PDF's bookmarks into the book's outline\n"
+           "  --no-text            leave out the text of the pages (readers then cannot search)\n";
 }
 
 ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
@@ -127,6 +129,7 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
                                                           ImportPDFOperation::qualityForLevel(options.qualityLevel));
     operation->setImportLinks(options.links);
     operation->setImportBookmarks(options.bookmarks);
+    operation->setImportText(options.text);
 
     ProgressPrinter progress;
     const ObserverRegistration observing(ImportProgressInfoMSG, [&progress](const Notification& note) {
@@ -150,6 +153,7 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
     book.pages = operation->flashPageSource();
     book.annotations = operation->flashPagesAnnotation();
     book.outline = operation->flashOutline();
+    book.text = operation->flashPagesText();
     const auto [width, height] = ImportPDFOperation::firstPageSize(book.pages.get());
     book.pageWidth = width;
     book.pageHeight = height;

@@ -11,17 +11,20 @@ namespace pw {
 class FlashOutline;
 class FlashPageSource;
 class FlashPagesAnnotations;
+class FlashPagesText;
 class FlashTemplate;
 } // namespace pw
 
 namespace pw::cli {
 
-// The options of the commands that import a PDF: --range, --quality, --links, --bookmarks.
+// The options of the commands that import a PDF: --range, --quality, --links, --bookmarks,
+// --no-text.
 struct ImportOptions {
     std::string range = "ALL";
     int qualityLevel = 0;
     bool links = false;
     bool bookmarks = false;
+    bool text = true;
 
     static std::vector<OptionSpec> optionSpecs();
     // The book options and these, for the commands that import.
@@ -36,6 +39,7 @@ struct ImportedBook {
     std::shared_ptr<FlashPageSource> pages;
     std::shared_ptr<FlashPagesAnnotations> annotations;
     std::shared_ptr<FlashOutline> outline;
+    std::shared_ptr<FlashPagesText> text;
     int pageWidth = 0;
     int pageHeight = 0;
     std::optional<std::string> documentTitle;

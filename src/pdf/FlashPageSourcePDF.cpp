@@ -64,6 +64,7 @@ struct FlashPageSourcePDF::PageResult {
     std::string path;
     PageOutcome outcome = PageOutcome::missing;
     std::string reason;  // why the page is blank or missing
+    PageText text;
 };
 
 FlashPageSourcePDF::FlashPageSourcePDF(const std::string& pdfPath, const std::string& pageRange, std::int32_t dpi,
@@ -149,6 +150,8 @@ FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pag
             converter->renderPage(*doc, pageNumber, picture);
             if (converter->writeJpeg(picture, result.path)) {
                 result.outcome = PageOutcome::rendered;
+                if (iCollectText)
+                    result.text = textOfPage(*doc, pageNumber);
                 return result;
             }
             result.reason = "the JPEG file could not be written";
@@ -167,10 +170,21 @@ FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pag
     return result;
 }
 
+PageText FlashPageSourcePDF::textOfPage(const PDFDocument& doc, std::int32_t pageNumber) const
+{
+    try {
+        return doc.pageText(pageNumber - 1);
+    } catch (const PagewindException& e) {
+        PW_LOG_WARN("the text of page %d cannot be read: %s", pageNumber, e.reason().c_str());
+        return {};
+    }
+}
+
 void FlashPageSourcePDF::generatePages()
 {
     iFailedPages.clear();
     iBlankPages.clear();
+    iPageTexts.clear();
     const std::size_t total = iNeedToImportPages.size();
     std::vector<PageResult> results(total);
     std::mutex mutex;
@@ -248,6 +262,7 @@ void FlashPageSourcePDF::recordPage(std::int32_t pageNumber, PageResult result)
     if (result.outcome == PageOutcome::missing)
         iFailedPages.push_back({pageNumber, result.reason.empty() ? "not enough memory" : result.reason});
     pages().push_back(std::make_unique<FlashPage>(std::move(result.path), pageNumber));
+    iPageTexts.push_back(std::move(result.text));
 }
 
 void FlashPageSourcePDF::generateNormalPages()

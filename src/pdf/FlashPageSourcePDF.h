@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "book/FlashPageSource.h"
+#include "book/FlashPagesText.h"
 
 namespace pw {
 
@@ -65,11 +66,16 @@ public:
     const std::vector<FailedPage>& blankPages() const { return iBlankPages; }
     // The numbers of the range that the document does not have, left out of the import.
     const std::vector<std::int32_t>& leftOutPages() const { return iLeftOutPages; }
+    // When set, generatePages also reads each page's words (for search), the n-th entry of
+    // pageTexts() for the n-th page; a page whose text cannot be read has none.
+    void setCollectText(bool collect) { iCollectText = collect; }
+    const std::vector<PageText>& pageTexts() const { return iPageTexts; }
 
 private:
     struct PageResult;
     // Renders one page into its file; never throws.
     PageResult makePageFile(std::int32_t pageNumber, const PDFDocument* doc, RgbImage& picture) const noexcept;
+    PageText textOfPage(const PDFDocument& doc, std::int32_t pageNumber) const;
     void recordPage(std::int32_t pageNumber, PageResult result);
     void postProgress(std::int32_t position, const char* type) const;
 
@@ -82,6 +88,8 @@ private:
     std::vector<FailedPage> iFailedPages;
     std::vector<FailedPage> iBlankPages;
     std::vector<std::int32_t> iLeftOutPages;
+    bool iCollectText = false;
+    std::vector<PageText> iPageTexts;
 };
 
 } // namespace pw

@@ -5,6 +5,7 @@
 #include "base/Log.h"
 #include "base/NumberText.h"
 #include "base/PagewindException.h"
+#include "book/FlashPagesText.h"
 #include "pdf/FlashOutlinePDF.h"
 #include "pdf/FlashPageSourcePDF.h"
 #include "pdf/FlashPagesAnnotationsPDF.h"
@@ -199,12 +200,14 @@ void ImportPDFOperation::main()
         fail("The import failed: " + describeCurrentException());
         iFlashPagesAnnotation.reset();
         iFlashOutline.reset();
+        iFlashPagesText.reset();
     }
 }
 
 void ImportPDFOperation::runSteps()
 {
     auto source = std::make_shared<FlashPageSourcePDF>(iPDFPath, iPageRange, iDPI, iQuality);
+    source->setCollectText(iImportText);
     {
         const std::lock_guard lock(iSourceMutex);
         iFlashPageSource = source;
@@ -227,6 +230,8 @@ void ImportPDFOperation::runSteps()
     if (!iFlashPageSource)
         return;
     iDocumentTitle = source->PDFDoc()->title();
+    if (auto text = std::make_shared<FlashPagesText>(source->pageTexts()); text->hasText())
+        iFlashPagesText = std::move(text);
     if (!isCancelled() && iImportLinks)
         runLinksStep();
     if (!isCancelled() && iImportBookmarks)
@@ -237,6 +242,7 @@ void ImportPDFOperation::runSteps()
         dropPageSource();
         iFlashPagesAnnotation.reset();
         iFlashOutline.reset();
+        iFlashPagesText.reset();
     }
 }
 

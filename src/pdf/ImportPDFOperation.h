@@ -16,6 +16,7 @@ class FlashOutline;
 class FlashPageSource;
 class FlashPageSourcePDF;
 class FlashPagesAnnotations;
+class FlashPagesText;
 
 // Imports a PDF in the background: its pages (rendered to JPEG), and when asked its links as
 // page annotations and its bookmarks as the outline. Each of the three steps fails alone.
@@ -36,6 +37,9 @@ public:
     bool importLinks() const { return iImportLinks; }
     void setImportBookmarks(bool importBookmarks) { iImportBookmarks = importBookmarks; }
     bool importBookmarks() const { return iImportBookmarks; }
+    // The words of the pages, for the reader's search; off unless set.
+    void setImportText(bool importText) { iImportText = importText; }
+    bool importText() const { return iImportText; }
 
     void main() override;
     // Stops the page rendering between two pages, then marks the operation cancelled.
@@ -45,6 +49,8 @@ public:
     std::shared_ptr<FlashPageSource> flashPageSource() const;
     std::shared_ptr<FlashPagesAnnotations> flashPagesAnnotation() const { return iFlashPagesAnnotation; }
     std::shared_ptr<FlashOutline> flashOutline() const { return iFlashOutline; }
+    // None when text was not asked for or the pages hold no words (pictures alone).
+    std::shared_ptr<FlashPagesText> flashPagesText() const { return iFlashPagesText; }
     // Why the import made no pages ("Not a readable PDF file: ...", the pages that failed, ...);
     // none after a success.
     const std::optional<std::string>& errorMessage() const { return iErrorMessage; }
@@ -70,12 +76,14 @@ private:
     std::shared_ptr<FlashPageSourcePDF> iFlashPageSource;
     std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotation;
     std::shared_ptr<FlashOutline> iFlashOutline;
+    std::shared_ptr<FlashPagesText> iFlashPagesText;
     std::int32_t iDPI = 144;
     std::int32_t iQuality = 100;
     std::string iPDFPath;
     std::string iPageRange;
     bool iImportBookmarks = false;
     bool iImportLinks = false;
+    bool iImportText = false;
     std::optional<std::string> iErrorMessage;
     std::vector<std::string> iWarnings;
     std::optional<std::string> iDocumentTitle;

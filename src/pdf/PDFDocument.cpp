@@ -13,6 +13,7 @@
 #include "base/TextEncoding.h"
 #include "pdf/DocumentTitle.h"
 #include "pdf/JpegDecoder.h"
+#include "pdf/PageTextReader.h"
 #include "pdf/PdfContext.h"
 #include "pdf/PicturePage.h"
 #include "pdf/PictureScaler.h"
@@ -451,6 +452,39 @@ std::vector<PDFOutlineNode> PDFDocument::outline() const
     if (!ok)
         throwPdfError(message);
     return tree;
+}
+
+PageText PDFDocument::pageText(int pageIndex) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    pdf_page* page = nullptr;
+    fz_stext_page* text = nullptr;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            page = loadPage(ctx, *iHandle, pageIndex);
+            // Characters outside the page are not shown, so they cannot be found.
+            const fz_stext_options options{FZ_STEXT_MEDIABOX_CLIP, 1.0f};
+            text = fz_new_stext_page_from_page(ctx, reinterpret_cast<fz_page*>(page), &options);
+        },
+        &message);
+    fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+    PageText words;
+    if (ok) {
+        try {
+            words = pdf::wordsOfPage(*text);
+        } catch (...) {
+            fz_drop_stext_page(ctx, text);
+            throw;
+        }
+    }
+    fz_drop_stext_page(ctx, text);
+    if (!ok)
+        throwPdfError(message);
+    return words;
 }
 
 std::optional<std::string> PDFDocument::title() const

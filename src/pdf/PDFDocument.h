@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "book/FlashPagesText.h"
+
 namespace pw {
 
 // A rectangle in PDF page space: points, origin at the bottom left, y growing upward.
@@ -72,6 +74,9 @@ public:
     int rotation(int pageIndex) const;
     std::vector<PDFAnnotation> annotations(int pageIndex) const;
     std::vector<PDFOutlineNode> outline() const;
+    // The words of the page in reading order (MuPDF's structured text, ligatures expanded),
+    // placed on the rendered page picture; empty for a page of pictures alone.
+    PageText pageText(int pageIndex) const;
     // The document's title: the Info dictionary's /Title, else the XMP metadata's dc:title;
     // none when neither states one. Never throws: a damaged Info or XMP simply has no title.
     std::optional<std::string> title() const;

@@ -118,6 +118,34 @@ TEST_F(ImportCommandTest, DocumentTitleNamesTheBook)
     EXPECT_NE(file::readFile(path("book/index.html"))->find("<title>Q&amp;A &lt;Guide&gt;</title>"), std::string::npos);
 }
 
+// The words go into files/search; --no-text, and a book of pictures, write none and leave
+// no text of an earlier book behind.
+TEST_F(ImportCommandTest, TextOfThePagesForSearch)
+{
+    pw::test::TestPage page;
+    page.fonts = true;
+    page.content = "BT /F1 20 Tf 72 700 Td (Searchable words) Tj ET";
+    const std::string pdf = write("text.pdf", pw::test::makePdf({page, pw::test::TestPage{}}));
+    const std::string picture = write("a.jpg", *pw::JpegEncoder::encode({32, 32, std::vector<unsigned char>(32 * 32 * 3, 90)}, 80));
+    const struct {
+        std::vector<std::string> args;
+        bool text;
+    } cases[] = {
+        {{"import", "-o", path("book"), pdf}, true},
+        {{"import", "--no-text", "-o", path("book"), pdf}, false},
+        {{"import", "-o", path("book"), pdf}, true},
+        {{"build", "-o", path("book"), picture}, false},
+    };
+    for (const auto& c : cases) {
+        const CliResult result = runCli(withResources(c.args));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(file::exists(path("book/files/search/index.js")), c.text) << c.args[1];
+        if (c.text) {
+            EXPECT_NE(file::readFile(path("book/files/search/text-1.js"))->find("[\"Searchable\","), std::string::npos);
+        }
+    }
+}
+
 TEST_F(ImportCommandTest, FailuresWriteNoBook)
 {
     const std::string pdf = write("five.pdf", pw::test::makePlainPdf(5));

@@ -392,6 +392,43 @@ TEST(FlashPagesAnnotationsPDF, PdfTextsAreDecodedAndCleaned)
     EXPECT_EQ(captions, (std::vector<std::string>{"Intro caf\xC3\xA9", "B\xC3\xA9", "\xC3\xA9t\xC3\xA9"}));
 }
 
+// Words come in reading order, ligatures expanded, hyphenated line ends marked, each box over
+// its ink on the page picture, also on a turned page.
+TEST(PDFDocument, PageTextPlacesEveryWordOnThePicture)
+{
+    ScratchFolder scratch;
+    for (const int rotate : {0, 90}) {
+        SCOPED_TRACE(rotate);
+        TestPage page = pw::test::pageOfSize(600, 400);
+        page.rotate = rotate;
+        page.fonts = true;
+        page.content = "BT /F1 40 Tf 60 300 Td (Caf\\351) Tj ET BT /F2 40 Tf 300 300 Td (\\256sh) Tj ET "
+                       "BT /F1 20 Tf 60 200 Td (a hyphen-) Tj 0 -30 Td (ated word) Tj ET";
+        const auto doc = PDFDocument::open(writePdf(scratch, "text.pdf", makePdf({page, TestPage{}})));
+        ASSERT_TRUE(doc);
+        const PageText text = doc->pageText(0);
+        std::vector<std::string> words;
+        for (const TextLine& line : text.lines) {
+            for (const TextWord& word : line.words)
+                words.push_back(word.text);
+            words.push_back(line.hyphenated ? "|-" : "|");
+        }
+        EXPECT_EQ(words, (std::vector<std::string>{"Caf\xC3\xA9", "|", "fish", "|", "a", "hyphen-", "|-", "ated", "word", "|"}));
+        EXPECT_TRUE(doc->pageText(1).empty());  // a page without words
+
+        // Each word's box holds its ink: render the word alone in black and compare.
+        const TextWord& first = text.lines.front().words.front();
+        TestPage alone = page;
+        alone.content = "BT /F1 40 Tf 60 300 Td (Caf\\351) Tj ET";
+        const auto single = PDFDocument::open(writePdf(scratch, "word.pdf", makePdf({alone})));
+        const std::array<double, 4> ink = darkBox(single->renderPage(0, 1.0f, 0));
+        EXPECT_LE(first.x, ink[0] + 0.01);
+        EXPECT_LE(first.y, ink[1] + 0.01);
+        EXPECT_GE(first.x + first.width, ink[0] + ink[2] - 0.01);
+        EXPECT_GE(first.y + first.height, ink[1] + ink[3] - 0.01);
+    }
+}
+
 TEST(PDFDocument, TitleFromInfoElseXmp)
 {
     const std::string xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/"
@@ -486,6 +523,16 @@ TEST(ImportPDFOperation, WholeImportWithLinksAndBookmarks)
     EXPECT_FALSE(operation->errorMessage());
     EXPECT_EQ(pageSummary(*operation->flashPageSource()),
               (std::vector<std::string>{"3:3.jpg", "4:4.jpg", "5:5.jpg", "6:6.jpg"}));
+    // Page pictures are twice the page's size in points.
+    const std::optional<std::string> jpeg = file::readFile(operation->flashPageSource()->pages()[0]->pageFilePath());
+    ASSERT_TRUE(jpeg);
+    tjhandle decoder = tjInitDecompress();
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    EXPECT_EQ(tjDecompressHeader3(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(), &width,
+                                  &height, &subsampling, &colourspace),
+              0);
+    tjDestroy(decoder);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(1224, 1584));
     ASSERT_TRUE(operation->flashPagesAnnotation());
     const auto pageElements = operation->flashPagesAnnotation()->pagesAnnotationsNode().elementsForName("pageAnnos");
     ASSERT_EQ(pageElements.size(), 4u);

@@ -157,6 +157,10 @@ std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBo
         if (!annots.empty())
             body += " /Annots [" + annots + "]";
         std::string content = page.content.value_or(page.picture.empty() ? "0.2 0.4 0.8 rg 36 36 200 100 re f" : "");
+        std::string resources;
+        if (page.fonts)
+            resources += " /Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"
+                         " /F2 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >>";
         if (!page.picture.empty()) {
             const int image = writer.reserve();
             const std::size_t height = page.picture.size() / (3 * std::size_t(page.pictureWidth));
@@ -164,9 +168,11 @@ std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBo
                                   " /Height " + std::to_string(height) +
                                   " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Length " +
                                   std::to_string(page.picture.size()) + " >>\nstream\n" + page.picture + "\nendstream");
-            body += " /Resources << /XObject << /I0 " + ref(image) + " >> >>";
+            resources += " /XObject << /I0 " + ref(image) + " >>";
             content = "q " + number(page.width) + " 0 0 " + number(page.height) + " 0 0 cm /I0 Do Q " + content;
         }
+        if (!resources.empty())
+            body += " /Resources <<" + resources + " >>";
         writer.set(pageObjects[i], body + " >>");
         writer.set(contentObjects[i], stream(content));
         kids += ref(pageObjects[i]) + " ";

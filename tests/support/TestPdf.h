@@ -34,6 +34,9 @@ struct TestPage {
     // given): uncompressed RGB rows of pictureWidth pixels.
     std::string picture;
     int pictureWidth = 0;
+    // Fonts for text in the content: /F1 Helvetica in WinAnsiEncoding, /F2 Helvetica in its
+    // own StandardEncoding (where \256 is the fi ligature).
+    bool fonts = false;
 };
 
 inline TestPage pageOfSize(float width, float height)
