@@ -97,6 +97,8 @@ public:
     // and puts libxml2's message into *error.
     static std::optional<Document> readFile(const std::string& path, std::string* error = nullptr);
     static std::optional<Document> parse(std::string_view text, std::string* error = nullptr);
+    // The strict attempt alone, for files of our own: a damaged one is refused, not read in part.
+    static std::optional<Document> parseStrictly(std::string_view text, std::string* error = nullptr);
 
     Document(Document&&) noexcept = default;
     Document& operator=(Document&&) noexcept = default;
