@@ -6,7 +6,11 @@
 
 #include "project/BookProject.h"
 
+#include <QStringList>
+
 namespace pw {
+
+class ImportWindowDelegate;
 
 // One undoable change of the book's pages (a build or a PDF import) together with the page
 // size that came with them.
@@ -18,6 +22,11 @@ public:
         std::string pageHeight;
     };
     using Apply = std::function<void(const State&)>;
+
+    // What the import sheet made, with where it came from: the pictures of the build when it
+    // imported the build file made of them, else the PDF it imported, and the import's choices
+    // (which the sheet stores in the settings as it starts).
+    static State importedState(const ImportWindowDelegate& sheet, const QStringList& builtPictures);
 
     BookPagesCommand(const QString& text, State before, State after, Apply apply);
 

@@ -47,6 +47,8 @@ ImageBrowserView::ImageBrowserView(QWidget* parent)
     setAcceptDrops(true);
     setDropIndicatorShown(false);  // the insertion mark is drawn here
     setDragDropMode(QAbstractItemView::DragDrop);
+    // A static list view refuses drops on its viewport; this one takes them.
+    viewport()->setAcceptDrops(true);
     setAccessibleName(tr("Pictures"));
     setAccessibleDescription(tr("The pictures of the book, in page order"));
 }

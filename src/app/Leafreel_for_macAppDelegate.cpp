@@ -18,10 +18,8 @@
 #include <QUrl>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-#include <filesystem>
-#include <system_error>
 
-#include "app/AppSettings.h"
+#include "app/AppEnvironment.h"
 #include "app/ApplyChangeIndicator.h"
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageBrowserView.h"
@@ -42,8 +40,6 @@
 #include "app/WindowActions.h"
 #include "app/WindowMemory.h"
 #include "base/Log.h"
-#include "base/PlatformPaths.h"
-#include "base/ResourceFolder.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
@@ -60,22 +56,9 @@ namespace pw {
 
 namespace {
 
-const char* const APP_NAME = "Pagewind for Mac";
-
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-QString listed(const std::vector<std::string>& paths)
-{
-    constexpr std::size_t kShown = 8;
-    QStringList names;
-    for (std::size_t i = 0; i < paths.size() && i < kShown; ++i)
-        names.append(QStringLiteral("  ") + qs(paths[i]));
-    if (paths.size() > kShown)
-        names.append(QObject::tr("  … and %1 more").arg(paths.size() - kShown));
-    return names.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -192,7 +175,7 @@ void Leafreel_for_macAppDelegate::connectActions()
 
 void Leafreel_for_macAppDelegate::applicationDidFinishLaunching()
 {
-    prepaireTheLog();
+    prepareLog();
     PW_LOG_INFO("version is:%s", PAGEWIND_VERSION);
     if (!WindowMemory::restoreWindow(*this, *iSplitter)) {
         if (const QScreen* screen = QApplication::primaryScreen())
@@ -230,88 +213,11 @@ void Leafreel_for_macAppDelegate::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Leafreel_for_macAppDelegate::prepaireTheLog()
-{
-    const std::filesystem::path logPath = std::filesystem::path(platform::userApplicationSupportFolder()) /
-                                          "Quirewright" / "Leafreel" / (std::string(APP_NAME) + ".log");
-    std::error_code ignored;
-    std::filesystem::create_directories(logPath.parent_path(), ignored);
-    log::configureFromProperties(resources::resourceFolder() + "/logging.properties", logPath.string());
-}
-
-const std::shared_ptr<BookProject>& Leafreel_for_macAppDelegate::project() const
-{
-    return iSession->project();
-}
-
-const std::shared_ptr<FlashPageSource>& Leafreel_for_macAppDelegate::flashPageSource() const
-{
-    return project()->bookPages().pageSource;
-}
-
-const std::shared_ptr<FlashTemplate>& Leafreel_for_macAppDelegate::flashTmpl() const
-{
-    return project()->flashTemplate();
-}
-
-ImageBrowserView* Leafreel_for_macAppDelegate::browserView() const
-{
-    return iPictures->view();
-}
-
-QTreeView* Leafreel_for_macAppDelegate::outlineView() const
-{
-    return iProperties->outlineView();
-}
-
-QString Leafreel_for_macAppDelegate::flashPreviewFolder() const
-{
-    return iPreview->folder();
-}
-
-QGroupBox* Leafreel_for_macAppDelegate::toolTipBox() const
-{
-    return iProperties->tipBox();
-}
-
-QTextEdit* Leafreel_for_macAppDelegate::toolTip() const
-{
-    return iProperties->tip();
-}
-
-QPushButton* Leafreel_for_macAppDelegate::btnFloat() const
-{
-    return iProperties->templateButton();
-}
 
 void Leafreel_for_macAppDelegate::updateTitle()
 {
     setWindowTitle(iSession->windowTitle());
     setWindowModified(iSession->isModified());
-}
-
-QString Leafreel_for_macAppDelegate::openReportText(const BookProject::OpenReport& report)
-{
-    QStringList parts;
-    if (!report.missingPages.empty())
-        parts.append(tr("The book's pages cannot be made again, these files are missing:\n%1\nThe preview shows the "
-                        "demonstration pages until you build or import the pages again.")
-                         .arg(listed(report.missingPages)));
-    if (!report.missingPictures.empty())
-        parts.append(tr("These pictures of the list are missing; they are marked in the list:\n%1").arg(listed(report.missingPictures)));
-    if (!report.missingFiles.empty())
-        parts.append(tr("These files chosen in the properties are missing:\n%1").arg(listed(report.missingFiles)));
-    if (report.missingStyle)
-        parts.append(tr("The style \u201c%1\u201d is not installed.").arg(qs(*report.missingStyle)));
-    if (!report.unknownKeys.empty())
-        parts.append(tr("The template has no properties %1 any more; their values were not used.")
-                         .arg(qs([&] {
-                             std::string keys;
-                             for (const std::string& key : report.unknownKeys)
-                                 keys += (keys.empty() ? "\u201c" : ", \u201c") + key + "\u201d";
-                             return keys;
-                         }())));
-    return parts.join(QStringLiteral("\n\n"));
 }
 
 void Leafreel_for_macAppDelegate::installProject(const BookProject::OpenReport& report)
@@ -323,7 +229,7 @@ void Leafreel_for_macAppDelegate::installProject(const BookProject::OpenReport& 
         remakePages();
     showTemplate(project()->flashTemplate());
     updateTitle();
-    if (const QString missing = openReportText(report); !missing.isEmpty())
+    if (const QString missing = ProjectSession::reportText(report); !missing.isEmpty())
         showProblem(tr("Open"), missing);
 }
 
@@ -424,11 +330,10 @@ void Leafreel_for_macAppDelegate::showPages(const BookPagesCommand::State& state
     applyChange();
 }
 
-void Leafreel_for_macAppDelegate::pushPages(const QString& text, BookPages pages, const QString& width, const QString& height)
+void Leafreel_for_macAppDelegate::pushPages(const QString& text, BookPagesCommand::State after)
 {
     BookPagesCommand::State before{project()->bookPages(), flashTmpl()->propertyValueFor("pageWidth", ""),
                                    flashTmpl()->propertyValueFor("pageHeight", "")};
-    BookPagesCommand::State after{std::move(pages), width.toStdString(), height.toStdString()};
     iSession->undoStack()->push(new BookPagesCommand(text, std::move(before), std::move(after),
                                                      [this](const BookPagesCommand::State& state) { showPages(state); }));
 }
@@ -507,21 +412,9 @@ void Leafreel_for_macAppDelegate::importWindowDidEnd(int returnCode)
 {
     if (returnCode != 1)
         return;
-    // The sheet stores the choices of the import it ran in the settings as it starts it.
-    const AppSettings& settings = AppSettings::shareInstance();
-    BookPages pages;
-    pages.choice = {settings.importPageRangeType() == ImportWindowDelegate::pageRange ? settings.importPageRange().toStdString() : "ALL",
-                    settings.importQualityLevel(), settings.importLinks() == 1, settings.importBookmark() == 1};
-    const bool built = !iBuildPictures.isEmpty() && settings.lastImportedFile() == qs(PictureDocumentBuilder::buildFilePath());
-    pages.origin = built ? PagesOrigin::pictures : PagesOrigin::pdf;
-    for (const QString& picture : built ? iBuildPictures : QStringList())
-        pages.builtPictures.push_back(picture.toStdString());
-    pages.pdfPath = built ? std::string() : settings.lastImportedFile().toStdString();
-    pages.pageSource = iImportWindow->flashPageSource();
-    pages.annotations = iImportWindow->flashPagesAnnotations();
-    pages.outline = iImportWindow->flashOutline();
-    pushPages(built ? tr("Build Book") : tr("Import PDF"), std::move(pages), QString::number(iImportWindow->pageWidth()),
-              QString::number(iImportWindow->pageHeight()));
+    BookPagesCommand::State imported = BookPagesCommand::importedState(*iImportWindow, iBuildPictures);
+    const QString text = imported.pages.origin == PagesOrigin::pictures ? tr("Build Book") : tr("Import PDF");
+    pushPages(text, std::move(imported));
 }
 
 void Leafreel_for_macAppDelegate::OnSelectTemplate()
@@ -587,18 +480,7 @@ void Leafreel_for_macAppDelegate::OnImportTmplSettings()
 
 void Leafreel_for_macAppDelegate::OnConvertToFlipBook()
 {
-    const BookPages& pages = project()->bookPages();
-    iOutputWindow->setFlashTmpl(flashTmpl());
-    iOutputWindow->setFlashPageSource(pages.pageSource);
-    iOutputWindow->setFlashOutline(pages.outline);
-    iOutputWindow->setFlashPagesAnnotations(pages.annotations);
-    const std::string source = pages.origin == PagesOrigin::pdf ? pages.pdfPath : tr("the pictures").toStdString();
-    iOutputWindow->setPagesProblem(pages.pageSource ? QString()
-                                                    : tr("The book's pages could not be made from %1. Build the pictures "
-                                                         "or import the PDF again.")
-                                                          .arg(qs(source)));
-    iOutputWindow->setPublishChoice(project()->publishChoice());
-    iOutputWindow->open();
+    iOutputWindow->openFor(*project());
 }
 
 void Leafreel_for_macAppDelegate::OnAbout()

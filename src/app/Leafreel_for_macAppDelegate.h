@@ -6,6 +6,10 @@
 #include <memory>
 
 #include "app/BookPagesCommand.h"
+#include "app/PicturesPane.h"
+#include "app/PreviewBuilder.h"
+#include "app/ProjectSession.h"
+#include "app/PropertiesPane.h"
 #include "base/NotificationCenter.h"
 #include "project/BookProject.h"
 
@@ -28,11 +32,7 @@ class ImportWindowDelegate;
 class OutputWindowDelegate;
 class PageImportTask;
 class PictureBuildTask;
-class PicturesPane;
-class PreviewBuilder;
 class ProgressSheet;
-class ProjectSession;
-class PropertiesPane;
 class SelectTemplateWindowDelegate;
 class WindowActions;
 
@@ -55,17 +55,17 @@ public:
     void applyChange();
 
     ProjectSession* session() const { return iSession; }
-    const std::shared_ptr<BookProject>& project() const;
-    const std::shared_ptr<FlashPageSource>& flashPageSource() const;
-    const std::shared_ptr<FlashTemplate>& flashTmpl() const;
+    const std::shared_ptr<BookProject>& project() const { return iSession->project(); }
+    const std::shared_ptr<FlashPageSource>& flashPageSource() const { return project()->bookPages().pageSource; }
+    const std::shared_ptr<FlashTemplate>& flashTmpl() const { return project()->flashTemplate(); }
 
     ImageListModel* browserData() const { return iBrowserData; }
-    ImageBrowserView* browserView() const;
+    ImageBrowserView* browserView() const { return iPictures->view(); }
     QWebEngineView* webView() const { return iWebView; }
-    QTreeView* outlineView() const;
+    QTreeView* outlineView() const { return iProperties->outlineView(); }
     QSplitter* splitter() const { return iSplitter; }
     // This window's preview folder (made on first use).
-    QString flashPreviewFolder() const;
+    QString flashPreviewFolder() const { return iPreview->folder(); }
     PreviewBuilder* preview() const { return iPreview; }
     ApplyChangeIndicator* applyIndicator() const { return iApplyIndicator; }
     WindowActions* actions() const { return iActions; }
@@ -74,17 +74,15 @@ public:
     PageImportTask* pageImportTask() const { return iPageImport; }
     OutputWindowDelegate* outputWindow() const { return iOutputWindow; }
     SelectTemplateWindowDelegate* selectTmplWindow() const { return iSelectTmplWindow; }
-    QGroupBox* toolTipBox() const;
-    QTextEdit* toolTip() const;
-    QPushButton* btnFloat() const;
+    QGroupBox* toolTipBox() const { return iProperties->tipBox(); }
+    QTextEdit* toolTip() const { return iProperties->tip(); }
+    QPushButton* btnFloat() const { return iProperties->templateButton(); }
 
     // The template button's title for a template name: each word capitalised ("float" gives
     // "Float").
     static QString capitalizedTitle(const QString& name);
     // Where settings chosen to be saved at the path go: "txt" is added when it has no extension.
     static QString settingsExportPath(const QString& chosen);
-    // The message that names what opening a project found missing; empty when nothing was.
-    static QString openReportText(const BookProject::OpenReport& report);
 
 public slots:
     void OnImportImage();
@@ -114,12 +112,11 @@ protected:
 private:
     void buildLayout();
     void connectActions();
-    void prepaireTheLog();
     void installProject(const BookProject::OpenReport& report);
     void remakePages();
     void pagesRemade();
     void showTemplate(const std::shared_ptr<FlashTemplate>& flashTemplate);
-    void pushPages(const QString& text, BookPages pages, const QString& width, const QString& height);
+    void pushPages(const QString& text, BookPagesCommand::State after);
     void showPages(const BookPagesCommand::State& state);
     void previewDidRebuild(const QString& page, const QString& problem);
     void reloadOutlineView();

@@ -160,6 +160,22 @@ void OutputWindowDelegate::buildLayout()
     connect(buttons, &QDialogButtonBox::rejected, this, &OutputWindowDelegate::onCancel);
 }
 
+void OutputWindowDelegate::openFor(const BookProject& project)
+{
+    const BookPages& pages = project.bookPages();
+    iFlashTmpl = project.flashTemplate();
+    iFlashPageSource = pages.pageSource;
+    iFlashOutline = pages.outline;
+    iFlashPagesAnnotations = pages.annotations;
+    const QString source = pages.origin == PagesOrigin::pdf ? QString::fromStdString(pages.pdfPath) : tr("the pictures");
+    iPagesProblem = pages.pageSource ? QString()
+                                     : tr("The book's pages could not be made from %1. Build the pictures or import "
+                                          "the PDF again.")
+                                           .arg(source);
+    setPublishChoice(project.publishChoice());
+    open();
+}
+
 void OutputWindowDelegate::setPublishChoice(const PublishChoice& choice)
 {
     if (choice.folder.empty())

@@ -54,6 +54,9 @@ public:
     // when they are. Publishing is refused with it.
     void setPagesProblem(const QString& problem) { iPagesProblem = problem; }
 
+    // Shows the sheet for the project's book: its pages, template, outline and annotations, its
+    // publish choices, and why its pages are missing when they could not be made.
+    void openFor(const BookProject& project);
     // A project's choices fill the fields; one without a folder leaves them as they are.
     void setPublishChoice(const PublishChoice& choice);
     // The fields as a project's choices.

@@ -52,6 +52,17 @@ ProjectSession::Answer askUnsaved(QWidget* parent, const QString& name)
     }
 }
 
+QString listed(const std::vector<std::string>& paths)
+{
+    constexpr std::size_t kShown = 8;
+    QStringList names;
+    for (std::size_t i = 0; i < paths.size() && i < kShown; ++i)
+        names.append(QStringLiteral("  ") + QString::fromStdString(paths[i]));
+    if (paths.size() > kShown)
+        names.append(QObject::tr("  … and %1 more").arg(paths.size() - kShown));
+    return names.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 ProjectSession::ProjectSession(QWidget* window)
@@ -78,6 +89,30 @@ std::unique_ptr<QMessageBox> ProjectSession::makeUnsavedQuestion(QWidget* parent
     box->setDefaultButton(QMessageBox::Save);
     box->setWindowModality(Qt::WindowModal);
     return box;
+}
+
+QString ProjectSession::reportText(const BookProject::OpenReport& report)
+{
+    QStringList parts;
+    if (!report.missingPages.empty())
+        parts.append(tr("The book's pages cannot be made again, these files are missing:\n%1\nThe preview shows the "
+                        "demonstration pages until you build or import the pages again.")
+                         .arg(listed(report.missingPages)));
+    if (!report.missingPictures.empty())
+        parts.append(tr("These pictures of the list are missing; they are marked in the list:\n%1").arg(listed(report.missingPictures)));
+    if (!report.missingFiles.empty())
+        parts.append(tr("These files chosen in the properties are missing:\n%1").arg(listed(report.missingFiles)));
+    if (report.missingStyle)
+        parts.append(tr("The style \u201c%1\u201d is not installed.").arg(QString::fromStdString(*report.missingStyle)));
+    if (!report.unknownKeys.empty())
+        parts.append(tr("The template has no properties %1 any more; their values were not used.")
+                         .arg(QString::fromStdString([&] {
+                             std::string keys;
+                             for (const std::string& key : report.unknownKeys)
+                                 keys += (keys.empty() ? "\u201c" : ", \u201c") + key + "\u201d";
+                             return keys;
+                         }())));
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 bool ProjectSession::isModified() const

@@ -59,6 +59,8 @@ public:
     void setOpenQuestion(PathQuestion question) { iOpenQuestion = std::move(question); }
     void setSaveQuestion(PathQuestion question) { iSaveQuestion = std::move(question); }
 
+    // The message that names what opening a project found missing; empty when nothing was.
+    static QString reportText(const BookProject::OpenReport& report);
     // The Save / Discard / Cancel question as it is shown.
     static std::unique_ptr<QMessageBox> makeUnsavedQuestion(QWidget* parent, const QString& name);
 

@@ -39,9 +39,14 @@ void ThumbnailLoader::setDevicePixelRatio(qreal ratio)
 void ThumbnailLoader::prioritize(const QStringList& paths)
 {
     for (auto it = paths.rbegin(); it != paths.rend(); ++it) {
-        if (iQueue.removeOne(*it))
-            iQueue.prepend(*it);
+        if (iCache.contains(*it))
+            continue;
+        if (!iQueue.removeOne(*it) && iPending.contains(*it))
+            continue;  // being decoded now
+        iPending.insert(*it);
+        iQueue.prepend(*it);
     }
+    startNext();
 }
 
 const QImage* ThumbnailLoader::thumbnail(const QString& path)

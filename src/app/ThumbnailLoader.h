@@ -27,7 +27,7 @@ public:
     qreal devicePixelRatio() const { return iRatio; }
     // Thumbnails made from now on have size × ratio device pixels; the cache is emptied.
     void setDevicePixelRatio(qreal ratio);
-    // Queued requests for these paths go first, in this order.
+    // These paths are decoded first, in this order, whether asked for already or not.
     void prioritize(const QStringList& paths);
 
     // Reads a thumbnail in the calling thread, size × ratio device pixels on its longest side.
