@@ -23,9 +23,19 @@ void BookWriteTask::start(BookPublisher::Book book, BookPublisher::Target target
     // The destructor waits for the run, so the task outlives every call the worker makes on it;
     // queued calls still waiting when it goes are dropped with it.
     iWatcher->setFuture(QtConcurrent::run([this, book = std::move(book), target = std::move(target), stop = iStop] {
+        // The newest count waits in the atomics; at most one call is on its way, so a fast run
+        // never floods the window with updates it cannot draw in time.
         const auto report = [this](std::size_t done, std::size_t total) {
+            iDone.store(done);
+            iTotal.store(total);
+            if (iProgressPosted.exchange(true))
+                return;
             QMetaObject::invokeMethod(
-                this, [this, done, total] { emit progress(static_cast<int>(done), static_cast<int>(total)); },
+                this,
+                [this] {
+                    iProgressPosted.store(false);
+                    emit progress(static_cast<int>(iDone.load()), static_cast<int>(iTotal.load()));
+                },
                 Qt::QueuedConnection);
         };
         return BookPublisher::publish(book, target, report, stop.get());

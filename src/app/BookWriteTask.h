@@ -38,6 +38,9 @@ private:
     std::shared_ptr<std::atomic<bool>> iStop;
     QFutureWatcher<BookPublisher::Result>* iWatcher = nullptr;  // a child while a run goes
     BookPublisher::Result iResult;
+    std::atomic<std::size_t> iDone{0};
+    std::atomic<std::size_t> iTotal{0};
+    std::atomic<bool> iProgressPosted{false};
 };
 
 } // namespace pw

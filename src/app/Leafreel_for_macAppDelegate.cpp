@@ -91,6 +91,10 @@ Leafreel_for_macAppDelegate::Leafreel_for_macAppDelegate(QWidget* parent) : QMai
 Leafreel_for_macAppDelegate::~Leafreel_for_macAppDelegate()
 {
     applicationWillTerminate();
+    // Children going away later (the undo stack clearing itself) must not call back into a
+    // window that is no longer one.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void Leafreel_for_macAppDelegate::buildLayout()

@@ -8,9 +8,12 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text, int count)
+// "Add Picture", "Add 3 Pictures": the step's name in the Edit menu.
+QString named(const char* one, const char* many, qsizetype count)
 {
-    return QCoreApplication::translate("PictureListCommand", text, nullptr, count);
+    const char* context = "PictureListCommand";
+    return count == 1 ? QCoreApplication::translate(context, one)
+                      : QCoreApplication::translate(context, many).arg(count);
 }
 
 QList<int> runOf(int row, qsizetype count)
@@ -30,7 +33,7 @@ PictureListCommand::PictureListCommand(ImageListModel* model, Kind kind, const Q
 
 PictureListCommand* PictureListCommand::inserting(ImageListModel* model, int row, QStringList paths)
 {
-    auto* command = new PictureListCommand(model, Kind::insert, tr("Add %n Picture(s)", static_cast<int>(paths.size())));
+    auto* command = new PictureListCommand(model, Kind::insert, named("Add Picture", "Add %1 Pictures", paths.size()));
     command->iRow = row;
     command->iPaths = std::move(paths);
     return command;  // the undo stack takes it
@@ -38,7 +41,7 @@ PictureListCommand* PictureListCommand::inserting(ImageListModel* model, int row
 
 PictureListCommand* PictureListCommand::removing(ImageListModel* model, QList<int> rows)
 {
-    auto* command = new PictureListCommand(model, Kind::remove, tr("Remove %n Picture(s)", static_cast<int>(rows.size())));
+    auto* command = new PictureListCommand(model, Kind::remove, named("Remove Picture", "Remove %1 Pictures", rows.size()));
     for (const int row : rows)
         command->iPaths.append(model->pathAt(row));
     command->iRows = std::move(rows);
@@ -47,7 +50,7 @@ PictureListCommand* PictureListCommand::removing(ImageListModel* model, QList<in
 
 PictureListCommand* PictureListCommand::reordering(ImageListModel* model, std::vector<int> order, QList<int> moved)
 {
-    auto* command = new PictureListCommand(model, Kind::reorder, tr("Move %n Picture(s)", static_cast<int>(moved.size())));
+    auto* command = new PictureListCommand(model, Kind::reorder, named("Move Picture", "Move %1 Pictures", moved.size()));
     command->iOrder = std::move(order);
     command->iRows = std::move(moved);
     return command;

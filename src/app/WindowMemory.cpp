@@ -1,6 +1,7 @@
 #include "app/WindowMemory.h"
 
 #include <QFileInfo>
+#include <QLayout>
 #include <QMainWindow>
 #include <QSplitter>
 
@@ -33,6 +34,9 @@ bool restoreWindow(QMainWindow& window, QSplitter& splitter)
     const auto store = AppSettings::openStore();
     const QByteArray geometry = store->value(kGeometry).toByteArray();
     const bool restored = !geometry.isEmpty() && window.restoreGeometry(geometry);
+    // Sizes are restored into the splitter as wide as the restored window, not as it was before.
+    if (window.layout())
+        window.layout()->activate();
     splitter.restoreState(store->value(kSplitter).toByteArray());
     return restored;
 }
