@@ -4,7 +4,13 @@
 
 namespace pw {
 
-BookWriteTask::BookWriteTask(QObject* parent) : QObject(parent) {}
+BookWriteTask::BookWriteTask(QObject* parent) : QObject(parent)
+{
+    connect(this, &BookWriteTask::progressPosted, this, [this] {
+        iProgressPosted.store(false);
+        emit progress(static_cast<int>(iDone.load()), static_cast<int>(iTotal.load()));
+    }, Qt::QueuedConnection);
+}
 
 BookWriteTask::~BookWriteTask()
 {
@@ -28,18 +34,17 @@ void BookWriteTask::start(BookPublisher::Book book, BookPublisher::Target target
         const auto report = [this](std::size_t done, std::size_t total) {
             iDone.store(done);
             iTotal.store(total);
-            if (iProgressPosted.exchange(true))
-                return;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    iProgressPosted.store(false);
-                    emit progress(static_cast<int>(iDone.load()), static_cast<int>(iTotal.load()));
-                },
-                Qt::QueuedConnection);
+            if (!iProgressPosted.exchange(true))
+                emit progressPosted();
         };
         return BookPublisher::publish(book, target, report, stop.get());
     }));
+}
+
+void BookWriteTask::waitForFinished()
+{
+    if (iWatcher)
+        iWatcher->waitForFinished();
 }
 
 void BookWriteTask::cancel()

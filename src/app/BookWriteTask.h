@@ -24,6 +24,8 @@ public:
     // Ends the run between two pages.
     void cancel();
     bool isRunning() const { return iWatcher != nullptr; }
+    // Blocks until a run that goes has ended (finished is still emitted later, from the loop).
+    void waitForFinished();
     // The last run's result, valid once finished was emitted.
     const BookPublisher::Result& result() const { return iResult; }
 
@@ -31,6 +33,8 @@ signals:
     // Pages written so far and in all, on the main thread.
     void progress(int done, int total);
     void finished();
+    // From the writing thread, when no update is on its way; reaches the main thread queued.
+    void progressPosted();
 
 private:
     void onDone();

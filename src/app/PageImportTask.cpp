@@ -18,13 +18,12 @@ PageImportTask::PageImportTask(QObject* parent) : QObject(parent)
     iProgressObserver = ObserverRegistration(ImportProgressInfoMSG, [this](const Notification& note) {
         // Posted on the import thread, by the import sheet's imports too: only a run of this task
         // reports, which is decided on the main thread.
-        const auto done = static_cast<int>(note.intValue("pageIndex"));
-        const auto total = static_cast<int>(note.intValue("totalPage"));
-        QMetaObject::invokeMethod(this, [this, done, total] {
-            if (iWatcher)
-                emit progress(done, total);
-        }, Qt::QueuedConnection);
+        emit progressPosted(static_cast<int>(note.intValue("pageIndex")), static_cast<int>(note.intValue("totalPage")));
     });
+    connect(this, &PageImportTask::progressPosted, this, [this](int done, int total) {
+        if (iWatcher)
+            emit progress(done, total);
+    }, Qt::QueuedConnection);
 }
 
 PageImportTask::~PageImportTask()

@@ -38,6 +38,8 @@ public:
 signals:
     void progress(int done, int total);
     void finished();
+    // From the import thread; reaches the main thread queued.
+    void progressPosted(int done, int total);
 
 private:
     void onDone();

@@ -37,7 +37,10 @@ QString PreviewBuilder::folder()
 
 void PreviewBuilder::removeFolder()
 {
+    // The writer must be done with the folder before it goes, or it would make parts of it again.
+    iPending.reset();
     iTask->cancel();
+    iTask->waitForFinished();
     iFolder.remove();
 }
 
