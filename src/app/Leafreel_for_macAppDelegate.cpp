@@ -360,7 +360,8 @@ void Leafreel_for_macAppDelegate::OnImportImage()
     options.filter = tr("Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)");
     sheet::openPanel(this, options, [this](const QStringList& files) {
         iBrowserData->addPictures(files);
-        showStatus(tr("%n picture(s) in the list", nullptr, iBrowserData->count()));
+        const int count = iBrowserData->count();
+        showStatus(count == 1 ? tr("1 picture in the list") : tr("%1 pictures in the list").arg(count));
     });
 }
 
@@ -399,8 +400,9 @@ void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
         return;
     }
     if (!outcome.result.skipped.empty())
-        showStatus(tr("%n file(s) in the list are not pictures and were left out.", nullptr,
-                      static_cast<int>(outcome.result.skipped.size())));
+        showStatus(outcome.result.skipped.size() == 1
+                       ? tr("1 file in the list is not a picture and was left out.")
+                       : tr("%1 files in the list are not pictures and were left out.").arg(outcome.result.skipped.size()));
     iImportWindow->setImportFile(qs(outcome.result.pdfPath));
     iImportWindow->open();
     iImportWindow->startImport();
