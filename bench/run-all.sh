@@ -2,9 +2,12 @@
 # Runs every benchmark of the project in one go and writes bench/RESULTS.md: each figure, its
 # peer's figure on the same machine in the same run, and the ratio.
 #   import      pagewind-cli import vs pdftoppm and mutool draw (bench/import.sh)
+#   phones      the build action on 40 phone photos vs an earlier version and img2pdf + pdftoppm
+#               (bench/phone-build.sh)
 #   build       the build action's PDF making vs img2pdf, 40 photos
 #   publish     pagewind-cli publish of a 500-page book vs cp of its page files
 #   player      opening a 10- and a 500-page book in headless Chromium
+#   search      searching a 1,000-page text book once its text is loaded (bench/search.sh)
 #   long        importing 1,000 to 100,000 pages (bench/long-document.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +15,7 @@ root=$(pwd)
 source bench/lib.sh
 
 bash bench/import.sh
+bash bench/phone-build.sh
 build_release
 cli="$build/bin/pagewind-cli"
 make_photos
@@ -38,6 +42,8 @@ player=$(PAGEWIND_CLI="$cli" node bench/player-open.mjs)
 p10=$(node -e "console.log(JSON.parse(process.argv[1])['10'])" "$player")
 p500=$(node -e "console.log(JSON.parse(process.argv[1])['500'])" "$player")
 
+bash bench/search.sh
+
 # Last: its 100,000 deleted files slow the file system for a while after.
 bash bench/long-document.sh
 
@@ -52,6 +58,21 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo
   echo '```'
   cat bench/import.txt
+  echo '```'
+  echo
+  echo "Peak memory grows with the page count only until MuPDF's 32 MB store of compressed pictures is"
+  echo "full; after that it stays (1,200 photo pages: 103 MB)."
+  echo
+  echo "## Build of 40 phone photos (4032x3024 pixels, pages capped at 4096 pixels, JPEG quality 85)"
+  echo
+  echo '```'
+  cat bench/phone-build.txt
+  echo '```'
+  echo
+  echo "## Search in a 1,000-page text book (times in ms, best of five; sizes in KB)"
+  echo
+  echo '```'
+  cat bench/search.txt
   echo '```'
   echo
   echo "## Long documents (flat page tree, small pages, JPEG quality 25; single runs)"

@@ -11,6 +11,7 @@
 #include "base/FileUtil.h"
 #include "base/Log.h"
 #include "base/PlatformPaths.h"
+#include "base/XmlDocument.h"
 
 // Shared by the fuzz targets: quiet logging and a scratch file per process for readers that
 // only take paths.
@@ -42,6 +43,14 @@ inline std::string scratchPath(std::string_view name)
 {
     fprintf(stderr, "invariant broken: %s\n", what);
     abort();
+}
+
+// Every document the writers produce must be well-formed XML, whatever went into it, as a
+// reader's browser parses it: strictly, without recovery.
+inline void requireWellFormed(const std::string& xml, const char* what)
+{
+    if (!xml::Document::isWellFormed(xml))
+        fail(what);
 }
 
 } // namespace pw::fuzz

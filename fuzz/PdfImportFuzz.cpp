@@ -13,7 +13,7 @@ namespace {
 
 // Few pages and few pixels: the fuzzer should spend its time in the parser, not in drawing.
 constexpr int kPagesLooked = 3;
-constexpr std::int64_t kMaxPixels = 64 * 64;
+constexpr int kMaxSide = 64;
 
 void readPage(const pw::PDFDocument& document, int pageIndex)
 {
@@ -29,7 +29,7 @@ void readPage(const pw::PDFDocument& document, int pageIndex)
     const float longest = std::max(bounds.width, bounds.height);
     const float scale = longest > 1 ? 48 / longest : 1;
     try {
-        const pw::RgbImage image = document.renderPage(pageIndex, scale, kMaxPixels);
+        const pw::RgbImage image = document.renderPage(pageIndex, scale, kMaxSide);
         if (image.pixels.size() != static_cast<std::size_t>(image.width) * image.height * 3)
             pw::fuzz::fail("rendered pixels do not match the picture size");
     } catch (const pw::PagewindException&) {
@@ -43,8 +43,12 @@ void importDocument(const std::shared_ptr<pw::PDFDocument>& document)
         readPage(*document, page);
     pw::FlashOutlinePDF outline;
     outline.loadOutlineFromPDF(document);
+    pw::fuzz::requireWellFormed(pw::xml::Document::withRootElement(outline.outlineAsXMLNode()).xmlData(),
+                                "the outline is not well-formed XML");
     pw::FlashPagesAnnotationsPDF links;
     links.loadLinksFromPDF(document, "1-" + std::to_string(kPagesLooked));
+    pw::fuzz::requireWellFormed(pw::xml::Document::withRootElement(links.pagesAnnotationsNode().copy()).xmlData(),
+                                "the links are not well-formed XML");
 }
 
 } // namespace

@@ -4,7 +4,10 @@
 
 #include "app/AppSettings.h"
 #include "app/ImportWindowDelegate.h"
+#include "base/NumberText.h"
 #include "pdf/PictureDocumentBuilder.h"
+#include "project/TemplateTree.h"
+#include "template/FlashTemplate.h"
 
 namespace pw {
 
@@ -17,7 +20,8 @@ BookPagesCommand::BookPagesCommand(const QString& text, State before, State afte
 
 namespace pw {
 
-BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelegate& sheet, const QStringList& builtPictures)
+BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelegate& sheet, const QStringList& builtPictures,
+                                                       const FlashTemplate& current)
 {
     const AppSettings& settings = AppSettings::shareInstance();
     State state;
@@ -35,8 +39,12 @@ BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelega
     pages.pageSource = sheet.flashPageSource();
     pages.annotations = sheet.flashPagesAnnotations();
     pages.outline = sheet.flashOutline();
-    state.pageWidth = std::to_string(sheet.pageWidth());
-    state.pageHeight = std::to_string(sheet.pageHeight());
+    state.pageWidth = text::decimalText(sheet.pageWidth());
+    state.pageHeight = text::decimalText(sheet.pageHeight());
+    const std::shared_ptr<FlashTemplate> titled = templatetree::copyOf(current);
+    if (sheet.documentTitle())
+        titled->adoptDocumentTitle(*sheet.documentTitle());
+    state.bookTitle = titled->propertyValueFor("bookTitle", "");
     return state;
 }
 

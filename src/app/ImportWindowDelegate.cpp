@@ -103,6 +103,10 @@ void ImportWindowDelegate::buildLayout()
     iPrgBar = new QProgressBar(this);
     iPrgBar->setRange(0, 0);  // busy: the page count shows in the text
     iLblError = sheet::makeErrorLabel(this);
+    iLblWarning = new QLabel(this);
+    iLblWarning->setWordWrap(true);
+    iLblWarning->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    iLblWarning->hide();
 
     auto* buttons = new QDialogButtonBox(this);
     iBtnOK = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
@@ -113,12 +117,16 @@ void ImportWindowDelegate::buildLayout()
     layout->addWidget(iLblInfo);
     layout->addWidget(iPrgBar);
     layout->addWidget(iLblError);
+    layout->addWidget(iLblWarning);
     layout->addWidget(buttons);
     setMinimumWidth(560);
 
     connect(iBtnBrowse, &QPushButton::clicked, this, &ImportWindowDelegate::onBrowseFileAction);
     connect(openFile, &QPushButton::clicked, this, &ImportWindowDelegate::onOpenTheFileAction);
     connect(iPageRangeType, &QButtonGroup::idClicked, this, [this] { enableButtons(true); });
+    // Pages waiting for OK belong to the choices that made them; a changed choice imports anew.
+    for (QLineEdit* field : {iTxtImportFile, iTxtPageRange})
+        connect(field, &QLineEdit::textEdited, this, [this] { setResultReady(false); });
     connect(iBtnOK, &QPushButton::clicked, this, &ImportWindowDelegate::onImportAction);
     connect(iBtnCancel, &QPushButton::clicked, this, &ImportWindowDelegate::onCancelAction);
 }
@@ -152,7 +160,33 @@ void ImportWindowDelegate::storeControlsIntoSettings()
 
 void ImportWindowDelegate::onImportAction()
 {
-    startImport();
+    if (!iResultReady) {
+        startImport();
+        return;
+    }
+    setResultReady(false);
+    done(1);
+}
+
+void ImportWindowDelegate::setResultReady(bool ready)
+{
+    iResultReady = ready;
+    iBtnOK->setText(ready ? tr("Use These Pages") : tr("Import"));
+    if (!ready)
+        iLblWarning->hide();
+}
+
+void ImportWindowDelegate::offerPagesWithWarnings(const std::vector<std::string>& warnings)
+{
+    QStringList lines;
+    for (const std::string& warning : warnings) {
+        QString line = QString::fromStdString(warning);
+        line[0] = line[0].toUpper();
+        lines << line + QLatin1Char('.');
+    }
+    iLblWarning->setText(tr("The pages are imported, but:\n%1").arg(lines.join(QLatin1Char('\n'))));
+    iLblWarning->show();
+    setResultReady(true);
 }
 
 QString ImportWindowDelegate::rangeText() const
@@ -163,6 +197,8 @@ QString ImportWindowDelegate::rangeText() const
 void ImportWindowDelegate::startImport()
 {
     iIsImporting = true;
+    setResultReady(false);
+    iDocumentTitle.reset();
     // The file actually imported is remembered, so the next import offers it again.
     storeControlsIntoSettings();
     enableButtons(false);
@@ -215,6 +251,11 @@ void ImportWindowDelegate::importEnded()
     if (iFlashPageSource) {
         PW_LOG_DEBUG("import pdf ok...");
         std::tie(iPageWidth, iPageHeight) = ImportPDFOperation::firstPageSize(iFlashPageSource.get());
+        iDocumentTitle = operation->documentTitle();
+        if (!operation->warnings().empty()) {
+            offerPagesWithWarnings(operation->warnings());
+            return;
+        }
         done(1);
         return;
     }
@@ -235,6 +276,7 @@ void ImportWindowDelegate::onCancelAction()
         return;
     }
     iLblError->hide();
+    setResultReady(false);
     QDialog::reject();
 }
 

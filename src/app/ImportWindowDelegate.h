@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base/NotificationCenter.h"
 
@@ -24,9 +26,10 @@ class OperationQueue;
 
 // The PDF import sheet: file, all pages or a range, image quality, bookmarks and links. The
 // import runs on the sheet's own operation queue; progress and the end reach the main thread
-// by queued calls. A successful import closes the sheet with 1 and holds the results; a failed
-// one shows its reason and leaves the sheet open. Cancel while importing stops the import and
-// keeps the sheet; Cancel when idle closes it with 0.
+// by queued calls. A successful import closes the sheet with 1 and holds the results; one with
+// warnings (pages shown blank, pages left out) shows them first and closes with 1 when the user
+// takes the pages. A failed one shows its reason and leaves the sheet open. Cancel while
+// importing stops the import and keeps the sheet; Cancel when idle closes it with 0.
 class ImportWindowDelegate : public QDialog {
     Q_OBJECT
 
@@ -49,6 +52,7 @@ public:
     const std::shared_ptr<FlashPageSource>& flashPageSource() const { return iFlashPageSource; }
     const std::shared_ptr<FlashPagesAnnotations>& flashPagesAnnotations() const { return iFlashPagesAnnotations; }
     const std::shared_ptr<FlashOutline>& flashOutline() const { return iFlashOutline; }
+    const std::optional<std::string>& documentTitle() const { return iDocumentTitle; }
     bool isImporting() const { return iIsImporting; }
 
     // The controls, for tests.
@@ -61,6 +65,7 @@ public:
     QPushButton* btnOK() const { return iBtnOK; }
     QLabel* lblInfo() const { return iLblInfo; }
     QLabel* lblError() const { return iLblError; }
+    QLabel* lblWarning() const { return iLblWarning; }
 
 signals:
     // From the import thread, delivered on the main thread.
@@ -81,6 +86,9 @@ private:
     void storeControlsIntoSettings();
     void mainThread_handleMSG(qlonglong pageIndex, qlonglong totalPage);
     void importEnded();
+    // Shows the warnings of a finished import and waits for the user to take its pages.
+    void offerPagesWithWarnings(const std::vector<std::string>& warnings);
+    void setResultReady(bool ready);
     QString rangeText() const;
 
     QLineEdit* iTxtImportFile = nullptr;
@@ -93,12 +101,15 @@ private:
     QLabel* iLblInfo = nullptr;
     QProgressBar* iPrgBar = nullptr;
     QLabel* iLblError = nullptr;
+    QLabel* iLblWarning = nullptr;
     QCheckBox* iBtnImportBookMark = nullptr;
     QCheckBox* iBtnImportLinks = nullptr;
 
     std::int32_t iPageWidth = 0;
     std::int32_t iPageHeight = 0;
     bool iIsImporting = false;
+    bool iResultReady = false;  // an import with warnings waits for OK
+    std::optional<std::string> iDocumentTitle;
     std::shared_ptr<FlashPageSource> iFlashPageSource;
     std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotations;
     std::shared_ptr<FlashOutline> iFlashOutline;

@@ -330,6 +330,7 @@ void Leafreel_for_macAppDelegate::showPages(const BookPagesCommand::State& state
     project()->setBookPages(state.pages);
     flashTmpl()->setPropertyValue("pageWidth", state.pageWidth);
     flashTmpl()->setPropertyValue("pageHeight", state.pageHeight);
+    flashTmpl()->setPropertyValue("bookTitle", state.bookTitle);
     reloadOutlineView();
     applyChange();
 }
@@ -337,7 +338,8 @@ void Leafreel_for_macAppDelegate::showPages(const BookPagesCommand::State& state
 void Leafreel_for_macAppDelegate::pushPages(const QString& text, BookPagesCommand::State after)
 {
     BookPagesCommand::State before{project()->bookPages(), flashTmpl()->propertyValueFor("pageWidth", ""),
-                                   flashTmpl()->propertyValueFor("pageHeight", "")};
+                                   flashTmpl()->propertyValueFor("pageHeight", ""),
+                                   flashTmpl()->propertyValueFor("bookTitle", "")};
     iSession->undoStack()->push(new BookPagesCommand(text, std::move(before), std::move(after),
                                                      [this](const BookPagesCommand::State& state) { showPages(state); }));
 }
@@ -418,7 +420,7 @@ void Leafreel_for_macAppDelegate::importWindowDidEnd(int returnCode)
 {
     if (returnCode != 1)
         return;
-    BookPagesCommand::State imported = BookPagesCommand::importedState(*iImportWindow, iBuildPictures);
+    BookPagesCommand::State imported = BookPagesCommand::importedState(*iImportWindow, iBuildPictures, *flashTmpl());
     const QString text = imported.pages.origin == PagesOrigin::pictures ? tr("Build Book") : tr("Import PDF");
     pushPages(text, std::move(imported));
 }
@@ -478,9 +480,11 @@ void Leafreel_for_macAppDelegate::OnImportTmplSettings()
             return;
         }
         std::shared_ptr<FlashTemplate> next = templatetree::copyOf(*flashTmpl());
-        next->importPropertiesSettingsFrom(path.toStdString());
+        const std::optional<std::string> warning = next->importPropertiesSettingsFrom(path.toStdString());
         iSession->undoStack()->push(new TemplateChangeCommand(tr("Import Settings"), flashTmpl(), std::move(next),
                                                               [this](const auto& imported) { showTemplate(imported); }));
+        if (warning)
+            showProblem(tr("Import Settings"), qs(*warning));
     });
 }
 

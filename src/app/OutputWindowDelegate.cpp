@@ -281,7 +281,7 @@ void OutputWindowDelegate::onPublish()
     }
     setBusy(true);
     // The writer reads a copy: the template may be edited while the book is written.
-    iTask->start({iFlashPageSource, templatetree::copyOf(*iFlashTmpl), iFlashOutline, iFlashPagesAnnotations},
+    iTask->start({iFlashPageSource, templatetree::copyOf(*iFlashTmpl), iFlashOutline, iFlashPagesAnnotations, nullptr},
                  std::move(target));
 }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -204,6 +205,22 @@ std::optional<std::string> makeUniqueFolder(const std::string& pattern)
     fs::permissions(buffer, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                 fs::perms::others_read | fs::perms::others_exec, ignored);
     return buffer;
+}
+
+std::optional<std::string> makeStagingFolderFor(const std::string& target)
+{
+    const std::string parent = deletingLastPathComponent(target);
+    const std::string prefix = "." + lastPathComponent(target) + ".";
+    std::error_code error;
+    std::vector<std::string> stale;
+    for (const auto& entry : std::filesystem::directory_iterator(parent, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+            stale.push_back(entry.path().string());
+    }
+    for (const std::string& path : stale)
+        removeAll(path);
+    return makeUniqueFolder(joinPath(parent, prefix + "XXXXXX"));
 }
 
 bool replaceFolder(const std::string& from, const std::string& to)

@@ -45,6 +45,10 @@ bool copyTree(const std::string& from, const std::string& to);
 // Makes a new, empty folder from a pattern that ends in "XXXXXX", readable by everyone and
 // writable by the owner; none when it cannot be made.
 std::optional<std::string> makeUniqueFolder(const std::string& pattern);
+// A new, empty folder beside target, named "." + target's name + "." + six characters, to
+// build a replacement in before replaceFolder swaps it in. Such folders left by killed runs
+// are removed first. None when it cannot be made.
+std::optional<std::string> makeStagingFolderFor(const std::string& target);
 // Puts the folder "from" in the place of "to" in one step, then removes what "to" held, so
 // readers see the old folder or the new one, never a mix. Both must be on one file system.
 bool replaceFolder(const std::string& from, const std::string& to);

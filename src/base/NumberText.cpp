@@ -1,5 +1,9 @@
 #include "base/NumberText.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace pw::text {
@@ -38,6 +42,26 @@ std::int32_t intValue(std::string_view text)
     if (value < kMin)
         return static_cast<std::int32_t>(kMin);
     return static_cast<std::int32_t>(value);
+}
+
+std::string decimalText(std::int64_t value)
+{
+    std::array<char, 24> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc() ? std::string(buffer.data(), end) : std::string("0");
+}
+
+std::string fixedText(double value, int digits)
+{
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    // 309 integer digits at most, a sign, a point and the fraction.
+    std::array<char, 400> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed, std::clamp(digits, 0, 60));
+    return error == std::errc() ? std::string(buffer.data(), end) : std::string("0");
 }
 
 } // namespace pw::text

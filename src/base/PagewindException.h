@@ -19,4 +19,9 @@ private:
     std::string reason_;
 };
 
+// Inside a catch block: what the exception being handled says, in words for a message (the
+// reason of ours, "not enough memory" for std::bad_alloc, what() of other standard ones).
+// Never throws; gives an empty text when even that cannot be made.
+std::string describeCurrentException() noexcept;
+
 } // namespace pw

@@ -63,6 +63,64 @@ void appendUtf8(std::string& out, char32_t point)
     }
 }
 
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isXmlChar(char32_t point)
+{
+    if (point < 0x20)
+        return point == '\t' || point == '\n' || point == '\r';
+    return point != 0xFFFE && point != 0xFFFF;
+}
+
+// PDFDocEncoding agrees with Latin-1 except in these places (and 0x7F, 0x9F, 0xAD, which it
+// leaves undefined).
+char32_t pdfDocCharacter(unsigned char byte)
+{
+    static constexpr char32_t kAccents[8] = {0x02D8, 0x02C7, 0x02C6, 0x02D9, 0x02DD, 0x02DB, 0x02DA, 0x02DC};
+    static constexpr char32_t kHigh[32] = {
+        0x2022, 0x2020, 0x2021, 0x2026, 0x2014, 0x2013, 0x0192, 0x2044, 0x2039, 0x203A, 0x2212,
+        0x2030, 0x201E, 0x201C, 0x201D, 0x2018, 0x2019, 0x201A, 0x2122, 0xFB01, 0xFB02, 0x0141,
+        0x0152, 0x0160, 0x0178, 0x017D, 0x0131, 0x0142, 0x0153, 0x0161, 0x017E, kReplacement};
+    if (byte >= 0x18 && byte <= 0x1F)
+        return kAccents[byte - 0x18];
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kHigh[byte - 0x80];
+    if (byte == 0xA0)
+        return 0x20AC;
+    if (byte == 0x7F || byte == 0xAD)
+        return kReplacement;
+    return byte;
+}
+
+// UTF-16 code units of either byte order; an unpaired surrogate becomes U+FFFD.
+std::string utf16BytesToUtf8(std::string_view bytes, bool littleEndian)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    const auto unitAt = [&](size_t i) -> char32_t {
+        const auto first = static_cast<char32_t>(static_cast<unsigned char>(bytes[i]));
+        const auto second = static_cast<char32_t>(static_cast<unsigned char>(bytes[i + 1]));
+        return littleEndian ? (second << 8) | first : (first << 8) | second;
+    };
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            appendUtf8(out, unit);
+            continue;
+        }
+        const char32_t low = i + 3 < bytes.size() ? unitAt(i + 2) : 0;
+        if (unit > 0xDBFF || low < 0xDC00 || low > 0xDFFF) {
+            appendUtf8(out, kReplacement);
+            continue;
+        }
+        appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+        i += 2;
+    }
+    if (bytes.size() % 2 != 0)
+        appendUtf8(out, kReplacement);
+    return out;
+}
+
 } // namespace
 
 std::optional<std::u16string> utf8ToUtf16(std::string_view utf8)
@@ -158,6 +216,102 @@ std::string encodeUtf16WithBom(std::u16string_view text)
     for (char16_t unit : text)
         put(unit);
     return out;
+}
+
+std::string xmlSafeText(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned char byte = static_cast<unsigned char>(bytes[i]);
+        // Plain printable ASCII, the common case, is copied as it is.
+        if (byte >= 0x20 && byte < 0x80) {
+            out += static_cast<char>(byte);
+            ++i;
+            continue;
+        }
+        size_t next = i;
+        const std::optional<char32_t> point = nextCodePoint(bytes, next);
+        if (!point) {
+            appendUtf8(out, kReplacement);
+            ++i;
+            continue;
+        }
+        if (isXmlChar(*point))
+            out.append(bytes.substr(i, next - i));
+        i = next;
+    }
+    return out;
+}
+
+std::string htmlEscaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : xmlSafeText(text)) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string jsonQuoted(std::string_view text)
+{
+    const std::string clean = xmlSafeText(text);
+    std::string out = "\"";
+    out.reserve(clean.size() + 2);
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        const char c = clean[i];
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (clean.compare(i, 3, "\xE2\x80\xA8") == 0 || clean.compare(i, 3, "\xE2\x80\xA9") == 0) {
+            out += clean[i + 2] == '\xA8' ? "\\u2028" : "\\u2029";  // line ends inside older scripts
+            i += 2;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+bool isValidUtf8(std::string_view bytes)
+{
+    for (size_t i = 0; i < bytes.size();) {
+        if (!nextCodePoint(bytes, i))
+            return false;
+    }
+    return true;
+}
+
+std::string pdfTextToUtf8(std::string_view bytes)
+{
+    if (bytes.size() >= 2 && hasUtf16Bom(bytes))
+        return utf16BytesToUtf8(bytes.substr(2), static_cast<unsigned char>(bytes[0]) == 0xFF);
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return replaceInvalidUtf8(bytes.substr(3));
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char byte : bytes)
+        appendUtf8(out, pdfDocCharacter(static_cast<unsigned char>(byte)));
+    return out;
+}
+
+std::string pdfBytesToUtf8(std::string_view bytes)
+{
+    if (!hasUtf16Bom(bytes) && bytes.substr(0, 3) != "\xEF\xBB\xBF" && isValidUtf8(bytes))
+        return std::string(bytes);
+    return pdfTextToUtf8(bytes);
 }
 
 } // namespace pw::text

@@ -24,6 +24,9 @@ std::optional<std::u16string> trustContentWith(const std::string& trustFile, con
         PW_LOG_WARN("Cannot read the trust file %s, leaving it alone", trustFile.c_str());
         return std::nullopt;
     }
+    // An empty file is empty text, whatever encoding it was meant to have.
+    if (bytes->empty())
+        return folder;
     std::optional<std::u16string> old = text::decodeUtf16WithBom(*bytes);
     if (!old) {
         PW_LOG_WARN("The trust file %s is not UTF-16 with a byte-order mark, leaving it alone", trustFile.c_str());

@@ -161,9 +161,10 @@ void Element::setStringValue(std::string_view text)
         xmlUnlinkNode(child);
         xmlFreeNode(child);
     }
-    // A plain text node: the text is taken as it is, not parsed for entity references.
-    xmlNodePtr textNode = xmlNewTextLen(reinterpret_cast<const xmlChar*>(text.data()),
-                                        static_cast<int>(text.size()));
+    // A plain text node: the text is taken as it is, not parsed for entity references, but
+    // cleaned, so that whatever the input the document stays well-formed.
+    const std::string safe = text::xmlSafeText(text);
+    xmlNodePtr textNode = xmlNewTextLen(toXml(safe), static_cast<int>(safe.size()));
     xmlAddChild(node_, textNode);
 }
 
@@ -171,7 +172,7 @@ void Element::addAttribute(std::string_view name, std::string_view value)
 {
     if (!node_)
         return;
-    xmlNewProp(node_, toXml(std::string(name)), toXml(std::string(value)));
+    xmlNewProp(node_, toXml(std::string(name)), toXml(text::xmlSafeText(value)));
 }
 
 Element Element::addChild(OwnedElement child)
@@ -271,6 +272,16 @@ std::optional<Document> Document::parseStrictly(std::string_view text, std::stri
         return std::nullopt;
     }
     return Document(doc);
+}
+
+bool Document::isWellFormed(std::string_view text)
+{
+    initialiseOnce();
+    std::string ignored;
+    xmlDocPtr doc = parseOnce(text, nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING, &ignored);
+    const bool wellFormed = doc && !declaresEntities(doc);
+    xmlFreeDoc(doc);
+    return wellFormed;
 }
 
 std::optional<Document> Document::readFile(const std::string& path, std::string* error)

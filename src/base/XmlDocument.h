@@ -32,7 +32,9 @@ public:
     // All text and CDATA below the element, concatenated, unchanged.
     std::string stringValue() const;
 
-    // Replaces the content with one text node; the text is escaped on output.
+    // Replaces the content with one text node; the text is escaped on output. Here and in
+    // addAttribute the text is first made valid for XML (text::xmlSafeText): bytes that are not
+    // UTF-8 become U+FFFD, characters XML forbids are dropped.
     void setStringValue(std::string_view text);
     // Appends an attribute after the ones already there.
     void addAttribute(std::string_view name, std::string_view value);
@@ -99,6 +101,9 @@ public:
     static std::optional<Document> parse(std::string_view text, std::string* error = nullptr);
     // The strict attempt alone, for files of our own: a damaged one is refused, not read in part.
     static std::optional<Document> parseStrictly(std::string_view text, std::string* error = nullptr);
+    // True when the text is well-formed XML as a strict parser (a browser's) reads it: no
+    // recovery attempt, no entity declarations.
+    static bool isWellFormed(std::string_view text);
 
     Document(Document&&) noexcept = default;
     Document& operator=(Document&&) noexcept = default;

@@ -6,10 +6,14 @@
 
 #include "base/FileUtil.h"
 #include "base/Log.h"
+#include "base/NumberText.h"
+#include "base/TextEncoding.h"
 #include "book/FlashBookFile.h"
 #include "book/FlashOutline.h"
 #include "book/FlashPageSource.h"
 #include "book/FlashPagesAnnotations.h"
+#include "book/FlashPagesText.h"
+#include "book/SearchTextWriter.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
 #include "template/HTMLConfigInfo.h"
@@ -60,9 +64,16 @@ void clearWayFor(const std::string& target, const std::string& source)
         file::removeAll(target);
 }
 
+// The extension a copy inside the book gets. The book configuration document names the copy,
+// so the name on disk is made of the same XML-safe text as the name in the document.
+std::string bookExtension(const std::string& path)
+{
+    return text::xmlSafeText(file::pathExtension(path));
+}
+
 std::string extFileName(const std::string& key, const std::string& value)
 {
-    return log::format("%s.%s", key.c_str(), file::pathExtension(value).c_str());
+    return key + "." + bookExtension(value);
 }
 
 } // namespace
@@ -148,7 +159,15 @@ void FlashBookOutput::ouputTheBook()
         PrepareAnnotationFiles("");
     outputHTMLPage();
     ouputBookXML(file::joinPath(file::joinPath(iSaveToFolder, iResourceFolder), "book.bin"));
+    outputSearchText();
     outputPlayer();
+}
+
+void FlashBookOutput::outputSearchText()
+{
+    std::string error;
+    if (!SearchTextWriter::write(iFlashPagesText.get(), folderPath("", iSearchInfoFolder), &error))
+        addFailure(error);
 }
 
 void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
@@ -171,7 +190,7 @@ void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
         if (!page)
             continue;
         const std::string target = file::joinPath(
-            folder, log::format("%d.%s", page->pageIndex(), file::pathExtension(page->pageFilePath()).c_str()));
+            folder, log::format("%d.%s", page->pageIndex(), bookExtension(page->pageFilePath()).c_str()));
         clearWayFor(target, page->pageFilePath());
         if (!file::copyFile(page->pageFilePath(), target))
             addFailure(log::format("page %d: could not copy %s", page->pageIndex(), page->pageFilePath().c_str()));
@@ -276,7 +295,7 @@ std::string FlashBookOutput::getNormalPageURL(const FlashPage* page) const
     if (!page)
         return {};
     return log::format("./%s/%s/%d.%s", iResourceFolder.c_str(), iNormalPageFolder.c_str(), page->pageIndex(),
-                       file::pathExtension(page->pageFilePath()).c_str());
+                       bookExtension(page->pageFilePath()).c_str());
 }
 
 std::string FlashBookOutput::getZoomedPageURL(const FlashPage* page) const
@@ -284,7 +303,7 @@ std::string FlashBookOutput::getZoomedPageURL(const FlashPage* page) const
     if (iZoomedPageSameAsNormalPage || !page)
         return getNormalPageURL(page);
     return log::format("./%s/%s/%d.%s", iResourceFolder.c_str(), iZoomedPageFolder.c_str(), page->pageIndex(),
-                       file::pathExtension(page->pageFilePath()).c_str());
+                       bookExtension(page->pageFilePath()).c_str());
 }
 
 std::string FlashBookOutput::getThumbPageURL(const FlashPage* page) const
@@ -324,7 +343,7 @@ xml::Document FlashBookOutput::bookXML() const
     const FlashPageSource::PageList& pages = iFlashPageSource ? iFlashPageSource->pages() : kNoPages;
 
     xml::OwnedElement root("flipbook");
-    root->addAttribute("count", std::to_string(pages.size()));
+    root->addAttribute("count", text::decimalText(static_cast<std::int64_t>(pages.size())));
     root->addAttribute("appAppShortName", kAppShortName);
     root->addAttribute("appAppName", kAppName);
     root->addAttribute("appAppVersion", kAppVersion);

@@ -17,11 +17,13 @@ class FlashTemplate;
 class FlashTemplateProperty;
 class FlashOutline;
 class FlashPagesAnnotations;
+class FlashPagesText;
 class HTMLConfigInfo;
 
 // Writes one complete book into a folder: the HTML page, book.swf, the page images under
 // files/page/, the files chosen in file properties under files/extfiles/, the annotation
-// files under files/pageConfig/ and the configuration file files/book.bin. Made for one run.
+// files under files/pageConfig/, the text of the pages under files/search/ and the
+// configuration file files/book.bin. Made for one run.
 //
 // File-system failures do not stop the run (a page that cannot be copied is simply missing);
 // each one is logged and collected in failures(), so a caller can tell a complete book from
@@ -88,6 +90,10 @@ public:
     void setFlashPagesAnnotations(std::shared_ptr<FlashPagesAnnotations> annotations);
     const std::shared_ptr<FlashOutline>& flashOutline() const { return iFlashOutline; }
     void setFlashOutline(std::shared_ptr<FlashOutline> outline);
+    // The words of the pages, written under files/search/ for the reader's search; none (or no
+    // words) removes an old book's text.
+    const std::shared_ptr<FlashPagesText>& flashPagesText() const { return iFlashPagesText; }
+    void setFlashPagesText(std::shared_ptr<FlashPagesText> text) { iFlashPagesText = std::move(text); }
     const std::shared_ptr<HTMLConfigInfo>& HTMLConfig() const { return iHTMLConfig; }
     void setHTMLConfig(std::shared_ptr<HTMLConfigInfo> config);
     const std::string& saveToFolder() const { return iSaveToFolder; }
@@ -106,12 +112,14 @@ private:
     void appendItem(xml::Element node, const FlashTemplateProperty& property) const;
     bool hasHardCover() const;
     void outputHTMLPage();
+    void outputSearchText();
     void outputPlayer();
 
     std::shared_ptr<FlashTemplate> iFlashTemplate;
     std::shared_ptr<FlashPageSource> iFlashPageSource;
     std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotations;
     std::shared_ptr<FlashOutline> iFlashOutline;
+    std::shared_ptr<FlashPagesText> iFlashPagesText;
     std::string iSaveToFolder;
     std::string iSaveToFileName;
     std::shared_ptr<HTMLConfigInfo> iHTMLConfig;

@@ -1,9 +1,5 @@
 #include "book/FlashBookOutputApp.h"
 
-#include <filesystem>
-#include <system_error>
-#include <vector>
-
 #include "base/FileUtil.h"
 #include "base/Log.h"
 #include "template/FlashTemplate.h"
@@ -15,21 +11,6 @@ namespace {
 std::string bundleName(const std::string& toName)
 {
     return file::deletingPathExtension(toName) + ".app";
-}
-
-// Staging folders of runs that were killed: "." + bundle name + "." + six characters.
-void removeStaleStaging(const std::string& parent, const std::string& bundle)
-{
-    const std::string prefix = "." + bundle + ".";
-    std::error_code error;
-    std::vector<std::string> stale;
-    for (const auto& entry : std::filesystem::directory_iterator(parent, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
-            stale.push_back(entry.path().string());
-    }
-    for (const std::string& path : stale)
-        file::removeAll(path);
 }
 
 } // namespace
@@ -59,11 +40,9 @@ void FlashBookOutputApp::ouputTheBook()
     const std::string resources = saveToFolder();
     const std::string parent = file::deletingLastPathComponent(bundle);
     file::createDirectories(parent);
-    removeStaleStaging(parent, file::lastPathComponent(bundle));
     // The new bundle is made beside the old one and swapped in whole: a failed or killed run
     // leaves the previous application as it was, never a half-made one.
-    const std::optional<std::string> staging =
-        file::makeUniqueFolder(file::joinPath(parent, "." + file::lastPathComponent(bundle) + ".XXXXXX"));
+    const std::optional<std::string> staging = file::makeStagingFolderFor(bundle);
     if (!staging) {
         addFailure("the application bundle cannot be made in " + parent);
         return;

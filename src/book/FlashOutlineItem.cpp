@@ -20,8 +20,8 @@ xml::OwnedElement FlashOutlineItem::outlineItemAsXMLNode() const
 {
     xml::OwnedElement element("o");
     element->addChildElement("c", iCaption.value_or(std::string()));
-    element->addChildElement("p", std::to_string(iPageIndex));
-    element->addChildElement("l", std::to_string(iLevel));
+    element->addChildElement("p", text::decimalText(iPageIndex));
+    element->addChildElement("l", text::decimalText(iLevel));
     xml::Element children = element->addChildElement("ci");
     for (const auto& child : iChildItems)
         children.addChild(child->outlineItemAsXMLNode());

@@ -144,8 +144,10 @@ std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)
         flashTemplate->loadTemplate(name);
     if (flashTemplate->properties().empty())
         throw Failure("the template \"" + name + "\" could not be loaded");
-    if (options.settings)
-        flashTemplate->importPropertiesSettingsFrom(*options.settings);
+    if (options.settings) {
+        if (const std::optional<std::string> warning = flashTemplate->importPropertiesSettingsFrom(*options.settings))
+            printWarning(*warning);
+    }
     applyAssignments(*flashTemplate, options);
     return flashTemplate;
 }
@@ -161,7 +163,7 @@ void applyAssignments(FlashTemplate& flashTemplate, const BookOptions& options)
 
 std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
                       std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline,
-                      std::shared_ptr<FlashPagesAnnotations> annotations)
+                      std::shared_ptr<FlashPagesAnnotations> annotations, std::shared_ptr<FlashPagesText> text)
 {
     BookPublisher::Target target;
     target.folder = options.output.value_or("");
@@ -171,7 +173,7 @@ std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate>
     target.title = htmlTitle(options, *flashTemplate, FlashBookOutput::htmlFileNameForName(options.name));
     target.macApplication = options.app;
     const BookPublisher::Book book{std::move(pageSource), std::move(flashTemplate), std::move(outline),
-                                   std::move(annotations)};
+                                   std::move(annotations), std::move(text)};
     std::atomic<bool> stop{false};
     BookPublisher::Result result;
     {

@@ -13,6 +13,7 @@ class FlashTemplate;
 class FlashPageSource;
 class FlashOutline;
 class FlashPagesAnnotations;
+class FlashPagesText;
 } // namespace pw
 
 namespace pw::cli {
@@ -57,6 +58,7 @@ void applyAssignments(FlashTemplate& flashTemplate, const BookOptions& options);
 // Throws Failure naming every problem of the run when the book is not complete.
 std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
                       std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline = nullptr,
-                      std::shared_ptr<FlashPagesAnnotations> annotations = nullptr);
+                      std::shared_ptr<FlashPagesAnnotations> annotations = nullptr,
+                      std::shared_ptr<FlashPagesText> text = nullptr);
 
 } // namespace pw::cli

@@ -28,10 +28,10 @@ int runBuild(const std::vector<std::string>& args)
         throw Failure(e.reason());
     }
     for (const std::string& skipped : built.skipped)
-        std::cerr << "pagewind-cli: warning: skipped " << skipped << ": not a picture that can be read\n";
+        printWarning("skipped " + skipped + ": not a picture that can be read");
     const ImportedBook book = importPDF(built.pdfPath, importOptions);
-    applyPageSize(*flashTemplate, book, parsed);
-    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations) << "\n";
+    applyImportedBook(*flashTemplate, book, parsed);
+    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text) << "\n";
     return kExitOk;
 }
 

@@ -1,8 +1,14 @@
 #include "cli/CliSupport.h"
 
 #include <algorithm>
+#include <iostream>
 
 namespace pw::cli {
+
+void printWarning(const std::string& text)
+{
+    std::cerr << "pagewind-cli: warning: " << text << "\n";
+}
 
 bool ParsedArguments::has(const std::string& name) const
 {

@@ -26,6 +26,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Prints "pagewind-cli: warning: <text>" on standard error: something the user should know of
+// a command that still succeeds.
+void printWarning(const std::string& text);
+
 struct OptionSpec {
     std::string name;  // "--template", "-o"
     bool takesValue = false;

@@ -23,8 +23,8 @@ int runImport(const std::vector<std::string>& args)
 
     auto flashTemplate = prepareTemplate(options);
     const ImportedBook book = importPDF(pdf, importOptions);
-    applyPageSize(*flashTemplate, book, parsed);
-    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations) << "\n";
+    applyImportedBook(*flashTemplate, book, parsed);
+    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text) << "\n";
     return kExitOk;
 }
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "base/NotificationCenter.h"
+#include "base/NumberText.h"
 #include "base/PagewindException.h"
 #include "pdf/FlashPageSourcePDF.h"
 #include "pdf/ImportPDFOperation.h"
@@ -87,7 +88,7 @@ int parseQuality(const std::string& text)
 
 std::vector<OptionSpec> ImportOptions::optionSpecs()
 {
-    return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}};
+    return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}, {"--no-text", false}};
 }
 
 std::vector<OptionSpec> ImportOptions::commandSpecs()
@@ -109,6 +110,7 @@ ImportOptions ImportOptions::from(const ParsedArguments& parsed)
         options.qualityLevel = parseQuality(*quality);
     options.links = parsed.has("--links");
     options.bookmarks = parsed.has("--bookmarks");
+    options.text = !parsed.has("--no-text");
     return options;
 }
 
@@ -117,7 +119,8 @@ const char* ImportOptions::helpText()
     return "  --range TEXT         the pages to import: ALL (default) or numbers and ranges, 1-3,7\n"
            "  --quality N          JPEG quality, 0 best (default) .. 4 smallest\n"
            "  --links              turn the PDF's links into clickable areas\n"
-           "  --bookmarks          turn the PDF's bookmarks into the book's outline\n";
+           "  --bookmarks          turn the PDF's bookmarks into the book's outline\n"
+           "  --no-text            leave out the text of the pages (readers then cannot search)\n";
 }
 
 ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
@@ -126,6 +129,7 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
                                                           ImportPDFOperation::qualityForLevel(options.qualityLevel));
     operation->setImportLinks(options.links);
     operation->setImportBookmarks(options.bookmarks);
+    operation->setImportText(options.text);
 
     ProgressPrinter progress;
     const ObserverRegistration observing(ImportProgressInfoMSG, [&progress](const Notification& note) {
@@ -142,18 +146,22 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
         throw Failure("interrupted; nothing was written");
     if (operation->errorMessage())
         throw Failure(*operation->errorMessage());
+    for (const std::string& warning : operation->warnings())
+        printWarning(warning);
 
     ImportedBook book;
     book.pages = operation->flashPageSource();
     book.annotations = operation->flashPagesAnnotation();
     book.outline = operation->flashOutline();
+    book.text = operation->flashPagesText();
     const auto [width, height] = ImportPDFOperation::firstPageSize(book.pages.get());
     book.pageWidth = width;
     book.pageHeight = height;
+    book.documentTitle = operation->documentTitle();
     return book;
 }
 
-void applyPageSize(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed)
+void applyImportedBook(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed)
 {
     bool widthGiven = false;
     bool heightGiven = false;
@@ -162,9 +170,11 @@ void applyPageSize(FlashTemplate& flashTemplate, const ImportedBook& book, const
         heightGiven = heightGiven || assignment.rfind("pageHeight=", 0) == 0;
     }
     if (!widthGiven)
-        flashTemplate.setPropertyValue("pageWidth", std::to_string(book.pageWidth));
+        flashTemplate.setPropertyValue("pageWidth", text::decimalText(book.pageWidth));
     if (!heightGiven)
-        flashTemplate.setPropertyValue("pageHeight", std::to_string(book.pageHeight));
+        flashTemplate.setPropertyValue("pageHeight", text::decimalText(book.pageHeight));
+    if (book.documentTitle)
+        flashTemplate.adoptDocumentTitle(*book.documentTitle);
 }
 
 } // namespace pw::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,17 +11,20 @@ namespace pw {
 class FlashOutline;
 class FlashPageSource;
 class FlashPagesAnnotations;
+class FlashPagesText;
 class FlashTemplate;
 } // namespace pw
 
 namespace pw::cli {
 
-// The options of the commands that import a PDF: --range, --quality, --links, --bookmarks.
+// The options of the commands that import a PDF: --range, --quality, --links, --bookmarks,
+// --no-text.
 struct ImportOptions {
     std::string range = "ALL";
     int qualityLevel = 0;
     bool links = false;
     bool bookmarks = false;
+    bool text = true;
 
     static std::vector<OptionSpec> optionSpecs();
     // The book options and these, for the commands that import.
@@ -35,16 +39,20 @@ struct ImportedBook {
     std::shared_ptr<FlashPageSource> pages;
     std::shared_ptr<FlashPagesAnnotations> annotations;
     std::shared_ptr<FlashOutline> outline;
+    std::shared_ptr<FlashPagesText> text;
     int pageWidth = 0;
     int pageHeight = 0;
+    std::optional<std::string> documentTitle;
 };
 
 // Imports the PDF on a background thread, showing progress on standard error (a bar on a
-// terminal, plain lines otherwise). Ctrl-C cancels it. Throws Failure with the import's own
-// message when it made no pages, or "interrupted" after Ctrl-C; the work folder is gone then.
+// terminal, plain lines otherwise) and then the import's warnings. Ctrl-C cancels it. Throws
+// Failure with the import's own message when it made no pages, or "interrupted" after Ctrl-C;
+// the work folder is gone then.
 ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options);
 
-// Sets "pageWidth" and "pageHeight" from the import, unless --set gave them.
-void applyPageSize(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed);
+// Sets "pageWidth" and "pageHeight" from the import, unless --set gave them, and "bookTitle"
+// from the document's title unless the template's own was changed.
+void applyImportedBook(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed);
 
 } // namespace pw::cli

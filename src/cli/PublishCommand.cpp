@@ -29,9 +29,16 @@ std::string listed(const std::vector<std::string>& paths)
 
 ImportedBook makePages(const BookPages& pages)
 {
-    if (pages.origin == PagesOrigin::demonstration)
-        return {BookProject::demonstrationPages(), nullptr, nullptr, 0, 0};
-    const ImportOptions options{pages.choice.range, pages.choice.qualityLevel, pages.choice.links, pages.choice.bookmarks};
+    if (pages.origin == PagesOrigin::demonstration) {
+        ImportedBook demonstration;
+        demonstration.pages = BookProject::demonstrationPages();
+        return demonstration;
+    }
+    ImportOptions options;
+    options.range = pages.choice.range;
+    options.qualityLevel = pages.choice.qualityLevel;
+    options.links = pages.choice.links;
+    options.bookmarks = pages.choice.bookmarks;
     if (pages.origin == PagesOrigin::pdf)
         return importPDF(pages.pdfPath, options);
     std::cerr << "making a PDF of " << pages.builtPictures.size() << " pictures\n";
@@ -77,7 +84,9 @@ int publishProject(const ParsedArguments& parsed)
 
     applyAssignments(*project->flashTemplate(), options);
     const ImportedBook book = makePages(project->bookPages());
-    std::cout << writeBook(options, project->flashTemplate(), book.pages, book.outline, book.annotations) << "\n";
+    // The project's own values stand: its page size and title are not taken from the import.
+    std::cout << writeBook(options, project->flashTemplate(), book.pages, book.outline, book.annotations, book.text)
+              << "\n";
     return kExitOk;
 }
 

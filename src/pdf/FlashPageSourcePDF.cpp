@@ -1,8 +1,10 @@
 #include "pdf/FlashPageSourcePDF.h"
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <unordered_set>
 
@@ -17,22 +19,53 @@ namespace pw {
 
 namespace {
 
-std::string numberList(const std::vector<std::int32_t>& numbers)
-{
-    std::string text;
-    for (const std::int32_t n : numbers)
-        text += (text.empty() ? "" : ", ") + std::to_string(n);
-    return text;
-}
+enum class PageOutcome { rendered, blank, missing };
 
-// What one worker made of the page at a position of the page-number list.
-struct PageResult {
-    bool done = false;
-    std::string path;
-    std::optional<std::string> failure;
+// The second render worker. However generatePages ends, even by an exception, the worker is
+// told to take no more pages and joined before the state it shares goes away. A worker that
+// cannot start, or fails outside a page, leaves the pages to the first one.
+class HelperThread {
+public:
+    explicit HelperThread(std::function<void()> stopTaking) : iStopTaking(std::move(stopTaking)) {}
+    HelperThread(const HelperThread&) = delete;
+    HelperThread& operator=(const HelperThread&) = delete;
+    ~HelperThread()
+    {
+        iStopTaking();
+        if (iThread.joinable())
+            iThread.join();
+    }
+
+    void start(std::function<void()> body)
+    {
+        try {
+            iThread = std::thread([body = std::move(body)] {
+                try {
+                    body();
+                } catch (...) {
+                    PW_LOG_WARN("the second render worker stopped: %s", describeCurrentException().c_str());
+                }
+            });
+        } catch (const std::system_error& e) {
+            PW_LOG_WARN("rendering on one thread only: %s", e.what());
+        }
+    }
+
+private:
+    std::function<void()> iStopTaking;
+    std::thread iThread;
 };
 
 } // namespace
+
+// What one worker made of the page at a position of the page-number list.
+struct FlashPageSourcePDF::PageResult {
+    bool done = false;
+    std::string path;
+    PageOutcome outcome = PageOutcome::missing;
+    std::string reason;  // why the page is blank or missing
+    PageText text;
+};
 
 FlashPageSourcePDF::FlashPageSourcePDF(const std::string& pdfPath, const std::string& pageRange, std::int32_t dpi,
                                        std::int32_t quality)
@@ -40,20 +73,21 @@ FlashPageSourcePDF::FlashPageSourcePDF(const std::string& pdfPath, const std::st
 {
     setSourceFile(pdfPath);
     iToPageConverter = std::make_unique<PDFToSWFPageConverter>(pdfPath, iPDFDoc, quality);
-    iNeedToImportPages = pageNumbersToImport(pageRange, iPDFDoc ? iPDFDoc->pageCount() : 0);
+    iNeedToImportPages = pageNumbersToImport(pageRange, iPDFDoc ? iPDFDoc->pageCount() : 0, &iLeftOutPages);
 }
 
 FlashPageSourcePDF::~FlashPageSourcePDF() = default;
 
-std::vector<std::int32_t> FlashPageSourcePDF::pageNumbersToImport(std::string_view pageRange, std::int32_t pageCount)
+std::vector<std::int32_t> FlashPageSourcePDF::pageNumbersToImport(std::string_view pageRange, std::int32_t pageCount,
+                                                                 std::vector<std::int32_t>* leftOut)
 {
     std::vector<std::int32_t> kept;
-    std::vector<std::int32_t> dropped;
-    for (const std::int32_t n : parsePageRange(pageRange, pageCount))
-        (n >= 1 && n <= pageCount ? kept : dropped).push_back(n);
-    if (!dropped.empty())
-        PW_LOG_WARN("the page range \"%s\" names pages the document (%d pages) does not have: %s",
-                    std::string(pageRange).c_str(), pageCount, numberList(dropped).c_str());
+    for (const std::int32_t n : parsePageRange(pageRange, pageCount)) {
+        if (n >= 1 && n <= pageCount)
+            kept.push_back(n);
+        else if (leftOut)
+            leftOut->push_back(n);
+    }
     return kept;
 }
 
@@ -98,69 +132,106 @@ void FlashPageSourcePDF::postProgress(std::int32_t position, const char* type) c
          {"type", std::string(type)}});
 }
 
-std::string FlashPageSourcePDF::makePageFile(std::int32_t pageNumber, const PDFDocument* doc,
-                                             std::optional<std::string>& failure) const
+FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pageNumber, const PDFDocument* doc,
+                                                                RgbImage& picture) const noexcept
 {
-    auto* converter = dynamic_cast<PDFToSWFPageConverter*>(iToPageConverter.get());
-    if (!converter || !doc || file::exists(converter->swfPathForPage(pageNumber))) {
-        const auto made = iToPageConverter ? iToPageConverter->generatePage(pageNumber) : std::nullopt;
-        return made.value_or(std::string());
-    }
-    const std::string path = converter->jpegPathForPage(pageNumber);
+    PageResult result;
+    result.done = true;
     try {
-        if (!converter->writeJpeg(converter->renderPage(*doc, pageNumber), path))
-            failure = "the JPEG file could not be written";
-    } catch (const PagewindException& e) {
-        PW_LOG_ERROR("page %d could not be rendered: %s", pageNumber, e.reason().c_str());
-        failure = e.reason();
+        auto* converter = dynamic_cast<PDFToSWFPageConverter*>(iToPageConverter.get());
+        if (!converter || !doc || file::exists(converter->swfPathForPage(pageNumber))) {
+            const auto made = iToPageConverter ? iToPageConverter->generatePage(pageNumber) : std::nullopt;
+            result.path = made.value_or(std::string());
+            result.outcome = file::exists(result.path) ? PageOutcome::rendered : PageOutcome::missing;
+            return result;
+        }
+        result.path = converter->jpegPathForPage(pageNumber);
+        try {
+            converter->renderPage(*doc, pageNumber, picture);
+            if (converter->writeJpeg(picture, result.path)) {
+                result.outcome = PageOutcome::rendered;
+                if (iCollectText)
+                    result.text = textOfPage(*doc, pageNumber);
+                return result;
+            }
+            result.reason = "the JPEG file could not be written";
+            return result;
+        } catch (...) {
+            result.reason = describeCurrentException();
+        }
+        PW_LOG_ERROR("page %d could not be rendered: %s", pageNumber, result.reason.c_str());
+        // White paper keeps the book's pages in their places and the import going.
+        if (converter->writeJpeg(converter->blankPage(*doc, pageNumber), result.path))
+            result.outcome = PageOutcome::blank;
+    } catch (...) {
+        // Only allocation can fail here; the page then has no file and the import fails.
+        result.outcome = PageOutcome::missing;
     }
-    return path;
+    return result;
+}
+
+PageText FlashPageSourcePDF::textOfPage(const PDFDocument& doc, std::int32_t pageNumber) const
+{
+    try {
+        return doc.pageText(pageNumber - 1);
+    } catch (const PagewindException& e) {
+        PW_LOG_WARN("the text of page %d cannot be read: %s", pageNumber, e.reason().c_str());
+        return {};
+    }
 }
 
 void FlashPageSourcePDF::generatePages()
 {
     iFailedPages.clear();
+    iBlankPages.clear();
+    iPageTexts.clear();
     const std::size_t total = iNeedToImportPages.size();
     std::vector<PageResult> results(total);
     std::mutex mutex;
     std::condition_variable changed;
     std::size_t next = 0;
+    bool abandoned = false;
     const auto takeNext = [&]() -> std::optional<std::size_t> {
         const std::lock_guard lock(mutex);
-        if (stop() || next >= total)
+        if (abandoned || stop() || next >= total)
             return std::nullopt;
         return next++;
     };
-    const auto makeAt = [&](std::size_t position, const PDFDocument* doc) {
-        std::optional<std::string> failure;
-        std::string path = makePageFile(iNeedToImportPages[position], doc, failure);
+    // Each worker keeps its picture from page to page.
+    const auto makeAt = [&](std::size_t position, const PDFDocument* doc, RgbImage& picture) {
+        PageResult result = makePageFile(iNeedToImportPages[position], doc, picture);
         const std::lock_guard lock(mutex);
-        results[position] = PageResult{true, std::move(path), std::move(failure)};
+        results[position] = std::move(result);
         changed.notify_all();
     };
 
     // A second worker with a document of its own (MuPDF documents serve one thread at a time)
     // renders every other page, so both cores render and encode; each holds one page at most.
-    std::thread helper;
-    if (iPDFDoc && total > 1) {
-        helper = std::thread([&] {
+    // It is joined however this function ends, after being told to take no more pages.
+    HelperThread helper([&] {
+        const std::lock_guard lock(mutex);
+        abandoned = true;
+    });
+    if (iPDFDoc && total > 1)
+        helper.start([&] {
             const std::shared_ptr<PDFDocument> own = PDFDocument::open(sourceFile());
+            RgbImage picture;
             while (own) {
                 const std::optional<std::size_t> position = takeNext();
                 if (!position)
                     break;
-                makeAt(*position, own.get());
+                makeAt(*position, own.get(), picture);
             }
         });
-    }
 
     // Records and progress go out in page order, on this thread, as the pages complete.
     std::size_t posted = 0;
     bool stopped = false;
+    RgbImage picture;
     while (!stopped) {
         const std::optional<std::size_t> position = takeNext();
         if (position)
-            makeAt(*position, iPDFDoc.get());
+            makeAt(*position, iPDFDoc.get(), picture);
         std::unique_lock lock(mutex);
         if (!position) {
             // Nothing left to take: wait for the pages the helper still works on.
@@ -173,19 +244,25 @@ void FlashPageSourcePDF::generatePages()
                 stopped = true;
                 break;
             }
-            const PageResult result = std::move(results[posted]);
+            PageResult result = std::move(results[posted]);
             const std::int32_t n = iNeedToImportPages[posted];
             ++posted;
             lock.unlock();
-            if (result.failure)
-                iFailedPages.push_back({n, *result.failure});
-            pages().push_back(std::make_unique<FlashPage>(result.path, n));
+            recordPage(n, std::move(result));
             postProgress(static_cast<std::int32_t>(posted), "geneatePage");
             lock.lock();
         }
     }
-    if (helper.joinable())
-        helper.join();
+}
+
+void FlashPageSourcePDF::recordPage(std::int32_t pageNumber, PageResult result)
+{
+    if (result.outcome == PageOutcome::blank)
+        iBlankPages.push_back({pageNumber, result.reason});
+    if (result.outcome == PageOutcome::missing)
+        iFailedPages.push_back({pageNumber, result.reason.empty() ? "not enough memory" : result.reason});
+    pages().push_back(std::make_unique<FlashPage>(std::move(result.path), pageNumber));
+    iPageTexts.push_back(std::move(result.text));
 }
 
 void FlashPageSourcePDF::generateNormalPages()

@@ -1,6 +1,7 @@
 #include "pdf/FlashPagesAnnotationsPDF.h"
 
 #include "base/Log.h"
+#include "base/NumberText.h"
 #include "pdf/FlashPageSourcePDF.h"
 
 namespace pw {
@@ -13,25 +14,16 @@ constexpr const char* kGotoPage = "com.corvane.flipbook.pageeditor.TAnnoActionGo
 
 std::string fraction(float value)
 {
-    return log::format("%f", static_cast<double>(value));
+    return text::fixedText(static_cast<double>(value));
 }
 
 } // namespace
 
-PDFRect FlashPagesAnnotationsPDF::locationOfLink(const PDFRect& r, float width, float height, int rotation)
+PDFRect FlashPagesAnnotationsPDF::locationOfLink(const PDFRect& frame, float width, float height)
 {
-    float x = 0;
-    float y = 0;
-    float w = 0;
-    float h = 0;
-    switch (rotation) {
-    case 0: x = r.x; y = r.y + r.height; w = r.width; h = r.height; break;
-    case 90: x = r.x + r.width; y = r.y + r.height; w = r.height; h = r.width; break;
-    case 180: x = r.x + r.width; y = r.y; w = r.width; h = r.height; break;
-    case 270: x = r.x; y = r.y; w = r.height; h = r.width; break;
-    default: return PDFRect{0, 1, 0, 0};  // what the formulas give for zero edges
-    }
-    return PDFRect{x / width, 1.0f - y / height, w / width, h / height};
+    if (!(width > 0) || !(height > 0))
+        return PDFRect{};
+    return PDFRect{frame.x / width, frame.y / height, frame.width / width, frame.height / height};
 }
 
 void FlashPagesAnnotationsPDF::loadLinksFromPDF(std::shared_ptr<PDFDocument> pdfDoc, const std::string& pageRange)
@@ -53,16 +45,15 @@ void FlashPagesAnnotationsPDF::parsePage()
         return;
     const std::int32_t n = iNeedToImportPages[static_cast<std::size_t>(iCurrentIndex)];
     PW_LOG_DEBUG("page is:%d", n);
-    xml::Element page = pagesAnnotationsNode().addChildElement("pageAnnos");
-    page.addAttribute("pageIndex", std::to_string(iCurrentIndex + 1));
+    xml::Element pageNode = pagesAnnotationsNode().addChildElement("pageAnnos");
+    pageNode.addAttribute("pageIndex", text::decimalText(iCurrentIndex + 1));
     if (!iPDFDoc)
         return;
     const std::vector<PDFAnnotation> annotations = iPDFDoc->annotations(n - 1);
     if (annotations.empty())
         return;
     PW_LOG_DEBUG("count is:%d", static_cast<int>(annotations.size()));
-    const PDFRect crop = iPDFDoc->cropBox(n - 1);
-    const int rotation = iPDFDoc->rotation(n - 1);
+    const PDFRect page = iPDFDoc->displayBounds(n - 1);
     for (const PDFAnnotation& annotation : annotations) {
         if (annotation.type != "Link")
             continue;
@@ -70,7 +61,7 @@ void FlashPagesAnnotationsPDF::parsePage()
         // A link whose target page is not in the document has nowhere to go.
         if (!webLink && !annotation.destinationPageIndex)
             continue;
-        xml::Element anno = page.addChildElement("anno");
+        xml::Element anno = pageNode.addChildElement("anno");
         anno.addAttribute("annotype", kLinkType);
         xml::Element action = anno.addChildElement("action");
         action.addAttribute("triggerEventType", "mouseDown");
@@ -78,8 +69,8 @@ void FlashPagesAnnotationsPDF::parsePage()
         if (webLink)
             action.addChildElement("url", *annotation.url);
         else
-            action.addChildElement("pageIndex", std::to_string(*annotation.destinationPageIndex + 1));
-        const PDFRect location = locationOfLink(annotation.bounds, crop.width, crop.height, rotation);
+            action.addChildElement("pageIndex", text::decimalText(*annotation.destinationPageIndex + 1));
+        const PDFRect location = locationOfLink(annotation.frameBounds, page.width, page.height);
         xml::Element where = anno.addChildElement("location");
         where.addAttribute("x", fraction(location.x));
         where.addAttribute("y", fraction(location.y));

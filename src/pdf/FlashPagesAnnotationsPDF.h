@@ -12,7 +12,7 @@ namespace pw {
 
 // Turns the link annotations of the imported pages into the "pagesAnnos" element: one
 // "pageAnnos" per imported page (the n-th belongs to the book's n-th page), one "anno" per web
-// link or link into the document, with its rectangle in fractions of the page size.
+// link or link into the document, with its rectangle in fractions of the page picture.
 class FlashPagesAnnotationsPDF : public FlashPagesAnnotations {
 public:
     // Scans every page of the range at once, on the calling thread; the range keeps the same
@@ -22,9 +22,10 @@ public:
     // Scans the page at the current position and appends its "pageAnnos".
     void parsePage();
 
-    // The rectangle of a link in fractions of a crop box of width by height points, for the
-    // page's rotation; zeros for a rotation that is not a multiple of 90.
-    static PDFRect locationOfLink(const PDFRect& bounds, float width, float height, int rotation);
+    // The rectangle of a link in fractions of the page picture: frame is the link where the
+    // rendered page shows it (PDFAnnotation::frameBounds), width and height the displayed page
+    // size in points. The origin is the picture's top left; a page without area gives zeros.
+    static PDFRect locationOfLink(const PDFRect& frame, float width, float height);
 
     const std::shared_ptr<PDFDocument>& pdfDoc() const { return iPDFDoc; }
     void setPdfDoc(std::shared_ptr<PDFDocument> doc) { iPDFDoc = std::move(doc); }

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "base/Log.h"
+#include "base/NumberText.h"
 #include "base/PagewindException.h"
+#include "book/FlashPagesText.h"
 #include "pdf/FlashOutlinePDF.h"
 #include "pdf/FlashPageSourcePDF.h"
 #include "pdf/FlashPagesAnnotationsPDF.h"
@@ -14,14 +16,65 @@ namespace pw {
 
 namespace {
 
-std::string failedPagesMessage(std::vector<FlashPageSourcePDF::FailedPage> failed)
+// "3", "3, 5-7": sorted page numbers with runs joined.
+std::string pageListText(std::vector<std::int32_t> numbers)
 {
-    std::sort(failed.begin(), failed.end(), [](const auto& a, const auto& b) { return a.pageNumber < b.pageNumber; });
-    std::string message = failed.size() == 1 ? "Page " : "Pages ";
-    for (std::size_t i = 0; i < failed.size(); ++i)
-        message += (i ? ", " : "") + std::to_string(failed[i].pageNumber);
-    message += failed.size() == 1 ? " could not be imported: " : " could not be imported; the first: ";
+    std::sort(numbers.begin(), numbers.end());
+    std::string text;
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t last = i;
+        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1)
+            ++last;
+        text += (text.empty() ? "" : ", ") + text::decimalText(numbers[i]);
+        if (last > i)
+            text += "-" + text::decimalText(numbers[last]);
+        i = last + 1;
+    }
+    return text;
+}
+
+std::vector<std::int32_t> numbersOf(const std::vector<FlashPageSourcePDF::FailedPage>& pages)
+{
+    std::vector<std::int32_t> numbers;
+    for (const auto& page : pages)
+        numbers.push_back(page.pageNumber);
+    return numbers;
+}
+
+// "page 3" or "pages 3, 5-7", and the verb that goes with it.
+std::string pagesPhrase(const std::vector<std::int32_t>& numbers, const char* one, const char* many)
+{
+    return (numbers.size() == 1 ? "page " : "pages ") + pageListText(numbers) + (numbers.size() == 1 ? one : many);
+}
+
+std::string failedPagesMessage(const std::vector<FlashPageSourcePDF::FailedPage>& failed)
+{
+    std::string message = pagesPhrase(numbersOf(failed), " could not be imported: ", " could not be imported; the first: ");
+    message[0] = 'P';
     return message + failed.front().reason;
+}
+
+std::string blankPagesWarning(const std::vector<FlashPageSourcePDF::FailedPage>& blank)
+{
+    return pagesPhrase(numbersOf(blank), " could not be rendered and is shown blank (",
+                       " could not be rendered and are shown blank (the first: ") +
+           blank.front().reason + ")";
+}
+
+std::vector<std::string> leftOutWarnings(const std::vector<std::int32_t>& leftOut, int pageCount)
+{
+    std::vector<std::int32_t> past;
+    std::vector<std::int32_t> belowOne;
+    for (const std::int32_t n : leftOut)
+        (n > pageCount ? past : belowOne).push_back(n);
+    std::vector<std::string> warnings;
+    if (!past.empty())
+        warnings.push_back(pagesPhrase(past, " is past the last page, ", " are past the last page, ") +
+                           text::decimalText(pageCount) + (past.size() == 1 ? ", and was left out" : ", and were left out"));
+    if (!belowOne.empty())
+        warnings.push_back(pagesPhrase(belowOne, " does not exist (pages count from 1) and was left out",
+                                       " do not exist (pages count from 1) and were left out"));
+    return warnings;
 }
 
 std::shared_ptr<PDFDocument> documentOf(const FlashPageSourcePDF* source)
@@ -53,7 +106,7 @@ std::pair<std::int32_t, std::int32_t> ImportPDFOperation::firstPageSize(const Fl
     if (!doc || doc->pageCount() < 1)
         return {0, 0};
     try {
-        const PDFRect box = doc->cropBox(0);
+        const PDFRect box = doc->displayBounds(0);
         return {static_cast<std::int32_t>(box.width), static_cast<std::int32_t>(box.height)};
     } catch (const PagewindException& e) {
         PW_LOG_WARN("the first page cannot be measured: %s", e.reason().c_str());
@@ -100,12 +153,18 @@ void ImportPDFOperation::runPageStep(FlashPageSourcePDF& source)
         PW_LOG_DEBUG("before generateNormalPages");
         source.generateNormalPages();
         PW_LOG_DEBUG("after generateNormalPages");
-    } catch (const PagewindException& e) {
-        fail("Run Import PDF Operation error,import pages:" + e.reason());
+    } catch (...) {
+        fail("Run Import PDF Operation error,import pages:" + describeCurrentException());
         return;
     }
-    if (!source.failedPages().empty() && !isCancelled())
+    if (isCancelled())
+        return;
+    if (!source.failedPages().empty()) {
         fail(failedPagesMessage(source.failedPages()));
+        return;
+    }
+    if (!source.blankPages().empty())
+        iWarnings.push_back(blankPagesWarning(source.blankPages()));
 }
 
 void ImportPDFOperation::runLinksStep()
@@ -114,8 +173,8 @@ void ImportPDFOperation::runLinksStep()
     try {
         annotations->loadLinksFromPDF(documentOf(iFlashPageSource.get()), iPageRange);
         iFlashPagesAnnotation = std::move(annotations);
-    } catch (const PagewindException& e) {
-        PW_LOG_ERROR("Run Import PDF Operation error,import links:%s", e.reason().c_str());
+    } catch (...) {
+        PW_LOG_ERROR("Run Import PDF Operation error,import links:%s", describeCurrentException().c_str());
     }
 }
 
@@ -125,8 +184,8 @@ void ImportPDFOperation::runBookmarksStep()
     try {
         outline->loadOutlineFromPDF(documentOf(iFlashPageSource.get()));
         iFlashOutline = std::move(outline);
-    } catch (const PagewindException& e) {
-        PW_LOG_ERROR("Run Import PDF Operation error,import outline:%s", e.reason().c_str());
+    } catch (...) {
+        PW_LOG_ERROR("Run Import PDF Operation error,import outline:%s", describeCurrentException().c_str());
     }
 }
 
@@ -134,7 +193,21 @@ void ImportPDFOperation::main()
 {
     if (isCancelled())
         return;
+    try {
+        runSteps();
+    } catch (...) {
+        // Whatever went wrong, the import must not pass for a success with half its results.
+        fail("The import failed: " + describeCurrentException());
+        iFlashPagesAnnotation.reset();
+        iFlashOutline.reset();
+        iFlashPagesText.reset();
+    }
+}
+
+void ImportPDFOperation::runSteps()
+{
     auto source = std::make_shared<FlashPageSourcePDF>(iPDFPath, iPageRange, iDPI, iQuality);
+    source->setCollectText(iImportText);
     {
         const std::lock_guard lock(iSourceMutex);
         iFlashPageSource = source;
@@ -147,13 +220,18 @@ void ImportPDFOperation::main()
         fail("Not a readable PDF file: " + iPDFPath);
         return;
     }
+    iWarnings = leftOutWarnings(source->leftOutPages(), source->PDFDoc()->pageCount());
     if (source->needToImportPages().empty()) {
-        fail("The page range selects no page of this document");
+        fail("The page range selects no page of this document" +
+             (iWarnings.empty() ? std::string() : ": " + iWarnings.front()));
         return;
     }
     runPageStep(*source);
     if (!iFlashPageSource)
         return;
+    iDocumentTitle = source->PDFDoc()->title();
+    if (auto text = std::make_shared<FlashPagesText>(source->pageTexts()); text->hasText())
+        iFlashPagesText = std::move(text);
     if (!isCancelled() && iImportLinks)
         runLinksStep();
     if (!isCancelled() && iImportBookmarks)
@@ -164,6 +242,7 @@ void ImportPDFOperation::main()
         dropPageSource();
         iFlashPagesAnnotation.reset();
         iFlashOutline.reset();
+        iFlashPagesText.reset();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "pdf/Operation.h"
 
@@ -15,6 +16,7 @@ class FlashOutline;
 class FlashPageSource;
 class FlashPageSourcePDF;
 class FlashPagesAnnotations;
+class FlashPagesText;
 
 // Imports a PDF in the background: its pages (rendered to JPEG), and when asked its links as
 // page annotations and its bookmarks as the outline. Each of the three steps fails alone.
@@ -35,6 +37,9 @@ public:
     bool importLinks() const { return iImportLinks; }
     void setImportBookmarks(bool importBookmarks) { iImportBookmarks = importBookmarks; }
     bool importBookmarks() const { return iImportBookmarks; }
+    // The words of the pages, for the reader's search; off unless set.
+    void setImportText(bool importText) { iImportText = importText; }
+    bool importText() const { return iImportText; }
 
     void main() override;
     // Stops the page rendering between two pages, then marks the operation cancelled.
@@ -44,9 +49,16 @@ public:
     std::shared_ptr<FlashPageSource> flashPageSource() const;
     std::shared_ptr<FlashPagesAnnotations> flashPagesAnnotation() const { return iFlashPagesAnnotation; }
     std::shared_ptr<FlashOutline> flashOutline() const { return iFlashOutline; }
+    // None when text was not asked for or the pages hold no words (pictures alone).
+    std::shared_ptr<FlashPagesText> flashPagesText() const { return iFlashPagesText; }
     // Why the import made no pages ("Not a readable PDF file: ...", the pages that failed, ...);
     // none after a success.
     const std::optional<std::string>& errorMessage() const { return iErrorMessage; }
+    // What the user should know of a successful import, one sentence each: pages that could
+    // not be rendered and show white paper, page numbers the document does not have.
+    const std::vector<std::string>& warnings() const { return iWarnings; }
+    // The document's title (its Info /Title, else its XMP title); none when it states none.
+    const std::optional<std::string>& documentTitle() const { return iDocumentTitle; }
 
     const std::string& PDFPath() const { return iPDFPath; }
     const std::string& pageRange() const { return iPageRange; }
@@ -55,6 +67,7 @@ public:
 private:
     void fail(std::string message);
     void dropPageSource();
+    void runSteps();
     void runPageStep(FlashPageSourcePDF& source);
     void runLinksStep();
     void runBookmarksStep();
@@ -63,13 +76,17 @@ private:
     std::shared_ptr<FlashPageSourcePDF> iFlashPageSource;
     std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotation;
     std::shared_ptr<FlashOutline> iFlashOutline;
+    std::shared_ptr<FlashPagesText> iFlashPagesText;
     std::int32_t iDPI = 144;
     std::int32_t iQuality = 100;
     std::string iPDFPath;
     std::string iPageRange;
     bool iImportBookmarks = false;
     bool iImportLinks = false;
+    bool iImportText = false;
     std::optional<std::string> iErrorMessage;
+    std::vector<std::string> iWarnings;
+    std::optional<std::string> iDocumentTitle;
 };
 
 } // namespace pw

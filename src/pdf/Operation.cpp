@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "base/Log.h"
+#include "base/PagewindException.h"
 
 namespace pw {
 
@@ -11,9 +12,9 @@ void Operation::run()
     if (!isCancelled()) {
         try {
             main();
-        } catch (const std::exception& e) {
+        } catch (...) {
             // The worker thread must survive a failing operation; the operation reports its own errors.
-            PW_LOG_ERROR("background operation failed: %s", e.what());
+            PW_LOG_ERROR("background operation failed: %s", describeCurrentException().c_str());
         }
     }
     iFinished.store(true);

@@ -1,5 +1,6 @@
 #include "pdf/PDFDocument.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -9,7 +10,13 @@
 #include "base/FileUtil.h"
 #include "base/Log.h"
 #include "base/PagewindException.h"
+#include "base/TextEncoding.h"
+#include "pdf/DocumentTitle.h"
+#include "pdf/JpegDecoder.h"
+#include "pdf/PageTextReader.h"
 #include "pdf/PdfContext.h"
+#include "pdf/PicturePage.h"
+#include "pdf/PictureScaler.h"
 
 namespace pw {
 
@@ -85,10 +92,12 @@ fz_rect rawCropBox(fz_context* ctx, pdf_obj* page)
     return fz_intersect_rect(crop, media);
 }
 
+// MuPDF snaps a rotation to the nearest quarter turn before it renders the page.
 int normalisedRotation(int degrees)
 {
     const int turned = degrees % 360;
-    return turned < 0 ? turned + 360 : turned;
+    const int positive = turned < 0 ? turned + 360 : turned;
+    return 90 * ((positive + 45) / 90) % 360;
 }
 
 // The page a destination (explicit array, or a name or string naming one) leads to, from 0;
@@ -112,23 +121,29 @@ int destinationPage(fz_context* ctx, pdf_document* doc, pdf_obj* destination)
 struct RawAnnotation {
     const char* type = "";
     fz_rect rect{};
+    fz_rect frame{};
     const char* url = nullptr;
+    std::size_t urlLength = 0;
     bool hasDestination = false;
     int page = -1;
 };
 
-RawAnnotation readAnnotation(fz_context* ctx, pdf_document* doc, pdf_obj* annotation)
+// pageToFrame is the renderer's own transform of the page, so that a link's frame rectangle
+// lies exactly where the rendered picture shows it.
+RawAnnotation readAnnotation(fz_context* ctx, pdf_document* doc, pdf_obj* annotation, fz_matrix pageToFrame)
 {
     RawAnnotation raw;
     raw.type = pdf_to_name(ctx, pdf_dict_get(ctx, annotation, PDF_NAME(Subtype)));
     raw.rect = pdf_to_rect(ctx, pdf_dict_get(ctx, annotation, PDF_NAME(Rect)));
+    raw.frame = fz_transform_rect(normalised(raw.rect), pageToFrame);
     if (std::strcmp(raw.type, "Link") != 0)
         return raw;
     pdf_obj* action = pdf_dict_get(ctx, annotation, PDF_NAME(A));
     pdf_obj* destination = nullptr;
     if (pdf_name_eq(ctx, pdf_dict_get(ctx, action, PDF_NAME(S)), PDF_NAME(URI))) {
-        raw.url = pdf_to_str_buf(ctx, pdf_dict_get(ctx, action, PDF_NAME(URI)));
-        if (raw.url && !*raw.url)
+        pdf_obj* uri = pdf_dict_get(ctx, action, PDF_NAME(URI));
+        raw.url = pdf_is_string(ctx, uri) ? pdf_to_string(ctx, uri, &raw.urlLength) : nullptr;
+        if (raw.url && raw.urlLength == 0)
             raw.url = nullptr;
     } else if (pdf_name_eq(ctx, pdf_dict_get(ctx, action, PDF_NAME(S)), PDF_NAME(GoTo))) {
         destination = pdf_dict_get(ctx, action, PDF_NAME(D));
@@ -178,6 +193,114 @@ std::vector<PDFOutlineNode> unflatten(const std::vector<FlatBookmark>& flat, std
         nodes.push_back(std::move(node));
     }
     return nodes;
+}
+
+// The scale that keeps the longer side of the picture within maxSide pixels.
+float cappedScale(const PDFRect& bounds, float scale, int maxSide)
+{
+    const float longSide = std::max(bounds.width, bounds.height) * scale;
+    if (maxSide <= 0 || !(longSide > float(maxSide)))
+        return scale;
+    return scale * float(maxSide) / longSide;
+}
+
+// The whole pixels of the page at that scale, rounded as MuPDF rounds the picture it draws.
+fz_irect pictureBox(fz_rect bounds, float scale)
+{
+    return fz_round_rect(fz_transform_rect(bounds, fz_scale(scale, scale)));
+}
+
+std::size_t pixelBytes(const RgbImage& image)
+{
+    return static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3;
+}
+
+// MuPDF draws straight into the picture's pixels, which start as white paper: JPEG has no
+// transparency, so what the page leaves unpainted stays white.
+bool drawWithMuPDF(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image,
+                   char (&message)[256])
+{
+    image.pixels.assign(pixelBytes(image), 255);
+    fz_pixmap* pixmap = nullptr;
+    fz_device* device = nullptr;
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            pixmap = fz_new_pixmap_with_bbox_and_data(ctx, fz_device_rgb(ctx), box, nullptr, 0, image.pixels.data());
+            device = fz_new_draw_device(ctx, fz_identity, pixmap);
+            pdf_run_page(ctx, page, device, ctm, nullptr);
+            fz_close_device(ctx, device);
+        },
+        &message);
+    fz_drop_device(ctx, device);
+    fz_drop_pixmap(ctx, pixmap);
+    return ok;
+}
+
+// A JPEG in plain grey or RGB decodes fastest with TurboJPEG; anything with colour management,
+// a decode array or other filters goes through MuPDF.
+bool decodeJpegPicture(fz_context* ctx, fz_image* picture, std::vector<unsigned char>& rgb)
+{
+    const fz_compressed_buffer* compressed = nullptr;
+    bool plainColour = false;
+    const bool ok = guarded(ctx, [&] {
+        compressed = fz_compressed_image_buffer(ctx, picture);
+        fz_colorspace* colourspace = picture->colorspace;
+        plainColour = colourspace && fz_colorspace_is_device(ctx, colourspace) &&
+                      (fz_colorspace_is_rgb(ctx, colourspace) || fz_colorspace_is_gray(ctx, colourspace));
+    });
+    if (!ok || !compressed || !compressed->buffer || !plainColour || picture->use_decode || picture->bpc != 8 ||
+        compressed->params.type != FZ_IMAGE_JPEG || compressed->params.u.jpeg.color_transform != -1)
+        return false;
+    unsigned char* data = nullptr;
+    const std::size_t size = fz_buffer_storage(ctx, compressed->buffer, &data);
+    return JpegDecoder::decodeRgb(data, size, picture->w, picture->h, rgb);
+}
+
+// Any other picture: decoded by MuPDF and brought to RGB, unless it is RGB already, then
+// enlarged into the pixels.
+bool enlargeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
+{
+    fz_pixmap* decoded = nullptr;
+    fz_pixmap* converted = nullptr;
+    bool ok = guarded(
+        ctx,
+        [&] {
+            decoded = fz_get_pixmap_from_image(ctx, picture, nullptr, nullptr, nullptr, nullptr);
+            if (decoded->alpha || decoded->n != 3 || !fz_colorspace_is_device(ctx, decoded->colorspace) ||
+                !fz_colorspace_is_rgb(ctx, decoded->colorspace))
+                converted = fz_convert_pixmap(ctx, decoded, fz_device_rgb(ctx), nullptr, nullptr,
+                                              fz_default_color_params, 0);
+        },
+        &message);
+    const fz_pixmap* pixels = converted ? converted : decoded;
+    ok = ok && pixels->n == 3 && pixels->w == picture->w && pixels->h == picture->h;
+    if (ok)
+        scaleBilinear(pixels->samples, pixels->w, pixels->h, static_cast<std::size_t>(pixels->stride), image);
+    fz_drop_pixmap(ctx, converted);
+    fz_drop_pixmap(ctx, decoded);
+    return ok;
+}
+
+// A page that is one picture: decoded once at its own size, then enlarged into the pixels.
+bool drawPicture(fz_context* ctx, fz_image* picture, RgbImage& image, std::vector<unsigned char>& scratch,
+                 char (&message)[256])
+{
+    image.pixels.resize(pixelBytes(image));
+    if (!decodeJpegPicture(ctx, picture, scratch))
+        return enlargeWithMuPDF(ctx, picture, image, message);
+    scaleBilinear(scratch.data(), picture->w, picture->h, static_cast<std::size_t>(picture->w) * 3, image);
+    return true;
+}
+
+bool drawPage(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image,
+              std::vector<unsigned char>& scratch, char (&message)[256])
+{
+    fz_image* picture = nullptr;
+    guarded(ctx, [&] { picture = pdf::enlargedPagePicture(ctx, page, ctm, box); });
+    const bool drawn = picture && drawPicture(ctx, picture, image, scratch, message);
+    fz_drop_image(ctx, picture);
+    return drawn || drawWithMuPDF(ctx, page, ctm, box, image, message);
 }
 
 } // namespace
@@ -275,12 +398,15 @@ std::vector<PDFAnnotation> PDFDocument::annotations(int pageIndex) const
         ctx,
         [&] {
             pdf_obj* page = lookupPage(ctx, *iHandle, pageIndex);
+            fz_rect box{};
+            fz_matrix pageToFrame = fz_identity;
+            pdf_page_obj_transform(ctx, page, &box, &pageToFrame);
             pdf_obj* annots = pdf_dict_get(ctx, page, PDF_NAME(Annots));
             const int count = pdf_array_len(ctx, annots);
             for (int i = 0; i < count; ++i) {
                 pdf_obj* annotation = pdf_array_get(ctx, annots, i);
                 if (pdf_is_dict(ctx, annotation))
-                    raw.push_back(readAnnotation(ctx, iHandle->doc, annotation));
+                    raw.push_back(readAnnotation(ctx, iHandle->doc, annotation, pageToFrame));
             }
         },
         &message);
@@ -292,8 +418,9 @@ std::vector<PDFAnnotation> PDFDocument::annotations(int pageIndex) const
         PDFAnnotation annotation;
         annotation.type = r.type ? r.type : "";
         annotation.bounds = toPDFRect(normalised(r.rect));
+        annotation.frameBounds = toPDFRect(r.frame);
         if (r.url)
-            annotation.url = std::string(r.url);
+            annotation.url = text::pdfBytesToUtf8(std::string_view(r.url, r.urlLength));
         annotation.hasDestination = r.hasDestination;
         if (r.page >= 0 && r.page < iPageCount)
             annotation.destinationPageIndex = r.page;
@@ -327,6 +454,72 @@ std::vector<PDFOutlineNode> PDFDocument::outline() const
     return tree;
 }
 
+PageText PDFDocument::pageText(int pageIndex) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    pdf_page* page = nullptr;
+    fz_stext_page* text = nullptr;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            page = loadPage(ctx, *iHandle, pageIndex);
+            // Characters outside the page are not shown, so they cannot be found.
+            const fz_stext_options options{FZ_STEXT_MEDIABOX_CLIP, 1.0f};
+            text = fz_new_stext_page_from_page(ctx, reinterpret_cast<fz_page*>(page), &options);
+        },
+        &message);
+    fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+    PageText words;
+    if (ok) {
+        try {
+            words = pdf::wordsOfPage(*text);
+        } catch (...) {
+            fz_drop_stext_page(ctx, text);
+            throw;
+        }
+    }
+    fz_drop_stext_page(ctx, text);
+    if (!ok)
+        throwPdfError(message);
+    return words;
+}
+
+std::optional<std::string> PDFDocument::title() const
+{
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = nullptr;
+    try {
+        ctx = threadContext();
+    } catch (const PagewindException&) {
+        return std::nullopt;
+    }
+    const char* info = nullptr;
+    std::size_t infoLength = 0;
+    fz_buffer* xmp = nullptr;
+    const bool ok = guarded(ctx, [&] {
+        pdf_obj* trailer = pdf_trailer(ctx, iHandle->doc);
+        pdf_obj* title = pdf_dict_getp(ctx, trailer, "Info/Title");
+        if (pdf_is_string(ctx, title))
+            info = pdf_to_string(ctx, title, &infoLength);
+        pdf_obj* metadata = pdf_dict_getp(ctx, trailer, "Root/Metadata");
+        if (pdf_is_stream(ctx, metadata))
+            xmp = pdf_load_stream(ctx, metadata);
+    });
+    std::optional<std::string> result;
+    if (ok && info)
+        result = pdf::titleFromInfo(std::string_view(info, infoLength));
+    if (ok && !result && xmp) {
+        unsigned char* data = nullptr;
+        const std::size_t size = fz_buffer_storage(ctx, xmp, &data);
+        result = pdf::titleFromXmp(std::string_view(reinterpret_cast<const char*>(data), size));
+    }
+    fz_drop_buffer(ctx, xmp);
+    return result;
+}
+
 std::optional<std::string> PDFDocument::dataRepresentation() const
 {
     return file::readFile(iPath);
@@ -353,55 +546,49 @@ PDFRect PDFDocument::displayBounds(int pageIndex) const
     return toPDFRect(bounds);
 }
 
-RgbImage PDFDocument::renderPage(int pageIndex, float scale, std::int64_t maxPixels) const
+PictureSize PDFDocument::renderedSize(int pageIndex, float scale, int maxSide) const
+{
+    const PDFRect bounds = displayBounds(pageIndex);
+    const fz_irect box = pictureBox(fz_make_rect(bounds.x, bounds.y, bounds.x + bounds.width, bounds.y + bounds.height),
+                                    cappedScale(bounds, scale, maxSide));
+    return PictureSize{box.x1 - box.x0, box.y1 - box.y0};
+}
+
+RgbImage PDFDocument::renderPage(int pageIndex, float scale, int maxSide) const
+{
+    RgbImage image;
+    renderPage(pageIndex, scale, maxSide, image);
+    return image;
+}
+
+void PDFDocument::renderPage(int pageIndex, float scale, int maxSide, RgbImage& image) const
 {
     checkPage(pageIndex);
     const std::lock_guard lock(iMutex);
     fz_context* ctx = threadContext();
     pdf_page* page = nullptr;
-    fz_irect box{};
-    const fz_matrix ctm = fz_scale(scale, scale);
+    fz_rect bounds{};
     char message[256] = {};
     bool ok = guarded(
         ctx,
         [&] {
             page = loadPage(ctx, *iHandle, pageIndex);
-            box = fz_round_rect(fz_transform_rect(pdf_bound_page(ctx, page), ctm));
+            bounds = pdf_bound_page(ctx, page);
         },
         &message);
-    const std::int64_t pixels = std::int64_t(box.x1 - box.x0) * std::int64_t(box.y1 - box.y0);
-    RgbImage image;
-    if (ok && pixels > 0 && pixels <= maxPixels && box.x1 > box.x0 && box.y1 > box.y0) {
+    const float capped = cappedScale(toPDFRect(bounds), scale, maxSide);
+    const fz_irect box = pictureBox(bounds, capped);
+    const bool hasArea = box.x1 > box.x0 && box.y1 > box.y0;
+    if (ok && hasArea) {
         image.width = box.x1 - box.x0;
         image.height = box.y1 - box.y0;
-        // MuPDF draws straight into the picture, which starts as white paper: JPEG has no
-        // transparency, so what the page leaves unpainted stays white.
-        image.pixels.assign(static_cast<std::size_t>(pixels) * 3, 255);
-        fz_pixmap* pixmap = nullptr;
-        fz_device* device = nullptr;
-        ok = guarded(
-            ctx,
-            [&] {
-                pixmap = fz_new_pixmap_with_bbox_and_data(ctx, fz_device_rgb(ctx), box, nullptr, 0, image.pixels.data());
-                device = fz_new_draw_device(ctx, fz_identity, pixmap);
-                pdf_run_page(ctx, page, device, ctm, nullptr);
-                fz_close_device(ctx, device);
-            },
-            &message);
-        fz_drop_device(ctx, device);
-        fz_drop_pixmap(ctx, pixmap);
+        ok = drawPage(ctx, page, fz_scale(capped, capped), box, image, iPictureScratch, message);
     }
     fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
     if (!ok)
         throwPdfError(message);
-    if (pixels > maxPixels)
-        throw PagewindException("PDF_TOO_LARGE",
-                                log::format("page %d would be %d by %d pixels, more than %lld million", pageIndex + 1,
-                                            box.x1 - box.x0, box.y1 - box.y0,
-                                            static_cast<long long>(maxPixels / 1000000)));
-    if (image.pixels.empty())
+    if (!hasArea)
         throw PagewindException("PDF_ERROR", log::format("page %d has no area", pageIndex + 1));
-    return image;
 }
 
 } // namespace pw

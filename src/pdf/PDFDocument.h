@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "book/FlashPagesText.h"
+
 namespace pw {
 
 // A rectangle in PDF page space: points, origin at the bottom left, y growing upward.
@@ -20,7 +22,10 @@ struct PDFRect {
 // One annotation of a page, in the page's own order.
 struct PDFAnnotation {
     std::string type;                       // the subtype name: "Link", "Text", ...
-    PDFRect bounds;                         // the raw /Rect
+    PDFRect bounds;                         // the raw /Rect, in page space
+    // The same rectangle where the rendered page picture shows it: points from the top left of
+    // the displayed page, y growing downward, after the crop box and the page's rotation.
+    PDFRect frameBounds;
     std::optional<std::string> url;         // a link's web address (URI action)
     bool hasDestination = false;            // a link into the document (GoTo action or /Dest)
     std::optional<int> destinationPageIndex;  // its page, from 0; none when the page is not in the document
@@ -31,6 +36,12 @@ struct PDFOutlineNode {
     std::string label;
     std::optional<int> destinationPageIndex;  // from 0; none for a bookmark without a page
     std::vector<PDFOutlineNode> children;
+};
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PictureSize&) const = default;
 };
 
 // Pixels of a rendered page: rows of width RGB triples, no padding.
@@ -58,18 +69,30 @@ public:
 
     // The crop box (the media box when there is none), as stored, clipped to the media box.
     PDFRect cropBox(int pageIndex) const;
-    // The page's /Rotate in degrees, brought to 0..359 (multiples of 90 in valid files).
+    // The page's /Rotate in degrees as the renderer applies it: 0, 90, 180 or 270, other
+    // values snapped to the nearest of these.
     int rotation(int pageIndex) const;
     std::vector<PDFAnnotation> annotations(int pageIndex) const;
     std::vector<PDFOutlineNode> outline() const;
+    // The words of the page in reading order (MuPDF's structured text, ligatures expanded),
+    // placed on the rendered page picture; empty for a page of pictures alone.
+    PageText pageText(int pageIndex) const;
+    // The document's title: the Info dictionary's /Title, else the XMP metadata's dc:title;
+    // none when neither states one. Never throws: a damaged Info or XMP simply has no title.
+    std::optional<std::string> title() const;
     // The whole file's bytes; none when it cannot be read any more.
     std::optional<std::string> dataRepresentation() const;
 
     // The displayed page size in points (crop box, turned by the rotation).
     PDFRect displayBounds(int pageIndex) const;
-    // Renders the page scaled by scale onto white. Refuses with PagewindException "PDF_TOO_LARGE"
-    // when the picture would have more than maxPixels pixels, before allocating it.
-    RgbImage renderPage(int pageIndex, float scale, std::int64_t maxPixels) const;
+    // The pixel size renderPage gives the page for the same scale and maxSide.
+    PictureSize renderedSize(int pageIndex, float scale, int maxSide) const;
+    // Renders the page scaled by scale onto white, but never with a side longer than maxSide
+    // pixels: a larger page is scaled down to that, keeping its shape.
+    RgbImage renderPage(int pageIndex, float scale, int maxSide) const;
+    // The same into image, whose buffer is reused: a worker that renders page after page keeps
+    // one picture, which spares the system clearing fresh memory for every page.
+    void renderPage(int pageIndex, float scale, int maxSide, RgbImage& image) const;
 
 private:
     struct Handle;
@@ -80,6 +103,8 @@ private:
     std::unique_ptr<Handle> iHandle;
     int iPageCount = 0;
     mutable std::mutex iMutex;
+    // The decoded picture of a picture page, kept between pages for the same reason.
+    mutable std::vector<unsigned char> iPictureScratch;
 };
 
 } // namespace pw

@@ -30,12 +30,31 @@ RgbImage PDFToSWFPageConverter::renderPage(std::int32_t pageNumber) const
 {
     if (!PDFDoc())
         throw PagewindException("PDF_ERROR", "there is no document to render");
-    return renderPage(*PDFDoc(), pageNumber);
+    RgbImage image;
+    renderPage(*PDFDoc(), pageNumber, image);
+    return image;
 }
 
-RgbImage PDFToSWFPageConverter::renderPage(const PDFDocument& doc, std::int32_t pageNumber) const
+void PDFToSWFPageConverter::renderPage(const PDFDocument& doc, std::int32_t pageNumber, RgbImage& into) const
 {
-    return doc.renderPage(pageNumber - 1, 2.0f, kMaxPagePixels);
+    doc.renderPage(pageNumber - 1, kRenderScale, kMaxPictureSide, into);
+}
+
+RgbImage PDFToSWFPageConverter::blankPage(const PDFDocument& doc, std::int32_t pageNumber) const
+{
+    PictureSize size = kFallbackSize;
+    try {
+        size = doc.renderedSize(pageNumber - 1, kRenderScale, kMaxPictureSide);
+    } catch (const PagewindException& e) {
+        PW_LOG_WARN("page %d cannot be measured either: %s", pageNumber, e.reason().c_str());
+    }
+    if (size.width <= 0 || size.height <= 0)
+        size = kFallbackSize;
+    RgbImage image;
+    image.width = size.width;
+    image.height = size.height;
+    image.pixels.assign(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height) * 3, 255);
+    return image;
 }
 
 bool PDFToSWFPageConverter::writeJpeg(const RgbImage& image, const std::string& path) const

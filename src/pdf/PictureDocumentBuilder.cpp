@@ -1,5 +1,6 @@
 #include "pdf/PictureDocumentBuilder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -42,28 +43,79 @@ struct Resolution {
     int y = 0;
 };
 
-// JPEG: the JFIF header's density, when its unit is inches or centimetres.
-Resolution jpegResolution(const std::string& bytes)
+unsigned tiff16(const std::string& bytes, std::size_t at, bool little)
+{
+    return little ? byteAt(bytes, at) | (byteAt(bytes, at + 1) << 8) : bigEndian16(bytes, at);
+}
+
+unsigned long tiff32(const std::string& bytes, std::size_t at, bool little)
+{
+    return little ? tiff16(bytes, at, true) | (static_cast<unsigned long>(tiff16(bytes, at + 2, true)) << 16)
+                  : bigEndian32(bytes, at);
+}
+
+int dotsPerInch(double density, unsigned unit, unsigned inches, unsigned centimetres)
+{
+    const double perInch = unit == inches ? 1.0 : unit == centimetres ? 2.54 : 0.0;
+    return static_cast<int>(density * perInch + 0.5);
+}
+
+// The EXIF block's XResolution and YResolution (first image directory) in the unit its
+// ResolutionUnit names (inches when it names none). tiff is the offset of the TIFF header.
+Resolution exifResolution(const std::string& bytes, std::size_t tiff, std::size_t end)
 {
     Resolution resolution{true, 0, 0};
+    const bool little = bytes.compare(tiff, 2, "II") == 0;
+    if (!little && bytes.compare(tiff, 2, "MM") != 0)
+        return resolution;
+    const std::size_t directory = tiff + tiff32(bytes, tiff + 4, little);
+    if (directory + 2 > end)
+        return resolution;
+    const unsigned entries = tiff16(bytes, directory, little);
+    double x = 0;
+    double y = 0;
+    unsigned unit = 2;
+    for (unsigned i = 0; i < entries && directory + 2 + 12 * (i + 1) <= end; ++i) {
+        const std::size_t entry = directory + 2 + 12 * i;
+        const unsigned tag = tiff16(bytes, entry, little);
+        if (tag == 0x0128) {
+            unit = tiff16(bytes, entry + 8, little);
+            continue;
+        }
+        if (tag != 0x011A && tag != 0x011B)
+            continue;
+        const std::size_t value = tiff + tiff32(bytes, entry + 8, little);
+        const unsigned long denominator = value + 8 <= end ? tiff32(bytes, value + 4, little) : 0;
+        const double density = denominator ? static_cast<double>(tiff32(bytes, value, little)) / double(denominator) : 0;
+        (tag == 0x011A ? x : y) = density;
+    }
+    resolution.x = dotsPerInch(x, unit, 2, 3);
+    resolution.y = dotsPerInch(y, unit, 2, 3);
+    return resolution;
+}
+
+// JPEG: the JFIF header's density, when its unit is inches or centimetres; else the EXIF
+// block's resolution, as cameras and phones state it.
+Resolution jpegResolution(const std::string& bytes)
+{
+    Resolution jfif{true, 0, 0};
+    Resolution exif{true, 0, 0};
     std::size_t at = 2;
     while (at + 4 < bytes.size() && byteAt(bytes, at) == 0xFF) {
         const unsigned marker = byteAt(bytes, at + 1);
         const unsigned length = bigEndian16(bytes, at + 2);
         if (marker == 0xE0 && bytes.compare(at + 4, 5, std::string("JFIF\0", 5)) == 0) {
             const unsigned unit = byteAt(bytes, at + 11);
-            const unsigned x = bigEndian16(bytes, at + 12);
-            const unsigned y = bigEndian16(bytes, at + 14);
-            const double perInch = unit == 1 ? 1.0 : unit == 2 ? 2.54 : 0.0;
-            resolution.x = static_cast<int>(x * perInch + 0.5);
-            resolution.y = static_cast<int>(y * perInch + 0.5);
-            return resolution;
+            jfif.x = dotsPerInch(bigEndian16(bytes, at + 12), unit, 1, 2);
+            jfif.y = dotsPerInch(bigEndian16(bytes, at + 14), unit, 1, 2);
         }
+        if (marker == 0xE1 && bytes.compare(at + 4, 6, std::string("Exif\0\0", 6)) == 0)
+            exif = exifResolution(bytes, at + 10, std::min(bytes.size(), std::size_t{at + 2 + length}));
         if (marker == 0xDA || length < 2)
             break;
         at += 2 + length;
     }
-    return resolution;
+    return jfif.x > 0 && jfif.y > 0 ? jfif : exif;
 }
 
 // PNG: the pHYs chunk, when its unit is the metre.

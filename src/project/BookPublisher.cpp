@@ -74,6 +74,7 @@ void runWriter(FlashBookOutput& writer, const BookPublisher::Book& book, const B
     writer.setHTMLConfig(std::move(html));
     writer.setFlashOutline(book.outline);
     writer.setFlashPagesAnnotations(book.annotations);
+    writer.setFlashPagesText(book.text);
     writer.setPageProgress([&progress, stop](std::size_t done, std::size_t total) {
         if (progress)
             progress(done, total);

@@ -12,6 +12,7 @@ namespace pw {
 class FlashOutline;
 class FlashPageSource;
 class FlashPagesAnnotations;
+class FlashPagesText;
 class FlashTemplate;
 
 // Publishes a book as one change. A book folder is written into a hidden folder inside the
@@ -27,6 +28,7 @@ public:
         std::shared_ptr<FlashTemplate> flashTemplate;
         std::shared_ptr<FlashOutline> outline;
         std::shared_ptr<FlashPagesAnnotations> annotations;
+        std::shared_ptr<FlashPagesText> text;  // the words for the reader's search, or none
     };
     struct Target {
         std::string folder;

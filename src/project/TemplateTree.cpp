@@ -90,6 +90,7 @@ std::shared_ptr<FlashTemplate> copyOf(const FlashTemplate& flashTemplate)
     copy->setMacAppFilesFolder(flashTemplate.macAppFilesFolder());
     copy->setDefaultSytleName(flashTemplate.defaultSytleName());
     copy->setStyleName(flashTemplate.styleName());
+    copy->setTemplateBookTitle(flashTemplate.templateBookTitle());
     FlashTemplate::Properties properties;
     for (const auto& property : flashTemplate.properties()) {
         if (property)

@@ -7,6 +7,7 @@
 #include "base/Log.h"
 #include "base/PagewindException.h"
 #include "base/ResourceFolder.h"
+#include "base/TextEncoding.h"
 #include "base/VexUtility.h"
 #include "base/XmlDocument.h"
 
@@ -180,6 +181,7 @@ void FlashTemplate::loadTemplate(const std::string& name)
     } catch (const PagewindException& refused) {
         PW_LOG_ERROR("Cannot load the template description %s: %s", path.c_str(), refused.reason().c_str());
     }
+    templateBookTitle_ = propertyValueFor("bookTitle", "");
 }
 
 void FlashTemplate::changeTmplTo(const std::string& name, const std::string& stylePath)
@@ -198,6 +200,7 @@ void FlashTemplate::loadStyleByStylePath(const std::string& stylePath)
 {
     styleName_ = file::lastPathComponent(stylePath);
     importPropertiesSettingsFrom(file::joinPath(stylePath, "tmplSetting.txt"));
+    templateBookTitle_ = propertyValueFor("bookTitle", "");
 }
 
 void FlashTemplate::loadStyleByStyleName(const std::string& styleName)
@@ -207,9 +210,15 @@ void FlashTemplate::loadStyleByStyleName(const std::string& styleName)
 
 // --- Settings files ---
 
-void FlashTemplate::importPropertiesSettingsFrom(const std::string& path)
+std::optional<std::string> FlashTemplate::importPropertiesSettingsFrom(const std::string& path)
 {
-    const std::string text = file::readFile(path).value_or(std::string());
+    std::string text = file::readFile(path).value_or(std::string());
+    std::optional<std::string> warning;
+    if (!text::isValidUtf8(text)) {
+        text = text::replaceInvalidUtf8(text);
+        warning = "the settings file \"" + path + "\" is not UTF-8 text; characters that could not be read became \"\uFFFD\"";
+        PW_LOG_WARN("%s", warning->c_str());
+    }
     const std::string width = propertyValueFor("pageWidth", "960");
     const std::string height = propertyValueFor("pageHeight", "600");
     size_t start = 0;
@@ -225,6 +234,7 @@ void FlashTemplate::importPropertiesSettingsFrom(const std::string& path)
     }
     setPropertyValue("pageWidth", width);
     setPropertyValue("pageHeight", height);
+    return warning;
 }
 
 bool FlashTemplate::exportPropertiesSettingsTo(const std::string& path) const
@@ -249,6 +259,12 @@ void FlashTemplate::exportPropertiesSettingsToArray(std::vector<std::string>& en
         entries.push_back(replaceAll(from->key(), "\n\r", "|||") + "=" + from->value().value_or(std::string()));
     for (const std::unique_ptr<FlashTemplateProperty>& child : from ? from->childProperties() : properties_)
         exportPropertiesSettingsToArray(entries, child.get());
+}
+
+void FlashTemplate::adoptDocumentTitle(const std::string& title)
+{
+    if (!title.empty() && propertyValueFor("bookTitle", "") == templateBookTitle_)
+        setPropertyValue("bookTitle", title);
 }
 
 // --- Values by key ---

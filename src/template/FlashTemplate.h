@@ -59,7 +59,9 @@ public:
     void loadStyleByStyleName(const std::string& styleName);
     // Assigns every "key=value" line of a UTF-8 settings file (split at LF, CRs deleted, first
     // "=" splits); "pageWidth" and "pageHeight" keep their values. Unreadable counts as empty.
-    void importPropertiesSettingsFrom(const std::string& path);
+    // A file that is not UTF-8 is read with U+FFFD for its stray bytes; the warning returned
+    // then names the file for the user (none for a clean file).
+    std::optional<std::string> importPropertiesSettingsFrom(const std::string& path);
     // Writes every property as 0x0A 0x0D, key, "=", value, in depth-first pre-order, replacing
     // the file in one step. Returns whether it was written; failures are only logged.
     bool exportPropertiesSettingsTo(const std::string& path) const;
@@ -82,6 +84,10 @@ public:
     // without the marker is returned unchanged. None (with a warning) when no style is applied
     // or the resolved path would leave the style folder.
     std::optional<std::string> valueAsFilePath(const std::string& value) const;
+
+    // Sets "bookTitle" to an imported document's title while it still holds the value that the
+    // template and its style gave it, so a title the user chose is never replaced.
+    void adoptDocumentTitle(const std::string& title);
 
     // The first property in depth-first pre-order with that key, or null.
     FlashTemplateProperty* propertyForKey(const std::string& key) const;
@@ -109,6 +115,9 @@ public:
     void setDefaultSytleName(std::string name) { defaultSytleName_ = std::move(name); }
     const std::optional<std::string>& styleName() const { return styleName_; }
     void setStyleName(std::optional<std::string> name) { styleName_ = std::move(name); }
+    // "bookTitle" as the template and its style set it (adoptDocumentTitle compares with it).
+    const std::string& templateBookTitle() const { return templateBookTitle_; }
+    void setTemplateBookTitle(std::string title) { templateBookTitle_ = std::move(title); }
 
 private:
     void assign(FlashTemplateProperty& property, const std::string& value);
@@ -124,6 +133,8 @@ private:
     std::optional<std::string> macAppFilesFolder_;
     std::string defaultSytleName_ = "Blank";
     std::optional<std::string> styleName_;
+    // "bookTitle" as the template and style set it, for adoptDocumentTitle.
+    std::string templateBookTitle_;
 };
 
 } // namespace pw

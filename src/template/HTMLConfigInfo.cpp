@@ -30,9 +30,11 @@ bool HTMLConfigInfo::generateHTMLFrom(const std::string& templatePath, const std
         return false;
     }
     TextTemplate page(*source);
-    page.setItem("index.title", HTMLTitle_);
-    page.setItem("meta.keywords", HTMLKeywords_);
-    page.setItem("meta.description", HTMLDescription_);
+    // Texts, not markup: a title such as "Q&A <draft>" from a PDF must neither break the page
+    // nor put elements into it. The two scripts are markup by intent.
+    page.setItem("index.title", text::htmlEscaped(HTMLTitle_));
+    page.setItem("meta.keywords", text::htmlEscaped(HTMLKeywords_));
+    page.setItem("meta.description", text::htmlEscaped(HTMLDescription_));
     page.setItem("script.bottom", HTMLScript_);
     page.setItem("script.other", otherScript_);
     if (!file::writeFileAtomically(pagePath, page.parse())) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,7 @@ private slots:
     void progressCrossesToTheMainThread();
     void theRangeChoiceDecidesThePages();
     void failureIsShownAndTheSheetStaysOpen();
+    void warningsWaitForTheUserToTakeThePages();
     void cancelTakesTwoPresses();
 };
 
@@ -162,6 +164,32 @@ void ImportWindowTest::failureIsShownAndTheSheetStaysOpen()
         QVERIFY(!sheet.flashPageSource());
         QVERIFY2(sheet.lblError()->text().contains(c.message), qPrintable(sheet.lblError()->text()));
     }
+}
+
+void ImportWindowTest::warningsWaitForTheUserToTakeThePages()
+{
+    const pw::test::AppSandbox sandbox;
+    ImportWindowDelegate sheet;
+    sheet.open();
+    sheet.setImportFile(writePdf(sandbox, QStringLiteral("five.pdf"), pw::test::makePlainPdf(5)));
+    sheet.pageRangeType()->button(ImportWindowDelegate::pageRange)->setChecked(true);
+    sheet.txtPageRange()->setText(QStringLiteral("2,9-10"));
+    QSignalSpy finished(&sheet, &QDialog::finished);
+    sheet.startImport();
+    QTRY_VERIFY_WITH_TIMEOUT(!sheet.isImporting(), 60000);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(!sheet.lblWarning()->isHidden());
+    QVERIFY2(sheet.lblWarning()->text().contains(QStringLiteral("Pages 9-10 are past the last page, 5, and were left out.")),
+             qPrintable(sheet.lblWarning()->text()));
+    QCOMPARE(sheet.btnOK()->text(), QStringLiteral("Use These Pages"));
+    const QString folder = QStringLiteral(PAGEWIND_BINARY_DIR "/app-screenshots");
+    QDir().mkpath(folder);
+    QTest::qWait(50);  // the button's new text is laid out
+    QVERIFY(sheet.grab().save(folder + QStringLiteral("/import-warnings.png")));
+    sheet.btnOK()->click();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toInt(), 1);
+    QCOMPARE(sheet.flashPageSource()->normalPages().size(), std::size_t(1));
 }
 
 void ImportWindowTest::cancelTakesTwoPresses()

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <zip.h>
 
 #include "base/Rc4Cipher.h"
@@ -18,7 +20,19 @@ std::string fromHex(std::string_view hex)
     return bytes;
 }
 
+std::atomic<bool> cancelNextZipClose{false};
+
 } // namespace
+
+// The test program links zip_close through this (-Wl,--wrap), so that a test can make the
+// write fail half-way, as a full disk or a cancelled write would.
+extern "C" int __real_zip_close(zip_t* archive);
+extern "C" int __wrap_zip_close(zip_t* archive)
+{
+    if (cancelNextZipClose.exchange(false))
+        zip_register_cancel_callback_with_state(archive, [](zip_t*, void*) { return 1; }, nullptr, nullptr);
+    return __real_zip_close(archive);
+}
 
 TEST(Rc4Cipher, MatchesPublishedVectors)
 {
@@ -74,6 +88,16 @@ TEST(ZipArchive, DeflatedEntriesReadBackWithLibzip)
     EXPECT_EQ(ZipArchive::entryNames(*bytes), (std::vector<std::string>{"second.txt", "book.xml"}));
     EXPECT_EQ(ZipArchive::inflateEntry(*bytes, "book.xml"), "replaced");
     EXPECT_EQ(ZipArchive::inflateEntry(*bytes, "second.txt"), big);
+}
+
+// A failed write gives no archive and, checked by the leak sanitizer, keeps no buffer.
+TEST(ZipArchive, AFailedWriteGivesNoArchive)
+{
+    ZipArchive archive;
+    archive.deflateData(std::string(200000, 'x'), "book.xml");
+    cancelNextZipClose = true;
+    EXPECT_FALSE(archive.data());
+    EXPECT_TRUE(archive.data());
 }
 
 TEST(ZipArchive, BadArchivesGiveReasonsNotCrashes)

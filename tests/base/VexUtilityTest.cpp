@@ -43,7 +43,7 @@ TEST(VexUtility, TrustFileEntries)
         {"big-endian file is read by its mark", bigEndianA, {"B"}, utf16File(u"A\nB")},
         {"little-endian file", littleEndianA, {"A"}, littleEndianA},
         {"UTF-8 file of another program survives", std::string("/other/folder\n"), {"B"}, "/other/folder\n"},
-        {"empty file without a mark survives", std::string(), {"B"}, ""},
+        {"empty file is empty text", std::string(), {"B"}, utf16File(u"B")},
         {"odd byte count survives", std::string("\xFF\xFE" "A", 3), {"B"}, std::string("\xFF\xFE" "A", 3)},
     };
     for (const TrustCase& c : cases) {

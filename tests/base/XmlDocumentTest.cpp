@@ -97,3 +97,19 @@ TEST(XmlDocument, CopiedElementIsIndependent)
     EXPECT_EQ(root->firstElementForName("pagesAnnos").childElements().size(), 1u);
     EXPECT_EQ(original->childElements().size(), 2u);
 }
+
+TEST(XmlDocument, WrittenDocumentsAreWellFormedWhateverTheText)
+{
+    const std::string dirty = "\x0B\x01" "Caf\xE9 \xEF\xBF\xBF<&>";
+    OwnedElement root("ols");
+    root->addAttribute("name", dirty);
+    root->addChildElement("c", dirty);
+    const std::string text = Document::withRootElement(std::move(root)).xmlData();
+    EXPECT_TRUE(Document::isWellFormed(text)) << text;
+    const std::optional<Document> read = Document::parse(text);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->rootElement().firstElementForName("c").stringValue(), "Caf\xEF\xBF\xBD <&>");
+    EXPECT_EQ(read->rootElement().attributeForName("name"), "Caf\xEF\xBF\xBD <&>");
+    EXPECT_FALSE(Document::isWellFormed("<r><a>1</a><b>unclosed</r>"));
+    EXPECT_FALSE(Document::isWellFormed("<r>Caf\xE9</r>"));
+}

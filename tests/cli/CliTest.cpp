@@ -183,6 +183,20 @@ TEST_F(CliTest, PublishWritesTheWholeBook)
     EXPECT_NE(xml.find(">0x000000<"), std::string::npos) << "the style's value";
 }
 
+// A picture whose name is not UTF-8 still gives a well-formed book whose page URL names the
+// page file that was written.
+TEST_F(CliTest, PictureNamesThatAreNotUtf8)
+{
+    const std::string odd = path("Caf\xE9.J\xC9G");
+    ASSERT_TRUE(file::copyFile(path("a.jpg"), odd));
+    ASSERT_EQ(publish({"-o", path("out"), odd}).exitCode, 0);
+    const std::string xml = decodedBook(path("out/files/book.bin"));
+    EXPECT_TRUE(pw::xml::Document::isWellFormed(xml)) << xml;
+    const std::string url = "./files/page/1.J\xEF\xBF\xBDG";
+    EXPECT_NE(xml.find("<normalUrl>" + url + "</normalUrl>"), std::string::npos) << xml;
+    EXPECT_EQ(file::readFile(path("out/" + url.substr(2))), "picture a.jpg");
+}
+
 TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
 {
     ASSERT_EQ(publish({"-o", path("o1"), "--name", "Trip.html", path("a.jpg")}).exitCode, 0);
@@ -191,7 +205,7 @@ TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
     EXPECT_EQ(file::readFile(path("o1/Trip.html")), "<title>Trip</title>") << "no book title: the name";
 
     ASSERT_EQ(publish({"-o", path("o2"), "--name", "Trip", "--title", "A & B", path("a.jpg")}).exitCode, 0);
-    EXPECT_EQ(file::readFile(path("o2/Trip.html")), "<title>A & B</title>");
+    EXPECT_EQ(file::readFile(path("o2/Trip.html")), "<title>A &amp; B</title>");
 
     for (int run = 0; run < 2; ++run) {
         const CliResult app = publish({"-o", path("o3"), "--app", "--name", "My.Trip", "--template", "classic",

@@ -6,8 +6,10 @@
 
 #include "CliRunner.h"
 #include "base/FileUtil.h"
+#include "base/XmlDocument.h"
 #include "book/FlashBookFile.h"
 #include "pdf/JpegEncoder.h"
+#include "support/ScratchFolder.h"
 #include "support/TestPdf.h"
 
 namespace file = pw::file;
@@ -80,6 +82,68 @@ TEST_F(ImportCommandTest, ProgressLinesStayFewForLongDocuments)
     EXPECT_LE(lines, 101u);
     EXPECT_GE(lines, 50u);
     EXPECT_NE(result.err.find("rendering pages 250/250"), std::string::npos);
+}
+
+// Warnings leave the book whole; texts from outside (PDF strings, --set, a Latin-1 settings
+// file) and a German locale still give a well-formed book with points in its numbers.
+TEST_F(ImportCommandTest, WarningsKeepTheBookAndAnyInputGivesAWellFormedOne)
+{
+    std::vector<pw::test::TestPage> pages(5);
+    pages[1].links = {{{60, 700, 120, 40}, "https://example.org/caf\xE9"}};
+    const std::string pdf = write("in.pdf", pw::test::makePdf(pages, {{"Intro\x0B\x01", 1, {}}}, {"Caf\xE9 Report", {}}));
+    const std::string settings = write("latin1.txt", "textColor=0xffffff\nbookTitle=Voil\xE0\n");
+    const pw::test::ScopedEnvironment german("LC_ALL", "de_DE.UTF-8");
+    const CliResult result = runCli(withResources({"import", "--range", "2,9-10", "--links", "--bookmarks", "--settings",
+                                                   settings, "--set", "readingDirection=\x01\xFF", "-o",
+                                                   path("book"), pdf}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("warning: pages 9-10 are past the last page, 5, and were left out"), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("warning: the settings file \"" + settings + "\" is not UTF-8"), std::string::npos)
+        << result.err;
+    const std::string xml = decoded(path("book"));
+    EXPECT_TRUE(pw::xml::Document::isWellFormed(xml)) << xml;
+    EXPECT_NE(xml.find("x=\"0.098039\""), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<url>https://example.org/caf\xC3\xA9</url>"), std::string::npos);
+    EXPECT_NE(xml.find("<item name=\"bookTitle\">Voil\xEF\xBF\xBD</item>"), std::string::npos);  // the user's own
+    EXPECT_NE(xml.find("<item name=\"readingDirection\">\xEF\xBF\xBD</item>"), std::string::npos);
+}
+
+TEST_F(ImportCommandTest, DocumentTitleNamesTheBook)
+{
+    const std::string pdf = write("t.pdf", pw::test::makePdf({pw::test::TestPage{}}, {}, {"Q&A <Guide>", {}}));
+    const CliResult result = runCli(withResources({"import", "-o", path("book"), pdf}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(decoded(path("book")).find("<item name=\"bookTitle\">Q&amp;A &lt;Guide&gt;</item>"), std::string::npos);
+    EXPECT_NE(file::readFile(path("book/index.html"))->find("<title>Q&amp;A &lt;Guide&gt;</title>"), std::string::npos);
+}
+
+// The words go into files/search; --no-text, and a book of pictures, write none and leave
+// no text of an earlier book behind.
+TEST_F(ImportCommandTest, TextOfThePagesForSearch)
+{
+    pw::test::TestPage page;
+    page.fonts = true;
+    page.content = "BT /F1 20 Tf 72 700 Td (Searchable words) Tj ET";
+    const std::string pdf = write("text.pdf", pw::test::makePdf({page, pw::test::TestPage{}}));
+    const std::string picture = write("a.jpg", *pw::JpegEncoder::encode({32, 32, std::vector<unsigned char>(32 * 32 * 3, 90)}, 80));
+    const struct {
+        std::vector<std::string> args;
+        bool text;
+    } cases[] = {
+        {{"import", "-o", path("book"), pdf}, true},
+        {{"import", "--no-text", "-o", path("book"), pdf}, false},
+        {{"import", "-o", path("book"), pdf}, true},
+        {{"build", "-o", path("book"), picture}, false},
+    };
+    for (const auto& c : cases) {
+        const CliResult result = runCli(withResources(c.args));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(file::exists(path("book/files/search/index.js")), c.text) << c.args[1];
+        if (c.text) {
+            EXPECT_NE(file::readFile(path("book/files/search/text-1.js"))->find("[\"Searchable\","), std::string::npos);
+        }
+    }
 }
 
 TEST_F(ImportCommandTest, FailuresWriteNoBook)

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <turbojpeg.h>
+
+#include <array>
 #include <functional>
+#include <new>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "base/FileUtil.h"
 #include "base/NotificationCenter.h"
+#include "base/PagewindException.h"
+#include "base/TextEncoding.h"
 #include "book/FlashOutline.h"
 #include "pdf/FlashOutlinePDF.h"
 #include "pdf/FlashPageSourcePDF.h"
@@ -15,6 +21,7 @@
 #include "pdf/OperationQueue.h"
 #include "pdf/PDFDocument.h"
 #include "pdf/PDFToSWFPageConverter.h"
+#include "support/CommaLocale.h"
 #include "support/ScratchFolder.h"
 #include "support/TestPdf.h"
 
@@ -146,10 +153,6 @@ TEST(ImportPDFOperation, FailuresReplaceNothing)
     ScratchFolder scratch;
     const std::string five = writePdf(scratch, "five.pdf", makePlainPdf(5));
     const std::string text = writePdf(scratch, "letter.pdf", "not a PDF at all");
-    TestPage huge;
-    huge.width = 14000;
-    huge.height = 14000;
-    const std::string giant = writePdf(scratch, "giant.pdf", makePdf({TestPage{}, huge, TestPage{}}));
     const struct {
         std::string path;
         const char* range;
@@ -157,9 +160,10 @@ TEST(ImportPDFOperation, FailuresReplaceNothing)
     } cases[] = {
         {text, "ALL", "Not a readable PDF file: " + text},
         {text, "1-3", "Not a readable PDF file: " + text},
-        {five, "8-10", "The page range selects no page of this document"},
-        {five, "0", "The page range selects no page of this document"},
-        {giant, "ALL", "Page 2 could not be imported: page 2 would be 28000 by 28000 pixels, more than 200 million"},
+        {five, "8-10", "The page range selects no page of this document: pages 8-10 are past the last page, 5, "
+                       "and were left out"},
+        {five, "0", "The page range selects no page of this document: page 0 does not exist (pages count from 1) "
+                    "and was left out"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + " " + c.range);
@@ -168,6 +172,76 @@ TEST(ImportPDFOperation, FailuresReplaceNothing)
         ASSERT_TRUE(operation->errorMessage());
         EXPECT_EQ(*operation->errorMessage(), c.message);
     }
+}
+
+TEST(ImportPDFOperation, PagesLeftOutAreToldAndTheRestImported)
+{
+    ScratchFolder scratch;
+    const std::string ten = writePdf(scratch, "ten.pdf", makePlainPdf(10));
+    const struct {
+        const char* range;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {"9-10", {}},
+        {"1,99-100", {"pages 99-100 are past the last page, 10, and were left out"}},
+        {"0,2,11,13-14", {"pages 11, 13-14 are past the last page, 10, and were left out",
+                          "page 0 does not exist (pages count from 1) and was left out"}},
+        {"10-11", {"page 11 is past the last page, 10, and was left out"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.range);
+        const auto operation = runImport(ten, c.range);
+        EXPECT_TRUE(operation->flashPageSource()) << operation->errorMessage().value_or("");
+        EXPECT_EQ(operation->warnings(), c.warnings);
+    }
+}
+
+// Renders like the real converter, but fails the pages a test names, each in its own way.
+class FailingConverter : public PDFToSWFPageConverter {
+public:
+    using PDFToSWFPageConverter::PDFToSWFPageConverter;
+    void renderPage(const PDFDocument& doc, std::int32_t pageNumber, RgbImage& into) const override
+    {
+        switch (pageNumber) {
+        case 2: throw PagewindException("PDF_ERROR", "broken content stream");
+        case 3: throw std::bad_alloc();
+        case 4: throw 42;  // not even an exception class
+        default: PDFToSWFPageConverter::renderPage(doc, pageNumber, into);
+        }
+    }
+};
+
+TEST(FlashPageSourcePDF, PagesThatFailToRenderBecomeWhitePaper)
+{
+    ScratchFolder scratch;
+    std::vector<TestPage> pages(6);
+    pages[2].width = 400;  // page 3 keeps its own size when blank
+    pages[2].height = 300;
+    const std::string path = writePdf(scratch, "six.pdf", makePdf(pages));
+    FlashPageSourcePDF source(path, "ALL", 144, 85);
+    source.setToPageConverter(std::make_unique<FailingConverter>(path, source.PDFDoc(), 85));
+    source.generatePages();
+    EXPECT_TRUE(source.failedPages().empty());
+    std::vector<std::string> blank;
+    for (const auto& page : source.blankPages())
+        blank.push_back(std::to_string(page.pageNumber) + ": " + page.reason);
+    EXPECT_EQ(blank, (std::vector<std::string>{"2: broken content stream", "3: not enough memory",
+                                               "4: an unexpected error"}));
+    ASSERT_EQ(source.pages().size(), 6u);
+    const std::optional<std::string> jpeg = file::readFile(source.pages()[2]->pageFilePath());
+    ASSERT_TRUE(jpeg);
+    tjhandle decoder = tjInitDecompress();
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    std::vector<unsigned char> pixel(800 * 600 * 3);
+    ASSERT_EQ(tjDecompressHeader3(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(), &width,
+                                  &height, &subsampling, &colourspace),
+              0);
+    ASSERT_EQ(tjDecompress2(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(), pixel.data(),
+                            800, 0, 600, TJPF_RGB, 0),
+              0);
+    tjDestroy(decoder);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(800, 600));
+    EXPECT_GT(*std::min_element(pixel.begin(), pixel.end()), 250);  // no trace of the blue box
 }
 
 TEST(ImportPDFOperation, CancelAfterTwoOfFivePagesDropsEverything)
@@ -214,39 +288,168 @@ TEST(ImportPDFOperation, QualityLevelsAndFirstPageSize)
     EXPECT_EQ(operation->flashOutline(), nullptr);
 }
 
-TEST(FlashPagesAnnotationsPDF, LocationFollowsTheRotation)
+// The box a rendering shows dark, in fractions of the picture: x, y, width, height.
+std::array<double, 4> darkBox(const RgbImage& image)
 {
+    int left = image.width, top = image.height, right = -1, bottom = -1;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.pixels[(std::size_t(y) * std::size_t(image.width) + std::size_t(x)) * 3] >= 128)
+                continue;
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    return {double(left) / image.width, double(top) / image.height, double(right + 1 - left) / image.width,
+            double(bottom + 1 - top) / image.height};
+}
+
+// A link's hot spot covers the link where the page picture shows it, whatever the page's
+// rotation (inherited too) and crop box: checked against the renderer itself.
+TEST(FlashPagesAnnotationsPDF, HotSpotsCoverTheirLinksOnThePicture)
+{
+    const pw::test::TestRect link{160, 500, 120, 40};
     const struct {
-        int rotation;
-        const char* expected;
+        int rotate;
+        std::optional<pw::test::TestRect> crop;
+        bool inherit;
     } cases[] = {
-        {0, "0.100000 0.075000 0.200000 0.050000"},   {90, "0.300000 0.075000 0.066667 0.150000"},
-        {180, "0.300000 0.125000 0.200000 0.050000"}, {270, "0.100000 0.125000 0.066667 0.150000"},
-        {45, "0.000000 1.000000 0.000000 0.000000"},
+        {0, std::nullopt, false},  {90, std::nullopt, false},          {180, std::nullopt, false},
+        {270, std::nullopt, false}, {0, {{100, 50, 400, 600}}, false}, {90, {{100, 50, 400, 600}}, false},
+        {270, {{100, 50, 400, 600}}, false}, {90, std::nullopt, true}, {45, std::nullopt, false},
     };
     ScratchFolder scratch;
-    std::vector<TestPage> pages;
     for (const auto& c : cases) {
-        TestPage page;
-        page.width = 600;
-        page.height = 800;
-        page.rotate = c.rotation;
-        page.links.push_back(TestLink{{60, 700, 120, 40}, "https://example.org/a"});
-        pages.push_back(page);
+        SCOPED_TRACE(std::to_string(c.rotate) + (c.crop ? " cropped" : "") + (c.inherit ? " inherited" : ""));
+        TestPage page = pw::test::pageOfSize(600, 800);
+        page.rotate = c.rotate;
+        page.cropBox = c.crop;
+        page.links.push_back(TestLink{link, "https://example.org/a"});
+        page.content = pw::test::filledBox(link);
+        page.inheritBox = c.inherit;
+        const auto doc = PDFDocument::open(writePdf(scratch, "page.pdf", makePdf({page})));
+        ASSERT_TRUE(doc);
+        FlashPagesAnnotationsPDF links;
+        links.loadLinksFromPDF(doc, "ALL");
+        const xml::Element location = links.pagesAnnotationsNode().firstElementForName("pageAnnos")
+                                          .firstElementForName("anno").firstElementForName("location");
+        ASSERT_TRUE(location);
+        const std::array<double, 4> drawn = darkBox(doc->renderPage(0, 1.0f, 0));
+        const char* names[] = {"x", "y", "width", "height"};
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_NEAR(std::stod(*location.attributeForName(names[i])), drawn[i], 0.004) << names[i];
     }
-    const auto doc = PDFDocument::open(writePdf(scratch, "rotations.pdf", makePdf(pages)));
+}
+
+// Numbers in the links and the outline are written the same in a German locale as in "C".
+TEST(FlashPagesAnnotationsPDF, LinksAndOutlineAreTheSameBytesInEveryLocale)
+{
+    ScratchFolder scratch;
+    std::vector<TestPage> pages(3);
+    pages[1].links = {TestLink{{60, 700, 120, 40}, "https://example.org/"}, TestLink{{10, 10, 33.3f, 20}, "", 2}};
+    const auto doc = PDFDocument::open(writePdf(scratch, "b.pdf", makePdf(pages, {{"A", 1, {{"A1", 2, {}}}}})));
+    ASSERT_TRUE(doc);
+    const auto written = [&doc] {
+        FlashPagesAnnotationsPDF links;
+        links.loadLinksFromPDF(doc, "ALL");
+        FlashOutlinePDF outline;
+        outline.loadOutlineFromPDF(doc);
+        return xml::Document::withRootElement(links.pagesAnnotationsNode().copy()).xmlData() +
+               xml::Document::withRootElement(outline.outlineAsXMLNode()).xmlData();
+    };
+    const std::string inC = written();
+    EXPECT_NE(inC.find("x=\"0.098039\""), std::string::npos) << inC;  // 60 of 612 points
+    const pw::test::CommaLocale german;
+    ASSERT_TRUE(german.active()) << "the de_DE.UTF-8 locale is missing (scripts/install-deps installs locales-all)";
+    EXPECT_EQ(written(), inC);
+}
+
+// Texts from the PDF (bookmark titles, link addresses) reach the documents as clean UTF-8.
+TEST(FlashPagesAnnotationsPDF, PdfTextsAreDecodedAndCleaned)
+{
+    ScratchFolder scratch;
+    std::vector<TestPage> pages(2);
+    pages[0].links = {TestLink{{10, 10, 50, 20}, "https://example.org/caf\xE9"}};
+    const std::vector<TestBookmark> bookmarks = {
+        {"Intro\x0B\x01 caf\xE9", 0, {}},                       // control characters, PDFDocEncoding
+        {std::string("\xFE\xFF\0B\0\xE9", 6), 1, {}},           // UTF-16 with its mark
+        {"\xEF\xBB\xBF" "\xC3\xA9t\xC3\xA9", 1, {}},             // UTF-8 with its mark
+    };
+    const auto doc = PDFDocument::open(writePdf(scratch, "texts.pdf", makePdf(pages, bookmarks)));
     ASSERT_TRUE(doc);
     FlashPagesAnnotationsPDF links;
     links.loadLinksFromPDF(doc, "ALL");
-    const auto pageElements = links.pagesAnnotationsNode().elementsForName("pageAnnos");
-    ASSERT_EQ(pageElements.size(), std::size(cases));
-    for (std::size_t i = 0; i < pageElements.size(); ++i) {
-        SCOPED_TRACE(cases[i].rotation);
-        const xml::Element location = pageElements[i].firstElementForName("anno").firstElementForName("location");
-        ASSERT_TRUE(location);
-        EXPECT_EQ(*location.attributeForName("x") + " " + *location.attributeForName("y") + " " +
-                      *location.attributeForName("width") + " " + *location.attributeForName("height"),
-                  cases[i].expected);
+    FlashOutlinePDF outline;
+    outline.loadOutlineFromPDF(doc);
+    const std::string linksXml = xml::Document::withRootElement(links.pagesAnnotationsNode().copy()).xmlData();
+    const std::string outlineXml = xml::Document::withRootElement(outline.outlineAsXMLNode()).xmlData();
+    EXPECT_TRUE(xml::Document::isWellFormed(linksXml)) << linksXml;
+    EXPECT_TRUE(xml::Document::isWellFormed(outlineXml)) << outlineXml;
+    EXPECT_NE(linksXml.find("https://example.org/caf\xC3\xA9"), std::string::npos) << linksXml;
+    std::vector<std::string> captions;
+    for (const auto& item : outline.items())
+        captions.push_back(pw::text::xmlSafeText(item->caption().value_or("")));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Intro caf\xC3\xA9", "B\xC3\xA9", "\xC3\xA9t\xC3\xA9"}));
+}
+
+// Words come in reading order, ligatures expanded, hyphenated line ends marked, each box over
+// its ink on the page picture, also on a turned page.
+TEST(PDFDocument, PageTextPlacesEveryWordOnThePicture)
+{
+    ScratchFolder scratch;
+    for (const int rotate : {0, 90}) {
+        SCOPED_TRACE(rotate);
+        TestPage page = pw::test::pageOfSize(600, 400);
+        page.rotate = rotate;
+        page.fonts = true;
+        page.content = "BT /F1 40 Tf 60 300 Td (Caf\\351) Tj ET BT /F2 40 Tf 300 300 Td (\\256sh) Tj ET "
+                       "BT /F1 20 Tf 60 200 Td (a hyphen-) Tj 0 -30 Td (ated word) Tj ET";
+        const auto doc = PDFDocument::open(writePdf(scratch, "text.pdf", makePdf({page, TestPage{}})));
+        ASSERT_TRUE(doc);
+        const PageText text = doc->pageText(0);
+        std::vector<std::string> words;
+        for (const TextLine& line : text.lines) {
+            for (const TextWord& word : line.words)
+                words.push_back(word.text);
+            words.push_back(line.hyphenated ? "|-" : "|");
+        }
+        EXPECT_EQ(words, (std::vector<std::string>{"Caf\xC3\xA9", "|", "fish", "|", "a", "hyphen-", "|-", "ated", "word", "|"}));
+        EXPECT_TRUE(doc->pageText(1).empty());  // a page without words
+
+        // Each word's box holds its ink: render the word alone in black and compare.
+        const TextWord& first = text.lines.front().words.front();
+        TestPage alone = page;
+        alone.content = "BT /F1 40 Tf 60 300 Td (Caf\\351) Tj ET";
+        const auto single = PDFDocument::open(writePdf(scratch, "word.pdf", makePdf({alone})));
+        const std::array<double, 4> ink = darkBox(single->renderPage(0, 1.0f, 0));
+        EXPECT_LE(first.x, ink[0] + 0.01);
+        EXPECT_LE(first.y, ink[1] + 0.01);
+        EXPECT_GE(first.x + first.width, ink[0] + ink[2] - 0.01);
+        EXPECT_GE(first.y + first.height, ink[1] + ink[3] - 0.01);
+    }
+}
+
+TEST(PDFDocument, TitleFromInfoElseXmp)
+{
+    const std::string xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/"
+                            "22-rdf-syntax-ns#' xmlns:dc='http://purl.org/dc/elements/1.1/'><rdf:Description>"
+                            "<dc:title><rdf:Alt><rdf:li xml:lang='de'>Bericht</rdf:li><rdf:li xml:lang='x-default'>"
+                            " Annual Report </rdf:li></rdf:Alt></dc:title></rdf:Description></rdf:RDF></x:xmpmeta>";
+    const struct {
+        pw::test::TestMetadata metadata;
+        std::optional<std::string> title;
+    } cases[] = {
+        {{"Caf\xE9 Guide", std::nullopt}, "Caf\xC3\xA9 Guide"},
+        {{std::string("\xFE\xFF\0O\0K", 6), xmp}, "OK"},
+        {{std::nullopt, xmp}, "Annual Report"},
+        {{"   ", "<not xml"}, std::nullopt},
+        {{}, std::nullopt},
+    };
+    ScratchFolder scratch;
+    for (const auto& c : cases) {
+        const auto doc = PDFDocument::open(writePdf(scratch, "t.pdf", makePdf({TestPage{}}, {}, c.metadata)));
+        ASSERT_TRUE(doc);
+        EXPECT_EQ(doc->title(), c.title) << c.metadata.infoTitle.value_or("<none>");
     }
 }
 

@@ -6,6 +6,8 @@
 #include "base/PagewindException.h"
 #include "pdf/JpegEncoder.h"
 #include "pdf/PDFDocument.h"
+#include "pdf/PDFToSWFPageConverter.h"
+#include "pdf/PictureScaler.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "support/ScratchFolder.h"
 #include "support/TestPdf.h"
@@ -25,18 +27,64 @@ std::string write(const ScratchFolder& scratch, const std::string& name, const s
     return path;
 }
 
-// A tiny valid JPEG of the given size and JFIF density (unit 1 = dpi, 0 = none).
-std::string jpegOf(int width, int height, unsigned unit, unsigned density)
+// A tiny valid JPEG of the given size and JFIF density (unit 1 = dpi, 2 = dots per cm, 0 = none).
+std::string jpegOf(int width, int height, unsigned unit, unsigned xDensity, unsigned yDensity)
 {
     RgbImage image{width, height, std::vector<unsigned char>(std::size_t(width * height * 3), 128)};
     std::string jpeg = *JpegEncoder::encode(image, 90);
     // TurboJPEG writes a JFIF APP0 at offset 2: unit at 13, densities at 14 and 16.
     jpeg[13] = char(unit);
-    jpeg[14] = char(density >> 8);
-    jpeg[15] = char(density & 0xFF);
-    jpeg[16] = char(density >> 8);
-    jpeg[17] = char(density & 0xFF);
+    jpeg[14] = char(xDensity >> 8);
+    jpeg[15] = char(xDensity & 0xFF);
+    jpeg[16] = char(yDensity >> 8);
+    jpeg[17] = char(yDensity & 0xFF);
     return jpeg;
+}
+
+std::string jpegOf(int width, int height, unsigned unit, unsigned density)
+{
+    return jpegOf(width, height, unit, density, density);
+}
+
+// An EXIF APP1 segment stating XResolution, YResolution (whole numbers over 1) and the unit
+// (2 inches, 3 centimetres), in either byte order.
+std::string exifSegment(bool little, unsigned x, unsigned y, unsigned unit)
+{
+    std::string tiff;
+    const auto put = [&](unsigned long value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            tiff += char(little ? (value >> (8 * i)) & 0xFF : (value >> (8 * (bytes - 1 - i))) & 0xFF);
+    };
+    tiff += little ? "II" : "MM";
+    put(42, 2);
+    put(8, 4);
+    put(3, 2);  // entries; their values start at 8 + 2 + 36 + 4 = 50
+    const unsigned long entries[3][4] = {{0x011A, 5, 1, 50}, {0x011B, 5, 1, 58}, {0x0128, 3, 1, unit}};
+    for (const auto& e : entries) {
+        put(e[0], 2);
+        put(e[1], 2);
+        put(e[2], 4);
+        if (e[1] == 3) {
+            put(e[3], 2);
+            put(0, 2);
+        } else {
+            put(e[3], 4);
+        }
+    }
+    put(0, 4);
+    for (const unsigned value : {x, 1u, y, 1u})
+        put(value, 4);
+    const std::string body = std::string("Exif\0\0", 6) + tiff;
+    const std::size_t length = body.size() + 2;
+    return std::string("\xFF\xE1") + char(length >> 8) + char(length & 0xFF) + body;
+}
+
+// The JPEG with the EXIF segment after its start marker, and without its JFIF header when asked.
+std::string withExif(std::string jpeg, const std::string& exif, bool keepJfif)
+{
+    if (!keepJfif)
+        jpeg.erase(2, 18);
+    return jpeg.insert(2, exif);
 }
 
 TEST(PDFDocument, BadFilesAreNotReadablePDFs)
@@ -99,12 +147,13 @@ TEST(PDFDocument, BoxesRotationAndPageChecks)
     EXPECT_THROW(doc->annotations(-1), PagewindException);
 }
 
+
 TEST(PDFDocument, RendersAtTwiceThePageSizeOnWhite)
 {
     ScratchFolder scratch;
     const auto doc = PDFDocument::open(write(scratch, "letter.pdf", makePlainPdf(1)));
     ASSERT_TRUE(doc);
-    const RgbImage image = doc->renderPage(0, 2.0f, PictureDocumentBuilder::kMaxPicturePixels);
+    const RgbImage image = doc->renderPage(0, 2.0f, PDFToSWFPageConverter::kMaxPictureSide);
     EXPECT_EQ(image.width, 1224);
     EXPECT_EQ(image.height, 1584);
     // The top left corner is unpainted paper; the rectangle near the bottom left is blue.
@@ -124,8 +173,84 @@ TEST(PDFDocument, RendersAtTwiceThePageSizeOnWhite)
     EXPECT_EQ(width, 1224);
     EXPECT_EQ(height, 1584);
     EXPECT_EQ(subsampling, TJSAMP_420);
+}
 
-    EXPECT_THROW(doc->renderPage(0, 2.0f, 1'000'000), PagewindException);  // 1.9 megapixels
+// Pages render at twice their size, but no side is longer than 4096 pixels: big photos and
+// posters are scaled down, keeping their shape.
+TEST(PDFDocument, PictureSidesAreCappedKeepingTheShape)
+{
+    const struct {
+        float width, height;
+        PictureSize size;
+    } cases[] = {
+        {612, 792, {1224, 1584}},    {2048, 1000, {4096, 2000}},   {4032, 3024, {4096, 3072}},
+        {8700, 5800, {4096, 2731}},  {300, 14400, {86, 4096}},     {14000, 14000, {4096, 4096}},
+    };
+    ScratchFolder scratch;
+    std::vector<TestPage> pages;
+    for (const auto& c : cases)
+        pages.push_back(pw::test::pageOfSize(c.width, c.height));
+    const auto doc = PDFDocument::open(write(scratch, "sizes.pdf", makePdf(pages)));
+    ASSERT_TRUE(doc);
+    for (int i = 0; i < int(std::size(cases)); ++i)
+        EXPECT_EQ(doc->renderedSize(i, 2.0f, PDFToSWFPageConverter::kMaxPictureSide), cases[i].size) << i;
+    const RgbImage photo = doc->renderPage(3, 2.0f, PDFToSWFPageConverter::kMaxPictureSide);
+    EXPECT_EQ((PictureSize{photo.width, photo.height}), cases[3].size);
+}
+
+TEST(PictureScaler, EnlargesBetweenPixelCentres)
+{
+    const struct {
+        std::vector<unsigned char> source;  // one row of RGB pixels
+        int width;
+        std::vector<unsigned char> row;  // the first channel of the enlarged row
+    } cases[] = {
+        {{0, 0, 0, 200, 200, 200}, 4, {0, 50, 150, 200}},
+        {{90, 1, 2}, 3, {90, 90, 90}},
+        {{10, 0, 0, 20, 0, 0, 30, 0, 0}, 3, {10, 20, 30}},
+    };
+    for (const auto& c : cases) {
+        RgbImage target{c.width, 2, std::vector<unsigned char>(std::size_t(c.width) * 6)};
+        const int sourceWidth = int(c.source.size() / 3);
+        scaleBilinear(c.source.data(), sourceWidth, 1, c.source.size(), target);
+        std::vector<unsigned char> row;
+        for (int x = 0; x < c.width; ++x)
+            row.push_back(target.pixels[std::size_t(3 * x)]);
+        EXPECT_EQ(row, c.row);
+        EXPECT_TRUE(std::equal(target.pixels.begin(), target.pixels.begin() + 3 * c.width,
+                               target.pixels.begin() + 3 * c.width));  // one source row: both rows alike
+    }
+}
+
+// A page that is one picture is enlarged by its own path; it must look as MuPDF draws it.
+TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
+{
+    std::string picture;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x)
+            picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
+    }
+    TestPage alone = pw::test::pageOfSize(40, 30);
+    alone.picture = picture;
+    alone.pictureWidth = 40;
+    TestPage withMore = alone;
+    withMore.content = "1 1 1 rg 0 0 0.01 0.01 re f";  // anything more takes MuPDF's own path
+    ScratchFolder scratch;
+    const auto doc = PDFDocument::open(write(scratch, "picture.pdf", makePdf({alone, withMore})));
+    ASSERT_TRUE(doc);
+    const RgbImage ours = doc->renderPage(0, 2.0f, 4096);
+    const RgbImage mupdf = doc->renderPage(1, 2.0f, 4096);
+    ASSERT_EQ(ours.pixels.size(), std::size_t(80 * 60 * 3));
+    ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
+    long total = 0;
+    int largest = 0;
+    for (std::size_t i = 0; i < ours.pixels.size(); ++i) {
+        const int difference = std::abs(int(ours.pixels[i]) - int(mupdf.pixels[i]));
+        total += difference;
+        largest = std::max(largest, difference);
+    }
+    EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5);
+    EXPECT_LE(largest, 8);
 }
 
 // Colourless pages are encoded as one grey channel; one coloured pixel keeps all three.
@@ -164,14 +289,22 @@ TEST(PictureDocumentBuilder, PagesKeepThePicturesSizeAndBytes)
 {
     ScratchFolder scratch;
     const std::string at300 = jpegOf(300, 150, 1, 300);
-    const std::string noDensity = jpegOf(144, 72, 0, 1);
     const struct {
         const char* name;
         std::string bytes;
         PictureDocumentBuilder::AddResult result;
+        float width = 0, height = 0;  // the page, in points
     } cases[] = {
-        {"at300.jpg", at300, PictureDocumentBuilder::AddResult::added},
-        {"none.jpg", noDensity, PictureDocumentBuilder::AddResult::added},
+        {"at300.jpg", at300, PictureDocumentBuilder::AddResult::added, 72, 36},
+        {"none.jpg", jpegOf(144, 72, 0, 1), PictureDocumentBuilder::AddResult::added, 144, 72},  // 72 dpi
+        {"cm.jpg", jpegOf(300, 150, 2, 118), PictureDocumentBuilder::AddResult::added, 72, 36},  // 118/cm = 300 dpi
+        {"tall-pixels.jpg", jpegOf(144, 144, 1, 72, 144), PictureDocumentBuilder::AddResult::added, 144, 72},
+        {"exif.jpg", withExif(jpegOf(360, 180, 0, 1), exifSegment(true, 180, 90, 2), false),
+         PictureDocumentBuilder::AddResult::added, 144, 144},
+        {"exif-cm.jpg", withExif(jpegOf(354, 118, 0, 1), exifSegment(false, 118, 59, 3), true),
+         PictureDocumentBuilder::AddResult::added, 84.96f, 56.64f},  // 300 by 150 dpi
+        {"jfif-wins.jpg", withExif(jpegOf(300, 300, 1, 300), exifSegment(true, 72, 72, 2), true),
+         PictureDocumentBuilder::AddResult::added, 72, 72},
         {"letter.jpg", "Dear reader, this is text.", PictureDocumentBuilder::AddResult::notAPicture},
         {"empty.png", "", PictureDocumentBuilder::AddResult::notAPicture},
         // A PNG header claiming 100000 by 100000 pixels, with no pixels behind it.
@@ -180,19 +313,22 @@ TEST(PictureDocumentBuilder, PagesKeepThePicturesSizeAndBytes)
          PictureDocumentBuilder::AddResult::tooLarge},
     };
     PictureDocumentBuilder builder;
+    std::vector<std::pair<float, float>> expected;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(builder.addPicture(write(scratch, c.name, c.bytes)), c.result);
+        if (c.result == PictureDocumentBuilder::AddResult::added)
+            expected.emplace_back(c.width, c.height);
     }
-    EXPECT_EQ(builder.pageCount(), 2);
     const std::string pdf = scratch / "out.pdf";
     builder.writeToFile(pdf);
     const auto doc = PDFDocument::open(pdf);
     ASSERT_TRUE(doc);
-    ASSERT_EQ(doc->pageCount(), 2);
-    EXPECT_FLOAT_EQ(doc->cropBox(0).width, 72);  // 300 pixels at 300 dpi
-    EXPECT_FLOAT_EQ(doc->cropBox(0).height, 36);
-    EXPECT_FLOAT_EQ(doc->cropBox(1).width, 144);  // no stated resolution: 72 dpi
+    ASSERT_EQ(doc->pageCount(), int(expected.size()));
+    for (int i = 0; i < doc->pageCount(); ++i) {
+        EXPECT_NEAR(doc->cropBox(i).width, expected[std::size_t(i)].first, 0.1) << i;
+        EXPECT_NEAR(doc->cropBox(i).height, expected[std::size_t(i)].second, 0.1) << i;
+    }
     // The JPEG is embedded as it is, not decoded and encoded again.
     EXPECT_NE(file::readFile(pdf)->find(at300.substr(0, 600)), std::string::npos);
 }

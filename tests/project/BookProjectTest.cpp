@@ -209,12 +209,12 @@ TEST(BookPublisherTest, ANewBookReplacesTheOldOneWholeAndAStoppedOneChangesNothi
     const auto flashTemplate = std::make_shared<FlashTemplate>();
     const BookPublisher::Target target{scratch / "book", "Trip", "Trip", false};
     EXPECT_FALSE(BookPublisher::holdsBook(target));
-    ASSERT_TRUE(BookPublisher::publish({pagesOf(5), flashTemplate, nullptr, nullptr}, target).ok());
+    ASSERT_TRUE(BookPublisher::publish({pagesOf(5), flashTemplate, nullptr, nullptr, nullptr}, target).ok());
     ASSERT_TRUE(file::writeFileAtomically(scratch / "book/notes.txt", "the user's own file"));
     EXPECT_TRUE(BookPublisher::holdsBook(target));
 
     std::size_t reported = 0;
-    const auto result = BookPublisher::publish({pagesOf(3), flashTemplate, nullptr, nullptr}, target,
+    const auto result = BookPublisher::publish({pagesOf(3), flashTemplate, nullptr, nullptr, nullptr}, target,
                                                [&](std::size_t done, std::size_t total) {
                                                    EXPECT_EQ(total, 3U);
                                                    reported = done;
@@ -231,7 +231,7 @@ TEST(BookPublisherTest, ANewBookReplacesTheOldOneWholeAndAStoppedOneChangesNothi
         BookPublisher::Target stopped = target;
         stopped.macApplication = application;
         std::atomic<bool> stop{false};
-        const auto run = BookPublisher::publish({pagesOf(9), flashTemplate, nullptr, nullptr}, stopped,
+        const auto run = BookPublisher::publish({pagesOf(9), flashTemplate, nullptr, nullptr, nullptr}, stopped,
                                                 [&](std::size_t done, std::size_t) { stop = done == 4; }, &stop);
         EXPECT_TRUE(run.stopped);
         EXPECT_FALSE(file::exists(scratch / "book/Trip.app"));

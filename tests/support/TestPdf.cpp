@@ -3,14 +3,20 @@
 #include <cstdio>
 #include <map>
 
+#include "base/NumberText.h"
+
 namespace pw::test {
 
 namespace {
 
+// PDF numbers have a decimal point in every locale; some tests run in a German one.
 std::string number(float value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+    std::string text = pw::text::fixedText(static_cast<double>(value), 4);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
     return text;
 }
 
@@ -28,7 +34,7 @@ class Writer {
 public:
     int reserve() { return ++last_; }
     void set(int object, std::string body) { bodies_[object] = std::move(body); }
-    std::string finish(int root) const
+    std::string finish(int root, int info) const
     {
         std::string out = "%PDF-1.7\n";
         std::map<int, std::size_t> offsets;
@@ -43,7 +49,8 @@ public:
             std::snprintf(line, sizeof line, "%010zu 00000 n \n", offsets.count(object) ? offsets.at(object) : 0);
             out += line;
         }
-        out += "trailer\n<< /Size " + std::to_string(last_ + 1) + " /Root " + ref(root) + " >>\nstartxref\n" +
+        out += "trailer\n<< /Size " + std::to_string(last_ + 1) + " /Root " + ref(root) +
+               (info ? " /Info " + ref(info) : std::string()) + " >>\nstartxref\n" +
                std::to_string(xref) + "\n%%EOF\n";
         return out;
     }
@@ -105,7 +112,23 @@ Level writeBookmarks(Writer& writer, const std::vector<TestBookmark>& items, int
 
 } // namespace
 
-std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBookmark>& bookmarks)
+std::string filledBox(const TestRect& rect)
+{
+    return "0 0 0 rg " + number(rect.x) + " " + number(rect.y) + " " + number(rect.width) + " " +
+           number(rect.height) + " re f";
+}
+
+namespace {
+
+std::string stream(const std::string& content)
+{
+    return "<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content + "\nendstream";
+}
+
+} // namespace
+
+std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBookmark>& bookmarks,
+                    const TestMetadata& metadata)
 {
     Writer writer;
     const int catalog = writer.reserve();
@@ -119,11 +142,12 @@ std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBo
     std::string kids;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const TestPage& page = pages[i];
-        std::string body = "<< /Type /Page /Parent " + ref(pageTree) + " /MediaBox " +
-                           rect({0, 0, page.width, page.height}) + " /Contents " + ref(contentObjects[i]);
+        std::string body = "<< /Type /Page /Parent " + ref(pageTree) + " /Contents " + ref(contentObjects[i]);
+        if (!page.inheritBox)
+            body += " /MediaBox " + rect({0, 0, page.width, page.height});
         if (page.cropBox)
             body += " /CropBox " + rect(*page.cropBox);
-        if (page.rotate)
+        if (page.rotate && !page.inheritBox)
             body += " /Rotate " + std::to_string(page.rotate);
         std::string annots;
         for (const TestLink& link : page.links)
@@ -132,14 +156,39 @@ std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBo
             annots += "<< /Type /Annot /Subtype /Text /Rect [10 10 30 30] /Contents (note) >> ";
         if (!annots.empty())
             body += " /Annots [" + annots + "]";
+        std::string content = page.content.value_or(page.picture.empty() ? "0.2 0.4 0.8 rg 36 36 200 100 re f" : "");
+        std::string resources;
+        if (page.fonts)
+            resources += " /Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"
+                         " /F2 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >>";
+        if (!page.picture.empty()) {
+            const int image = writer.reserve();
+            const std::size_t height = page.picture.size() / (3 * std::size_t(page.pictureWidth));
+            writer.set(image, "<< /Type /XObject /Subtype /Image /Width " + std::to_string(page.pictureWidth) +
+                                  " /Height " + std::to_string(height) +
+                                  " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Length " +
+                                  std::to_string(page.picture.size()) + " >>\nstream\n" + page.picture + "\nendstream");
+            resources += " /XObject << /I0 " + ref(image) + " >>";
+            content = "q " + number(page.width) + " 0 0 " + number(page.height) + " 0 0 cm /I0 Do Q " + content;
+        }
+        if (!resources.empty())
+            body += " /Resources <<" + resources + " >>";
         writer.set(pageObjects[i], body + " >>");
-        const std::string content = "0.2 0.4 0.8 rg 36 36 200 100 re f";
-        writer.set(contentObjects[i], "<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content +
-                                          "\nendstream");
+        writer.set(contentObjects[i], stream(content));
         kids += ref(pageObjects[i]) + " ";
     }
-    writer.set(pageTree, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>");
+    std::string inherited;
+    if (!pages.empty() && pages.front().inheritBox)
+        inherited = " /MediaBox " + rect({0, 0, pages.front().width, pages.front().height}) + " /Rotate " +
+                    std::to_string(pages.front().rotate);
+    writer.set(pageTree, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + inherited +
+                             " >>");
     std::string catalogBody = "<< /Type /Catalog /Pages " + ref(pageTree);
+    if (metadata.xmp) {
+        const int packet = writer.reserve();
+        writer.set(packet, stream(*metadata.xmp));
+        catalogBody += " /Metadata " + ref(packet);
+    }
     if (!bookmarks.empty()) {
         const int outlines = writer.reserve();
         const Level top = writeBookmarks(writer, bookmarks, outlines, pageObjects);
@@ -148,7 +197,12 @@ std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBo
         catalogBody += " /Outlines " + ref(outlines);
     }
     writer.set(catalog, catalogBody + " >>");
-    return writer.finish(catalog);
+    int info = 0;
+    if (metadata.infoTitle) {
+        info = writer.reserve();
+        writer.set(info, "<< /Title (" + *metadata.infoTitle + ") >>");
+    }
+    return writer.finish(catalog, info);
 }
 
 std::string makePlainPdf(int pageCount)

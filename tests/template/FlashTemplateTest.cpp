@@ -175,6 +175,33 @@ TEST_F(FlashTemplateLibrary, ImportedLines)
     }
 }
 
+TEST_F(FlashTemplateLibrary, NonUtf8SettingsAreReadWithReplacementAndAWarning)
+{
+    FlashTemplate tmpl;
+    const std::string path = resources_ / "latin1.txt";
+    ASSERT_TRUE(file::writeFileAtomically(path, "bookTitle=Caf\xE9\n"));
+    const std::optional<std::string> warning = tmpl.importPropertiesSettingsFrom(path);
+    EXPECT_EQ(tmpl.propertyValueFor("bookTitle", ""), "Caf\xEF\xBF\xBD");
+    ASSERT_TRUE(warning);
+    EXPECT_NE(warning->find(path), std::string::npos) << *warning;
+    ASSERT_TRUE(file::writeFileAtomically(path, "bookTitle=Caf\xC3\xA9\n"));
+    EXPECT_FALSE(tmpl.importPropertiesSettingsFrom(path));
+}
+
+TEST_F(FlashTemplateLibrary, DocumentTitleReplacesOnlyTheTemplatesOwnTitle)
+{
+    FlashTemplate tmpl;
+    tmpl.loadStyleByStyleName("Blank");
+    tmpl.adoptDocumentTitle("Annual Report");
+    EXPECT_EQ(tmpl.propertyValueFor("bookTitle", ""), "Annual Report");
+    tmpl.setPropertyValue("bookTitle", "Mine");
+    tmpl.adoptDocumentTitle("Another Report");
+    EXPECT_EQ(tmpl.propertyValueFor("bookTitle", ""), "Mine");
+    tmpl.changeTmplTo("bare", FlashTemplate::stylePathFor("bare", "none"));
+    tmpl.adoptDocumentTitle("Third");
+    EXPECT_EQ(tmpl.propertyValueFor("bookTitle", ""), "Third");
+}
+
 TEST_F(FlashTemplateLibrary, MissingSettingsFileOnlyReassignsPageSize)
 {
     FlashTemplate tmpl;

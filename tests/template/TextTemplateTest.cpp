@@ -70,10 +70,11 @@ TEST(HTMLConfigInfo, GeneratedPages)
     HTMLConfigInfo defaults;
     const std::string defaultPage = "<title>Quirewright</title>|" + defaults.HTMLKeywords() + "|" +
                                     defaults.HTMLDescription() + "||";
-    const std::string customPage = "<title>Caf\xC3\xA9 & <b></title>|k|d|<script>b</script>|<script>o</script>";
+    const std::string customPage =
+        "<title>Caf\xC3\xA9 &amp; &lt;b&gt;</title>|k &quot;x&quot;|d|<script>b</script>|<script>o</script>";
     const std::vector<Case> cases = {
         {"defaults", allFive, false, defaultPage},
-        {"texts inserted unescaped", allFive, true, customPage},
+        {"texts escaped, scripts as they are", allFive, true, customPage},
         {"UTF-8 mark dropped", "\xEF\xBB\xBF" + allFive, false, defaultPage},
         {"UTF-16 template", pw::text::encodeUtf16WithBom(*pw::text::utf8ToUtf16(allFive + " \xE2\x82\xAC")), false,
          defaultPage + " \xE2\x82\xAC"},
@@ -85,7 +86,7 @@ TEST(HTMLConfigInfo, GeneratedPages)
         HTMLConfigInfo info;
         if (c.customised) {
             info.setHTMLTitle("Caf\xC3\xA9 & <b>");
-            info.setHTMLKeywords("k");
+            info.setHTMLKeywords("k \"x\"");
             info.setHTMLDescription("d");
             info.setHTMLScript("<script>b</script>");
             info.setOtherScript("<script>o</script>");

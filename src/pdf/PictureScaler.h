@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+
+#include "pdf/PDFDocument.h"
+
+namespace pw {
+
+// Resamples an RGB picture (rows of width RGB triples, stride bytes apart) into target, whose
+// width, height and pixels are set, by bilinear interpolation one axis at a time, pixel centres
+// aligned. Meant for enlarging: a strong reduction would skip source pixels.
+void scaleBilinear(const unsigned char* source, int width, int height, std::size_t stride, RgbImage& target);
+
+} // namespace pw
