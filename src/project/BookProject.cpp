@@ -156,7 +156,12 @@ std::shared_ptr<FlashTemplate> loadTemplate(const xml::Element& element, const s
         throw PagewindException("PROJECT_TEMPLATE", "The template \"" + name + "\" of \"" + file::lastPathComponent(path) +
                                                         "\" is not installed.");
     auto flashTemplate = std::make_shared<FlashTemplate>();
-    if (const std::optional<std::string> style = element.attributeForName("style")) {
+    const std::optional<std::string> style = element.attributeForName("style");
+    // A style is a folder of the template's styles, never a path to somewhere else.
+    const bool isName = style && !style->empty() && style->find('/') == std::string::npos && *style != "." && *style != "..";
+    if (style && !isName)
+        report.missingStyle = *style;
+    if (isName) {
         const std::string stylePath = FlashTemplate::stylePathFor(name, *style);
         if (!file::isDirectory(stylePath))
             report.missingStyle = *style;
