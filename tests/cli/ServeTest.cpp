@@ -83,6 +83,7 @@ protected:
         write("book/files/book.bin", std::string("\x01\x02\x00\x03", 4));
         write("book/files/page/1.jpg", "jpeg");
         write("book/files/page/Big Picture.PNG", "png");
+        write("book/files/page/Caf\xC3\xA9.jpg", "cafe");
         write("secret.txt", "outside the book");
         fs::create_symlink(root_ / "secret.txt", root_ / "book/files/link.txt");
     }
@@ -114,6 +115,8 @@ TEST_F(ServeTest, ServesTheBookAndRefusesEverythingOutsideIt)
         {"/files/book.bin", 200, "application/octet-stream", nullptr},
         {"/files/page/1.jpg", 200, "image/jpeg", "jpeg"},
         {"/files/page/Big%20Picture.PNG", 200, "image/png", "png"},
+        {"/files/page/Caf%C3%A9.jpg", 200, "image/jpeg", "cafe"},  // escapes in either case
+        {"/files/page/Caf%c3%a9.jpg", 200, "image/jpeg", "cafe"},
         {"/files/page/", 404, nullptr, nullptr},  // folders are never listed
         {"/files/missing.jpg", 404, nullptr, nullptr},
         {"/../secret.txt", 403, nullptr, nullptr},

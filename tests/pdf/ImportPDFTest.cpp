@@ -523,6 +523,16 @@ TEST(ImportPDFOperation, WholeImportWithLinksAndBookmarks)
     EXPECT_FALSE(operation->errorMessage());
     EXPECT_EQ(pageSummary(*operation->flashPageSource()),
               (std::vector<std::string>{"3:3.jpg", "4:4.jpg", "5:5.jpg", "6:6.jpg"}));
+    // Page pictures are twice the page's size in points.
+    const std::optional<std::string> jpeg = file::readFile(operation->flashPageSource()->pages()[0]->pageFilePath());
+    ASSERT_TRUE(jpeg);
+    tjhandle decoder = tjInitDecompress();
+    int width = 0, height = 0, subsampling = 0, colourspace = 0;
+    EXPECT_EQ(tjDecompressHeader3(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(), &width,
+                                  &height, &subsampling, &colourspace),
+              0);
+    tjDestroy(decoder);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(1224, 1584));
     ASSERT_TRUE(operation->flashPagesAnnotation());
     const auto pageElements = operation->flashPagesAnnotation()->pagesAnnotationsNode().elementsForName("pageAnnos");
     ASSERT_EQ(pageElements.size(), 4u);

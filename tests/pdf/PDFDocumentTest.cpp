@@ -145,6 +145,16 @@ TEST(PDFDocument, BoxesRotationAndPageChecks)
     EXPECT_FLOAT_EQ(doc->displayBounds(1).width, 792);
     EXPECT_THROW(doc->cropBox(2), PagewindException);
     EXPECT_THROW(doc->annotations(-1), PagewindException);
+
+    // Real PDFs often leave the media box and the turn to the page tree.
+    TestPage inherited = pw::test::pageOfSize(600, 800);
+    inherited.rotate = 90;
+    inherited.inheritBox = true;
+    const auto tree = PDFDocument::open(write(scratch, "inherited.pdf", makePdf({inherited})));
+    ASSERT_TRUE(tree);
+    EXPECT_FLOAT_EQ(tree->cropBox(0).height, 800);
+    EXPECT_EQ(tree->rotation(0), 90);
+    EXPECT_EQ(tree->renderedSize(0, 2.0f, 4096), (PictureSize{1600, 1200}));
 }
 
 
