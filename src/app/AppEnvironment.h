@@ -7,4 +7,8 @@ namespace pw {
 // rendering is used on the offscreen platform. Variables the user set are left alone.
 void prepareWebEngineEnvironment();
 
+// Logging as the properties resource configures it, into the log file "Pagewind for Mac.log" in
+// Quirewright/Leafreel of the user's application support folder (made when missing).
+void prepareLog();
+
 } // namespace pw

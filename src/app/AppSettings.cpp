@@ -1,7 +1,6 @@
 #include "app/AppSettings.h"
 
 #include <QMetaProperty>
-#include <QSettings>
 #include <memory>
 #include <mutex>
 
@@ -23,15 +22,15 @@ std::optional<QString>& storePath()
     return path;
 }
 
-std::unique_ptr<QSettings> openStore()
+} // namespace
+
+std::unique_ptr<QSettings> AppSettings::openStore()
 {
     const std::lock_guard lock(storeMutex());
     if (storePath())
         return std::make_unique<QSettings>(*storePath(), QSettings::IniFormat);
     return std::make_unique<QSettings>(QStringLiteral("Pagewind"), QStringLiteral("Pagewind"));
 }
-
-} // namespace
 
 AppSettings& AppSettings::shareInstance()
 {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace pw {
@@ -30,6 +32,9 @@ public:
     // Where the store lives: an INI file at the path, or the user's store for the application
     // when none. Tests point it at a temporary file; takes effect at the next save or load.
     static void setStorePath(std::optional<QString> path);
+    // The store itself, for what the application remembers beside the settings (window
+    // geometry, recent projects, dialog folders); keys of its own never clash with a setting.
+    static std::unique_ptr<QSettings> openStore();
 
     // Every declared property into the store, then flushed to disk. A setting that cannot be
     // stored is skipped and the others are still saved.

@@ -1,6 +1,9 @@
 #include "app/FlashTemplateOutlineDelegate.h"
 
+#include <QUndoStack>
+
 #include "app/MyColorOper.h"
+#include "app/PropertyValueCommand.h"
 #include "base/Log.h"
 #include "base/NotificationCenter.h"
 #include "template/FlashTemplate.h"
@@ -212,8 +215,22 @@ bool FlashTemplateOutlineDelegate::setData(const QModelIndex& index, const QVari
         return false;
     if (property->value() == text)
         return true;
-    property->setValue(text);
-    emit dataChanged(index, index);
+    templatetree::Path path = templatetree::pathOf(*iFlashTmpl, *property);
+    if (!iUndoStack)
+        return storeValue(path, text);
+    const QString title = property->title().empty() ? qs(property->key()) : qs(property->title());
+    iUndoStack->push(new PropertyValueCommand(this, std::move(path), property->value(), text, title));  // the stack owns it
+    return true;
+}
+
+bool FlashTemplateOutlineDelegate::storeValue(const templatetree::Path& path, const std::optional<std::string>& value)
+{
+    FlashTemplateProperty* property = iFlashTmpl ? templatetree::propertyAt(*iFlashTmpl, path) : nullptr;
+    if (!property)
+        return false;
+    property->setValue(value);
+    const int row = rowOf(*property);
+    emit dataChanged(createIndex(row, keyColumn, property), createIndex(row, valueColumn, property));
     NotificationCenter::defaultCenter().post(kValueChanged, property);
     return true;
 }

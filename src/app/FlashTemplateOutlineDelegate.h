@@ -3,6 +3,12 @@
 #include <QAbstractItemModel>
 #include <QStringList>
 #include <memory>
+#include <optional>
+#include <string>
+
+#include "project/TemplateTree.h"
+
+class QUndoStack;
 
 namespace pw {
 
@@ -10,8 +16,9 @@ class FlashTemplate;
 class FlashTemplateProperty;
 
 // The property editor's model: the current template's property tree in two columns, "key"
-// (titles) and "value". Edits are written straight into the properties; a changed value
-// posts "FlashTmplProValueChangedNotification" with the property as sender, and a change of
+// (titles) and "value". An edit becomes one undoable step on the undo stack when one is set,
+// else it is written straight into the property; a stored value posts
+// "FlashTmplProValueChangedNotification" with the property as sender, and a change of
 // selection posts "UpdateFlashTmplProTipNotification" with this object as sender.
 class FlashTemplateOutlineDelegate : public QAbstractItemModel {
     Q_OBJECT
@@ -28,6 +35,11 @@ public:
     void setFlashTmpl(std::shared_ptr<FlashTemplate> flashTemplate);
     const std::shared_ptr<FlashTemplate>& flashTmpl() const { return iFlashTmpl; }
     void reload();
+    void setUndoStack(QUndoStack* stack) { iUndoStack = stack; }
+
+    // Stores a value into the property at the path of the current template, shows it and posts
+    // the change; false when the template has no property there. The undo commands call it.
+    bool storeValue(const templatetree::Path& path, const std::optional<std::string>& value);
 
     // The property an index stands for, or null.
     FlashTemplateProperty* propertyAt(const QModelIndex& index) const;
@@ -58,6 +70,7 @@ private:
     int rowOf(const FlashTemplateProperty& property) const;
 
     std::shared_ptr<FlashTemplate> iFlashTmpl;
+    QUndoStack* iUndoStack = nullptr;  // the window's
 };
 
 } // namespace pw

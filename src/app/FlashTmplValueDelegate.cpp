@@ -7,11 +7,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/MyColorOper.h"
+#include "app/WindowMemory.h"
 #include "template/FlashTemplateProperty.h"
 
 namespace pw {
@@ -34,9 +36,12 @@ std::optional<QString> askFile(const QString& proposed, const QStringList& exten
     QString filter = QObject::tr("All files (*)");
     if (!patterns.isEmpty())
         filter = QObject::tr("Allowed files (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") + filter;
-    const QString chosen = QFileDialog::getOpenFileName(parent, QObject::tr("Choose a file"), proposed, filter);
+    const QString title = QObject::tr("Choose a file");
+    const QString start = proposed.isEmpty() ? WindowMemory::lastFolder(title) : proposed;
+    const QString chosen = QFileDialog::getOpenFileName(parent, title, start, filter);
     if (chosen.isEmpty())
         return std::nullopt;
+    WindowMemory::rememberFolder(title, chosen);
     return chosen;
 }
 
@@ -45,6 +50,34 @@ std::optional<QString> askFile(const QString& proposed, const QStringList& exten
 FlashTmplValueDelegate::FlashTmplValueDelegate(QObject* parent)
     : QStyledItemDelegate(parent), iColorChooser(askColor), iFileChooser(askFile)
 {
+    if (auto* view = qobject_cast<QAbstractItemView*>(parent))
+        view->installEventFilter(this);
+}
+
+bool FlashTmplValueDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    // The base class filters editors; handing it the view would close the view as if it were one.
+    auto* view = qobject_cast<QAbstractItemView*>(watched);
+    if (!view || watched != parent())
+        return QStyledItemDelegate::eventFilter(watched, event);
+    // Keys an open editor did not take come up to the view as well; they are the editor's.
+    const QWidget* focused = QApplication::focusWidget();
+    if (event->type() != QEvent::KeyPress || (focused && focused != view && view->isAncestorOf(focused)))
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool opens = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+    // The row's value, wherever in the row the keyboard focus is.
+    const QModelIndex current = view->currentIndex();
+    const QModelIndex value = current.sibling(current.row(), FlashTemplateOutlineDelegate::valueColumn);
+    const int type = typeOf(value);
+    if (!opens || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || (type != pt_color && type != pt_file) ||
+        !(value.flags() & Qt::ItemIsEditable))
+        return false;
+    if (type == pt_color)
+        onSelectColor(view->model(), value, view);
+    else
+        onSelectFile(view->model(), value, view);
+    return true;
 }
 
 int FlashTmplValueDelegate::typeOf(const QModelIndex& index)

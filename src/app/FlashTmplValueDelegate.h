@@ -10,7 +10,8 @@ namespace pw {
 // Draws and edits the value column of the property editor by property type: a colour swatch
 // that opens the colour dialog, a file field whose small button opens the file dialog
 // (filtered by the property's extensions), a combo box for lists; switches are check boxes
-// (the model's check state) and everything else is free text.
+// (the model's check state) and everything else is free text. On the view it is made for,
+// Enter or Space on a colour or file property opens its chooser, as a click would.
 class FlashTmplValueDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
@@ -45,6 +46,7 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static int typeOf(const QModelIndex& index);

@@ -65,6 +65,7 @@ ImportWindowDelegate::~ImportWindowDelegate()
 void ImportWindowDelegate::buildLayout()
 {
     iTxtImportFile = new QLineEdit(this);  // widgets are owned by their Qt parent
+    iTxtImportFile->setAccessibleName(tr("PDF file"));
     iBtnBrowse = new QPushButton(tr("Choose…"), this);
     auto* openFile = new QPushButton(tr("Open"), this);
     openFile->setToolTip(tr("Open the PDF in its viewer"));
@@ -77,6 +78,7 @@ void ImportWindowDelegate::buildLayout()
     auto* range = new QRadioButton(tr("Only"), this);
     iTxtPageRange = new QLineEdit(this);
     iTxtPageRange->setPlaceholderText(tr("for example 1-3,5,8"));
+    iTxtPageRange->setAccessibleName(tr("Page range"));
     iPageRangeType = new QButtonGroup(this);
     iPageRangeType->addButton(all, allPages);
     iPageRangeType->addButton(range, pageRange);

@@ -1,57 +1,49 @@
 #include "app/Leafreel_for_macAppDelegate.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTextEdit>
-#include <QToolBar>
 #include <QTreeView>
+#include <QUndoStack>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-#include <exception>
-#include <filesystem>
-#include <system_error>
 
+#include "app/AppEnvironment.h"
 #include "app/ApplyChangeIndicator.h"
 #include "app/FlashTemplateOutlineDelegate.h"
-#include "app/FlashTmplValueDelegate.h"
 #include "app/ImageBrowserView.h"
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
 #include "app/OutputWindowDelegate.h"
+#include "app/PageImportTask.h"
 #include "app/PictureBuildTask.h"
+#include "app/PicturesPane.h"
+#include "app/PreviewBuilder.h"
+#include "app/ProgressSheet.h"
+#include "app/ProjectSession.h"
+#include "app/PropertiesPane.h"
+#include "app/RecentProjects.h"
 #include "app/SelectTemplateWindowDelegate.h"
-#include "app/WaitCursor.h"
+#include "app/SheetSupport.h"
+#include "app/TemplateChangeCommand.h"
+#include "app/WindowActions.h"
+#include "app/WindowMemory.h"
 #include "base/Log.h"
-#include "base/NumberText.h"
-#include "base/PagewindException.h"
-#include "base/PlatformPaths.h"
-#include "base/ResourceFolder.h"
-#include "base/VexUtility.h"
-#include "book/FlashBookOutput.h"
-#include "book/FlashOutline.h"
-#include "book/FlashPageSourceImg.h"
-#include "book/FlashPagesAnnotations.h"
 #include "pdf/PictureDocumentBuilder.h"
+#include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
-#include "template/HTMLConfigInfo.h"
 
 // The window's pictures are compiled into this static library; a static library's resources
 // must be registered by hand, or the linker drops them.
@@ -64,8 +56,6 @@ namespace pw {
 
 namespace {
 
-const char* const APP_NAME = "Pagewind for Mac";
-
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -77,205 +67,131 @@ Leafreel_for_macAppDelegate::Leafreel_for_macAppDelegate(QWidget* parent) : QMai
 {
     initAppResources();
     // Every child below is owned by this window through Qt's parent links.
+    iSession = new ProjectSession(this);
     iBrowserData = new ImageListModel(this);
+    iBrowserData->setUndoStack(iSession->undoStack());
     iApplyIndicator = new ApplyChangeIndicator(this);
     iTmplDelegate = new FlashTemplateOutlineDelegate(this);
-    setWindowTitle(QStringLiteral("Pagewind"));
+    iTmplDelegate->setUndoStack(iSession->undoStack());
     setWindowIcon(QIcon(QStringLiteral(":/images/pagewind.png")));
+    iActions = new WindowActions(this, iSession->undoStack());
     buildLayout();
-    buildActions();
     iSelectTmplWindow = new SelectTemplateWindowDelegate(this);
     iOutputWindow = new OutputWindowDelegate(this);
     iImportWindow = new ImportWindowDelegate(this);
     iBuildTask = new PictureBuildTask(this);
-    iBuildProgress = new QProgressDialog(tr("Making the pages from your pictures…"), tr("Cancel"), 0, 0, this);
-    iBuildProgress->setWindowModality(Qt::WindowModal);
-    iBuildProgress->setAutoClose(false);
-    iBuildProgress->setAutoReset(false);
-    iBuildProgress->reset();  // a new progress dialog would show itself after a while
-    iBuildProgress->hide();
-    connect(iBuildProgress, &QProgressDialog::canceled, iBuildTask, &PictureBuildTask::cancel);
-    // A quick build shows no dialog at all; a long one can be watched and cancelled.
-    iBuildProgressDelay = new QTimer(this);
-    iBuildProgressDelay->setSingleShot(true);
-    iBuildProgressDelay->setInterval(400);
-    connect(iBuildProgressDelay, &QTimer::timeout, this, &Leafreel_for_macAppDelegate::showBuildProgress);
-    connect(iBuildTask, &PictureBuildTask::finished, this, &Leafreel_for_macAppDelegate::pictureBuildDidEnd);
-    connect(iImportWindow, &QDialog::finished, this, &Leafreel_for_macAppDelegate::importWindowDidEnd);
-    connect(iSelectTmplWindow, &QDialog::finished, this, &Leafreel_for_macAppDelegate::selectTmplWindowDidEnd);
+    iBuildProgress = new ProgressSheet(tr("Making the pages from your pictures…"), this);
+    iPageImport = new PageImportTask(this);
+    iPageImportProgress = new ProgressSheet(tr("Making the pages of the project…"), this);
+    iPreview = new PreviewBuilder(this);
+    connectActions();
+    updateTitle();
 }
 
 Leafreel_for_macAppDelegate::~Leafreel_for_macAppDelegate()
 {
     applicationWillTerminate();
+    // Children going away later (the undo stack clearing itself) must not call back into a
+    // window that is no longer one.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void Leafreel_for_macAppDelegate::buildLayout()
 {
-    iBrowserView = new ImageBrowserView(this);
-    iBrowserView->setImageListModel(iBrowserData);
-    iBrowserView->setToolTip(tr("Your pictures, in book order. Drop files here, drag to rearrange, Delete to remove."));
-    auto* addPictures = new QPushButton(tr("Add Pictures…"), this);
-    auto* build = new QPushButton(tr("Build Book"), this);
-    build->setToolTip(tr("Make the book's pages from these pictures"));
-    connect(addPictures, &QPushButton::clicked, this, &Leafreel_for_macAppDelegate::OnImportImage);
-    connect(build, &QPushButton::clicked, this, &Leafreel_for_macAppDelegate::OnBuildToPDF);
-    auto* imagesPane = new QWidget(this);
-    auto* imagesLayout = new QVBoxLayout(imagesPane);
-    imagesLayout->setContentsMargins(4, 4, 4, 4);
-    imagesLayout->addWidget(new QLabel(tr("Pictures"), imagesPane));
-    imagesLayout->addWidget(iBrowserView, 1);
-    auto* imageButtons = new QHBoxLayout;
-    imageButtons->addWidget(addPictures);
-    imageButtons->addWidget(build);
-    imagesLayout->addLayout(imageButtons);
-
+    iPictures = new PicturesPane(iBrowserData, this);
+    iProperties = new PropertiesPane(iTmplDelegate, this);
     iWebView = new QWebEngineView(this);
+    iWebView->setAccessibleName(tr("Preview"));
     QWebEngineSettings* settings = iWebView->settings();
     // The preview is a local page that reads its book files beside it.
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     iWebView->setMinimumWidth(480);
-    connect(iWebView, &QWebEngineView::loadFinished, this, &Leafreel_for_macAppDelegate::previewLoaded);
 
-    iBtnFloat = new QPushButton(this);
-    iBtnFloat->setToolTip(tr("Choose another template or style"));
-    connect(iBtnFloat, &QPushButton::clicked, this, &Leafreel_for_macAppDelegate::OnSelectTemplate);
-    auto* btnImportTmpl = new QPushButton(tr("Import…"), this);
-    btnImportTmpl->setToolTip(tr("Load property values from a settings file"));
-    auto* btnExportTmpl = new QPushButton(tr("Export…"), this);
-    btnExportTmpl->setToolTip(tr("Save the property values to a settings file"));
-    connect(btnImportTmpl, &QPushButton::clicked, this, &Leafreel_for_macAppDelegate::OnImportTmplSettings);
-    connect(btnExportTmpl, &QPushButton::clicked, this, &Leafreel_for_macAppDelegate::OnExportTmplSettings);
-
-    iOutlineView = new QTreeView(this);
-    iOutlineView->setModel(iTmplDelegate);
-    iValueDelegate = new FlashTmplValueDelegate(iOutlineView);
-    iOutlineView->setItemDelegateForColumn(FlashTemplateOutlineDelegate::valueColumn, iValueDelegate);
-    iOutlineView->setIndentation(8);
-    iOutlineView->setAlternatingRowColors(true);
-    iOutlineView->setMouseTracking(true);
-    iOutlineView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                  QAbstractItemView::SelectedClicked);
-    iOutlineView->header()->setSectionResizeMode(QHeaderView::Interactive);
-    iOutlineView->header()->resizeSection(0, 170);
-    connect(iOutlineView->selectionModel(), &QItemSelectionModel::selectionChanged, iTmplDelegate,
-            &FlashTemplateOutlineDelegate::outlineViewSelectionDidChange);
-    connect(iTmplDelegate, &QAbstractItemModel::modelReset, this, [this] {
-        connect(iOutlineView->selectionModel(), &QItemSelectionModel::selectionChanged, iTmplDelegate,
-                &FlashTemplateOutlineDelegate::outlineViewSelectionDidChange, Qt::UniqueConnection);
-    });
-
-    iToolTipBox = new QGroupBox(tr("Property"), this);
-    iToolTip = new QTextEdit(iToolTipBox);
-    iToolTip->setReadOnly(true);
-    iToolTip->setPlaceholderText(tr("Select a property to read what it changes in the book."));
-    iToolTip->setMaximumHeight(110);
-    auto* tipLayout = new QVBoxLayout(iToolTipBox);
-    tipLayout->addWidget(iToolTip);
-
-    auto* propertiesPane = new QWidget(this);
-    auto* propertiesLayout = new QVBoxLayout(propertiesPane);
-    propertiesLayout->setContentsMargins(4, 4, 4, 4);
-    auto* templateRow = new QHBoxLayout;
-    templateRow->addWidget(new QLabel(tr("Template:"), propertiesPane));
-    templateRow->addWidget(iBtnFloat, 1);
-    propertiesLayout->addLayout(templateRow);
-    propertiesLayout->addWidget(iOutlineView, 1);
-    propertiesLayout->addWidget(iToolTipBox);
-    auto* settingsRow = new QHBoxLayout;
-    settingsRow->addWidget(new QLabel(tr("Settings:"), propertiesPane));
-    settingsRow->addWidget(btnImportTmpl);
-    settingsRow->addWidget(btnExportTmpl);
-    propertiesLayout->addLayout(settingsRow);
-
-    auto* splitter = new QSplitter(this);
-    splitter->addWidget(imagesPane);
-    splitter->addWidget(iWebView);
-    splitter->addWidget(propertiesPane);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-    splitter->setStretchFactor(2, 0);
-    splitter->setSizes({230, 800, 340});
-    setCentralWidget(splitter);
+    iSplitter = new QSplitter(this);
+    iSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    iSplitter->addWidget(iPictures);
+    iSplitter->addWidget(iWebView);
+    iSplitter->addWidget(iProperties);
+    iSplitter->setStretchFactor(0, 0);
+    iSplitter->setStretchFactor(1, 1);
+    iSplitter->setStretchFactor(2, 0);
+    iSplitter->setSizes({230, 800, 340});
+    setCentralWidget(iSplitter);
     statusBar()->showMessage(tr("Ready"));
 }
 
-void Leafreel_for_macAppDelegate::buildActions()
+void Leafreel_for_macAppDelegate::connectActions()
 {
-    QToolBar* toolbar = addToolBar(tr("Book"));
-    toolbar->setObjectName(QStringLiteral("bookToolbar"));
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar->setIconSize(QSize(28, 28));
-
-    auto action = [this](const QString& text, const QKeySequence& shortcut, auto slot) {
-        auto* created = new QAction(text, this);
-        created->setShortcut(shortcut);
-        connect(created, &QAction::triggered, this, slot);
-        return created;
-    };
-    QAction* openPictures = action(tr("&Open Pictures…"), QKeySequence::Open, &Leafreel_for_macAppDelegate::OnImportImage);
-    QAction* buildBook = action(tr("&Build Book"), QKeySequence(tr("Ctrl+B")), &Leafreel_for_macAppDelegate::OnBuildToPDF);
-    QAction* importPdf = action(tr("&Import PDF…"), QKeySequence(tr("Ctrl+I")), &Leafreel_for_macAppDelegate::OnImportPDF);
-    QAction* publish = action(tr("&Publish…"), QKeySequence(tr("Ctrl+P")), &Leafreel_for_macAppDelegate::OnConvertToFlipBook);
-    QAction* quit = action(tr("&Quit"), QKeySequence(tr("Ctrl+Q")), &QWidget::close);
-    iToolBarItemApplyChange = action(tr("&Apply"), QKeySequence(tr("Ctrl+R")), &Leafreel_for_macAppDelegate::OnApplyChange);
-    iToolBarItemApplyChange->setToolTip(tr("Show the changed properties in the preview"));
-    iToolBarItemApplyChange->setIcon(QIcon(ApplyChangeIndicator::resourcePath(QStringLiteral("apply"))));
+    using Self = Leafreel_for_macAppDelegate;
+    const WindowActions& a = *iActions;
+    connect(a.newProject, &QAction::triggered, iSession, &ProjectSession::newProject);
+    connect(a.openProject, &QAction::triggered, iSession, &ProjectSession::open);
+    connect(a.save, &QAction::triggered, iSession, &ProjectSession::save);
+    connect(a.saveAs, &QAction::triggered, iSession, &ProjectSession::saveAs);
+    connect(a.openRecent, &QMenu::aboutToShow, this, [this] {
+        RecentProjects::fillMenu(iActions->openRecent, [this](const QString& path) { iSession->openRecent(path); });
+    });
+    connect(a.addPictures, &QAction::triggered, this, &Self::OnImportImage);
+    connect(a.buildBook, &QAction::triggered, this, &Self::OnBuildToPDF);
+    connect(a.importPdf, &QAction::triggered, this, &Self::OnImportPDF);
+    connect(a.publish, &QAction::triggered, this, &Self::OnConvertToFlipBook);
+    connect(a.quit, &QAction::triggered, this, &QWidget::close);
+    connect(a.apply, &QAction::triggered, this, &Self::OnApplyChange);
+    connect(a.chooseTemplate, &QAction::triggered, this, &Self::OnSelectTemplate);
+    connect(a.importSettings, &QAction::triggered, this, &Self::OnImportTmplSettings);
+    connect(a.exportSettings, &QAction::triggered, this, &Self::OnExportTmplSettings);
+    connect(a.about, &QAction::triggered, this, &Self::OnAbout);
     connect(iApplyIndicator, &ApplyChangeIndicator::imageChanged, this,
-            [this](const QString& path) { iToolBarItemApplyChange->setIcon(QIcon(path)); });
-    QAction* chooseTemplate =
-        action(tr("Choose &Template…"), QKeySequence(tr("Ctrl+T")), &Leafreel_for_macAppDelegate::OnSelectTemplate);
-    QAction* importSettings = action(tr("I&mport Settings…"), QKeySequence(), &Leafreel_for_macAppDelegate::OnImportTmplSettings);
-    QAction* exportSettings = action(tr("&Export Settings…"), QKeySequence(), &Leafreel_for_macAppDelegate::OnExportTmplSettings);
-    QAction* about = action(tr("&About Pagewind"), QKeySequence(), &Leafreel_for_macAppDelegate::OnAbout);
+            [this](const QString& path) { iActions->apply->setIcon(QIcon(path)); });
 
-    const QStyle* style = QApplication::style();
-    openPictures->setIcon(style->standardIcon(QStyle::SP_DirOpenIcon));
-    buildBook->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
-    importPdf->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-    chooseTemplate->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
-    publish->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+    connect(iPictures, &PicturesPane::addRequested, this, &Self::OnImportImage);
+    connect(iPictures, &PicturesPane::buildRequested, this, &Self::OnBuildToPDF);
+    connect(iProperties, &PropertiesPane::chooseTemplateRequested, this, &Self::OnSelectTemplate);
+    connect(iProperties, &PropertiesPane::importSettingsRequested, this, &Self::OnImportTmplSettings);
+    connect(iProperties, &PropertiesPane::exportSettingsRequested, this, &Self::OnExportTmplSettings);
+    connect(iWebView, &QWebEngineView::loadFinished, this, &Self::previewLoaded);
 
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addActions({openPictures, buildBook, importPdf});
-    file->addSeparator();
-    file->addAction(publish);
-    file->addSeparator();
-    file->addAction(quit);
-    QMenu* book = menuBar()->addMenu(tr("&Template"));
-    book->addActions({chooseTemplate, iToolBarItemApplyChange});
-    book->addSeparator();
-    book->addActions({importSettings, exportSettings});
-    menuBar()->addMenu(tr("&Help"))->addAction(about);
+    connect(iSession, &ProjectSession::projectReplaced, this, &Self::installProject);
+    connect(iSession, &ProjectSession::titleChanged, this, &Self::updateTitle);
+    connect(iSession, &ProjectSession::problem, this, &Self::showProblem);
+    connect(iSession->undoStack(), &QUndoStack::indexChanged, this, &Self::updateTitle);
 
-    toolbar->addActions({openPictures, buildBook, importPdf});
-    toolbar->addSeparator();
-    toolbar->addActions({chooseTemplate, iToolBarItemApplyChange});
-    toolbar->addSeparator();
-    toolbar->addAction(publish);
+    connect(iBuildProgress, &QProgressDialog::canceled, iBuildTask, &PictureBuildTask::cancel);
+    connect(iBuildTask, &PictureBuildTask::finished, this, &Self::pictureBuildDidEnd);
+    connect(iPageImportProgress, &QProgressDialog::canceled, iPageImport, &PageImportTask::cancel);
+    connect(iPageImport, &PageImportTask::progress, iPageImportProgress, &ProgressSheet::setProgress);
+    connect(iPageImport, &PageImportTask::finished, this, &Self::pagesRemade);
+    connect(iPreview, &PreviewBuilder::rebuilt, this, &Self::previewDidRebuild);
+    connect(iPreview, &PreviewBuilder::cancelled, this,
+            [this] { showStatus(tr("The preview was not updated; it shows the book as it was.")); });
+    connect(iImportWindow, &QDialog::finished, this, &Self::importWindowDidEnd);
+    connect(iSelectTmplWindow, &QDialog::finished, this, &Self::selectTmplWindowDidEnd);
+    connect(iOutputWindow, &QDialog::finished, this, [this](int result) {
+        const PublishChoice choice = iOutputWindow->publishChoice();
+        if (result != 1 || choice == project()->publishChoice())
+            return;
+        project()->setPublishChoice(choice);
+        iSession->markChanged();
+    });
 }
 
 void Leafreel_for_macAppDelegate::applicationDidFinishLaunching()
 {
-    prepaireTheLog();
+    prepareLog();
     PW_LOG_INFO("version is:%s", PAGEWIND_VERSION);
-    iFlashPreviewFolder.clear();
-    if (const QScreen* screen = QApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    loadDemonstrationPages();
-    iFlashTmpl = std::make_shared<FlashTemplate>();
-    iTmplDelegate->setFlashTmpl(iFlashTmpl);
-    reloadOutlineView();
-    iBtnFloat->setText(capitalizedTitle(qs(iFlashTmpl->tmplName())));
+    if (!WindowMemory::restoreWindow(*this, *iSplitter)) {
+        if (const QScreen* screen = QApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
+    }
     iTipObserver = ObserverRegistration("UpdateFlashTmplProTipNotification", [this](const Notification&) {
         updateTmplPropertyTip();
     });
     iValueObserver = ObserverRegistration("FlashTmplProValueChangedNotification", [this](const Notification&) {
-        tmplPpertyValueChanged();
+        iApplyIndicator->start();
     });
-    iToolTip->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    applyChange();
+    installProject({});
 }
 
 void Leafreel_for_macAppDelegate::applicationWillTerminate()
@@ -285,98 +201,95 @@ void Leafreel_for_macAppDelegate::applicationWillTerminate()
     iTerminated = true;
     iTipObserver.reset();
     iValueObserver.reset();
+    iPageImport->cancel();
     iTmplDelegate->setFlashTmpl(nullptr);
-    iFlashTmpl.reset();
-    iFlashPageSource.reset();
-    removeFlashPreviewFolder();
+    iPreview->removeFolder();
 }
 
 void Leafreel_for_macAppDelegate::closeEvent(QCloseEvent* event)
 {
+    if (!iTerminated && !iSession->maybeSave()) {
+        event->ignore();
+        return;
+    }
+    WindowMemory::saveWindow(*this, *iSplitter);
     applicationWillTerminate();
     event->accept();
 }
 
-void Leafreel_for_macAppDelegate::prepaireTheLog()
+
+void Leafreel_for_macAppDelegate::updateTitle()
 {
-    const std::filesystem::path logPath = std::filesystem::path(platform::userApplicationSupportFolder()) /
-                                          "Quirewright" / "Leafreel" / (std::string(APP_NAME) + ".log");
-    std::error_code ignored;
-    std::filesystem::create_directories(logPath.parent_path(), ignored);
-    log::configureFromProperties(resources::resourceFolder() + "/logging.properties", logPath.string());
+    setWindowTitle(iSession->windowTitle());
+    setWindowModified(iSession->isModified());
 }
 
-void Leafreel_for_macAppDelegate::loadDemonstrationPages()
+void Leafreel_for_macAppDelegate::installProject(const BookProject::OpenReport& report)
 {
-    auto pages = std::make_shared<FlashPageSourceImg>();
-    const QDir demo(qs(resources::resourceFolder() + "/DemoImgs"));
-    for (const QString& name : demo.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name))
-        pages->addImgPageFromFile(demo.filePath(name).toStdString());
-    pages->generateNormalPages();
-    iFlashPageSource = std::move(pages);
+    iPageImport->cancel();
+    iBuildPictures.clear();
+    iBrowserData->setProject(project());
+    if (project()->bookPages().origin != PagesOrigin::demonstration && report.missingPages.empty())
+        remakePages();
+    showTemplate(project()->flashTemplate());
+    updateTitle();
+    if (const QString missing = ProjectSession::reportText(report); !missing.isEmpty())
+        showProblem(tr("Open"), missing);
 }
 
-void Leafreel_for_macAppDelegate::setFlashPageSource(std::shared_ptr<FlashPageSource> pageSource)
+void Leafreel_for_macAppDelegate::remakePages()
 {
-    iFlashPageSource = std::move(pageSource);
-}
-
-void Leafreel_for_macAppDelegate::setFlashOutline(std::shared_ptr<FlashOutline> outline)
-{
-    iFlashOutline = std::move(outline);
-}
-
-void Leafreel_for_macAppDelegate::setFlashPagesAnnotations(std::shared_ptr<FlashPagesAnnotations> annotations)
-{
-    iFlashPagesAnnotations = std::move(annotations);
-}
-
-void Leafreel_for_macAppDelegate::makeFlashPreviewFolder()
-{
-    const std::filesystem::path folder =
-        std::filesystem::path(platform::userApplicationSupportFolder()) / "Leafreel" / "Preview";
-    iFlashPreviewFolder = qs(folder.lexically_normal().string());
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        PW_LOG_WARN("flash preview folder cannot be crearted[%s]", error.message().c_str());
-    VexUtility::makeDiractoryTrustByFlash(iFlashPreviewFolder.toStdString());
-}
-
-void Leafreel_for_macAppDelegate::removeFlashPreviewFolder()
-{
-    if (iFlashPreviewFolder.isEmpty())
+    if (iPageImport->isRunning()) {
+        // The end of the cancelled run starts the new one.
+        iPageImport->cancel();
         return;
-    std::error_code ignored;
-    std::filesystem::remove_all(iFlashPreviewFolder.toStdString(), ignored);
+    }
+    iPagesFor = project();
+    iPageImport->start(project()->bookPages());
+    iPageImportProgress->begin(tr("Making the pages of \u201c%1\u201d…").arg(qs(project()->displayName())));
+    showStatus(tr("Making the pages…"));
 }
 
-bool Leafreel_for_macAppDelegate::applyChange()
+void Leafreel_for_macAppDelegate::pagesRemade()
+{
+    iPageImportProgress->end();
+    const PageImportTask::Outcome& outcome = iPageImport->outcome();
+    if (iPagesFor.lock() != project()) {
+        // Another project is in place since the run started: make its pages instead.
+        const BookPages& wanted = project()->bookPages();
+        if (wanted.origin != PagesOrigin::demonstration && !wanted.pageSource)
+            remakePages();
+        return;
+    }
+    if (outcome.cancelled) {
+        showStatus(tr("The pages were not made; the preview shows the demonstration pages."));
+    } else if (!outcome.problem.isEmpty()) {
+        showProblem(tr("Open"), tr("The book's pages could not be made: %1").arg(outcome.problem));
+    } else {
+        project()->setBookPages(outcome.pages);
+    }
+    applyChange();
+}
+
+void Leafreel_for_macAppDelegate::applyChange()
 {
     iApplyIndicator->stop();
-    if (iFlashPreviewFolder.isEmpty())
-        makeFlashPreviewFolder();
-    auto htmlConfig = std::make_shared<HTMLConfigInfo>();
-    FlashBookOutput writer(iFlashPageSource, iFlashTmpl, iFlashPreviewFolder.toStdString(), "index.html");
-    try {
-        const WaitCursor waiting;
-        htmlConfig->setHTMLTitle("Preview");
-        writer.setHTMLConfig(htmlConfig);
-        writer.setFlashPagesAnnotations(iFlashPagesAnnotations);
-        writer.setFlashOutline(iFlashOutline);
-        writer.ouputTheBook();
-        iWebView->load(QUrl::fromLocalFile(qs(writer.outputFileName())));
-    } catch (const std::exception& error) {
-        PW_LOG_ERROR("apply change :%s", error.what());
-        showStatus(tr("The preview could not be rebuilt: %1").arg(QString::fromUtf8(error.what())));
-        return false;
-    }
-    if (!writer.failures().empty()) {
-        showStatus(tr("The preview is incomplete: %1").arg(qs(writer.failures().front())));
-        return false;
-    }
-    showStatus(tr("Preview updated"));
-    return true;
+    if (iPageImport->isRunning())
+        return;  // its end rebuilds the preview
+    iPreview->rebuild(*project());
+}
+
+void Leafreel_for_macAppDelegate::previewDidRebuild(const QString& page, const QString& problem)
+{
+    if (!page.isEmpty() && QFile::exists(page))
+        iWebView->load(QUrl::fromLocalFile(page));
+    if (page.isEmpty() || !QFile::exists(page))
+        showStatus(tr("The preview could not be rebuilt: %1").arg(problem));
+    else if (!problem.isEmpty())
+        showStatus(tr("The preview is incomplete: %1").arg(problem));
+    else
+        showStatus(tr("Preview updated"));
+    emit previewRebuilt(problem.isEmpty());
 }
 
 void Leafreel_for_macAppDelegate::OnApplyChange()
@@ -384,27 +297,51 @@ void Leafreel_for_macAppDelegate::OnApplyChange()
     applyChange();
 }
 
-void Leafreel_for_macAppDelegate::tmplPpertyValueChanged()
-{
-    iApplyIndicator->start();
-}
-
 void Leafreel_for_macAppDelegate::updateTmplPropertyTip()
 {
-    const QModelIndexList selected = iOutlineView->selectionModel()->selectedRows();
+    const QModelIndexList selected = outlineView()->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
     const FlashTemplateProperty* property = iTmplDelegate->propertyAt(selected.first());
     if (!property)
         return;
-    iToolTipBox->setTitle(qs(property->title()));
-    iToolTip->setPlainText(qs(property->desc()));
+    toolTipBox()->setTitle(qs(property->title()));
+    toolTip()->setPlainText(qs(property->desc()));
 }
 
 void Leafreel_for_macAppDelegate::reloadOutlineView()
 {
     iTmplDelegate->reload();
-    iOutlineView->expandAll();
+    outlineView()->expandAll();
+}
+
+void Leafreel_for_macAppDelegate::showTemplate(const std::shared_ptr<FlashTemplate>& flashTemplate)
+{
+    project()->setFlashTemplate(flashTemplate);
+    iTmplDelegate->setFlashTmpl(flashTemplate);
+    outlineView()->expandAll();
+    btnFloat()->setText(capitalizedTitle(qs(flashTemplate->tmplName())));
+    btnFloat()->setAccessibleName(tr("Template: %1").arg(btnFloat()->text()));
+    applyChange();
+}
+
+void Leafreel_for_macAppDelegate::showPages(const BookPagesCommand::State& state)
+{
+    project()->setBookPages(state.pages);
+    flashTmpl()->setPropertyValue("pageWidth", state.pageWidth);
+    flashTmpl()->setPropertyValue("pageHeight", state.pageHeight);
+    flashTmpl()->setPropertyValue("bookTitle", state.bookTitle);
+    reloadOutlineView();
+    applyChange();
+}
+
+void Leafreel_for_macAppDelegate::pushPages(const QString& text, BookPagesCommand::State after)
+{
+    BookPagesCommand::State before{project()->bookPages(), flashTmpl()->propertyValueFor("pageWidth", ""),
+                                   flashTmpl()->propertyValueFor("pageHeight", ""),
+                                   flashTmpl()->propertyValueFor("bookTitle", "")};
+    iSession->undoStack()->push(new BookPagesCommand(text, std::move(before), std::move(after),
+                                                     [this](const BookPagesCommand::State& state) { showPages(state); }));
 }
 
 QString Leafreel_for_macAppDelegate::capitalizedTitle(const QString& name)
@@ -419,16 +356,15 @@ QString Leafreel_for_macAppDelegate::capitalizedTitle(const QString& name)
 
 void Leafreel_for_macAppDelegate::OnImportImage()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Please select image files to open"), QString(),
-        tr("Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)"));
-    if (files.isEmpty()) {
-        PW_LOG_DEBUG("No path selected, return...");
-        return;
-    }
-    for (const QString& file : files)
-        iBrowserData->addImagesFromDirectory(file);
-    showStatus(tr("%n picture(s) in the list", nullptr, iBrowserData->count()));
+    sheet::PanelOptions options;
+    options.title = tr("Please select image files to open");
+    options.mode = QFileDialog::ExistingFiles;
+    options.filter = tr("Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)");
+    sheet::openPanel(this, options, [this](const QStringList& files) {
+        iBrowserData->addPictures(files);
+        const int count = iBrowserData->count();
+        showStatus(count == 1 ? tr("1 picture in the list") : tr("%1 pictures in the list").arg(count));
+    });
 }
 
 void Leafreel_for_macAppDelegate::OnBuildToPDF()
@@ -439,26 +375,19 @@ void Leafreel_for_macAppDelegate::OnBuildToPDF()
         showStatus(tr("Add pictures first: Build turns the picture list into the book's pages."));
         return;
     }
+    iBuildPictures = iBrowserData->paths();
     std::vector<std::string> pictures;
-    for (const QString& path : iBrowserData->paths())
+    for (const QString& path : iBuildPictures)
         pictures.push_back(path.toStdString());
     PW_LOG_DEBUG("Template: %s", PictureDocumentBuilder::buildFolderPath().c_str());
     showStatus(tr("Making the pages…"));
     iBuildTask->start(std::move(pictures));
-    iBuildProgressDelay->start();
-}
-
-void Leafreel_for_macAppDelegate::showBuildProgress()
-{
-    if (iBuildTask->isRunning())
-        iBuildProgress->open();
+    iBuildProgress->begin();
 }
 
 void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
 {
-    iBuildProgressDelay->stop();
-    iBuildProgress->reset();
-    iBuildProgress->hide();
+    iBuildProgress->end();
     const PictureBuildTask::Outcome& outcome = iBuildTask->outcome();
     if (outcome.errorName == "BUILD_CANCELLED") {
         showStatus(tr("Build cancelled; the book is unchanged."));
@@ -473,8 +402,9 @@ void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
         return;
     }
     if (!outcome.result.skipped.empty())
-        showStatus(tr("%n file(s) in the list are not pictures and were left out.", nullptr,
-                      static_cast<int>(outcome.result.skipped.size())));
+        showStatus(outcome.result.skipped.size() == 1
+                       ? tr("1 file in the list is not a picture and was left out.")
+                       : tr("%1 files in the list are not pictures and were left out.").arg(outcome.result.skipped.size()));
     iImportWindow->setImportFile(qs(outcome.result.pdfPath));
     iImportWindow->open();
     iImportWindow->startImport();
@@ -482,6 +412,7 @@ void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
 
 void Leafreel_for_macAppDelegate::OnImportPDF()
 {
+    iBuildPictures.clear();
     iImportWindow->open();
 }
 
@@ -489,20 +420,14 @@ void Leafreel_for_macAppDelegate::importWindowDidEnd(int returnCode)
 {
     if (returnCode != 1)
         return;
-    iFlashTmpl->setPropertyValue("pageWidth", text::decimalText(iImportWindow->pageWidth()));
-    iFlashTmpl->setPropertyValue("pageHeight", text::decimalText(iImportWindow->pageHeight()));
-    if (iImportWindow->documentTitle())
-        iFlashTmpl->adoptDocumentTitle(*iImportWindow->documentTitle());
-    setFlashPageSource(iImportWindow->flashPageSource());
-    setFlashPagesAnnotations(iImportWindow->flashPagesAnnotations());
-    setFlashOutline(iImportWindow->flashOutline());
-    reloadOutlineView();
-    applyChange();
+    BookPagesCommand::State imported = BookPagesCommand::importedState(*iImportWindow, iBuildPictures, *flashTmpl());
+    const QString text = imported.pages.origin == PagesOrigin::pictures ? tr("Build Book") : tr("Import PDF");
+    pushPages(text, std::move(imported));
 }
 
 void Leafreel_for_macAppDelegate::OnSelectTemplate()
 {
-    iSelectTmplWindow->prepairToTmpl(qs(iFlashTmpl->tmplName()));
+    iSelectTmplWindow->prepairToTmpl(qs(flashTmpl()->tmplName()));
     iSelectTmplWindow->open();
 }
 
@@ -515,10 +440,10 @@ void Leafreel_for_macAppDelegate::selectTmplWindowDidEnd(int returnCode)
         return;
     const QString stylePath = QFileInfo(*shot).absolutePath();
     const QString tmplName = QFileInfo(stylePath).dir().dirName();
-    iFlashTmpl->changeTmplTo(tmplName.toStdString(), stylePath.toStdString());
-    reloadOutlineView();
-    iBtnFloat->setText(capitalizedTitle(tmplName));
-    applyChange();
+    std::shared_ptr<FlashTemplate> next = templatetree::copyOf(*flashTmpl());
+    next->changeTmplTo(tmplName.toStdString(), stylePath.toStdString());
+    iSession->undoStack()->push(new TemplateChangeCommand(tr("Choose Template"), flashTmpl(), std::move(next),
+                                                          [this](const auto& chosen) { showTemplate(chosen); }));
 }
 
 QString Leafreel_for_macAppDelegate::settingsExportPath(const QString& chosen)
@@ -528,46 +453,44 @@ QString Leafreel_for_macAppDelegate::settingsExportPath(const QString& chosen)
 
 void Leafreel_for_macAppDelegate::OnExportTmplSettings()
 {
-    if (!iFlashTmpl)
-        return;
-    QString path = QFileDialog::getSaveFileName(this, tr("Export the template settings"), QString(),
-                                                tr("Settings files (*.txt);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    path = settingsExportPath(path);
-    if (!iFlashTmpl->exportPropertiesSettingsTo(path.toStdString())) {
-        showProblem(tr("Export Settings"), tr("The settings could not be written to \"%1\".").arg(path));
-        return;
-    }
-    showStatus(tr("Settings saved to %1").arg(path));
+    sheet::PanelOptions options;
+    options.title = tr("Export the template settings");
+    options.mode = QFileDialog::AnyFile;
+    options.filter = tr("Settings files (*.txt);;All files (*)");
+    options.save = true;
+    sheet::openPanel(this, options, [this](const QStringList& chosen) {
+        const QString path = settingsExportPath(chosen.first());
+        if (!flashTmpl()->exportPropertiesSettingsTo(path.toStdString())) {
+            showProblem(tr("Export Settings"), tr("The settings could not be written to \"%1\".").arg(path));
+            return;
+        }
+        showStatus(tr("Settings saved to %1").arg(path));
+    });
 }
 
 void Leafreel_for_macAppDelegate::OnImportTmplSettings()
 {
-    if (!iFlashTmpl)
-        return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import template settings"), QString(),
-                                                      tr("Settings files (*.txt)"));
-    if (path.isEmpty())
-        return;
-    if (!QFileInfo(path).isReadable()) {
-        showProblem(tr("Import Settings"), tr("\"%1\" cannot be read.").arg(path));
-        return;
-    }
-    const std::optional<std::string> warning = iFlashTmpl->importPropertiesSettingsFrom(path.toStdString());
-    reloadOutlineView();
-    applyChange();
-    if (warning)
-        showProblem(tr("Import Settings"), qs(*warning));
+    sheet::PanelOptions options;
+    options.title = tr("Import template settings");
+    options.filter = tr("Settings files (*.txt)");
+    sheet::openPanel(this, options, [this](const QStringList& chosen) {
+        const QString path = chosen.first();
+        if (!QFileInfo(path).isReadable()) {
+            showProblem(tr("Import Settings"), tr("\"%1\" cannot be read.").arg(path));
+            return;
+        }
+        std::shared_ptr<FlashTemplate> next = templatetree::copyOf(*flashTmpl());
+        const std::optional<std::string> warning = next->importPropertiesSettingsFrom(path.toStdString());
+        iSession->undoStack()->push(new TemplateChangeCommand(tr("Import Settings"), flashTmpl(), std::move(next),
+                                                              [this](const auto& imported) { showTemplate(imported); }));
+        if (warning)
+            showProblem(tr("Import Settings"), qs(*warning));
+    });
 }
 
 void Leafreel_for_macAppDelegate::OnConvertToFlipBook()
 {
-    iOutputWindow->setFlashTmpl(iFlashTmpl);
-    iOutputWindow->setFlashPageSource(iFlashPageSource);
-    iOutputWindow->setFlashOutline(iFlashOutline);
-    iOutputWindow->setFlashPagesAnnotations(iFlashPagesAnnotations);
-    iOutputWindow->open();
+    iOutputWindow->openFor(*project());
 }
 
 void Leafreel_for_macAppDelegate::OnAbout()
@@ -585,7 +508,7 @@ void Leafreel_for_macAppDelegate::showStatus(const QString& message)
 
 void Leafreel_for_macAppDelegate::showProblem(const QString& title, const QString& message)
 {
-    showStatus(message);
+    showStatus(message.section(QLatin1Char('\n'), 0, 0));
     auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);

@@ -2,17 +2,20 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <memory>
-#include <optional>
 
+#include "app/BookPagesCommand.h"
+#include "app/PicturesPane.h"
+#include "app/PreviewBuilder.h"
+#include "app/ProjectSession.h"
+#include "app/PropertiesPane.h"
 #include "base/NotificationCenter.h"
+#include "project/BookProject.h"
 
-class QAction;
 class QGroupBox;
-class QLabel;
-class QProgressDialog;
 class QPushButton;
-class QTimer;
+class QSplitter;
 class QTextEdit;
 class QTreeView;
 class QWebEngineView;
@@ -20,22 +23,22 @@ class QWebEngineView;
 namespace pw {
 
 class ApplyChangeIndicator;
-class FlashOutline;
 class FlashPageSource;
-class FlashPagesAnnotations;
 class FlashTemplate;
 class FlashTemplateOutlineDelegate;
-class FlashTmplValueDelegate;
 class ImageBrowserView;
 class ImageListModel;
 class ImportWindowDelegate;
 class OutputWindowDelegate;
+class PageImportTask;
 class PictureBuildTask;
+class ProgressSheet;
 class SelectTemplateWindowDelegate;
+class WindowActions;
 
-// The application's main window and controller: it owns the current book (pages, template,
-// outline, annotations) and the image list, keeps the live preview, and opens the template
-// chooser, import and publish sheets, taking their results back.
+// The application's main window: it shows the project (ProjectSession) being worked on, its
+// picture list, its properties and the live preview, and opens the template chooser, import and
+// publish sheets, turning their results into undoable steps on the project.
 class Leafreel_for_macAppDelegate : public QMainWindow {
     Q_OBJECT
 
@@ -43,35 +46,37 @@ public:
     explicit Leafreel_for_macAppDelegate(QWidget* parent = nullptr);
     ~Leafreel_for_macAppDelegate() override;
 
-    // Start-up: logging, the demonstration pages in the template "float", the first preview.
+    // Start-up: logging, the window as it was left, a new project, the first preview.
     void applicationDidFinishLaunching();
-    // Quitting: releases the book and removes the preview folder.
+    // Quitting: releases the book and removes this window's preview folder.
     void applicationWillTerminate();
 
-    // Rebuilds the preview now. Returns whether the book was written completely.
-    bool applyChange();
+    // Rebuilds the preview on a worker thread; previewRebuilt tells when it is done.
+    void applyChange();
 
-    const std::shared_ptr<FlashPageSource>& flashPageSource() const { return iFlashPageSource; }
-    void setFlashPageSource(std::shared_ptr<FlashPageSource> pageSource);
-    const std::shared_ptr<FlashTemplate>& flashTmpl() const { return iFlashTmpl; }
-    const std::shared_ptr<FlashOutline>& flashOutline() const { return iFlashOutline; }
-    void setFlashOutline(std::shared_ptr<FlashOutline> outline);
-    const std::shared_ptr<FlashPagesAnnotations>& flashPagesAnnotations() const { return iFlashPagesAnnotations; }
-    void setFlashPagesAnnotations(std::shared_ptr<FlashPagesAnnotations> annotations);
+    ProjectSession* session() const { return iSession; }
+    const std::shared_ptr<BookProject>& project() const { return iSession->project(); }
+    const std::shared_ptr<FlashPageSource>& flashPageSource() const { return project()->bookPages().pageSource; }
+    const std::shared_ptr<FlashTemplate>& flashTmpl() const { return project()->flashTemplate(); }
 
     ImageListModel* browserData() const { return iBrowserData; }
+    ImageBrowserView* browserView() const { return iPictures->view(); }
     QWebEngineView* webView() const { return iWebView; }
-    QTreeView* outlineView() const { return iOutlineView; }
-    const QString& flashPreviewFolder() const { return iFlashPreviewFolder; }
+    QTreeView* outlineView() const { return iProperties->outlineView(); }
+    QSplitter* splitter() const { return iSplitter; }
+    // This window's preview folder (made on first use).
+    QString flashPreviewFolder() const { return iPreview->folder(); }
+    PreviewBuilder* preview() const { return iPreview; }
     ApplyChangeIndicator* applyIndicator() const { return iApplyIndicator; }
+    WindowActions* actions() const { return iActions; }
     ImportWindowDelegate* importWindow() const { return iImportWindow; }
     PictureBuildTask* buildTask() const { return iBuildTask; }
+    PageImportTask* pageImportTask() const { return iPageImport; }
     OutputWindowDelegate* outputWindow() const { return iOutputWindow; }
     SelectTemplateWindowDelegate* selectTmplWindow() const { return iSelectTmplWindow; }
-
-    QGroupBox* toolTipBox() const { return iToolTipBox; }
-    QTextEdit* toolTip() const { return iToolTip; }
-    QPushButton* btnFloat() const { return iBtnFloat; }
+    QGroupBox* toolTipBox() const { return iProperties->tipBox(); }
+    QTextEdit* toolTip() const { return iProperties->tip(); }
+    QPushButton* btnFloat() const { return iProperties->templateButton(); }
 
     // The template button's title for a template name: each word capitalised ("float" gives
     // "Float").
@@ -96,6 +101,8 @@ public slots:
     void selectTmplWindowDidEnd(int returnCode);
 
 signals:
+    // A rebuild ended: complete tells whether the whole book was written.
+    void previewRebuilt(bool complete);
     // The preview has loaded the page written by the last rebuild.
     void previewLoaded(bool ok);
 
@@ -104,41 +111,42 @@ protected:
 
 private:
     void buildLayout();
-    void buildActions();
-    void showBuildProgress();
-    void prepaireTheLog();
-    void loadDemonstrationPages();
-    void makeFlashPreviewFolder();
-    void removeFlashPreviewFolder();
+    void connectActions();
+    void installProject(const BookProject::OpenReport& report);
+    void remakePages();
+    void pagesRemade();
+    void showTemplate(const std::shared_ptr<FlashTemplate>& flashTemplate);
+    void pushPages(const QString& text, BookPagesCommand::State after);
+    void showPages(const BookPagesCommand::State& state);
+    void previewDidRebuild(const QString& page, const QString& problem);
     void reloadOutlineView();
-    void tmplPpertyValueChanged();
+    void updateTitle();
     void updateTmplPropertyTip();
     void showStatus(const QString& message);
     void showProblem(const QString& title, const QString& message);
 
+    ProjectSession* iSession = nullptr;
+    WindowActions* iActions = nullptr;
     ImageListModel* iBrowserData = nullptr;
-    ImageBrowserView* iBrowserView = nullptr;
-    QPushButton* iBtnFloat = nullptr;
+    FlashTemplateOutlineDelegate* iTmplDelegate = nullptr;
+    PropertiesPane* iProperties = nullptr;
+    PicturesPane* iPictures = nullptr;
     QWebEngineView* iWebView = nullptr;
-    QTreeView* iOutlineView = nullptr;
-    QTextEdit* iToolTip = nullptr;
-    QGroupBox* iToolTipBox = nullptr;
-    QAction* iToolBarItemApplyChange = nullptr;
+    QSplitter* iSplitter = nullptr;
     ApplyChangeIndicator* iApplyIndicator = nullptr;
     SelectTemplateWindowDelegate* iSelectTmplWindow = nullptr;
     OutputWindowDelegate* iOutputWindow = nullptr;
     ImportWindowDelegate* iImportWindow = nullptr;
     PictureBuildTask* iBuildTask = nullptr;
-    QProgressDialog* iBuildProgress = nullptr;
-    QTimer* iBuildProgressDelay = nullptr;
-    FlashTemplateOutlineDelegate* iTmplDelegate = nullptr;
-    FlashTmplValueDelegate* iValueDelegate = nullptr;
+    ProgressSheet* iBuildProgress = nullptr;
+    PageImportTask* iPageImport = nullptr;
+    ProgressSheet* iPageImportProgress = nullptr;
+    PreviewBuilder* iPreview = nullptr;
 
-    std::shared_ptr<FlashPageSource> iFlashPageSource;
-    std::shared_ptr<FlashTemplate> iFlashTmpl;
-    std::shared_ptr<FlashOutline> iFlashOutline;
-    std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotations;
-    QString iFlashPreviewFolder;
+    // The pictures of the build whose import the import sheet runs; empty for a PDF import.
+    QStringList iBuildPictures;
+    // The project whose pages the page import task makes.
+    std::weak_ptr<BookProject> iPagesFor;
     bool iTerminated = false;
 
     ObserverRegistration iTipObserver;

@@ -1,6 +1,5 @@
 #include "app/OutputWindowDelegate.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -11,19 +10,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "app/AppSettings.h"
+#include "app/BookWriteTask.h"
 #include "app/SheetSupport.h"
-#include "app/WaitCursor.h"
 #include "base/Log.h"
-#include "book/FlashBookOutput.h"
-#include "book/FlashBookOutputApp.h"
-#include "template/HTMLConfigInfo.h"
+#include "project/BookPublisher.h"
+#include "project/TemplateTree.h"
 
 namespace pw {
 
@@ -31,14 +29,16 @@ namespace {
 
 bool askToOpen(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Information, QObject::tr("Open the result files?"),
-                    QObject::tr("Open the result files?"), QMessageBox::NoButton, parent);
-    box.setInformativeText(QObject::tr("Publish finished! Open the it?"));
-    QPushButton* open = box.addButton(QObject::tr("Open it"), QMessageBox::AcceptRole);
-    box.addButton(QObject::tr("No"), QMessageBox::RejectRole);
-    box.setDefaultButton(open);
-    box.exec();
-    return box.clickedButton() == open;
+    const auto box = OutputWindowDelegate::makeFinishedQuestion(parent);
+    box->exec();
+    return box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
+}
+
+bool askToReplace(QWidget* parent, const QString& book)
+{
+    const auto box = OutputWindowDelegate::makeReplaceQuestion(parent, book);
+    box->exec();
+    return box->buttonRole(box->clickedButton()) == QMessageBox::DestructiveRole;
 }
 
 void openWithDesktop(const QString& path)
@@ -46,13 +46,20 @@ void openWithDesktop(const QString& path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+QString nameOrIndex(const QString& typed)
+{
+    // No name means the usual start page of a web folder, as the field's hint says.
+    return typed.trimmed().isEmpty() ? QStringLiteral("index") : typed.trimmed();
+}
+
 } // namespace
 
 OutputWindowDelegate::OutputWindowDelegate(QWidget* parent)
-    : QDialog(parent), iFinishedQuestion(askToOpen), iOpener(openWithDesktop)
+    : QDialog(parent), iFinishedQuestion(askToOpen), iReplaceQuestion(askToReplace), iOpener(openWithDesktop)
 {
     setWindowTitle(tr("Publish the book"));
     setWindowModality(Qt::WindowModal);
+    iTask = new BookWriteTask(this);  // a child
     buildLayout();
     const AppSettings& settings = AppSettings::shareInstance();
     iTxtOutputFolder->setText(settings.lastOutputFileFolder());
@@ -60,17 +67,50 @@ OutputWindowDelegate::OutputWindowDelegate(QWidget* parent)
     iTxtTitle->setText(settings.lastOutputFileTitle());
     QAbstractButton* type = iOutputType->button(settings.outputType());
     (type ? type : iOutputType->button(bookFolder))->setChecked(true);
+    connect(iTask, &BookWriteTask::progress, this, [this](int done, int total) {
+        iProgress->setMaximum(total);
+        iProgress->setValue(done);
+    });
+    connect(iTask, &BookWriteTask::finished, this, &OutputWindowDelegate::publishEnded);
 }
 
 OutputWindowDelegate::~OutputWindowDelegate() = default;
+
+std::unique_ptr<QMessageBox> OutputWindowDelegate::makeFinishedQuestion(QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, tr("Open the result files?"),
+                                             tr("Open the result files?"), QMessageBox::NoButton, parent);
+    box->setInformativeText(tr("Publish finished! Open it?"));
+    QPushButton* open = box->addButton(tr("Open it"), QMessageBox::AcceptRole);
+    box->addButton(tr("No"), QMessageBox::RejectRole);
+    box->setDefaultButton(open);
+    box->setWindowModality(Qt::WindowModal);
+    return box;
+}
+
+std::unique_ptr<QMessageBox> OutputWindowDelegate::makeReplaceQuestion(QWidget* parent, const QString& book)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, tr("Replace the book?"),
+                                             tr("\u201c%1\u201d already holds a book. Replace it?").arg(book),
+                                             QMessageBox::NoButton, parent);
+    box->setInformativeText(tr("Its pages and settings are replaced by this book's; other files in the folder stay."));
+    box->addButton(tr("Replace"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(QMessageBox::Cancel);
+    box->setDefaultButton(cancel);
+    box->setWindowModality(Qt::WindowModal);
+    return box;
+}
 
 void OutputWindowDelegate::buildLayout()
 {
     iTxtOutputFolder = new QLineEdit(this);  // widgets are owned by their Qt parent
     iTxtOutputFolder->setPlaceholderText(tr("Folder the book is written into"));
+    iTxtOutputFolder->setAccessibleName(tr("Output folder"));
     auto* chooseFolder = new QPushButton(tr("Choose…"), this);
+    chooseFolder->setAccessibleName(tr("Choose the output folder"));
     auto* openFolder = new QPushButton(tr("Show"), this);
     openFolder->setToolTip(tr("Show the folder in the file manager"));
+    openFolder->setAccessibleName(tr("Show the output folder"));
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(iTxtOutputFolder, 1);
     folderRow->addWidget(chooseFolder);
@@ -96,6 +136,10 @@ void OutputWindowDelegate::buildLayout()
     form->addRow(tr("Page title:"), iTxtTitle);
     form->addRow(tr("Output type:"), typeColumn);
 
+    iProgress = new QProgressBar(this);
+    iProgress->setFormat(tr("Writing page %v of %m"));
+    iProgress->setAccessibleName(tr("Publishing progress"));
+    iProgress->hide();
     iLblError = sheet::makeErrorLabel(this);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -104,14 +148,48 @@ void OutputWindowDelegate::buildLayout()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(iProgress);
     layout->addWidget(iLblError);
     layout->addWidget(buttons);
     setMinimumWidth(560);
+    iFields = {iTxtOutputFolder, chooseFolder, iTxtOutputName, iTxtTitle, folderType, appType, iBtnPublish};
 
     connect(chooseFolder, &QPushButton::clicked, this, &OutputWindowDelegate::onSelectFolder);
     connect(openFolder, &QPushButton::clicked, this, &OutputWindowDelegate::onOpenFolder);
     connect(buttons, &QDialogButtonBox::accepted, this, &OutputWindowDelegate::onPublish);
     connect(buttons, &QDialogButtonBox::rejected, this, &OutputWindowDelegate::onCancel);
+}
+
+void OutputWindowDelegate::openFor(const BookProject& project)
+{
+    const BookPages& pages = project.bookPages();
+    iFlashTmpl = project.flashTemplate();
+    iFlashPageSource = pages.pageSource;
+    iFlashOutline = pages.outline;
+    iFlashPagesAnnotations = pages.annotations;
+    const QString source = pages.origin == PagesOrigin::pdf ? QString::fromStdString(pages.pdfPath) : tr("the pictures");
+    iPagesProblem = pages.pageSource ? QString()
+                                     : tr("The book's pages could not be made from %1. Build the pictures or import "
+                                          "the PDF again.")
+                                           .arg(source);
+    setPublishChoice(project.publishChoice());
+    open();
+}
+
+void OutputWindowDelegate::setPublishChoice(const PublishChoice& choice)
+{
+    if (choice.folder.empty())
+        return;
+    iTxtOutputFolder->setText(QString::fromStdString(choice.folder));
+    iTxtOutputName->setText(QString::fromStdString(choice.name));
+    iTxtTitle->setText(QString::fromStdString(choice.title));
+    iOutputType->button(choice.outputType == macApplication ? macApplication : bookFolder)->setChecked(true);
+}
+
+PublishChoice OutputWindowDelegate::publishChoice() const
+{
+    return {QDir::cleanPath(iTxtOutputFolder->text().trimmed()).toStdString(), iTxtOutputName->text().trimmed().toStdString(),
+            iTxtTitle->text().toStdString(), iOutputType->checkedId() == macApplication ? 1 : 0};
 }
 
 void OutputWindowDelegate::onSelectFolder()
@@ -131,10 +209,24 @@ void OutputWindowDelegate::onOpenFolder()
     iOpener(folder);
 }
 
+bool OutputWindowDelegate::isPublishing() const
+{
+    return iTask->isRunning();
+}
+
 void OutputWindowDelegate::onCancel()
 {
+    if (isPublishing()) {
+        iTask->cancel();
+        return;
+    }
     iLblError->hide();
     done(0);
+}
+
+void OutputWindowDelegate::reject()
+{
+    onCancel();
 }
 
 QString OutputWindowDelegate::fieldProblem() const
@@ -144,13 +236,25 @@ QString OutputWindowDelegate::fieldProblem() const
     const QString name = iTxtOutputName->text();
     if (name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String(".."))
         return tr("The file name \"%1\" cannot contain \"/\"; the folder goes in the field above.").arg(name);
+    if (!iPagesProblem.isEmpty())
+        return iPagesProblem;
     if (!iFlashPageSource || !iFlashTmpl)
         return tr("There is no book to publish.");
     return {};
 }
 
+void OutputWindowDelegate::setBusy(bool busy)
+{
+    for (QWidget* field : iFields)
+        field->setEnabled(!busy);
+    iProgress->setVisible(busy);
+    iProgress->setRange(0, 0);
+}
+
 void OutputWindowDelegate::onPublish()
 {
+    if (isPublishing())
+        return;
     AppSettings& settings = AppSettings::shareInstance();
     settings.setLastOutputFileFolder(iTxtOutputFolder->text());
     settings.setLastOutputFileName(iTxtOutputName->text());
@@ -162,55 +266,49 @@ void OutputWindowDelegate::onPublish()
         showError(problem);
         return;
     }
-    if (!publishBook(settings.outputType()))
-        return;
     iLblError->hide();
-    if (iFinishedQuestion(this))
-        iOpener(iLastOutputFile);
-    done(1);
+    iPublishingFolder = QDir::cleanPath(iTxtOutputFolder->text().trimmed());
+    BookPublisher::Target target{iPublishingFolder.toStdString(), nameOrIndex(iTxtOutputName->text()).toStdString(),
+                                 settings.lastOutputFileTitle().toStdString(), settings.outputType() == macApplication};
+    if (BookPublisher::holdsBook(target)) {
+        const QString book = target.macApplication ? QString::fromStdString(BookPublisher::outputFileFor(target)) : iPublishingFolder;
+        if (!iReplaceQuestion(this, book))
+            return;
+    }
+    if (!target.macApplication && !QDir().mkpath(iPublishingFolder)) {
+        showError(tr("The output folder \"%1\" could not be made. Choose a folder you can write to.").arg(iPublishingFolder));
+        return;
+    }
+    setBusy(true);
+    // The writer reads a copy: the template may be edited while the book is written.
+    iTask->start({iFlashPageSource, templatetree::copyOf(*iFlashTmpl), iFlashOutline, iFlashPagesAnnotations, nullptr},
+                 std::move(target));
 }
 
-bool OutputWindowDelegate::publishBook(int outputType)
+void OutputWindowDelegate::publishEnded()
 {
-    const QString folder = QDir::cleanPath(iTxtOutputFolder->text().trimmed());
-    // No name means the usual start page of a web folder, as the field's hint says.
-    const QString name = iTxtOutputName->text().trimmed().isEmpty() ? QStringLiteral("index") : iTxtOutputName->text().trimmed();
-    const std::string htmlName = FlashBookOutput::htmlFileNameForName(name.toStdString());
-    if (outputType != macApplication && !QDir().mkpath(folder)) {
-        showError(tr("The output folder \"%1\" could not be made. Choose a folder you can write to.").arg(folder));
-        return false;
+    setBusy(false);
+    const BookPublisher::Result& result = iTask->result();
+    if (result.stopped) {
+        showError(tr("Publishing was stopped; the book in \"%1\" is as it was.").arg(iPublishingFolder));
+        return;
     }
-    auto htmlConfig = std::make_shared<HTMLConfigInfo>();
-    std::unique_ptr<FlashBookOutput> writer;
-    if (outputType == macApplication)
-        writer = std::make_unique<FlashBookOutputApp>(iFlashPageSource, iFlashTmpl, folder.toStdString(), htmlName);
-    else
-        writer = std::make_unique<FlashBookOutput>(iFlashPageSource, iFlashTmpl, folder.toStdString(), htmlName);
-    try {
-        const WaitCursor waiting;
-        htmlConfig->setHTMLTitle(AppSettings::shareInstance().lastOutputFileTitle().toStdString());
-        writer->setHTMLConfig(htmlConfig);
-        writer->setFlashPagesAnnotations(iFlashPagesAnnotations);
-        writer->setFlashOutline(iFlashOutline);
-        writer->ouputTheBook();
-    } catch (const std::exception& error) {
-        PW_LOG_ERROR("publish error:%s", error.what());
-        showError(tr("The book could not be published: %1").arg(QString::fromUtf8(error.what())));
-        return false;
-    }
-    if (!writer->failures().empty()) {
+    if (!result.failures.empty()) {
+        PW_LOG_ERROR("publish error:%s", result.failures.front().c_str());
         QStringList lines;
-        for (const std::string& failure : writer->failures())
+        for (const std::string& failure : result.failures)
             lines.append(QString::fromStdString(failure));
         const int shown = 5;
         QString text = lines.mid(0, shown).join(QLatin1Char('\n'));
         if (lines.size() > shown)
             text += tr("\n… and %1 more").arg(lines.size() - shown);
         showError(tr("The book is incomplete:\n%1").arg(text));
-        return false;
+        return;
     }
-    iLastOutputFile = QString::fromStdString(writer->outputFileName());
-    return true;
+    iLastOutputFile = QString::fromStdString(result.outputFile);
+    if (iFinishedQuestion(this))
+        iOpener(iLastOutputFile);
+    done(1);
 }
 
 void OutputWindowDelegate::showError(const QString& message)

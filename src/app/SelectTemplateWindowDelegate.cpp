@@ -35,19 +35,21 @@ QStringList foldersHolding(const std::vector<std::string>& folders, const QStrin
     return result;
 }
 
-QIcon previewIcon(const QString& path, int width)
+} // namespace
+
+QPixmap SelectTemplateWindowDelegate::stylePreview(const QString& path, int width, qreal ratio)
 {
     QImageReader reader(path);
     const QSize size = reader.size();
+    const int pixels = qRound(width * ratio);
     if (size.isValid())
-        reader.setScaledSize(size.scaled(width, width, Qt::KeepAspectRatio));
-    const QImage image = reader.read();
+        reader.setScaledSize(size.scaled(pixels, pixels, Qt::KeepAspectRatio));
+    QImage image = reader.read();
     if (image.isNull())
         return {};
-    return QIcon(QPixmap::fromImage(image));
+    image.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(std::move(image));
 }
-
-} // namespace
 
 SelectTemplateWindowDelegate::SelectTemplateWindowDelegate(QWidget* parent) : QDialog(parent)
 {
@@ -74,6 +76,7 @@ void SelectTemplateWindowDelegate::buildLayout()
     iTableViewTmpls->setIconSize(QSize(32, 32));
     iTableViewTmpls->setSpacing(2);
     iTableViewTmpls->setFixedWidth(200);
+    iTableViewTmpls->setAccessibleName(tr("Templates"));
 
     iImgBrowserView = new QListWidget(this);
     iImgBrowserView->setViewMode(QListView::IconMode);
@@ -82,6 +85,7 @@ void SelectTemplateWindowDelegate::buildLayout()
     iImgBrowserView->setMovement(QListView::Static);
     iImgBrowserView->setSpacing(8);
     iImgBrowserView->setMinimumSize(560, 380);
+    iImgBrowserView->setAccessibleName(tr("Styles"));
 
     auto* lists = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -151,7 +155,7 @@ void SelectTemplateWindowDelegate::reloadStylesForTmpl(const QString& name)
     iImgBrowserView->clear();
     for (const QString& folder : styleFolders(name)) {
         IKBTmplStyleItem style{QDir(folder).filePath(QStringLiteral("shot.jpg")), QFileInfo(folder).fileName()};
-        auto* item = new QListWidgetItem(previewIcon(style.imageID, kStylePreviewWidth), style.styleName,
+        auto* item = new QListWidgetItem(QIcon(stylePreview(style.imageID, kStylePreviewWidth, devicePixelRatioF())), style.styleName,
                                          iImgBrowserView);  // the list owns it
         item->setToolTip(style.styleName);
         iTmplStylesData.push_back(std::move(style));

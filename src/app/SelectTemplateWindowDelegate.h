@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -45,6 +46,9 @@ public:
     // for anyone who lists them.
     static QStringList templateFolders();
     static QStringList styleFolders(const QString& tmplName);
+    // A style's preview picture, width pixels wide at ratio device pixels per pixel (the
+    // screen's), so previews are sharp on high-density screens; null when it cannot be read.
+    static QPixmap stylePreview(const QString& path, int width, qreal ratio);
 
 public slots:
     void onOK();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "app/WindowMemory.h"
 #include "base/Log.h"
 
 namespace pw::sheet {
@@ -16,22 +17,39 @@ QLabel* makeErrorLabel(QWidget* parent)
     return label;
 }
 
+QFileDialog* openPanel(QWidget* parent, const PanelOptions& options, std::function<void(const QStringList&)> chosen)
+{
+    const QString start = options.startPath.isEmpty() ? WindowMemory::lastFolder(options.title) : options.startPath;
+    auto* panel = new QFileDialog(parent, options.title, start, options.filter);  // deletes itself on close
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setFileMode(options.mode);
+    if (options.mode == QFileDialog::Directory)
+        panel->setOption(QFileDialog::ShowDirsOnly);
+    if (options.save)
+        panel->setAcceptMode(QFileDialog::AcceptSave);
+    if (!options.defaultSuffix.isEmpty())
+        panel->setDefaultSuffix(options.defaultSuffix);
+    if (!options.acceptLabel.isEmpty())
+        panel->setLabelText(QFileDialog::Accept, options.acceptLabel);
+    panel->setWindowModality(Qt::WindowModal);
+    const QString title = options.title;
+    QObject::connect(panel, &QFileDialog::accepted, parent, [panel, title, chosen = std::move(chosen)] {
+        const QStringList paths = panel->selectedFiles();
+        if (paths.isEmpty())
+            return;
+        PW_LOG_DEBUG("die end,%s", paths.first().toUtf8().constData());
+        WindowMemory::rememberFolder(title, paths.first());
+        chosen(paths);
+    });
+    panel->open();
+    return panel;
+}
+
 void openPathPanel(QWidget* parent, const QString& title, QFileDialog::FileMode mode, const QString& filter,
                    const QString& acceptLabel, std::function<void(const QString&)> chosen)
 {
-    auto* panel = new QFileDialog(parent, title, QString(), filter);  // deletes itself on close
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setFileMode(mode);
-    if (mode == QFileDialog::Directory)
-        panel->setOption(QFileDialog::ShowDirsOnly);
-    if (!acceptLabel.isEmpty())
-        panel->setLabelText(QFileDialog::Accept, acceptLabel);
-    panel->setWindowModality(Qt::WindowModal);
-    QObject::connect(panel, &QFileDialog::fileSelected, parent, [chosen = std::move(chosen)](const QString& path) {
-        PW_LOG_DEBUG("die end,%s", path.toUtf8().constData());
-        chosen(path);
-    });
-    panel->open();
+    openPanel(parent, {title, mode, filter, acceptLabel, QString(), false, QString()},
+              [chosen = std::move(chosen)](const QStringList& paths) { chosen(paths.first()); });
 }
 
 } // namespace pw::sheet

@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QtConcurrent/QtConcurrentRun>
+#include <cmath>
 
 namespace pw {
 
@@ -12,16 +13,40 @@ constexpr qint64 kMaxSourcePixels = 200'000'000;
 
 ThumbnailLoader::ThumbnailLoader(int size, QObject* parent) : QObject(parent), iSize(size) {}
 
-QImage ThumbnailLoader::load(const QString& path, int size)
+QImage ThumbnailLoader::load(const QString& path, int size, qreal ratio)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize original = reader.size();
     if (!original.isValid() || qint64(original.width()) * original.height() > kMaxSourcePixels)
         return {};
+    const int pixels = static_cast<int>(std::lround(size * ratio));
     // Decoders that scale while decoding (JPEG) do far less work this way.
-    reader.setScaledSize(original.scaled(size, size, Qt::KeepAspectRatio));
-    return reader.read();
+    reader.setScaledSize(original.scaled(pixels, pixels, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+void ThumbnailLoader::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio <= 0 || qFuzzyCompare(ratio, iRatio))
+        return;
+    iRatio = ratio;
+    iCache.clear();
+}
+
+void ThumbnailLoader::prioritize(const QStringList& paths)
+{
+    for (auto it = paths.rbegin(); it != paths.rend(); ++it) {
+        if (iCache.contains(*it))
+            continue;
+        if (!iQueue.removeOne(*it) && iPending.contains(*it))
+            continue;  // being decoded now
+        iPending.insert(*it);
+        iQueue.prepend(*it);
+    }
+    startNext();
 }
 
 const QImage* ThumbnailLoader::thumbnail(const QString& path)
@@ -42,9 +67,10 @@ void ThumbnailLoader::startNext()
         return;
     const QString path = iQueue.takeFirst();
     const int size = iSize;
+    const qreal ratio = iRatio;
     iWatcher = new QFutureWatcher<Result>(this);
     connect(iWatcher, &QFutureWatcher<Result>::finished, this, &ThumbnailLoader::onFinished);
-    iWatcher->setFuture(QtConcurrent::run([path, size] { return Result{path, load(path, size)}; }));
+    iWatcher->setFuture(QtConcurrent::run([path, size, ratio] { return Result{path, load(path, size, ratio), ratio}; }));
 }
 
 void ThumbnailLoader::onFinished()
@@ -53,7 +79,9 @@ void ThumbnailLoader::onFinished()
     iWatcher->deleteLater();
     iWatcher = nullptr;
     iPending.remove(done.path);
-    iCache.insert(done.path, new QImage(std::move(done.image)));  // the cache owns its entries
+    // One made before the ratio changed is made again when next asked for.
+    if (qFuzzyCompare(done.ratio, iRatio))
+        iCache.insert(done.path, new QImage(std::move(done.image)));  // the cache owns its entries
     emit thumbnailReady(done.path);
     startNext();
 }

@@ -3,6 +3,7 @@
 
 #include "app/AppEnvironment.h"
 #include "app/Leafreel_for_macAppDelegate.h"
+#include "app/ProjectSession.h"
 #include "app/QuitOnSignal.h"
 
 int main(int argc, char* argv[])
@@ -17,5 +18,8 @@ int main(int argc, char* argv[])
     pw::Leafreel_for_macAppDelegate window;
     window.show();
     window.applicationDidFinishLaunching();
+    // "pagewind FILE.pagewind", as the desktop starts it for a project file.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        window.session()->openPath(arguments.at(1));
     return QApplication::exec();
 }

@@ -258,6 +258,22 @@ std::optional<Document> Document::parse(std::string_view text, std::string* erro
     return Document(doc);
 }
 
+std::optional<Document> Document::parseStrictly(std::string_view text, std::string* error)
+{
+    initialiseOnce();
+    std::string ignored;
+    std::string& message = error ? *error : ignored;
+    xmlDocPtr doc = parseOnce(text, nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING, &message);
+    if (!doc)
+        return std::nullopt;
+    if (declaresEntities(doc)) {
+        xmlFreeDoc(doc);
+        message = "entity declarations are not accepted";
+        return std::nullopt;
+    }
+    return Document(doc);
+}
+
 bool Document::isWellFormed(std::string_view text)
 {
     initialiseOnce();

@@ -99,6 +99,8 @@ public:
     // and puts libxml2's message into *error.
     static std::optional<Document> readFile(const std::string& path, std::string* error = nullptr);
     static std::optional<Document> parse(std::string_view text, std::string* error = nullptr);
+    // The strict attempt alone, for files of our own: a damaged one is refused, not read in part.
+    static std::optional<Document> parseStrictly(std::string_view text, std::string* error = nullptr);
     // True when the text is well-formed XML as a strict parser (a browser's) reads it: no
     // recovery attempt, no entity declarations.
     static bool isWellFormed(std::string_view text);

@@ -150,6 +150,8 @@ void FlashBookOutput::ouputTheBook()
         return;
     }
     prepaireNomalPage("");
+    if (iStopped)
+        return;
     prepaireZoomendPage("");
     prepaireThumbPage("");
     prepaireExtFiles("");
@@ -178,7 +180,13 @@ void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
         if (page && !iFlashPageSource->getNormalPageAtIndex(page->pageIndex()))
             addFailure(log::format("page %d has no page image", page->pageIndex()));
     }
+    const std::size_t total = iFlashPageSource->normalPages().size();
+    std::size_t done = 0;
+    iStopped = iPageProgress && !iPageProgress(done, total);
     for (const auto& page : iFlashPageSource->normalPages()) {
+        if (iStopped)
+            return;
+        ++done;
         if (!page)
             continue;
         const std::string target = file::joinPath(
@@ -186,6 +194,7 @@ void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
         clearWayFor(target, page->pageFilePath());
         if (!file::copyFile(page->pageFilePath(), target))
             addFailure(log::format("page %d: could not copy %s", page->pageIndex(), page->pageFilePath().c_str()));
+        iStopped = iPageProgress && !iPageProgress(done, total);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -76,6 +78,13 @@ public:
     // What went wrong in the runs so far, one readable line each; empty for a complete book.
     const std::vector<std::string>& failures() const { return iFailures; }
 
+    // Asked before the first page picture and after each one with the pages done and the pages
+    // in all; false stops the run there, before anything else is written, and stopped() turns
+    // true. Called on the thread that writes the book.
+    using PageProgress = std::function<bool(std::size_t done, std::size_t total)>;
+    void setPageProgress(PageProgress progress) { iPageProgress = std::move(progress); }
+    bool stopped() const { return iStopped; }
+
     const std::shared_ptr<FlashTemplate>& flashTemplate() const { return iFlashTemplate; }
     const std::shared_ptr<FlashPageSource>& flashPageSource() const { return iFlashPageSource; }
     const std::shared_ptr<FlashPagesAnnotations>& flashPagesAnnotations() const { return iFlashPagesAnnotations; }
@@ -124,6 +133,8 @@ private:
     const std::string iAnnotationFilesFolder = "pageConfig";
     const bool iZoomedPageSameAsNormalPage = true;
     std::vector<std::string> iFailures;
+    PageProgress iPageProgress;
+    bool iStopped = false;
 };
 
 } // namespace pw

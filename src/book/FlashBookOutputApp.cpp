@@ -56,6 +56,11 @@ void FlashBookOutputApp::ouputTheBook()
         throw;
     }
     setSaveToFolder(resources);
+    // A stopped run leaves the previous application as it was.
+    if (stopped()) {
+        file::removeAll(*staging);
+        return;
+    }
     if (!file::replaceFolder(*staging, bundle)) {
         addFailure("the application bundle could not be put in place at " + bundle);
         file::removeAll(*staging);

@@ -1,12 +1,14 @@
 #include "cli/BookOptions.h"
 
+#include <atomic>
+
 #include "base/FileUtil.h"
 #include "base/ResourceFolder.h"
 #include "book/FlashBookOutput.h"
-#include "book/FlashBookOutputApp.h"
+#include "cli/StopSignalWatcher.h"
+#include "project/BookPublisher.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
-#include "template/HTMLConfigInfo.h"
 
 namespace pw::cli {
 
@@ -146,38 +148,43 @@ std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options)
         if (const std::optional<std::string> warning = flashTemplate->importPropertiesSettingsFrom(*options.settings))
             printWarning(*warning);
     }
-    for (const auto& [key, value] : options.assignments) {
-        if (!templateHasKey(*flashTemplate, key))
-            throw Failure("the template \"" + name + "\" has no property \"" + key + "\"");
-        flashTemplate->setPropertyValue(key, value);
-    }
+    applyAssignments(*flashTemplate, options);
     return flashTemplate;
+}
+
+void applyAssignments(FlashTemplate& flashTemplate, const BookOptions& options)
+{
+    for (const auto& [key, value] : options.assignments) {
+        if (!templateHasKey(flashTemplate, key))
+            throw Failure("the template \"" + flashTemplate.tmplName() + "\" has no property \"" + key + "\"");
+        flashTemplate.setPropertyValue(key, value);
+    }
 }
 
 std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
                       std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline,
                       std::shared_ptr<FlashPagesAnnotations> annotations, std::shared_ptr<FlashPagesText> text)
 {
-    const std::string folder = options.output.value_or("");
-    if (!file::createDirectories(folder))
-        throw Failure("cannot create the book folder " + folder);
-    const std::string htmlName = FlashBookOutput::htmlFileNameForName(options.name);
-    auto html = std::make_shared<HTMLConfigInfo>();
-    html->setHTMLTitle(htmlTitle(options, *flashTemplate, htmlName));
-
-    std::unique_ptr<FlashBookOutput> writer;
-    if (options.app)
-        writer = std::make_unique<FlashBookOutputApp>(std::move(pageSource), std::move(flashTemplate), folder, htmlName);
-    else
-        writer = std::make_unique<FlashBookOutput>(std::move(pageSource), std::move(flashTemplate), folder, htmlName);
-    writer->setHTMLConfig(std::move(html));
-    writer->setFlashOutline(std::move(outline));
-    writer->setFlashPagesAnnotations(std::move(annotations));
-    writer->setFlashPagesText(std::move(text));
-    writer->ouputTheBook();
-    if (!writer->failures().empty())
-        throw Failure("the book in " + folder + " is incomplete: " + joined(writer->failures(), "; "));
-    return writer->outputFileName();
+    BookPublisher::Target target;
+    target.folder = options.output.value_or("");
+    if (!file::createDirectories(target.folder))
+        throw Failure("cannot create the book folder " + target.folder);
+    target.name = options.name;
+    target.title = htmlTitle(options, *flashTemplate, FlashBookOutput::htmlFileNameForName(options.name));
+    target.macApplication = options.app;
+    const BookPublisher::Book book{std::move(pageSource), std::move(flashTemplate), std::move(outline),
+                                   std::move(annotations), std::move(text)};
+    std::atomic<bool> stop{false};
+    BookPublisher::Result result;
+    {
+        const StopSignalWatcher watcher([&stop] { stop.store(true); });
+        result = BookPublisher::publish(book, target, {}, &stop);
+    }
+    if (result.stopped)
+        throw Failure("interrupted; the book in " + target.folder + " is as it was");
+    if (!result.failures.empty())
+        throw Failure("the book in " + target.folder + " is incomplete: " + joined(result.failures, "; "));
+    return result.outputFile;
 }
 
 } // namespace pw::cli

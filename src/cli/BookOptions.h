@@ -49,9 +49,13 @@ void applyResourceFolder(const BookOptions& options);
 // a missing settings file or a key that no property carries, before anything is written.
 std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options);
 
+// Assigns every --set to the template. Throws Failure for a key that no property carries.
+void applyAssignments(FlashTemplate& flashTemplate, const BookOptions& options);
+
 // Writes the book into --output (created with its parents) as a book folder, or with --app
-// as an application bundle; returns what to open (the HTML page or the bundle). Throws
-// Failure naming every problem of the run when the book is not complete.
+// as an application bundle, in place of the book that was there (BookPublisher); returns what
+// to open (the HTML page or the bundle). Ctrl-C stops it with the old book left as it was.
+// Throws Failure naming every problem of the run when the book is not complete.
 std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
                       std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline = nullptr,
                       std::shared_ptr<FlashPagesAnnotations> annotations = nullptr,

@@ -11,14 +11,19 @@ namespace {
 
 const std::string kImportHelp = std::string(BookOptions::helpText()) + ImportOptions::helpText();
 const std::string kBuildHelp = kImportHelp;
+const std::string kPublishHelp =
+    std::string(BookOptions::helpText()) +
+    "  --project FILE       the book of a saved project: its pages made again from its pictures\n"
+    "                       or PDF, its template and values; -o, --name, --title and --app\n"
+    "                       override the project's publish choices\n";
 
 } // namespace
 
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {
-        {"publish", "[options] -o FOLDER PICTURE...", "make a book of the pictures, one page each",
-         BookOptions::helpText(), runPublish},
+        {"publish", "[options] -o FOLDER PICTURE... | --project FILE [-o FOLDER]",
+         "make a book of the pictures, one page each, or of a saved project", kPublishHelp, runPublish},
         {"build", "[options] -o FOLDER PICTURE...", "make a PDF of the pictures, import it and write the book",
          kBuildHelp, runBuild},
         {"import", "[options] -o FOLDER FILE.pdf", "make a book of the pages of a PDF, with its links and bookmarks",

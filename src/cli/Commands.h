@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/CliSupport.h"
+
 namespace pw::cli {
 
 // One sub-command. run gets the arguments after the command name and returns the exit code;
@@ -22,6 +24,8 @@ const Command* findCommand(std::string_view name);
 
 // Sub-commands, one file each (PublishCommand.cpp, ...). Add a new one here and in the table.
 int runPublish(const std::vector<std::string>& args);
+// The publish command's options: the book options and --project.
+std::vector<OptionSpec> publishOptionSpecs();
 int runDecode(const std::vector<std::string>& args);
 int runTemplates(const std::vector<std::string>& args);
 int runServe(const std::vector<std::string>& args);

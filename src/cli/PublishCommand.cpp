@@ -1,23 +1,111 @@
 // pagewind-cli publish [options] -o FOLDER PICTURE...: the pictures become the pages as they
 // are (no scaling, no re-encoding) and the book is written into FOLDER. The pages take the
 // first picture's shape unless --set gives the page size.
+// pagewind-cli publish --project FILE [-o FOLDER]: the book of a saved project, made as the
+// application makes it: its pages again from their pictures or PDF, its template and values.
 
 #include <filesystem>
 #include <iostream>
 #include <tuple>
 
 #include "base/FileUtil.h"
+#include "base/PagewindException.h"
 #include "book/FlashPageSourceImg.h"
 #include "cli/BookOptions.h"
 #include "cli/Commands.h"
 #include "cli/PdfImport.h"
 #include "pdf/PictureDocumentBuilder.h"
+#include "project/BookProject.h"
 
 namespace pw::cli {
 
+namespace {
+
+std::string listed(const std::vector<std::string>& paths)
+{
+    std::string text;
+    for (const std::string& path : paths)
+        text += (text.empty() ? "" : ", ") + path;
+    return text;
+}
+
+ImportedBook makePages(const BookPages& pages)
+{
+    if (pages.origin == PagesOrigin::demonstration) {
+        ImportedBook demonstration;
+        demonstration.pages = BookProject::demonstrationPages();
+        return demonstration;
+    }
+    ImportOptions options;
+    options.range = pages.choice.range;
+    options.qualityLevel = pages.choice.qualityLevel;
+    options.links = pages.choice.links;
+    options.bookmarks = pages.choice.bookmarks;
+    if (pages.origin == PagesOrigin::pdf)
+        return importPDF(pages.pdfPath, options);
+    std::cerr << "making a PDF of " << pages.builtPictures.size() << " pictures\n";
+    PictureDocumentBuilder::BuildResult built;
+    try {
+        built = PictureDocumentBuilder::buildFromPictures(pages.builtPictures);
+    } catch (const PagewindException& e) {
+        throw Failure(e.reason());
+    }
+    return importPDF(built.pdfPath, options);
+}
+
+int publishProject(const ParsedArguments& parsed)
+{
+    for (const char* option : {"--template", "--style", "--settings"}) {
+        if (parsed.has(option))
+            throw UsageError(std::string(option) + " comes from the project; change it in the project");
+    }
+    if (!parsed.positionals.empty())
+        throw UsageError("the pictures come from the project; give no pictures with --project");
+    BookOptions options = BookOptions::from(parsed, false);
+    applyResourceFolder(options);
+    BookProject::OpenReport report;
+    std::unique_ptr<BookProject> project;
+    try {
+        project = BookProject::open(*parsed.last("--project"), &report);
+    } catch (const PagewindException& e) {
+        throw Failure(e.reason());
+    }
+    // The same book as the application would make, or none: missing pages are not skipped.
+    if (!report.missingPages.empty())
+        throw Failure("the project's pages cannot be made, these files are missing: " + listed(report.missingPages));
+    const PublishChoice& choice = project->publishChoice();
+    if (!options.output)
+        options.output = choice.folder;
+    if (options.output->empty())
+        throw UsageError("the project has no publish folder yet; give one with -o FOLDER");
+    if (!parsed.has("--name") && !choice.name.empty())
+        options.name = choice.name;
+    if (!options.title && !choice.title.empty())
+        options.title = choice.title;
+    options.app = options.app || choice.outputType == 1;
+
+    applyAssignments(*project->flashTemplate(), options);
+    const ImportedBook book = makePages(project->bookPages());
+    // The project's own values stand: its page size and title are not taken from the import.
+    std::cout << writeBook(options, project->flashTemplate(), book.pages, book.outline, book.annotations, book.text)
+              << "\n";
+    return kExitOk;
+}
+
+} // namespace
+
+std::vector<OptionSpec> publishOptionSpecs()
+{
+    std::vector<OptionSpec> specs = BookOptions::optionSpecs();
+    specs.push_back({"--project", true});
+    return specs;
+}
+
 int runPublish(const std::vector<std::string>& args)
 {
-    const ParsedArguments parsed = parseArguments(args, BookOptions::optionSpecs());
+    const ParsedArguments parsed = parseArguments(args, publishOptionSpecs());
+    if (parsed.has("--project"))
+        return publishProject(parsed);
     const BookOptions options = BookOptions::from(parsed);
     if (parsed.positionals.empty())
         throw UsageError("publish needs at least one picture");

@@ -115,6 +115,9 @@ public:
     void setDefaultSytleName(std::string name) { defaultSytleName_ = std::move(name); }
     const std::optional<std::string>& styleName() const { return styleName_; }
     void setStyleName(std::optional<std::string> name) { styleName_ = std::move(name); }
+    // "bookTitle" as the template and its style set it (adoptDocumentTitle compares with it).
+    const std::string& templateBookTitle() const { return templateBookTitle_; }
+    void setTemplateBookTitle(std::string title) { templateBookTitle_ = std::move(title); }
 
 private:
     void assign(FlashTemplateProperty& property, const std::string& value);

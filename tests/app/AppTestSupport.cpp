@@ -4,9 +4,26 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QSignalSpy>
+
 #include "app/AppSettings.h"
+#include "app/Leafreel_for_macAppDelegate.h"
 
 namespace pw::test {
+
+QString screenshotFolder()
+{
+    const QString folder = QStringLiteral(PAGEWIND_BINARY_DIR "/app-screenshots");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<void()>& action)
+{
+    QSignalSpy rebuilt(&window, &Leafreel_for_macAppDelegate::previewRebuilt);
+    action();
+    return rebuilt.wait(60000) && rebuilt.last().first().toBool();
+}
 
 AppSandbox::AppSandbox()
 {

@@ -1,31 +1,99 @@
-// The picture list: adding, dropping in drag order, moving, removing, thumbnails.
+// The picture list through its own view: drops land at the insertion mark, internal drags,
+// keyboard and context-menu reordering with the selection kept, undo of each change, missing
+// pictures, and thumbnails at the screen's pixel ratio with the visible ones first.
+#include <QApplication>
+#include <QDrag>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <QUrl>
+#include <QWindow>
 
 #include "AppTestSupport.h"
 #include "app/ImageBrowserView.h"
 #include "app/ImageListModel.h"
 
+using pw::ImageBrowserView;
 using pw::ImageListModel;
 
 namespace {
 
-ImageListModel* listOf(const QStringList& names, QObject* parent)
-{
-    auto* model = new ImageListModel(parent);
-    for (const QString& name : names)
-        model->addImageWithPath(QStringLiteral("/pictures/") + name);
-    return model;
-}
-
 QStringList namesOf(const ImageListModel& model)
 {
     QStringList names;
-    for (const pw::MyImageObject& entry : model.browserData())
-        names.append(entry.imageTitle());
+    for (const QString& path : model.paths())
+        names.append(path.section(QLatin1Char('/'), -1));
     return names;
+}
+
+// A shown view of a list with the named pictures, three thumbnails a row.
+struct ShownList {
+    QUndoStack stack;
+    ImageListModel model;
+    ImageBrowserView view;
+
+    explicit ShownList(const QStringList& names)
+    {
+        model.setUndoStack(&stack);
+        for (const QString& name : names)
+            model.insertAt(model.count(), {QStringLiteral("/pictures/") + name});
+        view.setImageListModel(&model);
+        view.resize(3 * ImageListModel::kThumbnailSize + 120, 420);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+    }
+    QRect rect(int row) const { return view.visualRect(model.index(row)); }
+    QList<int> selected() const
+    {
+        QList<int> rows;
+        for (const QModelIndex& index : view.selectionModel()->selectedIndexes())
+            rows.append(index.row());
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+    void select(const QList<int>& rows)
+    {
+        view.selectionModel()->clearSelection();
+        for (const int row : rows)
+            view.selectionModel()->select(model.index(row), QItemSelectionModel::Select);
+        view.selectionModel()->setCurrentIndex(model.index(rows.first()), QItemSelectionModel::NoUpdate);
+    }
+    // A drop of the data at the viewport's point, delivered to the window as the desktop's
+    // drag delivers it; returns where the insertion mark stood just before the drop.
+    int dropAt(const QMimeData* data, const QPoint& at)
+    {
+        QWindow* window = view.window()->windowHandle();
+        const QPoint inWindow = view.viewport()->mapTo(view.window(), at);
+        QDragMoveEvent enter(inWindow, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier, QEvent::DragEnter);
+        QApplication::sendEvent(window, &enter);
+        QDragMoveEvent move(inWindow, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &move);
+        const int mark = view.insertionIndex();
+        QDropEvent drop(inWindow, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &drop);
+        return mark;
+    }
+};
+
+// Where a point stands among six thumbnails in rows of three.
+QPoint pointAt(const ShownList& list, const QString& where)
+{
+    const QRect first = list.rect(0);
+    const QRect second = list.rect(1);
+    if (where == "gap between 0 and 1")
+        return {(first.right() + second.left()) / 2, first.center().y()};
+    if (where == "right half of 1")
+        return second.center() + QPoint(second.width() / 4, 0);
+    if (where == "left half of 1")
+        return second.center() - QPoint(second.width() / 4, 0);
+    if (where == "past the end of row 1")
+        return {list.view.viewport()->width() - 2, first.center().y()};
+    if (where == "below the last row")
+        return {4, list.view.viewport()->height() - 4};
+    return {2, first.center().y()};  // "left of the first"
 }
 
 } // namespace
@@ -35,115 +103,204 @@ class ImageListTest : public QObject {
 
 private slots:
     void addingSkipsHiddenFiles();
-    void moving_data();
-    void moving();
-    void removingSeveralRowsAtOnce();
-    void droppedFilesKeepTheOrderOfTheDrag();
-    void internalDragMovesThroughTheModel();
-    void thumbnailsArriveOffTheMainThread();
+    void filesDroppedOnTheViewLandAtTheMark_data();
+    void filesDroppedOnTheViewLandAtTheMark();
+    void aThumbnailDraggedThroughTheViewMoves();
+    void keyboardAndMenuMoveTheSelection_data();
+    void keyboardAndMenuMoveTheSelection();
+    void everyChangeUndoes();
+    void missingPicturesAreMarked();
+    void thumbnailsAtThePixelRatioVisibleFirst();
 };
 
 void ImageListTest::addingSkipsHiddenFiles()
 {
     ImageListModel model;
-    model.addImageWithPath(QStringLiteral("/pictures/.hidden.jpg"));
-    model.addImageWithPath(QStringLiteral("/pictures/a.jpg"));
-    model.addImageWithPath(QStringLiteral("/pictures/a.jpg"));  // duplicates are allowed
-    QCOMPARE(namesOf(model), QStringList({"a.jpg", "a.jpg"}));
-    QCOMPARE(model.data(model.index(0), Qt::DisplayRole).toString(), QStringLiteral("a.jpg"));
-    QCOMPARE(model.data(model.index(0), Qt::ToolTipRole).toString(), QStringLiteral("/pictures/a.jpg"));
-
+    model.addPictures({QStringLiteral("/pictures/.hidden.jpg"), QStringLiteral("/pictures/a.jpg"), QStringLiteral("/pictures/a.jpg")});
+    QCOMPARE(namesOf(model), QStringList({"a.jpg", "a.jpg"}));  // duplicates are allowed
     // The same hidden file dropped by the user is taken: they chose it.
     model.insertDroppedPaths({QStringLiteral("/pictures/.hidden.jpg")}, 0);
     QCOMPARE(namesOf(model).first(), QStringLiteral(".hidden.jpg"));
 }
 
-void ImageListTest::moving_data()
+void ImageListTest::filesDroppedOnTheViewLandAtTheMark_data()
 {
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<int>("destination");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("index");
+    QTest::newRow("between two thumbnails") << "gap between 0 and 1" << 1;
+    QTest::newRow("on a thumbnail's right half") << "right half of 1" << 2;
+    QTest::newRow("on a thumbnail's left half") << "left half of 1" << 1;
+    QTest::newRow("past a row's end") << "past the end of row 1" << 3;
+    QTest::newRow("below the last row") << "below the last row" << 6;
+    QTest::newRow("before the first") << "left of the first" << 0;
+}
+
+void ImageListTest::filesDroppedOnTheViewLandAtTheMark()
+{
+    QFETCH(QString, where);
+    QFETCH(int, index);
+    ShownList list({"0", "1", "2", "3", "4", "5"});
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/drop/A"), QUrl::fromLocalFile("/drop/B"), QUrl(QStringLiteral("https://example.com/x"))});
+    QCOMPARE(list.dropAt(&files, pointAt(list, where)), index);
+    QStringList expected{"0", "1", "2", "3", "4", "5"};
+    expected.insert(index, QStringLiteral("B"));
+    expected.insert(index, QStringLiteral("A"));  // in the order of the drag
+    QCOMPARE(namesOf(list.model), expected);
+    QCOMPARE(list.view.insertionIndex(), -1);  // the mark goes with the drop
+    QCOMPARE(list.selected(), QList<int>({index, index + 1}));
+}
+
+void ImageListTest::aThumbnailDraggedThroughTheViewMoves()
+{
+    ShownList list({"0", "1", "2", "3", "4", "5"});
+    int mark = -2;
+    // The desktop's drag loop, replaced: the drag the view made is delivered between 3 and 4.
+    list.view.setDragRunner([&](QDrag& drag) {
+        const QPoint target((list.rect(0).right() + list.rect(1).left()) / 2, list.rect(4).center().y());
+        mark = list.dropAt(drag.mimeData(), target);
+        return Qt::CopyAction;
+    });
+    list.select({0});
+    QWidget* viewport = list.view.viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, list.rect(0).center());
+    // The first move makes it a drag, the next one past the drag distance starts it.
+    QTest::mouseMove(viewport, list.rect(0).center() + QPoint(2, 2));
+    QTest::mouseMove(viewport, list.rect(0).center() + QPoint(QApplication::startDragDistance() + 20, 10));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, list.rect(0).center());
+    QCOMPARE(mark, 4);
+    QCOMPARE(namesOf(list.model), QStringList({"1", "2", "3", "0", "4", "5"}));
+    QCOMPARE(list.selected(), QList<int>({3}));
+
+    // A drag that came from another list is taken as files, not as rows of this one.
+    ShownList other({"x"});
+    std::unique_ptr<QMimeData> foreign(other.model.mimeData({other.model.index(0)}));
+    list.dropAt(foreign.get(), list.rect(0).center() - QPoint(list.rect(0).width() / 4, 0));
+    QCOMPARE(namesOf(list.model).first(), QStringLiteral("x"));
+    QCOMPARE(list.model.count(), 7);
+}
+
+void ImageListTest::keyboardAndMenuMoveTheSelection_data()
+{
+    QTest::addColumn<QList<int>>("selection");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("two forward") << QList<int>{0, 1} << 3 << QStringList{"c", "a", "b", "d"};
-    QTest::newRow("last to front") << QList<int>{3} << 0 << QStringList{"d", "a", "b", "c"};
-    QTest::newRow("to the end") << QList<int>{1} << 4 << QStringList{"a", "c", "d", "b"};
-    QTest::newRow("unsorted rows keep list order") << QList<int>{2, 0} << 4 << QStringList{"b", "d", "a", "c"};
-    QTest::newRow("onto itself") << QList<int>{1} << 1 << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("out of range ignored") << QList<int>{9, -1} << 0 << QStringList{"a", "b", "c", "d"};
+    QTest::addColumn<QList<int>>("selectedAfter");
+    QTest::newRow("Ctrl+Up") << QList<int>{2} << "Up" << QStringList{"a", "c", "b", "d"} << QList<int>{1};
+    QTest::newRow("Ctrl+Up at the start") << QList<int>{0} << "Up" << QStringList{"a", "b", "c", "d"} << QList<int>{0};
+    QTest::newRow("Ctrl+Down, two") << QList<int>{1, 2} << "Down" << QStringList{"a", "d", "b", "c"} << QList<int>{2, 3};
+    QTest::newRow("Ctrl+Home") << QList<int>{3} << "Home" << QStringList{"d", "a", "b", "c"} << QList<int>{0};
+    QTest::newRow("Ctrl+End, apart") << QList<int>{0, 2} << "End" << QStringList{"b", "d", "a", "c"} << QList<int>{2, 3};
+    QTest::newRow("menu: Move to Start") << QList<int>{2, 3} << "moveToStart" << QStringList{"c", "d", "a", "b"} << QList<int>{0, 1};
+    QTest::newRow("menu: Move to End") << QList<int>{0} << "moveToEnd" << QStringList{"b", "c", "d", "a"} << QList<int>{3};
+    QTest::newRow("menu: Remove") << QList<int>{1, 3} << "remove" << QStringList{"a", "c"} << QList<int>{1};
+    QTest::newRow("Delete") << QList<int>{0} << "Delete" << QStringList{"b", "c", "d"} << QList<int>{0};
 }
 
-void ImageListTest::moving()
+void ImageListTest::keyboardAndMenuMoveTheSelection()
 {
-    QFETCH(QList<int>, rows);
-    QFETCH(int, destination);
+    QFETCH(QList<int>, selection);
+    QFETCH(QString, how);
     QFETCH(QStringList, expected);
-    ImageListModel* model = listOf({"a", "b", "c", "d"}, this);
-    QVERIFY(model->moveItems(rows, destination));
-    QCOMPARE(namesOf(*model), expected);
+    QFETCH(QList<int>, selectedAfter);
+    ShownList list({"a", "b", "c", "d"});
+    list.select(selection);
+    const std::map<QString, Qt::Key> keys = {{"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"Home", Qt::Key_Home}, {"End", Qt::Key_End}};
+    if (how == "Delete") {
+        QTest::keyClick(&list.view, Qt::Key_Delete);
+    } else if (keys.count(how)) {
+        QTest::keyClick(&list.view, keys.at(how), Qt::ControlModifier);
+    } else {
+        const std::unique_ptr<QMenu> menu(list.view.makeContextMenu());
+        auto* action = menu->findChild<QAction*>(how);
+        QVERIFY(action && action->isEnabled());
+        action->trigger();
+    }
+    QCOMPARE(namesOf(list.model), expected);
+    QCOMPARE(list.selected(), selectedAfter);
 }
 
-void ImageListTest::removingSeveralRowsAtOnce()
+void ImageListTest::everyChangeUndoes()
 {
-    ImageListModel* model = listOf({"a", "b", "c", "d"}, this);
-    model->removeItems({3, 1, 3});
-    QCOMPARE(namesOf(*model), QStringList({"a", "c"}));
+    ShownList list({"a", "b", "c", "d"});
+    QString shown;
+    list.view.setFolderOpener([&](const QString& folder) { shown = folder; });
+    list.select({2});
+    const std::unique_ptr<QMenu> menu(list.view.makeContextMenu());
+    menu->findChild<QAction*>("showInFolder")->trigger();
+    QCOMPARE(shown, QStringLiteral("/pictures"));
+
+    const QStringList start = namesOf(list.model);
+    list.model.addPictures({"/new/e", "/new/f"});
+    list.model.insertDroppedPaths({"/new/g"}, 1);
+    list.model.moveItems({0, 3}, 6);
+    list.model.removeItems({1, 2});
+    QCOMPARE(list.stack.count(), 4);
+    const QStringList end = namesOf(list.model);
+    while (list.stack.canUndo())
+        list.stack.undo();
+    QCOMPARE(namesOf(list.model), start);
+    while (list.stack.canRedo())
+        list.stack.redo();
+    QCOMPARE(namesOf(list.model), end);
+    list.model.moveItems({1}, 1);  // no change, no step
+    QCOMPARE(list.stack.count(), 4);
 }
 
-void ImageListTest::droppedFilesKeepTheOrderOfTheDrag()
-{
-    ImageListModel* model = listOf({"1", "2", "3", "4"}, this);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile("/drop/A"), QUrl::fromLocalFile("/drop/B"), QUrl::fromLocalFile("/drop/C"),
-                  QUrl(QStringLiteral("https://example.com/not-a-file.jpg"))});
-    QVERIFY(model->canDropMimeData(&data, Qt::CopyAction, 2, 0, {}));
-    QVERIFY(model->dropMimeData(&data, Qt::CopyAction, 2, 0, {}));
-    QCOMPARE(namesOf(*model), QStringList({"1", "2", "A", "B", "C", "3", "4"}));
-
-    // A drop below the last item appends.
-    QMimeData more;
-    more.setUrls({QUrl::fromLocalFile("/drop/D")});
-    QVERIFY(model->dropMimeData(&more, Qt::CopyAction, -1, -1, {}));
-    QCOMPARE(namesOf(*model).last(), QStringLiteral("D"));
-}
-
-void ImageListTest::internalDragMovesThroughTheModel()
-{
-    ImageListModel* model = listOf({"a", "b", "c", "d"}, this);
-    std::unique_ptr<QMimeData> data(model->mimeData({model->index(0), model->index(1)}));
-    QVERIFY(data->hasFormat(QString::fromLatin1(ImageListModel::kRowsMimeType)));
-    QCOMPARE(data->urls().size(), 2);  // other programs receive the files
-    QVERIFY(model->dropMimeData(data.get(), Qt::MoveAction, 3, 0, {}));
-    QCOMPARE(namesOf(*model), QStringList({"c", "a", "b", "d"}));
-
-    // The view inserts before the item under the pointer, or after it on its right half.
-    pw::ImageBrowserView view;
-    view.setImageListModel(model);
-    view.resize(600, 400);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    const QRect second = view.visualRect(model->index(1));
-    QCOMPARE(view.dropIndexAt(second.topLeft() + QPoint(2, 2)), 1);
-    QCOMPARE(view.dropIndexAt(second.topRight() + QPoint(-2, 2)), 2);
-    QCOMPARE(view.dropIndexAt(QPoint(590, 390)), 4);
-
-    view.selectionModel()->select(model->index(0), QItemSelectionModel::Select);
-    QTest::keyClick(&view, Qt::Key_Delete);
-    QCOMPARE(namesOf(*model), QStringList({"a", "b", "d"}));
-}
-
-void ImageListTest::thumbnailsArriveOffTheMainThread()
+void ImageListTest::missingPicturesAreMarked()
 {
     ImageListModel model;
-    model.addImageWithPath(QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/01-sunrise.jpg"));
-    model.addImageWithPath(QStringLiteral(PAGEWIND_SOURCE_DIR "/README.md"));  // not a picture
-    QSignalSpy ready(&model, &ImageListModel::thumbnailReady);
-    const QPixmap placeholder = model.data(model.index(0), Qt::DecorationRole).value<QPixmap>();
-    model.data(model.index(1), Qt::DecorationRole);
-    QVERIFY(!placeholder.isNull());
-    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 2, 20000);
-    const QPixmap thumbnail = model.data(model.index(0), Qt::DecorationRole).value<QPixmap>();
-    QCOMPARE(std::max(thumbnail.width(), thumbnail.height()), ImageListModel::kThumbnailSize);
-    QVERIFY(model.data(model.index(1), Qt::DecorationRole).isValid());  // a "missing" icon, no crash
+    model.addPictures({QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/01-sunrise.jpg"), QStringLiteral("/gone/lake.jpg")});
+    QVERIFY(!model.isMissing(0));
+    QVERIFY(model.isMissing(1));
+    QCOMPARE(model.data(model.index(1), Qt::DisplayRole).toString(), QStringLiteral("lake.jpg\n(missing)"));
+    QVERIFY(model.data(model.index(1), Qt::ToolTipRole).toString().contains(QStringLiteral("missing")));
+    QVERIFY(!model.data(model.index(1), Qt::DecorationRole).value<QPixmap>().isNull());
 }
 
-QTEST_MAIN(ImageListTest)
+void ImageListTest::thumbnailsAtThePixelRatioVisibleFirst()
+{
+    // Large pictures, so that decoding takes long enough for the queue to matter.
+    QTemporaryDir folder;
+    QImage big(2400, 1800, QImage::Format_RGB32);
+    big.fill(Qt::darkCyan);
+    QStringList paths;
+    for (int i = 0; i < 40; ++i) {
+        paths.append(folder.filePath(QStringLiteral("%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+        QVERIFY(big.save(paths.last()));
+    }
+    ImageListModel model;
+    model.addPictures(paths);
+    ImageBrowserView view;
+    view.setImageListModel(&model);
+    view.resize(3 * ImageListModel::kThumbnailSize + 120, 2 * ImageListModel::kThumbnailSize + 80);
+    QStringList ready;
+    connect(&model, &ImageListModel::thumbnailReady, this, [&](const QString& path) { ready.append(path); });
+    for (int row = 0; row < 6; ++row)
+        model.data(model.index(row), Qt::DecorationRole);  // queued while the top was shown
+    view.show();
+    view.scrollToBottom();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTRY_VERIFY_WITH_TIMEOUT(ready.contains(paths.last()), 60000);
+    // Everything at the bottom came before the top ones still waiting (one was being decoded).
+    const int bottomDone = static_cast<int>(ready.indexOf(paths.last()));
+    int topBefore = 0;
+    for (int i = 0; i < bottomDone; ++i)
+        topBefore += paths.indexOf(ready[i]) < 6 ? 1 : 0;
+    QVERIFY2(topBefore <= 1, qPrintable(ready.join(QLatin1Char(' '))));
+
+    const QPixmap thumbnail = model.data(model.index(39), Qt::DecorationRole).value<QPixmap>();
+    QCOMPARE(thumbnail.devicePixelRatio(), 2.0);
+    QCOMPARE(std::max(thumbnail.width(), thumbnail.height()), 2 * ImageListModel::kThumbnailSize);
+}
+
+int main(int argc, char* argv[])
+{
+    // A screen of two device pixels per pixel, as on a high-density display.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    ImageListTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "ImageListTest.moc"

@@ -5,10 +5,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "AppTestSupport.h"
 #include "app/AppSettings.h"
+#include "app/BookWriteTask.h"
 #include "app/OutputWindowDelegate.h"
 #include "book/FlashPageSourceImg.h"
 #include "template/FlashTemplate.h"
@@ -17,11 +22,12 @@ using pw::OutputWindowDelegate;
 
 namespace {
 
-std::shared_ptr<pw::FlashPageSourceImg> demoPages()
+std::shared_ptr<pw::FlashPageSourceImg> demoPages(int count = 3)
 {
     auto pages = std::make_shared<pw::FlashPageSourceImg>();
-    for (const char* name : {"01-sunrise.jpg", "02-lake.jpg", "03-dunes.jpg"})
-        pages->addImgPageFromFile(std::string(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/") + name);
+    const char* names[] = {"01-sunrise.jpg", "02-lake.jpg", "03-dunes.jpg"};
+    for (int i = 0; i < count; ++i)
+        pages->addImgPageFromFile(std::string(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/") + names[i % 3]);
     pages->generateNormalPages();
     return pages;
 }
@@ -31,6 +37,8 @@ struct PublishSheet {
     OutputWindowDelegate sheet;
     bool answer = true;
     int asked = 0;
+    bool replace = true;
+    QStringList replaceAsked;
     QStringList opened;
 
     PublishSheet()
@@ -41,8 +49,18 @@ struct PublishSheet {
             ++asked;
             return answer;
         });
+        sheet.setReplaceQuestion([this](QWidget*, const QString& book) {
+            replaceAsked.append(book);
+            return replace;
+        });
         sheet.setOpener([this](const QString& path) { opened.append(path); });
         sheet.open();
+    }
+    // Publishes and waits for the book to be written (or the sheet to refuse at once).
+    void publish()
+    {
+        sheet.onPublish();
+        QTRY_VERIFY_WITH_TIMEOUT(!sheet.isPublishing(), 60000);
     }
     void fill(const QString& folder, const QString& name, int type)
     {
@@ -65,6 +83,8 @@ private slots:
     void failuresAreShownAndTheSheetStaysOpen_data();
     void failuresAreShownAndTheSheetStaysOpen();
     void cancelSavesNothing();
+    void aBookThereIsReplacedOnlyWhenTheUserSays();
+    void fiveHundredPagesNeverBlockTheWindowAndCancelKeepsTheOldBook();
 };
 
 void OutputWindowTest::publishesABookFolderAndOpensIt()
@@ -73,7 +93,7 @@ void OutputWindowTest::publishesABookFolderAndOpensIt()
     PublishSheet publish;
     const QString folder = sandbox.path(QStringLiteral("out/nested/book"));  // parents are made too
     publish.fill(folder, QStringLiteral("Trip.html"), OutputWindowDelegate::bookFolder);
-    publish.sheet.onPublish();
+    publish.publish();
 
     QCOMPARE(publish.sheet.result(), 1);
     QVERIFY(!publish.sheet.isVisible());
@@ -102,7 +122,7 @@ void OutputWindowTest::publishesAMacApplication()
     const pw::test::AppSandbox sandbox;
     PublishSheet publish;
     publish.fill(sandbox.path(QStringLiteral("apps")), QStringLiteral("Trip"), OutputWindowDelegate::macApplication);
-    publish.sheet.onPublish();
+    publish.publish();
     QCOMPARE(publish.sheet.result(), 1);
     const QString bundle = sandbox.path(QStringLiteral("apps/Trip.app"));
     QCOMPARE(publish.opened, QStringList({bundle}));
@@ -118,7 +138,7 @@ void OutputWindowTest::answeringNoOpensNothing()
     publish.answer = false;
     // No name gives the folder's usual start page.
     publish.fill(sandbox.path(QStringLiteral("out")), QStringLiteral("  "), OutputWindowDelegate::bookFolder);
-    publish.sheet.onPublish();
+    publish.publish();
     QCOMPARE(publish.sheet.result(), 1);
     QCOMPARE(publish.asked, 1);
     QVERIFY(publish.opened.isEmpty());
@@ -144,7 +164,7 @@ void OutputWindowTest::failuresAreShownAndTheSheetStaysOpen()
     sandbox.writeFile(QStringLiteral("blocker"), "a file, not a folder");
     PublishSheet publish;
     publish.fill(folder.isEmpty() ? folder : sandbox.path(folder), name, OutputWindowDelegate::bookFolder);
-    publish.sheet.onPublish();
+    publish.publish();
     QVERIFY(publish.sheet.isVisible());
     QCOMPARE(publish.asked, 0);  // no "finished" for a book that was not written
     QVERIFY(!publish.sheet.lblError()->isHidden());
@@ -162,6 +182,80 @@ void OutputWindowTest::cancelSavesNothing()
     QCOMPARE(publish.sheet.result(), 0);
     QCOMPARE(pw::AppSettings().lastOutputFileName(), QString());
     QCOMPARE(publish.sheet.txtOutputName()->text(), QStringLiteral("Changed"));  // kept for this run
+}
+
+
+void OutputWindowTest::aBookThereIsReplacedOnlyWhenTheUserSays()
+{
+    const pw::test::AppSandbox sandbox;
+    PublishSheet publish;
+    const QString folder = sandbox.path(QStringLiteral("out"));
+    publish.fill(folder, QStringLiteral("index"), OutputWindowDelegate::bookFolder);
+    publish.sheet.setFlashPageSource(demoPages(5));
+    publish.publish();
+    QVERIFY(publish.replaceAsked.isEmpty());  // nothing there yet
+    QVERIFY(QFile::exists(folder + QStringLiteral("/files/page/5.jpg")));
+
+    publish.sheet.setFlashPageSource(demoPages(2));
+    publish.replace = false;
+    publish.sheet.open();
+    publish.publish();
+    QCOMPARE(publish.replaceAsked, QStringList({folder}));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/files/page/5.jpg")));  // kept as it was
+    publish.replace = true;
+    publish.publish();
+    QCOMPARE(publish.sheet.result(), 1);
+    QVERIFY(QFile::exists(folder + QStringLiteral("/files/page/2.jpg")));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/files/page/3.jpg")));  // the old book's extra pages went
+}
+
+void OutputWindowTest::fiveHundredPagesNeverBlockTheWindowAndCancelKeepsTheOldBook()
+{
+    const pw::test::AppSandbox sandbox;
+    PublishSheet publish;
+    const QString folder = sandbox.path(QStringLiteral("big"));
+    publish.fill(folder, QStringLiteral("index"), OutputWindowDelegate::bookFolder);
+    publish.sheet.setFlashPageSource(demoPages(500));
+
+    // The longest gap between ticks of a 10 ms timer while the book is written.
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    QTimer ticker;
+    ticker.setInterval(10);
+    connect(&ticker, &QTimer::timeout, this, [&] {
+        longestGap = std::max(longestGap, sinceTick.restart());
+    });
+    QSignalSpy ended(publish.sheet.writeTask(), &pw::BookWriteTask::finished);
+    ticker.start();
+    sinceTick.start();
+    publish.sheet.onPublish();
+    QVERIFY(ended.wait(120000));
+    ticker.stop();
+    QCOMPARE(publish.sheet.result(), 1);
+    QVERIFY(QFile::exists(folder + QStringLiteral("/files/page/500.jpg")));
+    qInfo("longest gap between timer ticks while 500 pages were published: %lld ms", longestGap);
+    QVERIFY2(longestGap < 100, qPrintable(QString::number(longestGap)));
+
+    // Cancelled halfway, the book that was there stays whole.
+    const QByteArray bookBin = [&] {
+        QFile file(folder + QStringLiteral("/files/book.bin"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    publish.sheet.setFlashPageSource(demoPages(400));
+    publish.sheet.open();
+    connect(publish.sheet.writeTask(), &pw::BookWriteTask::progress, &publish.sheet, [&](int done) {
+        if (done < 50 || !publish.sheet.isPublishing() || publish.sheet.progressBar()->maximum() == 0)
+            return;
+        publish.sheet.grab().save(pw::test::screenshotFolder() + QStringLiteral("/publish-sheet-publishing.png"));
+        publish.sheet.onCancel();
+    });
+    publish.publish();
+    QVERIFY(publish.sheet.isVisible());
+    QVERIFY(publish.sheet.lblError()->text().contains(QStringLiteral("as it was")));
+    QFile after(folder + QStringLiteral("/files/book.bin"));
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), bookBin);
+    QVERIFY(QFile::exists(folder + QStringLiteral("/files/page/500.jpg")));
 }
 
 QTEST_MAIN(OutputWindowTest)

@@ -1,6 +1,7 @@
 // The property editor: display and storing rules through the model, colour texts, the file
 // extensions of a filter, and the colour and file choosers.
 #include <QTest>
+#include <QTreeView>
 
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/FlashTmplValueDelegate.h"
@@ -76,6 +77,8 @@ private slots:
     void allowedExtensions_data();
     void allowedExtensions();
     void choosersStoreOrKeep();
+    void choosersOpenFromTheKeyboard_data();
+    void choosersOpenFromTheKeyboard();
 
 private:
     std::shared_ptr<pw::FlashTemplate> iTemplate;
@@ -252,6 +255,46 @@ void PropertyEditorTest::choosersStoreOrKeep()
     colorAnswer.reset();
     delegate.onSelectColor(iModel.get(), valueOf(3), nullptr);
     QCOMPARE(*iTemplate->propertyForKey("bg")->value(), std::string("0x0000ff"));
+}
+
+void PropertyEditorTest::choosersOpenFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("Enter on a colour") << 3 << 1 << int(Qt::Key_Return) << "colour";
+    QTest::newRow("Space on a colour's title") << 3 << 0 << int(Qt::Key_Space) << "colour";
+    QTest::newRow("Enter on a file") << 4 << 1 << int(Qt::Key_Enter) << "file";
+    QTest::newRow("Space on a file") << 4 << 1 << int(Qt::Key_Space) << "file";
+    QTest::newRow("Enter on a text") << 0 << 1 << int(Qt::Key_Return) << "";
+}
+
+void PropertyEditorTest::choosersOpenFromTheKeyboard()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, key);
+    QFETCH(QString, opened);
+    QTreeView view;
+    view.setModel(iModel.get());
+    auto* delegate = new pw::FlashTmplValueDelegate(&view);  // the view owns it
+    view.setItemDelegateForColumn(FlashTemplateOutlineDelegate::valueColumn, delegate);
+    QString asked;
+    delegate->setColorChooser([&](const QColor&, QWidget*) {
+        asked = QStringLiteral("colour");
+        return std::optional<QColor>();
+    });
+    delegate->setFileChooser([&](const QString&, const QStringList&, QWidget*) {
+        asked = QStringLiteral("file");
+        return std::optional<QString>();
+    });
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.setCurrentIndex(iModel->index(row, column));
+    QTest::keyClick(&view, static_cast<Qt::Key>(key));
+    QCOMPARE(asked, opened);
+    QVERIFY(view.isVisible());
 }
 
 QTEST_MAIN(PropertyEditorTest)

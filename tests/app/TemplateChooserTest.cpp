@@ -78,6 +78,12 @@ void TemplateChooserTest::prepairSelectsTheTemplateInAnyCase()
     QCOMPARE(chooser.tmplStylesData().front().styleName, QStringLiteral("Blank"));
     QVERIFY(chooser.tmplStylesData().front().imageID.endsWith(QStringLiteral("/Styles/float/Blank/shot.jpg")));
 
+    // Previews are drawn at the screen's pixel ratio.
+    const QPixmap preview = SelectTemplateWindowDelegate::stylePreview(
+        QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/AppFiles/Styles/float/Blank/shot.jpg"), 160, 2.0);
+    QCOMPARE(preview.devicePixelRatio(), 2.0);
+    QCOMPARE(preview.width(), 320);
+
     // Selecting the other template lists its styles: it has none.
     chooser.tableViewTmpls()->setCurrentRow(0);
     QVERIFY(chooser.tmplStylesData().empty());

@@ -1,0 +1,51 @@
+#include "app/BookPagesCommand.h"
+
+#include <QStringList>
+
+#include "app/AppSettings.h"
+#include "app/ImportWindowDelegate.h"
+#include "base/NumberText.h"
+#include "pdf/PictureDocumentBuilder.h"
+#include "project/TemplateTree.h"
+#include "template/FlashTemplate.h"
+
+namespace pw {
+
+BookPagesCommand::BookPagesCommand(const QString& text, State before, State after, Apply apply)
+    : QUndoCommand(text), iBefore(std::move(before)), iAfter(std::move(after)), iApply(std::move(apply))
+{
+}
+
+} // namespace pw
+
+namespace pw {
+
+BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelegate& sheet, const QStringList& builtPictures,
+                                                       const FlashTemplate& current)
+{
+    const AppSettings& settings = AppSettings::shareInstance();
+    State state;
+    BookPages& pages = state.pages;
+    const bool ranged = settings.importPageRangeType() == ImportWindowDelegate::pageRange;
+    pages.choice = {ranged ? settings.importPageRange().toStdString() : "ALL", settings.importQualityLevel(),
+                    settings.importLinks() == 1, settings.importBookmark() == 1};
+    const bool built = !builtPictures.isEmpty() &&
+                       settings.lastImportedFile() == QString::fromStdString(PictureDocumentBuilder::buildFilePath());
+    pages.origin = built ? PagesOrigin::pictures : PagesOrigin::pdf;
+    for (const QString& picture : built ? builtPictures : QStringList())
+        pages.builtPictures.push_back(picture.toStdString());
+    if (!built)
+        pages.pdfPath = settings.lastImportedFile().toStdString();
+    pages.pageSource = sheet.flashPageSource();
+    pages.annotations = sheet.flashPagesAnnotations();
+    pages.outline = sheet.flashOutline();
+    state.pageWidth = text::decimalText(sheet.pageWidth());
+    state.pageHeight = text::decimalText(sheet.pageHeight());
+    const std::shared_ptr<FlashTemplate> titled = templatetree::copyOf(current);
+    if (sheet.documentTitle())
+        titled->adoptDocumentTitle(*sheet.documentTitle());
+    state.bookTitle = titled->propertyValueFor("bookTitle", "");
+    return state;
+}
+
+} // namespace pw

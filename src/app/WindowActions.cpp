@@ -1,0 +1,93 @@
+#include "app/WindowActions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUndoStack>
+
+#include "app/ApplyChangeIndicator.h"
+
+namespace pw {
+
+namespace {
+
+QAction* makeAction(QObject* parent, const QString& text, const QKeySequence& keys, QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
+{
+    auto* action = new QAction(text, parent);  // owned by the window's actions
+    action->setShortcut(keys);
+    if (icon != QStyle::SP_CustomBase)
+        action->setIcon(QApplication::style()->standardIcon(icon));
+    return action;
+}
+
+} // namespace
+
+WindowActions::WindowActions(QMainWindow* window, QUndoStack* undoStack) : QObject(window)
+{
+    newProject = makeAction(this, tr("&New Project"), QKeySequence::New, QStyle::SP_FileIcon);
+    openProject = makeAction(this, tr("&Open Project…"), QKeySequence::Open, QStyle::SP_DialogOpenButton);
+    save = makeAction(this, tr("&Save"), QKeySequence::Save, QStyle::SP_DialogSaveButton);
+    saveAs = makeAction(this, tr("Save &As…"), QKeySequence::SaveAs);
+    addPictures = makeAction(this, tr("Add &Pictures…"), QKeySequence(tr("Ctrl+Shift+O")), QStyle::SP_DirOpenIcon);
+    buildBook = makeAction(this, tr("&Build Book"), QKeySequence(tr("Ctrl+B")), QStyle::SP_FileDialogDetailedView);
+    importPdf = makeAction(this, tr("&Import PDF…"), QKeySequence(tr("Ctrl+I")), QStyle::SP_FileIcon);
+    publish = makeAction(this, tr("P&ublish…"), QKeySequence(tr("Ctrl+P")), QStyle::SP_ArrowRight);
+    quit = makeAction(this, tr("&Quit"), QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    undo = undoStack->createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    redo = undoStack->createRedoAction(this, tr("&Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    apply = makeAction(this, tr("&Apply"), QKeySequence(tr("Ctrl+R")));
+    apply->setToolTip(tr("Show the changed properties in the preview"));
+    apply->setIcon(QIcon(ApplyChangeIndicator::resourcePath(QStringLiteral("apply"))));
+    chooseTemplate = makeAction(this, tr("Choose &Template…"), QKeySequence(tr("Ctrl+T")), QStyle::SP_FileDialogContentsView);
+    importSettings = makeAction(this, tr("I&mport Settings…"), QKeySequence());
+    exportSettings = makeAction(this, tr("&Export Settings…"), QKeySequence());
+    about = makeAction(this, tr("&About Pagewind"), QKeySequence());
+    about->setMenuRole(QAction::AboutRole);
+    for (QAction* action : {newProject, openProject, save, saveAs, addPictures, buildBook, importPdf, publish, quit, undo,
+                            redo, apply, chooseTemplate, importSettings, exportSettings, about})
+        window->addAction(action);  // shortcuts work wherever the focus is in the window
+    buildMenus(window);
+    buildToolbar(window);
+}
+
+void WindowActions::buildMenus(QMainWindow* window)
+{
+    QMenu* file = window->menuBar()->addMenu(tr("&File"));
+    file->addActions({newProject, openProject});
+    openRecent = file->addMenu(tr("Open &Recent"));
+    file->addActions({save, saveAs});
+    file->addSeparator();
+    file->addActions({addPictures, buildBook, importPdf});
+    file->addSeparator();
+    file->addAction(publish);
+    file->addSeparator();
+    file->addAction(quit);
+    QMenu* edit = window->menuBar()->addMenu(tr("&Edit"));
+    edit->addActions({undo, redo});
+    QMenu* book = window->menuBar()->addMenu(tr("&Template"));
+    book->addActions({chooseTemplate, apply});
+    book->addSeparator();
+    book->addActions({importSettings, exportSettings});
+    window->menuBar()->addMenu(tr("&Help"))->addAction(about);
+}
+
+void WindowActions::buildToolbar(QMainWindow* window)
+{
+    QToolBar* toolbar = window->addToolBar(tr("Book"));
+    toolbar->setObjectName(QStringLiteral("bookToolbar"));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar->setIconSize(QSize(28, 28));
+    toolbar->addActions({addPictures, buildBook, importPdf});
+    toolbar->addSeparator();
+    toolbar->addActions({chooseTemplate, apply});
+    toolbar->addSeparator();
+    toolbar->addAction(publish);
+}
+
+} // namespace pw
