@@ -16,10 +16,6 @@ BookPagesCommand::BookPagesCommand(const QString& text, State before, State afte
 {
 }
 
-} // namespace pw
-
-namespace pw {
-
 BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelegate& sheet, const QStringList& builtPictures,
                                                        const FlashTemplate& current)
 {
@@ -28,7 +24,7 @@ BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelega
     BookPages& pages = state.pages;
     const bool ranged = settings.importPageRangeType() == ImportWindowDelegate::pageRange;
     pages.choice = {ranged ? settings.importPageRange().toStdString() : "ALL", settings.importQualityLevel(),
-                    settings.importLinks() == 1, settings.importBookmark() == 1};
+                    settings.importLinks() == 1, settings.importBookmark() == 1, sheet.importsText()};
     const bool built = !builtPictures.isEmpty() &&
                        settings.lastImportedFile() == QString::fromStdString(PictureDocumentBuilder::buildFilePath());
     pages.origin = built ? PagesOrigin::pictures : PagesOrigin::pdf;
@@ -39,6 +35,7 @@ BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelega
     pages.pageSource = sheet.flashPageSource();
     pages.annotations = sheet.flashPagesAnnotations();
     pages.outline = sheet.flashOutline();
+    pages.text = sheet.flashPagesText();
     state.pageWidth = text::decimalText(sheet.pageWidth());
     state.pageHeight = text::decimalText(sheet.pageHeight());
     const std::shared_ptr<FlashTemplate> titled = templatetree::copyOf(current);

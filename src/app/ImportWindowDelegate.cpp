@@ -26,6 +26,8 @@ namespace pw {
 
 namespace {
 constexpr std::int32_t kImportDPI = 144;
+// Beside the ten settings, in the application's own store.
+constexpr const char* kImportTextKey = "import/text";
 } // namespace
 
 ImportWindowDelegate::ImportWindowDelegate(QWidget* parent)
@@ -44,6 +46,7 @@ ImportWindowDelegate::ImportWindowDelegate(QWidget* parent)
                                         : 0);
     iBtnImportLinks->setCheckState(settings.importLinks() == 1 ? Qt::Checked : Qt::Unchecked);
     iBtnImportBookMark->setCheckState(settings.importBookmark() == 1 ? Qt::Checked : Qt::Unchecked);
+    iBtnImportText->setChecked(AppSettings::openStore()->value(QString::fromLatin1(kImportTextKey), true).toBool());
     // Progress is posted on the import thread; the queued connections below bring it and the
     // end of an import to the main thread, where the controls live.
     connect(this, &ImportWindowDelegate::progressPosted, this, &ImportWindowDelegate::mainThread_handleMSG,
@@ -91,6 +94,7 @@ void ImportWindowDelegate::buildLayout()
     iImportQuality->addItems({tr("Best (100)"), tr("High (85)"), tr("Medium (65)"), tr("Low (45)"), tr("Smallest (25)")});
     iBtnImportBookMark = new QCheckBox(tr("Import the bookmarks as the table of contents"), this);
     iBtnImportLinks = new QCheckBox(tr("Import the links as clickable areas"), this);
+    iBtnImportText = new QCheckBox(tr("Keep the text, so that readers can search and copy it"), this);
 
     auto* form = new QFormLayout;
     form->addRow(tr("PDF file:"), fileRow);
@@ -98,6 +102,7 @@ void ImportWindowDelegate::buildLayout()
     form->addRow(tr("Image quality:"), iImportQuality);
     form->addRow(QString(), iBtnImportBookMark);
     form->addRow(QString(), iBtnImportLinks);
+    form->addRow(QString(), iBtnImportText);
 
     iLblInfo = new QLabel(this);
     iPrgBar = new QProgressBar(this);
@@ -156,6 +161,12 @@ void ImportWindowDelegate::storeControlsIntoSettings()
     settings.setImportPageRange(iTxtPageRange->text());
     settings.setImportBookmark(iBtnImportBookMark->checkState() == Qt::Checked ? 1 : 0);
     settings.setImportLinks(iBtnImportLinks->checkState() == Qt::Checked ? 1 : 0);
+    AppSettings::openStore()->setValue(QString::fromLatin1(kImportTextKey), importsText());
+}
+
+bool ImportWindowDelegate::importsText() const
+{
+    return iBtnImportText->isChecked();
 }
 
 void ImportWindowDelegate::onImportAction()
@@ -208,6 +219,7 @@ void ImportWindowDelegate::startImport()
     iFlashPageSource.reset();
     iFlashPagesAnnotations.reset();
     iFlashOutline.reset();
+    iFlashPagesText.reset();
     PW_LOG_DEBUG("start to import pdf now...");
     iPageWidth = 0;
     iPageHeight = 0;
@@ -219,6 +231,7 @@ void ImportWindowDelegate::startImport()
     const std::int32_t quality = ImportPDFOperation::qualityForLevel(settings.importQualityLevel());
     auto operation = std::make_shared<ImportPDFOperation>(iTxtImportFile->text().toStdString(), range, kImportDPI, quality);
     operation->setImportLinks(settings.importLinks() == 1);
+    operation->setImportText(importsText());
     operation->setImportBookmarks(settings.importBookmark() == 1);
     operation->setFinishedHandler([this] { emit operationEnded(); });
     importPDF = operation;
@@ -245,6 +258,7 @@ void ImportWindowDelegate::importEnded()
     iFlashPageSource = operation->flashPageSource();
     iFlashPagesAnnotations = operation->flashPagesAnnotation();
     iFlashOutline = operation->flashOutline();
+    iFlashPagesText = operation->flashPagesText();
     importPDF.reset();
     enableButtons(true);
     iIsImporting = false;

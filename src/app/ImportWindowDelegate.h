@@ -21,6 +21,7 @@ namespace pw {
 class FlashOutline;
 class FlashPageSource;
 class FlashPagesAnnotations;
+class FlashPagesText;
 class ImportPDFOperation;
 class OperationQueue;
 
@@ -52,6 +53,10 @@ public:
     const std::shared_ptr<FlashPageSource>& flashPageSource() const { return iFlashPageSource; }
     const std::shared_ptr<FlashPagesAnnotations>& flashPagesAnnotations() const { return iFlashPagesAnnotations; }
     const std::shared_ptr<FlashOutline>& flashOutline() const { return iFlashOutline; }
+    // The words of the pages, when the text was kept and the pages have words.
+    const std::shared_ptr<FlashPagesText>& flashPagesText() const { return iFlashPagesText; }
+    // Whether the next import keeps the text (remembered between runs, on at first).
+    bool importsText() const;
     const std::optional<std::string>& documentTitle() const { return iDocumentTitle; }
     bool isImporting() const { return iIsImporting; }
 
@@ -62,6 +67,7 @@ public:
     QComboBox* importQuality() const { return iImportQuality; }
     QCheckBox* btnImportBookMark() const { return iBtnImportBookMark; }
     QCheckBox* btnImportLinks() const { return iBtnImportLinks; }
+    QCheckBox* btnImportText() const { return iBtnImportText; }
     QPushButton* btnOK() const { return iBtnOK; }
     QLabel* lblInfo() const { return iLblInfo; }
     QLabel* lblError() const { return iLblError; }
@@ -104,6 +110,7 @@ private:
     QLabel* iLblWarning = nullptr;
     QCheckBox* iBtnImportBookMark = nullptr;
     QCheckBox* iBtnImportLinks = nullptr;
+    QCheckBox* iBtnImportText = nullptr;
 
     std::int32_t iPageWidth = 0;
     std::int32_t iPageHeight = 0;
@@ -113,6 +120,7 @@ private:
     std::shared_ptr<FlashPageSource> iFlashPageSource;
     std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotations;
     std::shared_ptr<FlashOutline> iFlashOutline;
+    std::shared_ptr<FlashPagesText> iFlashPagesText;
     std::shared_ptr<ImportPDFOperation> importPDF;
     ObserverRegistration iProgressObserver;
     // Last, so it is destroyed first: it cancels and waits for the running import, after

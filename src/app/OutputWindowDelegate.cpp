@@ -167,6 +167,7 @@ void OutputWindowDelegate::openFor(const BookProject& project)
     iFlashPageSource = pages.pageSource;
     iFlashOutline = pages.outline;
     iFlashPagesAnnotations = pages.annotations;
+    iFlashPagesText = pages.text;
     const QString source = pages.origin == PagesOrigin::pdf ? QString::fromStdString(pages.pdfPath) : tr("the pictures");
     iPagesProblem = pages.pageSource ? QString()
                                      : tr("The book's pages could not be made from %1. Build the pictures or import "
@@ -281,7 +282,7 @@ void OutputWindowDelegate::onPublish()
     }
     setBusy(true);
     // The writer reads a copy: the template may be edited while the book is written.
-    iTask->start({iFlashPageSource, templatetree::copyOf(*iFlashTmpl), iFlashOutline, iFlashPagesAnnotations, nullptr},
+    iTask->start({iFlashPageSource, templatetree::copyOf(*iFlashTmpl), iFlashOutline, iFlashPagesAnnotations, iFlashPagesText},
                  std::move(target));
 }
 

@@ -19,6 +19,7 @@ class BookWriteTask;
 class FlashOutline;
 class FlashPageSource;
 class FlashPagesAnnotations;
+class FlashPagesText;
 class FlashTemplate;
 
 // The publish sheet: output folder, file name, page title and output type (a book folder
@@ -112,6 +113,7 @@ private:
     std::shared_ptr<FlashTemplate> iFlashTmpl;
     std::shared_ptr<FlashOutline> iFlashOutline;
     std::shared_ptr<FlashPagesAnnotations> iFlashPagesAnnotations;
+    std::shared_ptr<FlashPagesText> iFlashPagesText;
     QString iPagesProblem;
     FinishedQuestion iFinishedQuestion;
     ReplaceQuestion iReplaceQuestion;

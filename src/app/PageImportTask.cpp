@@ -44,6 +44,7 @@ void PageImportTask::start(const BookPages& origin)
                                                       ImportPDFOperation::qualityForLevel(origin.choice.qualityLevel));
     iOperation->setImportLinks(origin.choice.links);
     iOperation->setImportBookmarks(origin.choice.bookmarks);
+    iOperation->setImportText(origin.choice.text);
     iStop = std::make_shared<std::atomic<bool>>(false);
     iWatcher = new QFutureWatcher<Outcome>(this);
     connect(iWatcher, &QFutureWatcher<Outcome>::finished, this, &PageImportTask::onDone);
@@ -64,6 +65,7 @@ void PageImportTask::start(const BookPages& origin)
         outcome.pages.pageSource = operation->flashPageSource();
         outcome.pages.annotations = operation->flashPagesAnnotation();
         outcome.pages.outline = operation->flashOutline();
+        outcome.pages.text = operation->flashPagesText();
         if (!outcome.pages.pageSource)
             outcome.problem = QString::fromStdString(operation->errorMessage().value_or("the import made no pages"));
         return outcome;

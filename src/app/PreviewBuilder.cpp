@@ -51,7 +51,7 @@ void PreviewBuilder::rebuild(const BookProject& project)
     if (!pages.pageSource && !iDemonstration)
         iDemonstration = BookProject::demonstrationPages();
     iPending = BookPublisher::Book{pages.pageSource ? pages.pageSource : iDemonstration,
-                                   templatetree::copyOf(*project.flashTemplate()), pages.outline, pages.annotations, nullptr};
+                                   templatetree::copyOf(*project.flashTemplate()), pages.outline, pages.annotations, pages.text};
     if (iTask->isRunning()) {
         iTask->cancel();  // onFinished starts the newest
         return;

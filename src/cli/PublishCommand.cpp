@@ -41,6 +41,7 @@ ImportedBook makePages(const BookPages& pages)
     options.qualityLevel = pages.choice.qualityLevel;
     options.links = pages.choice.links;
     options.bookmarks = pages.choice.bookmarks;
+    options.text = pages.choice.text;
     if (pages.origin == PagesOrigin::pdf)
         return importPDF(pages.pdfPath, options);
     std::cerr << "making a PDF of " << pages.builtPictures.size() << " pictures\n";

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "base/FileUtil.h"
+#include "base/NumberText.h"
 #include "base/PagewindException.h"
 #include "base/ResourceFolder.h"
 #include "base/TextEncoding.h"
@@ -95,9 +96,10 @@ int integerAttribute(const xml::Element& element, const char* name, int fallback
     return value;
 }
 
-bool switchAttribute(const xml::Element& element, const char* name)
+// "yes" or "no"; a missing attribute (a file from before it existed) reads as fallback.
+bool switchAttribute(const xml::Element& element, const char* name, bool fallback = false)
 {
-    return element.attributeForName(name).value_or("no") == "yes";
+    return element.attributeForName(name).value_or(fallback ? "yes" : "no") == "yes";
 }
 
 const char* yesNo(bool value)
@@ -226,6 +228,7 @@ BookPages readPages(const xml::Element& element, const std::string& folder, cons
         damaged(path, "the quality " + std::to_string(pages.choice.qualityLevel) + " is not 0 to 4");
     pages.choice.links = switchAttribute(element, "links");
     pages.choice.bookmarks = switchAttribute(element, "bookmarks");
+    pages.choice.text = switchAttribute(element, "text", true);
     if (pages.origin == PagesOrigin::pictures) {
         pages.builtPictures = readPaths(element, "picture", folder);
         for (const std::string& picture : pages.builtPictures) {
@@ -306,7 +309,7 @@ std::string BookProject::displayName() const
 std::string BookProject::projectText(const std::string& folder) const
 {
     xml::OwnedElement root(kRoot);
-    root->addAttribute("version", std::to_string(kFormatVersion));
+    root->addAttribute("version", text::decimalText(kFormatVersion));
     appendPaths(root->addChildElement("pictures"), "picture", iPictures, folder);
 
     xml::Element pages = root->addChildElement("pages");
@@ -315,9 +318,10 @@ std::string BookProject::projectText(const std::string& folder) const
     pages.addAttribute("origin", origin->name);
     if (iBookPages.origin != PagesOrigin::demonstration) {
         pages.addAttribute("range", xmlText(iBookPages.choice.range));
-        pages.addAttribute("quality", std::to_string(iBookPages.choice.qualityLevel));
+        pages.addAttribute("quality", text::decimalText(iBookPages.choice.qualityLevel));
         pages.addAttribute("links", yesNo(iBookPages.choice.links));
         pages.addAttribute("bookmarks", yesNo(iBookPages.choice.bookmarks));
+        pages.addAttribute("text", yesNo(iBookPages.choice.text));
     }
     if (iBookPages.origin == PagesOrigin::pictures)
         appendPaths(pages, "picture", iBookPages.builtPictures, folder);

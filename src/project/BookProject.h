@@ -10,6 +10,7 @@ namespace pw {
 class FlashOutline;
 class FlashPageSource;
 class FlashPagesAnnotations;
+class FlashPagesText;
 class FlashTemplate;
 
 // What the book's pages are made from.
@@ -21,6 +22,7 @@ struct PageImportChoice {
     int qualityLevel = 0;  // 0 best .. 4 smallest
     bool links = false;
     bool bookmarks = false;
+    bool text = true;  // the words of the pages, for the reader's search
 
     bool operator==(const PageImportChoice&) const = default;
 };
@@ -35,6 +37,7 @@ struct BookPages {
     std::shared_ptr<FlashPageSource> pageSource;
     std::shared_ptr<FlashPagesAnnotations> annotations;
     std::shared_ptr<FlashOutline> outline;
+    std::shared_ptr<FlashPagesText> text;
 };
 
 // Where and how the book was last published from this project.

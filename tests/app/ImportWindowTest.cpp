@@ -63,6 +63,7 @@ private slots:
     void theRangeChoiceDecidesThePages();
     void failureIsShownAndTheSheetStaysOpen();
     void warningsWaitForTheUserToTakeThePages();
+    void theTextChoiceIsUsedAndRemembered();
     void cancelTakesTwoPresses();
 };
 
@@ -190,6 +191,28 @@ void ImportWindowTest::warningsWaitForTheUserToTakeThePages()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().toInt(), 1);
     QCOMPARE(sheet.flashPageSource()->normalPages().size(), std::size_t(1));
+}
+
+void ImportWindowTest::theTextChoiceIsUsedAndRemembered()
+{
+    const pw::test::AppSandbox sandbox;
+    pw::test::TestPage page;
+    page.fonts = true;
+    page.content = "BT /F1 20 Tf 72 700 Td (Searchable) Tj ET";
+    const QString pdf = writePdf(sandbox, QStringLiteral("words.pdf"), pw::test::makePdf({page}));
+    // On at first; each sheet starts with the choice of the last import.
+    for (const auto& [checkedAtStart, check] : {std::pair{true, true}, std::pair{true, false}, std::pair{false, true}}) {
+        ImportWindowDelegate sheet;
+        QCOMPARE(sheet.btnImportText()->isChecked(), checkedAtStart);
+        sheet.btnImportText()->setChecked(check);
+        sheet.pageRangeType()->button(ImportWindowDelegate::allPages)->setChecked(true);
+        sheet.open();
+        sheet.setImportFile(pdf);
+        QSignalSpy finished(&sheet, &QDialog::finished);
+        sheet.startImport();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+        QCOMPARE(bool(sheet.flashPagesText()), check);
+    }
 }
 
 void ImportWindowTest::cancelTakesTwoPresses()

@@ -45,7 +45,7 @@ std::unique_ptr<BookProject> fullProject(const test::ScratchFolder& scratch)
     BookPages pages;
     pages.origin = PagesOrigin::pictures;
     pages.builtPictures = {scratch / "work/photos/a.jpg"};
-    pages.choice = {"1-3,5", 2, true, false};
+    pages.choice = {"1-3,5", 2, true, false, false};
     project->setBookPages(pages);
     project->flashTemplate()->changeTmplTo("float", FlashTemplate::stylePathFor("float", "Dusk"));
     project->flashTemplate()->setPropertyValue("bookTitle", "Tom & <Jerry>\r\n\t\"quoted\"");
@@ -74,7 +74,7 @@ TEST(BookProjectTest, SavedProjectsOpenAsTheyWereAndFollowTheirFolder)
     EXPECT_EQ(opened->pictures(), (std::vector<std::string>{scratch / "moved/photos/a.jpg", kDemo + "02-lake.jpg"}));
     EXPECT_EQ(opened->bookPages().origin, PagesOrigin::pictures);
     EXPECT_EQ(opened->bookPages().builtPictures, std::vector<std::string>{scratch / "moved/photos/a.jpg"});
-    EXPECT_EQ(opened->bookPages().choice, (PageImportChoice{"1-3,5", 2, true, false}));
+    EXPECT_EQ(opened->bookPages().choice, (PageImportChoice{"1-3,5", 2, true, false, false}));
     EXPECT_EQ(opened->flashTemplate()->styleName(), std::optional<std::string>("Dusk"));
     EXPECT_EQ(opened->publishChoice(), (PublishChoice{scratch / "moved/book", "Trip", "Our Trip", 1}));
     std::vector<std::optional<std::string>> before;
@@ -98,6 +98,13 @@ TEST(BookProjectTest, PdfOriginAndTextsThatXmlCannotCarry)
     const auto opened = BookProject::open(scratch / "p.pagewind");
     EXPECT_EQ(opened->bookPages().pdfPath, scratch / "doc.pdf");
     EXPECT_EQ(opened->flashTemplate()->propertyValueFor("bookTitle", ""), "bell\xEF\xBF\xBD and \xEF\xBF\xBD byte");
+
+    // Files from before the text choice existed keep the text, as new imports do.
+    std::string text = *file::readFile(scratch / "p.pagewind");
+    const std::size_t at = text.find(" text=\"yes\"");
+    ASSERT_NE(at, std::string::npos);
+    ASSERT_TRUE(file::writeFileAtomically(scratch / "old.pagewind", text.erase(at, 11)));
+    EXPECT_TRUE(BookProject::open(scratch / "old.pagewind")->bookPages().choice.text);
 }
 
 TEST(BookProjectTest, BadFilesAreRefusedWithTheirReason)
