@@ -4,11 +4,11 @@
 
 #include <nettle/base64.h>
 #include <unistd.h>
-#include <zip.h>
 
 #include "base/FileUtil.h"
 #include "base/ResourceFolder.h"
 #include "base/XmlDocument.h"
+#include "book/FlashBookFile.h"
 #include "book/FlashBookOutput.h"
 #include "book/FlashBookOutputApp.h"
 #include "book/FlashOutline.h"
@@ -24,64 +24,12 @@ using namespace pw;
 
 namespace {
 
-// The cipher written out here, independent of the one the writer uses.
-std::string rc4(std::string_view data, std::string_view key)
-{
-    unsigned char s[256];
-    for (int i = 0; i < 256; ++i)
-        s[i] = static_cast<unsigned char>(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + static_cast<unsigned char>(key[static_cast<size_t>(i) % key.size()])) & 255;
-        std::swap(s[i], s[j]);
-    }
-    std::string out(data.size(), '\0');
-    for (size_t n = 0, i = 0, j = 0; n < data.size(); ++n) {
-        i = (i + 1) & 255;
-        j = (j + s[i]) & 255;
-        std::swap(s[i], s[j]);
-        out[n] = static_cast<char>(data[n] ^ s[(s[i] + s[j]) & 255]);
-    }
-    return out;
-}
-
 std::string property(const std::string& type, const std::string& key, const std::string& value,
                      const std::string& children = "")
 {
     return "<property type=\"" + type + "\"><key>" + key + "</key><title>" + key + "</title><desc/><value>" + value +
            "</value><valueSource/><defalutValue/>" +
            (children.empty() ? "" : "<childProperties>" + children + "</childProperties>") + "</property>";
-}
-
-struct Unzipped {
-    std::vector<std::string> names;
-    int compression = -1;
-    std::string content;
-};
-
-Unzipped unzip(const std::string& bytes)
-{
-    Unzipped result;
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    zip_t* zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    zip_error_fini(&error);
-    if (!zip) {
-        zip_source_free(source);
-        return result;
-    }
-    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i)
-        result.names.emplace_back(zip_get_name(zip, static_cast<zip_uint64_t>(i), 0));
-    zip_stat_t stat;
-    if (zip_stat_index(zip, 0, 0, &stat) == 0) {
-        result.compression = stat.comp_method;
-        result.content.resize(stat.size);
-        zip_file_t* entry = zip_fopen_index(zip, 0, 0);
-        zip_fread(entry, result.content.data(), stat.size);
-        zip_fclose(entry);
-    }
-    zip_discard(zip);
-    return result;
 }
 
 // The bytes that book.js hands to the player: the base64 text of its single pagewindBook call.
@@ -148,16 +96,12 @@ protected:
     }
     std::string read(const std::string& name) const { return file::readFile(path(name)).value_or("(missing)"); }
 
-    // The document inside a written book.bin, read the way the player reads it.
-    std::optional<xml::Document> writtenDocument(const std::string& bookBin)
+    // The document inside a written book.bin (the reader is checked on its own, against the
+    // player's decoder and published cipher vectors).
+    static std::optional<xml::Document> writtenDocument(const std::string& bookBin)
     {
-        const std::string zipped = rc4(file::readFile(bookBin).value_or(""), "lanternmoss.qel");
-        if (zipped.rfind("PK\x03\x04", 0) != 0)
-            return std::nullopt;
-        const Unzipped entry = unzip(zipped);
-        EXPECT_EQ(entry.names, std::vector<std::string>{"book.xml"});
-        EXPECT_EQ(entry.compression, ZIP_CM_DEFLATE);
-        return xml::Document::parse(entry.content);
+        const std::optional<std::string> text = FlashBookFile::unpack(file::readFile(bookBin).value_or(""));
+        return text ? xml::Document::parse(*text) : std::nullopt;
     }
 
     std::string root_;

@@ -31,30 +31,20 @@ Document parsed(const std::string& text)
 TEST(StringUtil, ValueAsBool)
 {
     const std::vector<std::pair<std::optional<std::string>, bool>> cases = {
-        {"yes", true},  {"Show", true}, {"enable", true}, {"TRUE", true}, {"YES", true},
-        {"1", false},   {"on", false},  {"NO", false},    {"", false},    {" yes", false},
-        {"yes ", false}, {std::nullopt, false},
+        {"yes", true}, {"Show", true}, {"enable", true}, {"TRUE", true}, {"1", false},
+        {"on", false}, {" yes", false}, {"yes ", false}, {std::nullopt, false},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(pw::valueAsBool(text), expected) << text.value_or("<absent>");
-}
-
-TEST(StringUtil, TypeCodeFromName)
-{
-    const std::vector<std::pair<std::optional<std::string>, int>> cases = {
-        {"pt_text", 0}, {"pt_number", 1}, {"pt_color", 2}, {"pt_list", 3}, {"pt_composite", 4},
-        {"pt_file", 5}, {"pt_list_fromFunction", 6}, {"pt_form_security", 7}, {"pt_font", 8},
-        {"pt_form_contactabout", 9}, {"pt_bool", 10}, {"PT_COLOR", 0}, {" pt_color", 0},
-        {"pt_color ", 0}, {"", 0}, {std::nullopt, 0},
-    };
-    for (const auto& [name, code] : cases)
-        EXPECT_EQ(pw::flashTemplatePropertyTypeFromString(name), code) << name.value_or("<absent>");
 }
 
 TEST(FlashTemplateProperty, TypeFromAttributes)
 {
     const std::vector<std::pair<std::string, int>> cases = {
         {" type=\"pt_color\"", pw::pt_color},
+        {" type=\"pt_file\"", pw::pt_file},
+        {" type=\"PT_COLOR\"", pw::pt_text},  // names match exactly
+        {" type=\" pt_color\"", pw::pt_text},
         {" type=\"pt_list\" aType=\"x\"", pw::pt_bool},
         {" aType=\"\"", pw::pt_bool},
         {"", pw::pt_text},

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <set>
+#include <sstream>
 
 #include "base/FileUtil.h"
 #include "base/ResourceFolder.h"
@@ -67,20 +68,15 @@ std::vector<std::string> exported(const FlashTemplate& tmpl)
     return entries;
 }
 
-// The "key=value" lines of a settings file, as the importer reads them.
+// The "key=value" lines of a settings file.
 std::vector<std::pair<std::string, std::string>> settingsLines(const std::string& path)
 {
     std::vector<std::pair<std::string, std::string>> lines;
-    std::string text = file::readFile(path).value_or("");
-    std::erase(text, '\r');
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t end = std::min(text.find('\n', start), text.size());
-        const std::string piece = text.substr(start, end - start);
-        start = end + 1;
-        const size_t equals = piece.find('=');
-        if (equals != std::string::npos)
-            lines.emplace_back(piece.substr(0, equals), piece.substr(equals + 1));
+    std::istringstream text(file::readFile(path).value_or(""));
+    for (std::string line; std::getline(text, line);) {
+        std::erase(line, '\r');
+        if (const size_t equals = line.find('='); equals != std::string::npos)
+            lines.emplace_back(line.substr(0, equals), line.substr(equals + 1));
     }
     return lines;
 }
