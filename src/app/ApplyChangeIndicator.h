@@ -25,6 +25,8 @@ public:
     void onTimerEvent();
 
     bool isRunning() const { return iTimer.isActive(); }
+    // The blinking timer; tests deliver its ticks themselves instead of waiting for them.
+    QTimer& timer() { return iTimer; }
     int tag() const { return iTag; }
     // The resource name of the image shown now, such as "apply" or "apply2".
     const QString& imageName() const { return iImageName; }

@@ -2,12 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
-
 #include <QSignalSpy>
 
 #include "app/AppSettings.h"
-#include "app/Leafreel_for_macAppDelegate.h"
 
 namespace pw::test {
 
@@ -18,6 +17,11 @@ QString screenshotFolder()
     return folder;
 }
 
+QString demoPicture(const QString& name)
+{
+    return QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/") + name;
+}
+
 bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<void()>& action)
 {
     QSignalSpy rebuilt(&window, &Leafreel_for_macAppDelegate::previewRebuilt);
@@ -25,14 +29,26 @@ bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<vo
     return rebuilt.wait(60000) && rebuilt.last().first().toBool();
 }
 
+QFileDialog* openedPanel(QWidget* window)
+{
+    QFileDialog* panel = nullptr;
+    return QTest::qWaitFor([&] { return (panel = window->findChild<QFileDialog*>()) != nullptr; }) ? panel : nullptr;
+}
+
+void answerPanel(QWidget* window, const QString& path)
+{
+    QFileDialog* panel = openedPanel(window);
+    QVERIFY(panel);
+    panel->selectFile(path);
+    static_cast<QDialog*>(panel)->accept();  // the panel's own OK
+}
+
 AppSandbox::AppSandbox()
 {
-    QDir(iDir.path()).mkpath(QStringLiteral("data"));
-    QDir(iDir.path()).mkpath(QStringLiteral("machine"));
-    QDir(iDir.path()).mkpath(QStringLiteral("tmp"));
     const std::pair<const char*, const char*> variables[] = {
         {"XDG_DATA_HOME", "data"}, {"PAGEWIND_MACHINE_SUPPORT_DIR", "machine"}, {"TMPDIR", "tmp"}};
     for (const auto& [name, folder] : variables) {
+        QDir(iDir.path()).mkpath(QLatin1String(folder));
         iSavedEnvironment.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
         qputenv(name, path(QLatin1String(folder)).toUtf8());
     }
@@ -63,6 +79,21 @@ QString AppSandbox::writeFile(const QString& relative, const QByteArray& content
     if (out.open(QIODevice::WriteOnly))
         out.write(content);
     return file;
+}
+
+StartedWindow::StartedWindow(bool shown)
+{
+    ProjectSession* session = window.session();
+    session->setUnsavedQuestion([this](QWidget*, const QString& name) {
+        asked.append(name);
+        return answer;
+    });
+    session->setSaveQuestion([this](QWidget*, const QString&) { return std::optional<QString>(savePath); });
+    QObject::connect(session, &ProjectSession::problem, &window,
+                     [this](const QString&, const QString& message) { problems.append(message); });
+    if (shown)
+        window.show();
+    QVERIFY(rebuildsPreview(window, [this] { window.applicationDidFinishLaunching(); }));
 }
 
 } // namespace pw::test

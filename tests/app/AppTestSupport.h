@@ -1,25 +1,38 @@
 #pragma once
 
+#include <QApplication>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
-namespace pw {
-class Leafreel_for_macAppDelegate;
-}
+#include "app/AppEnvironment.h"
+#include "app/Leafreel_for_macAppDelegate.h"
+#include "app/ProjectSession.h"
+
+class QFileDialog;
 
 namespace pw::test {
 
 // The folder the tests keep their screenshots in, beside each other (made when missing).
 QString screenshotFolder();
 
+// A picture of the bundled demonstration set, such as "01-sunrise.jpg".
+QString demoPicture(const QString& name);
+
 // Runs the action and waits for the preview rebuild it starts; true when the whole book was
 // written, false when it was not or nothing ended within a minute.
 bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<void()>& action);
+
+// The file panel the window has opened, once it is there (null after five seconds).
+QFileDialog* openedPanel(QWidget* window);
+// Answers the file panel the window has opened with the path, as its own OK does.
+void answerPanel(QWidget* window, const QString& path);
 
 // Points every per-user and machine-wide folder the application writes (settings store,
 // application support, trust file, temporary folder) into one temporary folder for the life
@@ -40,4 +53,26 @@ private:
     std::vector<std::pair<const char*, std::optional<QByteArray>>> iSavedEnvironment;
 };
 
+// The window started as the application starts it (its preview built), whose questions the test
+// answers: unsaved changes (asked names kept), the file to save to; the problems it reports kept.
+struct StartedWindow {
+    Leafreel_for_macAppDelegate window;
+    ProjectSession::Answer answer = ProjectSession::Answer::discard;
+    QStringList asked;
+    QString savePath;
+    QStringList problems;
+
+    explicit StartedWindow(bool shown = false);
+};
+
 } // namespace pw::test
+
+// The main() of a test with the preview: Qt WebEngine's environment is set before the application.
+#define PW_WEBENGINE_TEST_MAIN(TestClass)                                                                              \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        pw::prepareWebEngineEnvironment();                                                                             \
+        QApplication application(argc, argv);                                                                          \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

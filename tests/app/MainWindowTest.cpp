@@ -3,16 +3,15 @@
 // remembered, two windows keep their own previews, every control has a name, and the sheets
 // and questions are kept as screenshots.
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
@@ -24,31 +23,27 @@
 #include <QWebEngineView>
 
 #include "AppTestSupport.h"
-#include "app/AppEnvironment.h"
 #include "app/ApplyChangeIndicator.h"
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageBrowserView.h"
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
-#include "app/Leafreel_for_macAppDelegate.h"
 #include "app/OutputWindowDelegate.h"
 #include "app/PictureBuildTask.h"
-#include "app/PreviewBuilder.h"
 #include "app/ProgressSheet.h"
-#include "app/ProjectSession.h"
 #include "app/SelectTemplateWindowDelegate.h"
 #include "app/WindowActions.h"
+#include "base/NotificationCenter.h"
 #include "book/FlashPageSource.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
 
 using pw::Leafreel_for_macAppDelegate;
+using pw::test::demoPicture;
 using pw::test::rebuildsPreview;
 
 namespace {
-
-const QString kDemo = QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/");
 
 // Runs script in the preview and waits for its result.
 QVariant evaluate(QWebEngineView* view, const QString& script)
@@ -59,11 +54,7 @@ QVariant evaluate(QWebEngineView* view, const QString& script)
         result = value;
         done = true;
     });
-    QElapsedTimer clock;
-    clock.start();
-    while (!done && clock.elapsed() < 10000)
-        QTest::qWait(20);
-    return result;
+    return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
 }
 
 // What the undoable edits change, to compare before and after.
@@ -79,27 +70,6 @@ QStringList snapshot(const Leafreel_for_macAppDelegate& window)
     return state;
 }
 
-// Answers the file panel the window has open with the path.
-void answerPanel(QWidget* window, const QString& path)
-{
-    QFileDialog* panel = nullptr;
-    QTRY_VERIFY((panel = window->findChild<QFileDialog*>()) != nullptr);
-    panel->selectFile(path);
-    static_cast<QDialog*>(panel)->accept();  // the panel's own OK
-}
-
-// Starts the window as the application does, without a first-run window size.
-struct StartedWindow {
-    Leafreel_for_macAppDelegate window;
-    explicit StartedWindow(bool shown = false)
-    {
-        window.session()->setUnsavedQuestion([](QWidget*, const QString&) { return pw::ProjectSession::Answer::discard; });
-        if (shown)
-            window.show();
-        QVERIFY(rebuildsPreview(window, [this] { window.applicationDidFinishLaunching(); }));
-    }
-};
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -107,7 +77,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startupShowsTheDemonstrationBookAndKeepsAScreenshot();
-    void propertyEditsBlinkUntilApplied();
+    void propertySelectionShowsItsTipAndEditsBlinkUntilApplied();
     void buildTurnsThePictureListIntoTheBook();
     void everyEditUndoes_data();
     void everyEditUndoes();
@@ -150,20 +120,29 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndKeepsAScreenshot()
         30000);
 }
 
-void MainWindowTest::propertyEditsBlinkUntilApplied()
+void MainWindowTest::propertySelectionShowsItsTipAndEditsBlinkUntilApplied()
 {
     const pw::test::AppSandbox sandbox;
-    StartedWindow started;
+    pw::test::StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
     QTreeView* tree = window.outlineView();
     auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
-    const QModelIndex title = model->index(0, pw::FlashTemplateOutlineDelegate::valueColumn);
-    // Selecting a property shows its description.
-    tree->selectionModel()->select(title, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    const pw::FlashTemplateProperty* selected = model->propertyAt(title);
-    QCOMPARE(window.toolTipBox()->title(), QString::fromStdString(selected->title()));
-    QCOMPARE(window.toolTip()->toPlainText(), QString::fromStdString(selected->desc()));
+    // A click, then the Down key, in the view: the description follows the selection.
+    const void* tipSender = nullptr;
+    const pw::ObserverRegistration tips("UpdateFlashTmplProTipNotification",
+                                        [&](const pw::Notification& notification) { tipSender = notification.sender; });
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model->index(0, 0)).center());
+    for (const bool clicked : {true, false}) {
+        const pw::FlashTemplateProperty* selected = model->propertyAt(tree->currentIndex());
+        QCOMPARE(selected, model->propertyAt(model->index(clicked ? 0 : 1, 0)));
+        QCOMPARE(tipSender, static_cast<const void*>(model));
+        QCOMPARE(window.toolTipBox()->title(), QString::fromStdString(selected->title()));
+        QCOMPARE(window.toolTip()->toPlainText(), QString::fromStdString(selected->desc()));
+        tipSender = nullptr;
+        QTest::keyClick(tree, Qt::Key_Down);
+    }
 
+    const QModelIndex title = model->index(0, pw::FlashTemplateOutlineDelegate::valueColumn);
     QVERIFY(!window.applyIndicator()->isRunning());
     QVERIFY(model->setData(title, QStringLiteral("A changed value"), Qt::EditRole));
     QVERIFY(window.applyIndicator()->isRunning());
@@ -183,11 +162,24 @@ void MainWindowTest::propertyEditsBlinkUntilApplied()
 void MainWindowTest::buildTurnsThePictureListIntoTheBook()
 {
     const pw::test::AppSandbox sandbox;
-    StartedWindow started;
+    pw::test::StartedWindow started;
     Leafreel_for_macAppDelegate& window = started.window;
-    window.browserData()->addPictures({kDemo + "01-sunrise.jpg", kDemo + "02-lake.jpg", kDemo + "03-dunes.jpg"});
     const auto before = window.flashPageSource();
+    // Cancel on the progress sheet stops a build: nothing is written, the book stays.
+    window.browserData()->addPictures(QStringList(2000, demoPicture("03-dunes.jpg")));
+    window.OnBuildToPDF();
+    for (pw::ProgressSheet* sheet : window.findChildren<pw::ProgressSheet*>()) {
+        if (sheet->labelText().startsWith(QStringLiteral("Making the pages from")))
+            sheet->findChild<QPushButton*>()->click();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!window.buildTask()->isRunning(), 30000);
+    QCOMPARE(QString::fromStdString(window.buildTask()->outcome().errorName), QStringLiteral("BUILD_CANCELLED"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Build cancelled; the book is unchanged."));
+    QVERIFY(!QFile::exists(sandbox.path(QStringLiteral("tmp/Leafreel/output.pdf"))));
+    QCOMPARE(window.flashPageSource(), before);
+    window.session()->undoStack()->undo();
 
+    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg"), demoPicture("03-dunes.jpg")});
     QSignalSpy ended(window.importWindow(), &QDialog::finished);
     window.OnBuildToPDF();
     window.OnBuildToPDF();  // a second press while building starts nothing more
@@ -226,6 +218,7 @@ void MainWindowTest::everyEditUndoes_data()
     QTest::newRow("settings file") << "settings" << "&Undo Import Settings";
     QTest::newRow("pictures") << "pictures" << "&Undo Add 2 Pictures";
     QTest::newRow("picture order") << "order" << "&Undo Move Picture";
+    QTest::newRow("picture removal") << "removal" << "&Undo Remove 2 Pictures";
 }
 
 void MainWindowTest::everyEditUndoes()
@@ -233,9 +226,9 @@ void MainWindowTest::everyEditUndoes()
     QFETCH(QString, edit);
     QFETCH(QString, undoText);
     const pw::test::AppSandbox sandbox;
-    StartedWindow started(true);
+    pw::test::StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
-    window.browserData()->addPictures({kDemo + "01-sunrise.jpg", kDemo + "02-lake.jpg"});
+    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg")});
     window.session()->undoStack()->clear();
     const QStringList before = snapshot(window);
     if (edit == "property") {
@@ -248,17 +241,20 @@ void MainWindowTest::everyEditUndoes()
     } else if (edit == "settings") {
         const QString file = sandbox.writeFile(QStringLiteral("mine.txt"), "\n\rbookTitle=From A File\n\rpageWidth=1");
         window.OnImportTmplSettings();
-        answerPanel(&window, file);
+        pw::test::answerPanel(&window, file);
     } else if (edit == "pictures") {
         window.OnImportImage();
-        QFileDialog* panel = nullptr;
-        QTRY_VERIFY((panel = window.findChild<QFileDialog*>()) != nullptr);
-        panel->setDirectory(kDemo);
+        QFileDialog* panel = pw::test::openedPanel(&window);
+        QVERIFY(panel);
+        panel->setDirectory(demoPicture({}));
         panel->selectFile(QStringLiteral("\"03-dunes.jpg\" \"04-forest.jpg\""));
         static_cast<QDialog*>(panel)->accept();  // the panel's own OK
     } else {
         window.browserView()->selectionModel()->select(window.browserData()->index(1), QItemSelectionModel::ClearAndSelect);
-        QTest::keyClick(window.browserView(), Qt::Key_Home, Qt::ControlModifier);
+        if (edit == "removal")
+            window.browserView()->selectionModel()->select(window.browserData()->index(0), QItemSelectionModel::Select);
+        QTest::keyClick(window.browserView(), edit == "removal" ? Qt::Key_Delete : Qt::Key_Home,
+                        edit == "removal" ? Qt::NoModifier : Qt::ControlModifier);
     }
     QTRY_VERIFY(window.session()->undoStack()->canUndo());
     const QStringList after = snapshot(window);
@@ -278,14 +274,14 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     const pw::test::AppSandbox sandbox;
     QString firstPreview;
     QString secondPreview;
-    auto second = std::make_unique<StartedWindow>(true);
+    auto second = std::make_unique<pw::test::StartedWindow>(true);
     {
-        StartedWindow first(true);
+        pw::test::StartedWindow first(true);
         firstPreview = first.window.flashPreviewFolder();
         secondPreview = second->window.flashPreviewFolder();
         QVERIFY(firstPreview != secondPreview);
         first.window.OnImportImage();
-        answerPanel(&first.window, kDemo + "01-sunrise.jpg");
+        pw::test::answerPanel(&first.window, demoPicture("01-sunrise.jpg"));
         QVERIFY(first.window.close());
     }
     // Quitting one window leaves the other's preview.
@@ -299,20 +295,20 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     second.reset();
     QVERIFY(!QDir(secondPreview).exists());
 
-    StartedWindow again(true);
+    pw::test::StartedWindow again(true);
     QCOMPARE(again.window.size(), QSize(1000, 700));
     QCOMPARE(again.window.splitter()->sizes(), sizes);
     again.window.OnImportImage();
-    QFileDialog* panel = nullptr;
-    QTRY_VERIFY((panel = again.window.findChild<QFileDialog*>()) != nullptr);
-    QCOMPARE(QDir(panel->directory()).canonicalPath(), QDir(kDemo).canonicalPath());
+    QFileDialog* panel = pw::test::openedPanel(&again.window);
+    QVERIFY(panel);
+    QCOMPARE(QDir(panel->directory()).canonicalPath(), QDir(demoPicture({})).canonicalPath());
     panel->reject();
 }
 
 void MainWindowTest::everyControlHasAnAccessibleName()
 {
     const pw::test::AppSandbox sandbox;
-    StartedWindow started(true);
+    pw::test::StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
     QStringList unnamed;
     const auto check = [&](QWidget* top) {
@@ -349,10 +345,8 @@ void MainWindowTest::namesAndPaths()
 void MainWindowTest::sheetsAndQuestionsAreKeptAsScreenshots()
 {
     const pw::test::AppSandbox sandbox;
-    Leafreel_for_macAppDelegate window;
-    window.resize(1200, 800);
-    window.show();
-    QVERIFY(rebuildsPreview(window, [&] { window.applicationDidFinishLaunching(); }));
+    pw::test::StartedWindow started(true);
+    Leafreel_for_macAppDelegate& window = started.window;
     const QString folder = pw::test::screenshotFolder();
     const auto keep = [&](QWidget* shown, const char* name) {
         shown->show();
@@ -381,7 +375,7 @@ void MainWindowTest::sheetsAndQuestionsAreKeptAsScreenshots()
     pw::ProgressSheet progress(QStringLiteral("Updating the preview…"), &window);
     progress.setProgress(120, 500);
     keep(&progress, "progress-sheet");
-    window.browserData()->addPictures({kDemo + "01-sunrise.jpg", QStringLiteral("/gone/lake.jpg")});
+    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), QStringLiteral("/gone/lake.jpg")});
     window.browserView()->selectionModel()->select(window.browserData()->index(0), QItemSelectionModel::Select);
     const std::unique_ptr<QMenu> menu(window.browserView()->makeContextMenu());
     keep(menu.get(), "picture-context-menu");
@@ -389,12 +383,5 @@ void MainWindowTest::sheetsAndQuestionsAreKeptAsScreenshots()
     keep(window.browserView(), "picture-list-with-missing");
 }
 
-int main(int argc, char* argv[])
-{
-    pw::prepareWebEngineEnvironment();
-    QApplication application(argc, argv);
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+PW_WEBENGINE_TEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

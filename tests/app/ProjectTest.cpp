@@ -1,62 +1,24 @@
 // Projects in the window: saved and opened again with their book, unsaved changes asked about
 // before they are lost, what is missing named, the last ten kept in Open Recent.
-#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
-#include <QUndoStack>
 
 #include "AppTestSupport.h"
-#include "app/AppEnvironment.h"
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
-#include "app/Leafreel_for_macAppDelegate.h"
-#include "app/ProjectSession.h"
 #include "app/RecentProjects.h"
-#include "base/FileUtil.h"
 #include "book/FlashPageSource.h"
 #include "support/TestPdf.h"
 #include "template/FlashTemplate.h"
 
-using pw::Leafreel_for_macAppDelegate;
 using pw::ProjectSession;
+using pw::test::demoPicture;
 using pw::test::rebuildsPreview;
-
-namespace {
-
-const QString kDemo = QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/");
-
-// A started window whose questions the test answers.
-struct Window {
-    Leafreel_for_macAppDelegate window;
-    ProjectSession::Answer answer = ProjectSession::Answer::cancel;
-    QStringList asked;
-    QString savePath;
-    QStringList problems;
-
-    Window()
-    {
-        ProjectSession* session = window.session();
-        session->setUnsavedQuestion([this](QWidget*, const QString& name) {
-            asked.append(name);
-            return answer;
-        });
-        session->setSaveQuestion([this](QWidget*, const QString&) { return std::optional<QString>(savePath); });
-        QObject::connect(session, &ProjectSession::problem, &window,
-                         [this](const QString&, const QString& message) { problems.append(message); });
-        QVERIFY(rebuildsPreview(window, [this] { window.applicationDidFinishLaunching(); }));
-    }
-    void edit()
-    {
-        window.browserData()->addPictures({kDemo + "01-sunrise.jpg"});
-        QVERIFY(window.isWindowModified());
-    }
-};
-
-} // namespace
+using Window = pw::test::StartedWindow;
 
 class ProjectTest : public QObject {
     Q_OBJECT
@@ -65,8 +27,7 @@ private slots:
     void aSavedProjectOpensWithItsBook();
     void unsavedChangesAreAskedAbout_data();
     void unsavedChangesAreAskedAbout();
-    void openingNamesWhatIsMissingAndRefusesNewerFormats();
-    void openRecentKeepsTheLastTen();
+    void openingNamesWhatIsMissingAndRefusesNewerFormatsAndRecentKeepsTen();
 };
 
 void ProjectTest::aSavedProjectOpensWithItsBook()
@@ -76,7 +37,7 @@ void ProjectTest::aSavedProjectOpensWithItsBook()
     const QString file = sandbox.path(QStringLiteral("work/trip"));
     {
         Window first;
-        first.window.browserData()->addPictures({kDemo + "01-sunrise.jpg", kDemo + "02-lake.jpg"});
+        first.window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg")});
         auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(first.window.outlineView()->model());
         QVERIFY(model->setData(model->index(2, pw::FlashTemplateOutlineDelegate::valueColumn), "Saved Title", Qt::EditRole));
         QSignalSpy imported(first.window.importWindow(), &QDialog::finished);
@@ -132,7 +93,8 @@ void ProjectTest::unsavedChangesAreAskedAbout()
     Window w;
     w.window.show();
     w.savePath = sandbox.path(QStringLiteral("mine.pagewind"));
-    w.edit();
+    w.window.browserData()->addPictures({demoPicture("01-sunrise.jpg")});
+    QVERIFY(w.window.isWindowModified());
     w.answer = static_cast<ProjectSession::Answer>(answer);
     bool wentOn = false;
     if (trigger == "close") {
@@ -150,7 +112,7 @@ void ProjectTest::unsavedChangesAreAskedAbout()
     QCOMPARE(w.window.isVisible(), trigger != "close" || !goesOn);
 }
 
-void ProjectTest::openingNamesWhatIsMissingAndRefusesNewerFormats()
+void ProjectTest::openingNamesWhatIsMissingAndRefusesNewerFormatsAndRecentKeepsTen()
 {
     const pw::test::AppSandbox sandbox;
     const QString file = sandbox.writeFile(
@@ -172,12 +134,8 @@ void ProjectTest::openingNamesWhatIsMissingAndRefusesNewerFormats()
     QVERIFY(!w.window.session()->openPath(sandbox.path(QStringLiteral("new.pagewind"))));
     QVERIFY(w.problems.last().contains(QStringLiteral("newer")));
     QCOMPARE(w.window.session()->project()->displayName(), std::string("p"));  // the open project stays
-}
 
-void ProjectTest::openRecentKeepsTheLastTen()
-{
-    const pw::test::AppSandbox sandbox;
-    Window w;
+    // Open Recent keeps the last ten; one that is gone is named and removed.
     for (int i = 0; i < 12; ++i)
         QVERIFY(w.window.session()->saveTo(sandbox.path(QStringLiteral("p%1.pagewind").arg(i))));
     const QStringList recent = pw::RecentProjects::paths();
@@ -192,12 +150,5 @@ void ProjectTest::openRecentKeepsTheLastTen()
     QVERIFY(!pw::RecentProjects::paths().contains(recent[3]));
 }
 
-int main(int argc, char* argv[])
-{
-    pw::prepareWebEngineEnvironment();
-    QApplication application(argc, argv);
-    ProjectTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+PW_WEBENGINE_TEST_MAIN(ProjectTest)
 #include "ProjectTest.moc"

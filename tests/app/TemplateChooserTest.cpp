@@ -1,4 +1,5 @@
-// The template chooser: which folders are templates and styles, selection, OK and Cancel.
+// The template chooser: which folders are templates and styles, selection, refresh, OK,
+// double-click and Cancel.
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,12 +28,8 @@ class TemplateChooserTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void templatesAndStylesAreTheFoldersWithTheirFiles();
-    void prepairSelectsTheTemplateInAnyCase();
-    void okAnswersTheSelectedStyle();
-    void okWithoutAStyleCountsAsCancel();
-    void doubleClickIsAnOk();
-    void refreshShowsNewTemplates();
+    void listsTheFoldersWithTheirFilesAndFindsTheTemplateInAnyCase();
+    void okAndDoubleClickAnswerTheStyle();
 
 private:
     std::unique_ptr<pw::test::AppSandbox> iSandbox;
@@ -61,19 +58,13 @@ void TemplateChooserTest::cleanup()
     iSandbox.reset();
 }
 
-void TemplateChooserTest::templatesAndStylesAreTheFoldersWithTheirFiles()
-{
-    QCOMPARE(names(SelectTemplateWindowDelegate::templateFolders()), QStringList({"Atlas", "float"}));
-    QCOMPARE(names(SelectTemplateWindowDelegate::styleFolders(QStringLiteral("float"))),
-             QStringList({"Blank", "Green", "Red"}));
-    QVERIFY(SelectTemplateWindowDelegate::styleFolders(QStringLiteral("missing")).isEmpty());
-}
-
-void TemplateChooserTest::prepairSelectsTheTemplateInAnyCase()
+void TemplateChooserTest::listsTheFoldersWithTheirFilesAndFindsTheTemplateInAnyCase()
 {
     SelectTemplateWindowDelegate chooser;
     chooser.prepairToTmpl(QStringLiteral("FLOAT"));
+    QCOMPARE(names(chooser.tmplListData()), QStringList({"Atlas", "float"}));
     QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
+    QCOMPARE(names(SelectTemplateWindowDelegate::styleFolders(QStringLiteral("float"))), QStringList({"Blank", "Green", "Red"}));
     QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));
     QCOMPARE(chooser.tmplStylesData().front().styleName, QStringLiteral("Blank"));
     QVERIFY(chooser.tmplStylesData().front().imageID.endsWith(QStringLiteral("/Styles/float/Blank/shot.jpg")));
@@ -84,12 +75,19 @@ void TemplateChooserTest::prepairSelectsTheTemplateInAnyCase()
     QCOMPARE(preview.devicePixelRatio(), 2.0);
     QCOMPARE(preview.width(), 320);
 
+    // Refresh shows a new template; the one selected and its styles stay.
+    iSandbox->writeFile(QStringLiteral("R/AppFiles/Templates/Zen/flashTemplate.xml"), "<t/>");
+    chooser.onRefresh();
+    QCOMPARE(names(chooser.tmplListData()), QStringList({"Atlas", "float", "Zen"}));
+    QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));
+    QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
+
     // Selecting the other template lists its styles: it has none.
     chooser.tableViewTmpls()->setCurrentRow(0);
     QVERIFY(chooser.tmplStylesData().empty());
 }
 
-void TemplateChooserTest::okAnswersTheSelectedStyle()
+void TemplateChooserTest::okAndDoubleClickAnswerTheStyle()
 {
     SelectTemplateWindowDelegate chooser;
     chooser.prepairToTmpl(QStringLiteral("float"));
@@ -97,43 +95,22 @@ void TemplateChooserTest::okAnswersTheSelectedStyle()
     chooser.imgBrowserView()->setCurrentRow(2);
     chooser.onOK();
     QCOMPARE(chooser.result(), 1);
-    const std::optional<QString> style = chooser.selectedStyle();
-    QVERIFY(style);
-    QVERIFY(style->endsWith(QStringLiteral("/Styles/float/Red/shot.jpg")));
+    QVERIFY(chooser.selectedStyle().value_or(QString()).endsWith(QStringLiteral("/Styles/float/Red/shot.jpg")));
     QCOMPARE(chooser.selectedItemIndex(), 2);
-}
 
-void TemplateChooserTest::okWithoutAStyleCountsAsCancel()
-{
-    SelectTemplateWindowDelegate chooser;
-    chooser.prepairToTmpl(QStringLiteral("Atlas"));
-    chooser.open();
-    chooser.onOK();
-    QCOMPARE(chooser.result(), 0);
-    QVERIFY(!chooser.selectedStyle());
-}
-
-void TemplateChooserTest::doubleClickIsAnOk()
-{
-    SelectTemplateWindowDelegate chooser;
-    chooser.prepairToTmpl(QStringLiteral("float"));
     chooser.open();
     QSignalSpy finished(&chooser, &QDialog::finished);
     emit chooser.imgBrowserView()->itemDoubleClicked(chooser.imgBrowserView()->item(1));
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().toInt(), 1);
     QCOMPARE(chooser.selectedItemIndex(), 1);
-}
 
-void TemplateChooserTest::refreshShowsNewTemplates()
-{
-    SelectTemplateWindowDelegate chooser;
-    chooser.prepairToTmpl(QStringLiteral("float"));
-    iSandbox->writeFile(QStringLiteral("R/AppFiles/Templates/Zen/flashTemplate.xml"), "<t/>");
-    chooser.onRefresh();
-    QCOMPARE(names(chooser.tmplListData()), QStringList({"Atlas", "float", "Zen"}));
-    QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));  // the styles shown stay
-    QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
+    // OK without a style counts as Cancel.
+    chooser.prepairToTmpl(QStringLiteral("Atlas"));
+    chooser.open();
+    chooser.onOK();
+    QCOMPARE(chooser.result(), 0);
+    QVERIFY(!chooser.selectedStyle());
 }
 
 QTEST_MAIN(TemplateChooserTest)
