@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "app/AppSettings.h"
 

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QApplication>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTest>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "app/AppEnvironment.h"
 #include "app/Leafreel_for_macAppDelegate.h"
 #include "app/ProjectSession.h"
 
@@ -66,13 +63,3 @@ struct StartedWindow {
 };
 
 } // namespace pw::test
-
-// The main() of a test with the preview: Qt WebEngine's environment is set before the application.
-#define PW_WEBENGINE_TEST_MAIN(TestClass)                                                                              \
-    int main(int argc, char* argv[])                                                                                   \
-    {                                                                                                                  \
-        pw::prepareWebEngineEnvironment();                                                                             \
-        QApplication application(argc, argv);                                                                          \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
-    }

@@ -99,6 +99,10 @@ QPoint pointAt(const ShownList& list, const QString& where)
 class ImageListTest : public QObject {
     Q_OBJECT
 
+public:
+    // A screen of two device pixels per pixel, as on a high-density display.
+    static void initMain() { qputenv("QT_SCALE_FACTOR", "2"); }
+
 private slots:
     void hiddenFilesAreSkippedAndMissingOnesMarked();
     void filesDroppedOnTheViewLandAtTheMark_data();
@@ -265,13 +269,5 @@ void ImageListTest::thumbnailsAtThePixelRatioVisibleFirst()
     QCOMPARE(std::max(thumbnail.width(), thumbnail.height()), 2 * ImageListModel::kThumbnailSize);
 }
 
-int main(int argc, char* argv[])
-{
-    // A screen of two device pixels per pixel, as on a high-density display.
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication application(argc, argv);
-    ImageListTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(ImageListTest)
 #include "ImageListTest.moc"

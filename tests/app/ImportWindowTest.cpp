@@ -25,15 +25,6 @@ QString writePdf(const pw::test::AppSandbox& sandbox, const QString& name, const
     return sandbox.writeFile(name, QByteArray::fromStdString(bytes));
 }
 
-std::vector<pw::test::TestPage> a4Pages(int count)
-{
-    pw::test::TestPage page;
-    page.width = 600;
-    page.height = 850;
-    page.cropBox = pw::test::TestRect{0, 0, 595.3F, 841.9F};
-    return std::vector<pw::test::TestPage>(static_cast<std::size_t>(count), page);
-}
-
 } // namespace
 
 class ImportWindowTest : public QObject {
@@ -49,7 +40,12 @@ private slots:
 void ImportWindowTest::importsAndTakesTheFirstPageSize()
 {
     const pw::test::AppSandbox sandbox;
-    const QString pdf = writePdf(sandbox, QStringLiteral("ten.pdf"), pw::test::makePdf(a4Pages(10), {{"Start", 0, {}}}));
+    pw::test::TestPage a4;
+    a4.width = 600;
+    a4.height = 850;
+    a4.cropBox = pw::test::TestRect{0, 0, 595.3F, 841.9F};
+    const std::string ten = pw::test::makePdf(std::vector<pw::test::TestPage>(10, a4), {{"Start", 0, {}}});
+    const QString pdf = writePdf(sandbox, QStringLiteral("ten.pdf"), ten);
     ImportWindowDelegate sheet;
     sheet.open();
     sheet.setImportFile(pdf);

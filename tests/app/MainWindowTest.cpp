@@ -1,7 +1,9 @@
 // The whole application, offscreen with Qt WebEngine: start-up shows the demonstration book in
 // the preview, the window's flows change the book and undo, its place and folders are
-// remembered, two windows keep their own previews, every control has a name, and the sheets
-// and questions are kept as screenshots.
+// remembered, two windows keep their own previews, every control has a name, the sheets and
+// questions are kept as screenshots; projects are saved and opened again with their book,
+// unsaved changes asked about before they are lost, what is missing named, the last ten kept
+// in Open Recent.
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
@@ -23,6 +25,7 @@
 #include <QWebEngineView>
 
 #include "AppTestSupport.h"
+#include "app/AppEnvironment.h"
 #include "app/ApplyChangeIndicator.h"
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageBrowserView.h"
@@ -31,17 +34,21 @@
 #include "app/OutputWindowDelegate.h"
 #include "app/PictureBuildTask.h"
 #include "app/ProgressSheet.h"
+#include "app/RecentProjects.h"
 #include "app/SelectTemplateWindowDelegate.h"
 #include "app/WindowActions.h"
 #include "base/NotificationCenter.h"
 #include "book/FlashPageSource.h"
 #include "project/TemplateTree.h"
+#include "support/TestPdf.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
 
 using pw::Leafreel_for_macAppDelegate;
+using pw::ProjectSession;
 using pw::test::demoPicture;
 using pw::test::rebuildsPreview;
+using pw::test::StartedWindow;
 
 namespace {
 
@@ -75,6 +82,9 @@ QStringList snapshot(const Leafreel_for_macAppDelegate& window)
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+public:
+    static void initMain() { pw::prepareWebEngineEnvironment(); }
+
 private slots:
     void startupShowsTheDemonstrationBookAndKeepsAScreenshot();
     void propertySelectionShowsItsTipAndEditsBlinkUntilApplied();
@@ -82,9 +92,12 @@ private slots:
     void everyEditUndoes_data();
     void everyEditUndoes();
     void windowsKeepTheirOwnPreviewAndRememberTheirPlace();
-    void everyControlHasAnAccessibleName();
     void namesAndPaths();
-    void sheetsAndQuestionsAreKeptAsScreenshots();
+    void everyControlIsNamedAndTheSheetsAreKeptAsScreenshots();
+    void aSavedProjectOpensWithItsBook();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
+    void openingNamesWhatIsMissingAndRefusesNewerFormatsAndRecentKeepsTen();
 };
 
 void MainWindowTest::startupShowsTheDemonstrationBookAndKeepsAScreenshot()
@@ -123,7 +136,7 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndKeepsAScreenshot()
 void MainWindowTest::propertySelectionShowsItsTipAndEditsBlinkUntilApplied()
 {
     const pw::test::AppSandbox sandbox;
-    pw::test::StartedWindow started(true);
+    StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
     QTreeView* tree = window.outlineView();
     auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
@@ -162,7 +175,7 @@ void MainWindowTest::propertySelectionShowsItsTipAndEditsBlinkUntilApplied()
 void MainWindowTest::buildTurnsThePictureListIntoTheBook()
 {
     const pw::test::AppSandbox sandbox;
-    pw::test::StartedWindow started;
+    StartedWindow started;
     Leafreel_for_macAppDelegate& window = started.window;
     const auto before = window.flashPageSource();
     // Cancel on the progress sheet stops a build: nothing is written, the book stays.
@@ -226,7 +239,7 @@ void MainWindowTest::everyEditUndoes()
     QFETCH(QString, edit);
     QFETCH(QString, undoText);
     const pw::test::AppSandbox sandbox;
-    pw::test::StartedWindow started(true);
+    StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
     window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg")});
     window.session()->undoStack()->clear();
@@ -274,9 +287,9 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     const pw::test::AppSandbox sandbox;
     QString firstPreview;
     QString secondPreview;
-    auto second = std::make_unique<pw::test::StartedWindow>(true);
+    auto second = std::make_unique<StartedWindow>(true);
     {
-        pw::test::StartedWindow first(true);
+        StartedWindow first(true);
         firstPreview = first.window.flashPreviewFolder();
         secondPreview = second->window.flashPreviewFolder();
         QVERIFY(firstPreview != secondPreview);
@@ -295,7 +308,7 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     second.reset();
     QVERIFY(!QDir(secondPreview).exists());
 
-    pw::test::StartedWindow again(true);
+    StartedWindow again(true);
     QCOMPARE(again.window.size(), QSize(1000, 700));
     QCOMPARE(again.window.splitter()->sizes(), sizes);
     again.window.OnImportImage();
@@ -305,13 +318,22 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     panel->reject();
 }
 
-void MainWindowTest::everyControlHasAnAccessibleName()
+void MainWindowTest::namesAndPaths()
+{
+    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("float")), QStringLiteral("Float"));
+    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("my CLASSIC book")),
+             QStringLiteral("My Classic Book"));
+    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine")), QStringLiteral("/s/mine.txt"));
+    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine.cfg")), QStringLiteral("/s/mine.cfg"));
+}
+
+void MainWindowTest::everyControlIsNamedAndTheSheetsAreKeptAsScreenshots()
 {
     const pw::test::AppSandbox sandbox;
-    pw::test::StartedWindow started(true);
+    StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
     QStringList unnamed;
-    const auto check = [&](QWidget* top) {
+    const auto checkNames = [&](QWidget* top) {
         for (QWidget* widget : top->findChildren<QWidget*>()) {
             // Parts of compound controls (a combo box's list, the web view's own surface) are
             // named through their control.
@@ -324,46 +346,26 @@ void MainWindowTest::everyControlHasAnAccessibleName()
                 unnamed.append(QStringLiteral("%1 in %2").arg(widget->metaObject()->className(), top->windowTitle()));
         }
     };
-    check(&window);
-    for (QDialog* sheet : std::initializer_list<QDialog*>{window.outputWindow(), window.importWindow(), window.selectTmplWindow()}) {
-        sheet->show();
-        check(sheet);
-        sheet->hide();
-    }
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
-}
-
-void MainWindowTest::namesAndPaths()
-{
-    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("float")), QStringLiteral("Float"));
-    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("my CLASSIC book")),
-             QStringLiteral("My Classic Book"));
-    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine")), QStringLiteral("/s/mine.txt"));
-    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine.cfg")), QStringLiteral("/s/mine.cfg"));
-}
-
-void MainWindowTest::sheetsAndQuestionsAreKeptAsScreenshots()
-{
-    const pw::test::AppSandbox sandbox;
-    pw::test::StartedWindow started(true);
-    Leafreel_for_macAppDelegate& window = started.window;
-    const QString folder = pw::test::screenshotFolder();
-    const auto keep = [&](QWidget* shown, const char* name) {
+    const auto keep = [&](QWidget* shown, const char* name, bool sheet = false) {
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
-        QVERIFY(shown->grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+        if (sheet)
+            checkNames(shown);
+        QVERIFY(shown->grab().save(pw::test::screenshotFolder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
         shown->hide();
     };
+    checkNames(&window);
     window.OnSelectTemplate();
-    keep(window.selectTmplWindow(), "template-chooser");
+    keep(window.selectTmplWindow(), "template-chooser", true);
     window.selectTmplWindow()->onCancel();
     window.OnConvertToFlipBook();
-    keep(window.outputWindow(), "publish-sheet");
+    keep(window.outputWindow(), "publish-sheet", true);
     window.outputWindow()->onCancel();
     window.OnImportPDF();
-    keep(window.importWindow(), "import-sheet");
+    keep(window.importWindow(), "import-sheet", true);
     window.importWindow()->onCancelAction();
     QVERIFY(!window.importWindow()->isVisible());
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 
     const auto unsaved = pw::ProjectSession::makeUnsavedQuestion(&window, QStringLiteral("Our Trip"));
     keep(unsaved.get(), "unsaved-changes-question");
@@ -383,5 +385,125 @@ void MainWindowTest::sheetsAndQuestionsAreKeptAsScreenshots()
     keep(window.browserView(), "picture-list-with-missing");
 }
 
-PW_WEBENGINE_TEST_MAIN(MainWindowTest)
+void MainWindowTest::aSavedProjectOpensWithItsBook()
+{
+    const pw::test::AppSandbox sandbox;
+    const QString pdf = sandbox.writeFile(QStringLiteral("work/doc.pdf"), QByteArray::fromStdString(pw::test::makePlainPdf(3)));
+    const QString file = sandbox.path(QStringLiteral("work/trip"));
+    {
+        StartedWindow first;
+        first.window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg")});
+        auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(first.window.outlineView()->model());
+        QVERIFY(model->setData(model->index(2, pw::FlashTemplateOutlineDelegate::valueColumn), "Saved Title", Qt::EditRole));
+        QSignalSpy imported(first.window.importWindow(), &QDialog::finished);
+        first.window.OnImportPDF();
+        first.window.importWindow()->setImportFile(pdf);
+        QVERIFY(rebuildsPreview(first.window, [&] { first.window.importWindow()->startImport(); }));
+        QCOMPARE(imported.count(), 1);
+
+        first.savePath = file;  // the extension is added
+        QVERIFY(first.window.session()->save());
+        QCOMPARE(first.window.windowTitle(), QStringLiteral("trip[*] \u2014 Pagewind"));
+        QVERIFY(!first.window.isWindowModified());
+        QVERIFY(QFile::exists(file + QStringLiteral(".pagewind")));
+    }
+    StartedWindow second;
+    QVERIFY(rebuildsPreview(second.window, [&] { QVERIFY(second.window.session()->openPath(file + QStringLiteral(".pagewind"))); }));
+    QCOMPARE(second.window.browserData()->count(), 2);
+    QCOMPARE(second.window.flashTmpl()->propertyValueFor("bookTitle", ""), std::string("Saved Title"));
+    // The pages are made again from the PDF, off the main thread.
+    QVERIFY(second.window.flashPageSource());
+    QCOMPARE(second.window.flashPageSource()->normalPages().size(), std::size_t(3));
+    QVERIFY(!second.window.isWindowModified());
+    QVERIFY(second.problems.isEmpty());
+}
+
+void MainWindowTest::unsavedChangesAreAskedAbout_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("saved");
+    const int save = int(ProjectSession::Answer::save);
+    const int discard = int(ProjectSession::Answer::discard);
+    const int cancel = int(ProjectSession::Answer::cancel);
+    QTest::newRow("close, save") << "close" << save << true << true;
+    QTest::newRow("close, discard") << "close" << discard << true << false;
+    QTest::newRow("close, cancel") << "close" << cancel << false << false;
+    QTest::newRow("new, discard") << "new" << discard << true << false;
+    QTest::newRow("new, cancel") << "new" << cancel << false << false;
+    QTest::newRow("open, save") << "open" << save << true << true;
+    QTest::newRow("open, cancel") << "open" << cancel << false << false;
+}
+
+void MainWindowTest::unsavedChangesAreAskedAbout()
+{
+    QFETCH(QString, trigger);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, saved);
+    const pw::test::AppSandbox sandbox;
+    const QString other = sandbox.path(QStringLiteral("other.pagewind"));
+    pw::BookProject().saveAs(other.toStdString());
+    StartedWindow w;
+    w.window.show();
+    w.savePath = sandbox.path(QStringLiteral("mine.pagewind"));
+    w.window.browserData()->addPictures({demoPicture("01-sunrise.jpg")});
+    QVERIFY(w.window.isWindowModified());
+    w.answer = static_cast<ProjectSession::Answer>(answer);
+    bool wentOn = false;
+    if (trigger == "close") {
+        wentOn = w.window.close();
+    } else if (trigger == "new") {
+        w.window.session()->newProject();
+        wentOn = w.window.browserData()->count() == 0;
+    } else {
+        w.window.session()->openPath(other);
+        wentOn = w.window.session()->project()->displayName() == "other";
+    }
+    QCOMPARE(w.asked, QStringList({"Untitled"}));
+    QCOMPARE(wentOn, goesOn);
+    QCOMPARE(QFile::exists(w.savePath), saved);
+    QCOMPARE(w.window.isVisible(), trigger != "close" || !goesOn);
+}
+
+void MainWindowTest::openingNamesWhatIsMissingAndRefusesNewerFormatsAndRecentKeepsTen()
+{
+    const pw::test::AppSandbox sandbox;
+    const QString file = sandbox.writeFile(
+        QStringLiteral("p.pagewind"),
+        "<pagewindProject version=\"1\"><pictures><picture>gone/lake.jpg</picture></pictures>"
+        "<pages origin=\"pdf\"><pdf>gone/doc.pdf</pdf></pages><template name=\"float\"/></pagewindProject>");
+    StartedWindow w;
+    QVERIFY(w.window.session()->openPath(file));
+    QVERIFY(w.window.browserData()->isMissing(0));
+    const auto boxes = w.window.findChildren<QMessageBox*>();
+    QVERIFY(!boxes.isEmpty());
+    const QString message = boxes.last()->text();
+    QVERIFY2(message.contains(sandbox.path(QStringLiteral("gone/doc.pdf"))) &&
+                 message.contains(sandbox.path(QStringLiteral("gone/lake.jpg"))),
+             qPrintable(message));
+    QVERIFY(!w.window.flashPageSource());  // not made: the preview shows the demonstration pages
+
+    sandbox.writeFile(QStringLiteral("new.pagewind"), "<pagewindProject version=\"9\"/>");
+    QVERIFY(!w.window.session()->openPath(sandbox.path(QStringLiteral("new.pagewind"))));
+    QVERIFY(w.problems.last().contains(QStringLiteral("newer")));
+    QCOMPARE(w.window.session()->project()->displayName(), std::string("p"));  // the open project stays
+
+    // Open Recent keeps the last ten; one that is gone is named and removed.
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(w.window.session()->saveTo(sandbox.path(QStringLiteral("p%1.pagewind").arg(i))));
+    const QStringList recent = pw::RecentProjects::paths();
+    QCOMPARE(recent.size(), 10);
+    QCOMPARE(recent.first(), sandbox.path(QStringLiteral("p11.pagewind")));
+    QCOMPARE(recent.last(), sandbox.path(QStringLiteral("p2.pagewind")));
+
+    QFile::remove(recent[3]);
+    w.window.session()->openRecent(recent[3]);
+    QVERIFY(w.problems.last().contains(QStringLiteral("no longer exists")));
+    QCOMPARE(pw::RecentProjects::paths().size(), 9);
+    QVERIFY(!pw::RecentProjects::paths().contains(recent[3]));
+}
+
+QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"
