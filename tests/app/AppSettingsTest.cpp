@@ -12,30 +12,26 @@ class AppSettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRunStoresTheTenKeys();
-    void absentBrokenAndUnsavedValuesKeepTheOthers();
+    void storedUnderTheTenKeysAndLoadedBack();
 };
 
-void AppSettingsTest::firstRunStoresTheTenKeys()
-{
-    // Stored files hold these keys: a renamed setting would lose what the user chose.
-    const pw::test::AppSandbox sandbox;
-    AppSettings().saveSettings();
-    const QSettings store(sandbox.path(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    QStringList stored;
-    for (const QString& key : store.allKeys())
-        stored.append(key + QLatin1Char('=') + store.value(key).toString());
-    stored.sort();
-    QCOMPARE(stored, QStringList({"importBookmark=0", "importLinks=0", "importPageRange=", "importPageRangeType=0",
-                                  "importQualityLevel=0", "lastImportedFile=", "lastOutputFileFolder=", "lastOutputFileName=",
-                                  "lastOutputFileTitle=", "outputType=0"}));
-}
-
-void AppSettingsTest::absentBrokenAndUnsavedValuesKeepTheOthers()
+void AppSettingsTest::storedUnderTheTenKeysAndLoadedBack()
 {
     const pw::test::AppSandbox sandbox;
+    const QString path = sandbox.path(QStringLiteral("settings.ini"));
     {
         AppSettings settings;
+        settings.saveSettings();
+        // Stored files hold these keys (here with the first run's values): a renamed setting
+        // would lose what the user chose.
+        const QSettings store(path, QSettings::IniFormat);
+        QStringList keys;
+        for (const QString& key : store.allKeys())
+            keys.append(key + QLatin1Char('=') + store.value(key).toString());
+        keys.sort();
+        QCOMPARE(keys, QStringList({"importBookmark=0", "importLinks=0", "importPageRange=", "importPageRangeType=0",
+                                    "importQualityLevel=0", "lastImportedFile=", "lastOutputFileFolder=", "lastOutputFileName=",
+                                    "lastOutputFileTitle=", "outputType=0"}));
         settings.setOutputType(1);
         settings.setImportQualityLevel(2);
         settings.setLastOutputFileName(QStringLiteral("Trip"));
@@ -43,7 +39,8 @@ void AppSettingsTest::absentBrokenAndUnsavedValuesKeepTheOthers()
         settings.setLastOutputFileFolder(QStringLiteral("/never/saved"));
     }
     {
-        QSettings store(sandbox.path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        // Absent, broken and foreign keys leave the others as they are.
+        QSettings store(path, QSettings::IniFormat);
         store.remove(QStringLiteral("outputType"));
         store.setValue(QStringLiteral("importQualityLevel"), QStringLiteral("high"));
         store.setValue(QStringLiteral("somethingElse"), 42);

@@ -5,7 +5,6 @@
 #include <QDrag>
 #include <QMenu>
 #include <QMimeData>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -87,6 +86,8 @@ QPoint pointAt(const ShownList& list, const QString& where)
         return {(first.right() + second.left()) / 2, first.center().y()};
     if (where == "right half of 1")
         return second.center() + QPoint(second.width() / 4, 0);
+    if (where == "left half of 1")
+        return second.center() - QPoint(second.width() / 4, 0);
     if (where == "past the end of row 1")
         return {list.view.viewport()->width() - 2, first.center().y()};
     if (where == "below the last row")
@@ -135,6 +136,7 @@ void ImageListTest::filesDroppedOnTheViewLandAtTheMark_data()
     QTest::addColumn<int>("index");
     QTest::newRow("between two thumbnails") << "gap between 0 and 1" << 1;
     QTest::newRow("on a thumbnail's right half") << "right half of 1" << 2;
+    QTest::newRow("on a thumbnail's left half") << "left half of 1" << 1;
     QTest::newRow("past a row's end") << "past the end of row 1" << 3;
     QTest::newRow("below the last row") << "below the last row" << 6;
     QTest::newRow("before the first") << "left of the first" << 0;

@@ -445,8 +445,7 @@ void MainWindowTest::unsavedChangesAreAskedAbout()
     const pw::test::AppSandbox sandbox;
     const QString other = sandbox.path(QStringLiteral("other.pagewind"));
     pw::BookProject().saveAs(other.toStdString());
-    StartedWindow w;
-    w.window.show();
+    StartedWindow w(true);
     w.savePath = sandbox.path(QStringLiteral("mine.pagewind"));
     w.window.browserData()->addPictures({demoPicture("01-sunrise.jpg")});
     QVERIFY(w.window.isWindowModified());
