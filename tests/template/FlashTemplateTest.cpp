@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "base/FileUtil.h"
 #include "template/FlashTemplate.h"
@@ -46,6 +47,8 @@ class FlashTemplateLibrary : public pw::test::TemplateLibraryTest {};
 
 TEST_F(FlashTemplateLibrary, PathsAndListings)
 {
+    // Every depth is listed, but neither files nor a link to a folder.
+    std::filesystem::create_directory_symlink(r("AppFiles/Templates/float"), r("AppFiles/Templates/link"));
     std::vector<std::string> names = FlashTemplate::tmplNames();
     std::sort(names.begin(), names.end());
     const std::vector<std::string> expectedNames = {
