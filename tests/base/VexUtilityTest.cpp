@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,8 +34,6 @@ TEST(VexUtility, TrustFileEntries)
         {"same folder twice is written once", std::nullopt, {"/p/Preview", "/p/Preview"}, utf16File(u"/p/Preview")},
         {"A then B", utf16File(u"A"), {"B"}, utf16File(u"A\nB")},
         {"trailing LF gives an empty line", utf16File(u"A\n"), {"B"}, utf16File(u"A\n\nB")},
-        {"trailing separator is another path", utf16File(u"/p/x"), {"/p/x/"}, utf16File(u"/p/x\n/p/x/")},
-        {"letter case is another path", utf16File(u"/p/x"), {"/P/X"}, utf16File(u"/p/x\n/P/X")},
         {"carriage return is not trimmed", utf16File(u"/p/x\r"), {"/p/x"}, utf16File(u"/p/x\r\n/p/x")},
         {"listed in the middle", utf16File(u"a\nb\nc"), {"b"}, utf16File(u"a\nb\nc")},
         {"non-ASCII path", std::nullopt, {"/home/j\xC3\xBCrgen/\xF0\x9F\x93\x96"}, utf16File(u"/home/j\u00FCrgen/\U0001F4D6")},
@@ -79,20 +76,4 @@ TEST(VexUtility, ForceTmpDiractoryMakesDistinctPrivateFoldersInOneNamedFolder)
         EXPECT_TRUE(std::filesystem::is_empty(path));
     }
     file::removeAll(parent);
-}
-
-TEST(VexUtility, SubFolderOfFolderListsEveryDepthButNoFilesOrLinks)
-{
-    pw::test::ScratchFolder root;
-    ASSERT_TRUE(file::createDirectories(root / "a/b"));
-    ASSERT_TRUE(file::writeFileAtomically(root / "a/file.txt", "x"));
-    ASSERT_TRUE(file::writeFileAtomically(root / "top.txt", "x"));
-    std::filesystem::create_directory_symlink(root / "a", root / "link");
-
-    const std::vector<std::string> expected = {root / "a", root / "a/b"};
-    EXPECT_EQ(VexUtility::subFolderOfFolder(root.path()), expected);
-    EXPECT_EQ(VexUtility::subFolderOfFolder(root.path() + "/"), expected);
-    EXPECT_TRUE(VexUtility::subFolderOfFolder(root / "a/b").empty());
-    EXPECT_TRUE(VexUtility::subFolderOfFolder(root / "missing").empty());
-    EXPECT_TRUE(VexUtility::subFolderOfFolder(root / "top.txt").empty());
 }
