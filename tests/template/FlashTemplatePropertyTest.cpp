@@ -42,9 +42,7 @@ TEST(FlashTemplateProperty, TypeFromAttributes)
 {
     const std::vector<std::pair<std::string, int>> cases = {
         {" type=\"pt_color\"", pw::pt_color},
-        {" type=\"pt_file\"", pw::pt_file},
         {" type=\"PT_COLOR\"", pw::pt_text},  // names match exactly
-        {" type=\" pt_color\"", pw::pt_text},
         {" type=\"pt_list\" aType=\"x\"", pw::pt_bool},
         {" aType=\"\"", pw::pt_bool},
         {"", pw::pt_text},
@@ -106,16 +104,6 @@ TEST(FlashTemplateProperty, ChildrenAndReload)
     EXPECT_EQ(root.value(), "9");
     EXPECT_EQ(root.aTitle(), "");
     EXPECT_EQ(root.propertyType(), pw::pt_number);
-}
-
-TEST(FlashTemplateProperty, ElementsThatLoadNothing)
-{
-    const Document doc = parsed("<notProperty><key>k</key></notProperty>");
-    FlashTemplateProperty property;
-    property.loadFromNode(doc.rootElement());
-    property.loadFromNode(pw::xml::Element());
-    EXPECT_EQ(property.title(), "Empty");
-    EXPECT_FALSE(property.value());
 }
 
 TEST(FlashTemplateProperty, MissingRequiredElementIsRefusedAndChangesNothing)

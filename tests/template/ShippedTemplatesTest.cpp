@@ -97,10 +97,7 @@ protected:
 
 TEST_F(ShippedTemplates, EveryTemplateLoadsWithAllItsProperties)
 {
-    const std::vector<std::string> names = shippedTemplates();
-    const std::set<std::string> nameSet(names.begin(), names.end());
-    EXPECT_TRUE(nameSet.count("float") && nameSet.count("classic")) << "float and classic must be shipped";
-    for (const std::string& name : names) {
+    for (const std::string& name : shippedTemplates()) {
         FlashTemplate tmpl;
         ::testing::internal::CaptureStderr();
         tmpl.loadTemplate(name);
