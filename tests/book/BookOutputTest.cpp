@@ -80,7 +80,11 @@ protected:
         flashTemplate_ = std::make_shared<FlashTemplate>();
         pages_ = std::make_shared<FlashPageSourceImg>();
     }
-    void TearDown() override { fs::remove_all(root_); }
+    void TearDown() override
+    {
+        resources::setResourceFolder(std::nullopt);
+        fs::remove_all(root_);
+    }
 
     std::string path(const std::string& name) const { return file::joinPath(root_, name); }
     static void write(const std::string& target, const std::string& text)

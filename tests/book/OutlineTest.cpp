@@ -146,17 +146,3 @@ TEST(Outline, WrongElementsRaiseTheirFixedErrorsAndChangeNothing)
               "ERROR_INIT_OUTLINE_ITEM|Not a flash outline item");
     EXPECT_EQ(item.caption(), "kept");
 }
-
-TEST(OutlineItem, RemoveChildRemovesThatVeryEntry)
-{
-    FlashOutlineItem parent;
-    FlashOutlineItem* a = parent.addChild(std::make_unique<FlashOutlineItem>());
-    FlashOutlineItem* b = parent.addChild(std::make_unique<FlashOutlineItem>());
-    FlashOutlineItem stranger;
-    parent.removeChild(&stranger);
-    EXPECT_EQ(parent.childItems().size(), 2u);
-    parent.removeChild(a);
-    ASSERT_EQ(parent.childItems().size(), 1u);
-    EXPECT_EQ(parent.childItems()[0].get(), b);
-    EXPECT_EQ(b->parent(), nullptr) << "addChild leaves the parent to the caller";
-}
