@@ -1,5 +1,5 @@
-// pagewind-cli build [options] -o FOLDER PICTURE...: the pictures become a PDF ("output.pdf" in
-// the Leafreel temporary folder), which is imported like any PDF and written as the book.
+// pagewind-cli build [options] -o FOLDER PICTURE...: the pictures become a PDF (in the Leafreel
+// temporary folder, one per process), which is imported like any PDF and written as the book.
 
 #include <iostream>
 
@@ -29,7 +29,7 @@ int runBuild(const std::vector<std::string>& args)
     }
     for (const std::string& skipped : built.skipped)
         printWarning("skipped " + skipped + ": not a picture that can be read");
-    const ImportedBook book = importPDF(built.pdfPath, importOptions);
+    const ImportedBook book = importBuiltPDF(built.pdfPath, importOptions);
     applyImportedBook(*flashTemplate, book, parsed);
     std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text) << "\n";
     return kExitOk;

@@ -1,5 +1,6 @@
 #include "cli/PdfImport.h"
 
+#include <cstdio>
 #include <iostream>
 #include <string>
 
@@ -159,6 +160,15 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
     book.pageHeight = height;
     book.documentTitle = operation->documentTitle();
     return book;
+}
+
+ImportedBook importBuiltPDF(const std::string& pdfPath, const ImportOptions& options)
+{
+    struct RemovedAfterwards {
+        const std::string& path;
+        ~RemovedAfterwards() { std::remove(path.c_str()); }
+    } removed{pdfPath};
+    return importPDF(pdfPath, options);
 }
 
 void applyImportedBook(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed)

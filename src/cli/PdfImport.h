@@ -50,6 +50,9 @@ struct ImportedBook {
 // Failure with the import's own message when it made no pages, or "interrupted" after Ctrl-C;
 // the work folder is gone then.
 ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options);
+// importPDF for the PDF that a build made of pictures: the file is removed afterwards, made
+// book or not, since nothing reads it again.
+ImportedBook importBuiltPDF(const std::string& pdfPath, const ImportOptions& options);
 
 // Sets "pageWidth" and "pageHeight" from the import, unless --set gave them, and "bookTitle"
 // from the document's title unless the template's own was changed.

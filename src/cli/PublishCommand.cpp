@@ -51,7 +51,7 @@ ImportedBook makePages(const BookPages& pages)
     } catch (const PagewindException& e) {
         throw Failure(e.reason());
     }
-    return importPDF(built.pdfPath, options);
+    return importBuiltPDF(built.pdfPath, options);
 }
 
 int publishProject(const ParsedArguments& parsed)

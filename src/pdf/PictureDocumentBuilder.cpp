@@ -305,7 +305,7 @@ std::string PictureDocumentBuilder::buildFolderPath()
 
 std::string PictureDocumentBuilder::buildFilePath()
 {
-    return file::joinPath(buildFolderPath(), "output.pdf");
+    return file::joinPath(buildFolderPath(), "output-" + std::to_string(::getpid()) + ".pdf");
 }
 
 PictureDocumentBuilder::BuildResult PictureDocumentBuilder::buildFromPictures(const std::vector<std::string>& pictures,

@@ -44,7 +44,8 @@ public:
 
     // The build folder: "Leafreel" in the per-user temporary folder, made with mode 0700.
     static std::string buildFolderPath();
-    // "output.pdf" in the build folder.
+    // "output-PID.pdf" in the build folder: two processes building at once (two copies of the
+    // application, parallel command lines on a server) must never share the file.
     static std::string buildFilePath();
     // The build action: the pictures in order into the build file (replacing an earlier one).
     // Throws PagewindException "BUILD_NO_PICTURE" when no picture could be read (nothing is

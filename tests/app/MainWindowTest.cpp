@@ -188,7 +188,7 @@ void MainWindowTest::buildTurnsThePictureListIntoTheBook()
     QTRY_VERIFY_WITH_TIMEOUT(!window.buildTask()->isRunning(), 30000);
     QCOMPARE(QString::fromStdString(window.buildTask()->outcome().errorName), QStringLiteral("BUILD_CANCELLED"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Build cancelled; the book is unchanged."));
-    QVERIFY(!QFile::exists(sandbox.path(QStringLiteral("tmp/Leafreel/output.pdf"))));
+    QVERIFY(!QFile::exists(QString::fromStdString(pw::PictureDocumentBuilder::buildFilePath())));
     QCOMPARE(window.flashPageSource(), before);
     window.session()->undoStack()->undo();
 

@@ -1,7 +1,5 @@
 #include "CliRunner.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -9,6 +7,9 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "base/FileUtil.h"
+#include "book/FlashBookFile.h"
 
 extern char** environ;
 
@@ -24,42 +25,70 @@ std::string slurp(const std::string& path)
     return text.str();
 }
 
+void redirect(posix_spawn_file_actions_t& actions, int fd, int target)
+{
+    if (fd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, fd, target);
+    else
+        posix_spawn_file_actions_addopen(&actions, target, "/dev/null", O_WRONLY, 0);
+}
+
 } // namespace
 
-CliResult runCli(const std::vector<std::string>& args)
+pid_t startCli(const std::vector<std::string>& args, int outFd, int errFd)
 {
-    const std::string base = (std::filesystem::temp_directory_path() /
-                              ("pw-cli-run-" + std::to_string(::getpid()) + "-"))
-                                 .string();
-    static int counter = 0;
-    const std::string outPath = base + std::to_string(++counter) + ".out";
-    const std::string errPath = base + std::to_string(counter) + ".err";
-
     std::vector<std::string> argv = {PAGEWIND_CLI};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> pointers;
     for (std::string& arg : argv)
         pointers.push_back(arg.data());
     pointers.push_back(nullptr);
-
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    CliResult result;
-    const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+    redirect(actions, outFd, 1);
+    redirect(actions, errFd, 2);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, PAGEWIND_CLI, &actions, nullptr, pointers.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return result;
+    return spawned == 0 ? pid : -1;
+}
+
+int waitForCli(pid_t pid)
+{
     int status = 0;
-    ::waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    if (pid <= 0 || ::waitpid(pid, &status, 0) != pid)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+CliResult runCli(const std::vector<std::string>& args)
+{
+    const ScratchFolder streams;
+    const std::string outPath = streams / "out";
+    const std::string errPath = streams / "err";
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    CliResult result;
+    if (out >= 0 && err >= 0)
+        result.exitCode = waitForCli(startCli(args, out, err));
+    ::close(out);
+    ::close(err);
     result.out = slurp(outPath);
     result.err = slurp(errPath);
-    std::remove(outPath.c_str());
-    std::remove(errPath.c_str());
     return result;
+}
+
+std::string CliFolderTest::write(const std::string& name, const std::string& bytes) const
+{
+    file::createDirectories(file::deletingLastPathComponent(path(name)));
+    EXPECT_TRUE(file::writeFileAtomically(path(name), bytes)) << name;
+    return path(name);
+}
+
+std::string CliFolderTest::decodedBook(const std::string& bookFolder)
+{
+    const std::optional<std::string> bytes = file::readFile(file::joinPath(bookFolder, "files/book.bin"));
+    return bytes ? FlashBookFile::unpack(*bytes).value_or("") : "";
 }
 
 } // namespace pw::test

@@ -2,14 +2,10 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "CliRunner.h"
 #include "base/FileUtil.h"
 #include "base/XmlDocument.h"
-#include "book/FlashBookFile.h"
 #include "pdf/JpegEncoder.h"
-#include "support/ScratchFolder.h"
 #include "support/TestPdf.h"
 
 namespace file = pw::file;
@@ -18,32 +14,13 @@ using pw::test::runCli;
 
 namespace {
 
-class ImportCommandTest : public ::testing::Test {
+class ImportCommandTest : public pw::test::CliFolderTest {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pw-import-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
-    std::string path(const std::string& name) const { return file::joinPath(root_, name); }
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        file::writeFileAtomically(path(name), bytes);
-        return path(name);
-    }
-    std::string decoded(const std::string& book) const
-    {
-        const auto bytes = file::readFile(file::joinPath(book, "files/book.bin"));
-        return bytes ? pw::FlashBookFile::unpack(*bytes).value_or("") : "";
-    }
     std::vector<std::string> withResources(std::vector<std::string> args) const
     {
         args.insert(args.begin() + 1, {"--resources", PAGEWIND_SOURCE_DIR "/resources"});
         return args;
     }
-
-    std::string root_;
 };
 
 TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
@@ -55,7 +32,7 @@ TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
         runCli(withResources({"import", "--range", "2-4", "--quality", "2", "--links", "--bookmarks", "-o", path("book"), pdf}));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find("rendering pages 3/3"), std::string::npos) << result.err;
-    const std::string xml = decoded(path("book"));
+    const std::string xml = decodedBook(path("book"));
     EXPECT_NE(xml.find("<item name=\"pageWidth\">612</item>"), std::string::npos);
     EXPECT_NE(xml.find("<item name=\"pageHeight\">792</item>"), std::string::npos);
     EXPECT_NE(xml.find("count=\"3\""), std::string::npos);
@@ -101,7 +78,7 @@ TEST_F(ImportCommandTest, WarningsKeepTheBookAndAnyInputGivesAWellFormedOne)
         << result.err;
     EXPECT_NE(result.err.find("warning: the settings file \"" + settings + "\" is not UTF-8"), std::string::npos)
         << result.err;
-    const std::string xml = decoded(path("book"));
+    const std::string xml = decodedBook(path("book"));
     EXPECT_TRUE(pw::xml::Document::isWellFormed(xml)) << xml;
     EXPECT_NE(xml.find("x=\"0.098039\""), std::string::npos) << xml;
     EXPECT_NE(xml.find("<url>https://example.org/caf\xC3\xA9</url>"), std::string::npos);
@@ -114,7 +91,7 @@ TEST_F(ImportCommandTest, DocumentTitleNamesTheBook)
     const std::string pdf = write("t.pdf", pw::test::makePdf({pw::test::TestPage{}}, {}, {"Q&A <Guide>", {}}));
     const CliResult result = runCli(withResources({"import", "-o", path("book"), pdf}));
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(decoded(path("book")).find("<item name=\"bookTitle\">Q&amp;A &lt;Guide&gt;</item>"), std::string::npos);
+    EXPECT_NE(decodedBook(path("book")).find("<item name=\"bookTitle\">Q&amp;A &lt;Guide&gt;</item>"), std::string::npos);
     EXPECT_NE(file::readFile(path("book/index.html"))->find("<title>Q&amp;A &lt;Guide&gt;</title>"), std::string::npos);
 }
 
@@ -175,13 +152,16 @@ TEST_F(ImportCommandTest, BuildSkipsWhatIsNoPicture)
 {
     const pw::RgbImage image{320, 200, std::vector<unsigned char>(320 * 200 * 3, 90)};
     const std::string picture = write("a.jpg", *pw::JpegEncoder::encode(image, 80));
+    std::filesystem::create_directory(path("tmp"));
+    const pw::test::ScopedEnvironment tmp("TMPDIR", path("tmp"));
     const CliResult result =
         runCli(withResources({"build", "-o", path("book"), picture, write("readme.txt", "words"), picture}));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find("warning: skipped " + path("readme.txt")), std::string::npos) << result.err;
-    const std::string xml = decoded(path("book"));
+    const std::string xml = decodedBook(path("book"));
     EXPECT_NE(xml.find("count=\"2\""), std::string::npos) << xml;
     EXPECT_NE(xml.find("<item name=\"pageWidth\">320</item>"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(path("tmp/Leafreel"))) << "the built PDF was left behind";
 }
 
 } // namespace

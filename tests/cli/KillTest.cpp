@@ -6,11 +6,7 @@
 #include <random>
 #include <thread>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "CliRunner.h"
 #include "base/FileUtil.h"
@@ -20,34 +16,12 @@
 namespace file = pw::file;
 namespace fs = std::filesystem;
 
-extern char** environ;
-
 namespace {
 
-// Starts pagewind-cli with its output thrown away and returns its process id.
-pid_t startCli(std::vector<std::string> args)
-{
-    args.insert(args.begin(), PAGEWIND_CLI);
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    posix_spawn(&pid, PAGEWIND_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
-
-class KillTest : public ::testing::Test {
+class KillTest : public pw::test::CliFolderTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "pw-kill-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
         const pw::RgbImage image{400, 300, std::vector<unsigned char>(400 * 300 * 3, 120)};
         const std::string jpeg = *pw::JpegEncoder::encode(image, 80);
         for (int i = 0; i < 80; ++i) {
@@ -55,8 +29,6 @@ protected:
             file::writeFileAtomically(pictures_.back(), jpeg);
         }
     }
-    void TearDown() override { fs::remove_all(root_); }
-    std::string path(const std::string& name) const { return file::joinPath(root_, name); }
 
     std::vector<std::string> publishArgs(const std::string& folder, const std::string& title) const
     {
@@ -72,7 +44,6 @@ protected:
     // folder) must then be version A or B, whole.
     void killRunsAndCheck(const std::string& inside, const std::vector<std::string>& watched);
 
-    std::string root_;
     std::vector<std::string> pictures_;
     bool app_ = false;
 };
@@ -110,12 +81,11 @@ void KillTest::killRunsAndCheck(const std::string& inside, const std::vector<std
     std::uniform_int_distribution<long long> moment(
         0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count());
     for (int round = 0; round < 40; ++round) {
-        const pid_t pid = startCli(publishArgs(book, round % 2 ? "Version B" : "Version A"));
+        const pid_t pid = pw::test::startCli(publishArgs(book, round % 2 ? "Version B" : "Version A"));
         ASSERT_GT(pid, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        pw::test::waitForCli(pid);
         for (const std::string& name : watched) {
             SCOPED_TRACE(name + " after round " + std::to_string(round));
             const std::string now = readable(file::joinPath(file::joinPath(book, inside), name), name);

@@ -3,8 +3,6 @@
 
 #include "CliRunner.h"
 #include "base/FileUtil.h"
-#include "book/FlashBookFile.h"
-#include "support/ScratchFolder.h"
 #include "support/TestPdf.h"
 
 namespace file = pw::file;
@@ -21,27 +19,14 @@ std::string project(const std::string& pages, const std::string& publish = "")
            publish + "</pagewindProject>";
 }
 
-class ProjectCommandTest : public ::testing::Test {
+class ProjectCommandTest : public pw::test::CliFolderTest {
 protected:
-    std::string write(const std::string& name, const std::string& text) const
-    {
-        file::createDirectories(file::deletingLastPathComponent(scratch_ / name));
-        file::writeFileAtomically(scratch_ / name, text);
-        return scratch_ / name;
-    }
     pw::test::CliResult publish(const std::string& projectFile, std::vector<std::string> extra = {}) const
     {
         std::vector<std::string> args = {"publish", "--resources", PAGEWIND_SOURCE_DIR "/resources", "--project", projectFile};
         args.insert(args.end(), extra.begin(), extra.end());
         return runCli(args);
     }
-    std::string decoded(const std::string& book) const
-    {
-        const auto bytes = file::readFile(file::joinPath(book, "files/book.bin"));
-        return bytes ? pw::FlashBookFile::unpack(*bytes).value_or("") : "";
-    }
-
-    pw::test::ScratchFolder scratch_;
 };
 
 } // namespace
@@ -65,7 +50,7 @@ TEST_F(ProjectCommandTest, MakesTheBookOfEachKindOfPages)
         const auto result = publish(file);
         ASSERT_EQ(result.exitCode, 0) << c.pages << result.err;
         EXPECT_EQ(result.out, scratch_ / "p/out/Trip.html\n");  // the project's own folder and name
-        const std::string xml = decoded(scratch_ / "p/out");
+        const std::string xml = decodedBook(scratch_ / "p/out");
         EXPECT_NE(xml.find("From The Project"), std::string::npos);
         EXPECT_NE(xml.find("count=\"" + std::to_string(c.pageCount) + "\""), std::string::npos) << c.pages;
         EXPECT_TRUE(file::isRegularFile(scratch_ / "p/out/files/extfiles/backgroundImage.jpg"));  // from the style

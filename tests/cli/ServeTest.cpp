@@ -1,20 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 
 #include <httplib.h>
+#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "CliRunner.h"
 
 namespace fs = std::filesystem;
-
-extern char** environ;
 
 namespace {
 
@@ -24,19 +20,9 @@ public:
     explicit ServedFolder(const std::string& folder)
     {
         int pipeEnds[2];
-        if (::pipe(pipeEnds) != 0)
+        if (::pipe2(pipeEnds, O_CLOEXEC) != 0)
             return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-        std::vector<std::string> args = {PAGEWIND_CLI, "serve", folder, "--port", "0"};
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        posix_spawn(&pid_, PAGEWIND_CLI, &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
+        pid_ = pw::test::startCli({"serve", folder, "--port", "0"}, pipeEnds[1]);
         ::close(pipeEnds[1]);
         output_ = ::fdopen(pipeEnds[0], "r");
         char line[512] = {};
@@ -56,9 +42,7 @@ public:
     int stop()
     {
         ::kill(pid_, SIGINT);
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        exitCode_ = pw::test::waitForCli(pid_);
         return exitCode_;
     }
     int port() const { return port_; }
@@ -72,29 +56,19 @@ private:
     int exitCode_ = -1;
 };
 
-class ServeTest : public ::testing::Test {
+class ServeTest : public pw::test::CliFolderTest {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "pw-serve-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
-        fs::create_directories(root_ / "book/files/page");
         write("book/index.html", "<html>book</html>");
         write("book/files/book.bin", std::string("\x01\x02\x00\x03", 4));
         write("book/files/page/1.jpg", "jpeg");
         write("book/files/page/Big Picture.PNG", "png");
         write("book/files/page/Caf\xC3\xA9.jpg", "cafe");
         write("secret.txt", "outside the book");
-        fs::create_symlink(root_ / "secret.txt", root_ / "book/files/link.txt");
+        fs::create_symlink(path("secret.txt"), path("book/files/link.txt"));
     }
-    void TearDown() override { fs::remove_all(root_); }
-    void write(const std::string& relative, const std::string& bytes)
-    {
-        std::ofstream(root_ / relative, std::ios::binary) << bytes;
-    }
-    std::string folder() const { return (root_ / "book").string(); }
-
-    fs::path root_;
+    std::string folder() const { return path("book"); }
 };
 
 TEST_F(ServeTest, ServesTheBookAndRefusesEverythingOutsideIt)
@@ -163,7 +137,7 @@ TEST_F(ServeTest, BadArgumentsAreReported)
         {{"serve"}, 2, "exactly one folder"},
         {{"serve", folder(), "--port", "http"}, 2, "--port takes a number"},
         {{"serve", folder(), "--port", "70000"}, 2, "--port takes a number"},
-        {{"serve", (root_ / "nowhere").string()}, 1, "no such folder"},
+        {{"serve", path("nowhere")}, 1, "no such folder"},
     };
     for (const Case& c : cases) {
         const pw::test::CliResult result = pw::test::runCli(c.args);
