@@ -90,37 +90,20 @@ std::vector<std::string> pageSummary(const FlashPageSource& source)
     return summary;
 }
 
+// Pages keep their numbers in the document, in order; numbers not in it are dropped and
+// progress counts only the pages kept.
 TEST(FlashPageSourcePDF, RangesNumberPagesByTheDocument)
 {
     ScratchFolder scratch;
-    const std::string ten = writePdf(scratch, "ten.pdf", makePlainPdf(10));
-    const struct {
-        const char* range;
-        std::vector<std::string> pages;
-        std::vector<std::string> progress;
-    } cases[] = {
-        {"ALL", {}, {}},  // filled below: all ten
-        {"3-5", {"3:3.jpg", "4:4.jpg", "5:5.jpg"},
-         {"geneatePage 1/3", "geneatePage 2/3", "geneatePage 3/3", "geneateNormalPage 1/3", "geneateNormalPage 2/3",
-          "geneateNormalPage 3/3"}},
-        {"0,2,,11-12", {"2:2.jpg"}, {"geneatePage 1/1", "geneateNormalPage 1/1"}},  // 0, 11, 12 dropped
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.range);
-        ProgressLog progress;
-        FlashPageSourcePDF source(ten, c.range, 144, 85);
-        source.generatePages();
-        source.generateNormalPages();
-        EXPECT_TRUE(source.failedPages().empty());
-        if (std::string(c.range) == "ALL") {
-            EXPECT_EQ(source.pages().size(), 10u);
-            EXPECT_EQ(progress.lines().size(), 20u);
-            continue;
-        }
-        EXPECT_EQ(pageSummary(source), c.pages);
-        EXPECT_EQ(progress.lines(), c.progress);
-        EXPECT_EQ(source.normalPages().size(), c.pages.size());
-    }
+    ProgressLog progress;
+    FlashPageSourcePDF source(writePdf(scratch, "ten.pdf", makePlainPdf(10)), "4,0,2,,11-12", 144, 85);
+    source.generatePages();
+    source.generateNormalPages();
+    EXPECT_TRUE(source.failedPages().empty());
+    EXPECT_EQ(pageSummary(source), (std::vector<std::string>{"2:2.jpg", "4:4.jpg"}));
+    EXPECT_EQ(progress.lines(), (std::vector<std::string>{"geneatePage 1/2", "geneatePage 2/2", "geneateNormalPage 1/2",
+                                                          "geneateNormalPage 2/2"}));
+    EXPECT_EQ(source.normalPages().size(), 2u);
 }
 
 TEST(FlashPageSourcePDF, StopFlagSwfStandInsAndTheWorkFolder)
@@ -148,51 +131,37 @@ TEST(FlashPageSourcePDF, StopFlagSwfStandInsAndTheWorkFolder)
     EXPECT_FALSE(file::exists(workFolder));
 }
 
-TEST(ImportPDFOperation, FailuresReplaceNothing)
-{
-    ScratchFolder scratch;
-    const std::string five = writePdf(scratch, "five.pdf", makePlainPdf(5));
-    const std::string text = writePdf(scratch, "letter.pdf", "not a PDF at all");
-    const struct {
-        std::string path;
-        const char* range;
-        std::string message;
-    } cases[] = {
-        {text, "ALL", "Not a readable PDF file: " + text},
-        {text, "1-3", "Not a readable PDF file: " + text},
-        {five, "8-10", "The page range selects no page of this document: pages 8-10 are past the last page, 5, "
-                       "and were left out"},
-        {five, "0", "The page range selects no page of this document: page 0 does not exist (pages count from 1) "
-                    "and was left out"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path + " " + c.range);
-        const auto operation = runImport(c.path, c.range, true, true);
-        EXPECT_EQ(operation->flashPageSource(), nullptr);
-        ASSERT_TRUE(operation->errorMessage());
-        EXPECT_EQ(*operation->errorMessage(), c.message);
-    }
-}
-
-TEST(ImportPDFOperation, PagesLeftOutAreToldAndTheRestImported)
+// Pages a range names past the end or below 1 are left out with a warning; when no page is
+// left, or the file is no PDF, the import fails and makes nothing.
+TEST(ImportPDFOperation, PagesLeftOutAreToldAndNoPageLeftFails)
 {
     ScratchFolder scratch;
     const std::string ten = writePdf(scratch, "ten.pdf", makePlainPdf(10));
+    const std::string text = writePdf(scratch, "letter.pdf", "not a PDF at all");
+    const std::string none = "The page range selects no page of this document: ";
     const struct {
+        std::string path;
         const char* range;
         std::vector<std::string> warnings;
+        std::optional<std::string> error;
     } cases[] = {
-        {"9-10", {}},
-        {"1,99-100", {"pages 99-100 are past the last page, 10, and were left out"}},
-        {"0,2,11,13-14", {"pages 11, 13-14 are past the last page, 10, and were left out",
-                          "page 0 does not exist (pages count from 1) and was left out"}},
-        {"10-11", {"page 11 is past the last page, 10, and was left out"}},
+        {ten, "9-10", {}, std::nullopt},
+        {ten, "1,99-100", {"pages 99-100 are past the last page, 10, and were left out"}, std::nullopt},
+        {ten, "0,2,11,13-14", {"pages 11, 13-14 are past the last page, 10, and were left out",
+                               "page 0 does not exist (pages count from 1) and was left out"}, std::nullopt},
+        {ten, "10-11", {"page 11 is past the last page, 10, and was left out"}, std::nullopt},
+        {text, "1-3", {}, "Not a readable PDF file: " + text},
+        {ten, "12-14", {}, none + "pages 12-14 are past the last page, 10, and were left out"},
+        {ten, "0", {}, none + "page 0 does not exist (pages count from 1) and was left out"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.range);
-        const auto operation = runImport(ten, c.range);
-        EXPECT_TRUE(operation->flashPageSource()) << operation->errorMessage().value_or("");
-        EXPECT_EQ(operation->warnings(), c.warnings);
+        SCOPED_TRACE(c.path + " " + c.range);
+        const auto operation = runImport(c.path, c.range, c.error.has_value(), c.error.has_value());
+        EXPECT_EQ(operation->errorMessage(), c.error);
+        EXPECT_EQ(operation->flashPageSource() == nullptr, c.error.has_value());
+        if (!c.error) {
+            EXPECT_EQ(operation->warnings(), c.warnings);
+        }
     }
 }
 
