@@ -68,8 +68,6 @@ TEST(VexUtility, ForceTmpDiractoryMakesDistinctPrivateFoldersInOneNamedFolder)
     EXPECT_NE(first, second);
     for (const std::string& path : {first, second}) {
         EXPECT_EQ(file::deletingLastPathComponent(path), parent);
-        EXPECT_EQ(file::lastPathComponent(path).rfind("temp.", 0), 0u);
-        EXPECT_EQ(file::lastPathComponent(path).size(), 11u);
         struct stat info {};
         ASSERT_EQ(::stat(path.c_str(), &info), 0) << path;
         EXPECT_EQ(info.st_mode & 0777, 0700u);
