@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <turbojpeg.h>
 
 #include "base/FileUtil.h"
@@ -312,7 +314,8 @@ TEST(PictureDocumentBuilder, BuildNeedsOnePicture)
         {write(scratch, "a.jpg", jpegOf(10, 10, 0, 1)), scratch / "nowhere.jpg"});
     EXPECT_EQ(built.pageCount, 1);
     EXPECT_EQ(built.skipped, std::vector<std::string>{scratch / "nowhere.jpg"});
-    EXPECT_EQ(built.pdfPath, file::joinPath(scratch.path(), "Leafreel/output.pdf"));
+    // One file per process: parallel builds must not import each other's pictures.
+    EXPECT_EQ(built.pdfPath, file::joinPath(scratch.path(), "Leafreel/output-" + std::to_string(::getpid()) + ".pdf"));
     EXPECT_TRUE(PDFDocument::open(built.pdfPath));
 }
 
