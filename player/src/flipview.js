@@ -86,6 +86,7 @@ export class FlipView {
     this.root.style.width = this.bookWidth + 'px';
     this.root.style.height = h + 'px';
     this.root.style.setProperty('--pw-page-w', w + 'px');
+    this.root.style.setProperty('--pw-page-h', h + 'px');
     this.spread = this.spreadOfPage(keep);
     for (const side of ['left', 'right']) this.slots[side].dataset.page = 'none';
     // A new layout places the book at once; only turns slide it.
@@ -312,6 +313,7 @@ export class FlipView {
 
   // Pointer handling. A press near a page's outer edge, or a sideways drag anywhere, takes the
   // page's nearest corner along; a click or tap on an edge turns; a double tap elsewhere zooms.
+  // A mouse drag that starts on the words of a page, away from the edges, selects them instead.
 
   /** Where a book point lies: the direction its edge turns (1, -1) or 0 inside a page. */
   zoneAt(x) {
@@ -357,7 +359,8 @@ export class FlipView {
     const zone = this.zoneAt(x);
     const grabbing = this.turn && this.turn.peek;
     if (zone) e.preventDefault();
-    this.press = { id: e.pointerId, x: e.clientX, y: e.clientY, scale, zone, cornerY: y < this.h / 2 ? 0 : this.h,
+    const selects = !zone && e.pointerType !== 'touch' && !!e.target.closest('.pw-text');
+    this.press = { id: e.pointerId, x: e.clientX, y: e.clientY, scale, zone, selects, cornerY: y < this.h / 2 ? 0 : this.h,
       dragging: !!grabbing, busy: !!this.turn && !grabbing, from: grabbing ? this.turn.point : null, vx: 0, lastX: e.clientX, lastT: performance.now() };
     if (grabbing) {
       this.turn.peek = false;
@@ -378,7 +381,7 @@ export class FlipView {
     const dx = e.clientX - p.x;
     const dy = e.clientY - p.y;
     if (!p.dragging) {
-      if (p.busy || Math.hypot(dx, dy) < DRAG_START) return;
+      if (p.busy || p.selects || Math.hypot(dx, dy) < DRAG_START) return;
       if (!p.zone && Math.abs(dx) < Math.abs(dy)) { this.press = null; return; }
       const dir = p.zone || ((dx < 0) !== this.settings.rtl ? 1 : -1);
       const [lo, hi] = this.spreadRange();

@@ -1,8 +1,12 @@
 // Toolbar labels, page texts and messages in the languages of the "languageSetting" list.
-// "{n}", "{a}", "{b}" and "{total}" stand for numbers.
+// "{n}", "{a}", "{b}" and "{total}" stand for numbers, "{q}" for the words searched, "{hits}" and
+// "{pages}" for the counts of hits and pages.
 
 const TEXTS = {
   English: {
+    search: 'Search', searchResults: 'Search results', searching: 'Searching…', noHits: 'No hits for “{q}”',
+    hitCount: '{hits} on {pages}', hitOne: '1 hit', hitMany: '{n} hits', pageOne: '1 page', pageMany: '{n} pages',
+    textFailed: 'The text of this book could not be loaded.',
     first: 'First page', prev: 'Previous page', next: 'Next page', last: 'Last page',
     thumbnails: 'Thumbnails', outline: 'Contents', fullscreen: 'Full screen', sound: 'Sound', page: 'Page',
     zoomIn: 'Zoom in', zoomOut: 'Zoom out', more: 'More', navigation: 'Pages',
@@ -12,6 +16,9 @@ const TEXTS = {
     howToView: 'To view it, serve the folder over http, for example with',
   },
   German: {
+    search: 'Suchen', searchResults: 'Suchergebnisse', searching: 'Suche läuft…', noHits: 'Keine Treffer für „{q}“',
+    hitCount: '{hits} auf {pages}', hitOne: '1 Treffer', hitMany: '{n} Treffer', pageOne: '1 Seite', pageMany: '{n} Seiten',
+    textFailed: 'Der Text dieses Buches konnte nicht geladen werden.',
     first: 'Erste Seite', prev: 'Vorherige Seite', next: 'Nächste Seite', last: 'Letzte Seite',
     thumbnails: 'Miniaturansichten', outline: 'Inhalt', fullscreen: 'Vollbild', sound: 'Ton', page: 'Seite',
     zoomIn: 'Vergrößern', zoomOut: 'Verkleinern', more: 'Mehr', navigation: 'Seiten',
@@ -21,6 +28,9 @@ const TEXTS = {
     howToView: 'Stellen Sie den Ordner über http bereit, zum Beispiel mit',
   },
   French: {
+    search: 'Rechercher', searchResults: 'Résultats de la recherche', searching: 'Recherche…', noHits: 'Aucun résultat pour « {q} »',
+    hitCount: '{hits} sur {pages}', hitOne: '1 résultat', hitMany: '{n} résultats', pageOne: '1 page', pageMany: '{n} pages',
+    textFailed: "Le texte de ce livre n'a pas pu être chargé.",
     first: 'Première page', prev: 'Page précédente', next: 'Page suivante', last: 'Dernière page',
     thumbnails: 'Miniatures', outline: 'Sommaire', fullscreen: 'Plein écran', sound: 'Son', page: 'Page',
     zoomIn: 'Agrandir', zoomOut: 'Réduire', more: 'Plus', navigation: 'Pages',
@@ -30,6 +40,9 @@ const TEXTS = {
     howToView: 'Pour le lire, servez le dossier en http, par exemple avec',
   },
   Spanish: {
+    search: 'Buscar', searchResults: 'Resultados de la búsqueda', searching: 'Buscando…', noHits: 'No hay resultados para «{q}»',
+    hitCount: '{hits} en {pages}', hitOne: '1 resultado', hitMany: '{n} resultados', pageOne: '1 página', pageMany: '{n} páginas',
+    textFailed: 'No se pudo cargar el texto de este libro.',
     first: 'Primera página', prev: 'Página anterior', next: 'Página siguiente', last: 'Última página',
     thumbnails: 'Miniaturas', outline: 'Índice', fullscreen: 'Pantalla completa', sound: 'Sonido', page: 'Página',
     zoomIn: 'Acercar', zoomOut: 'Alejar', more: 'Más', navigation: 'Páginas',
@@ -39,6 +52,9 @@ const TEXTS = {
     howToView: 'Para verlo, sirva la carpeta por http, por ejemplo con',
   },
   Chinese: {
+    search: '搜索', searchResults: '搜索结果', searching: '正在搜索…', noHits: '未找到“{q}”',
+    hitCount: '{pages}中有 {hits}', hitOne: '1 处结果', hitMany: '{n} 处结果', pageOne: '1 页', pageMany: '{n} 页',
+    textFailed: '无法加载此书的文字。',
     first: '第一页', prev: '上一页', next: '下一页', last: '最后一页',
     thumbnails: '缩略图', outline: '目录', fullscreen: '全屏', sound: '声音', page: '页',
     zoomIn: '放大', zoomOut: '缩小', more: '更多', navigation: '页面',

@@ -8,6 +8,10 @@ import { el, clamp } from './dom.js';
 import { FlipView } from './flipview.js';
 import { PageFactory } from './pages.js';
 import { LinkLayer, PageNumberLayer } from './links.js';
+import { loadText } from './textfiles.js';
+import { TextLayer } from './textlayer.js';
+import { HitLayer } from './highlights.js';
+import { SearchPanel } from './searchpanel.js';
 import { Zoom } from './zoom.js';
 import { ThumbnailPanel, OutlinePanel } from './panels.js';
 import { Toolbar } from './toolbar.js';
@@ -22,6 +26,17 @@ const SPREAD_PAGE = 300; // a spread is shown only when each of its pages gets t
 export function pageFromHash(hash) {
   const m = /(?:^#|&)page=(\d+)/.exec(hash || '');
   return m ? parseInt(m[1], 10) : 0;
+}
+
+/** The words of an address fragment such as #search=caf%C3%A9+au+lait, or ''. */
+export function searchFromHash(hash) {
+  const m = /(?:^#|&)search=([^&]*)/.exec(hash || '');
+  if (!m) return '';
+  try {
+    return decodeURIComponent(m[1].replace(/\+/g, ' '));
+  } catch (e) {
+    return m[1];
+  }
 }
 
 /**
@@ -52,7 +67,8 @@ function showMessage(root, error, t) {
 }
 
 class Player {
-  constructor(root, book) {
+  /** `text`: the book's words (BookText), or null for a book without them. */
+  constructor(root, book, text) {
     this.root = root;
     this.book = book;
     this.settings = readSettings(book.config, templateName());
@@ -63,25 +79,35 @@ class Player {
     this.sound.enabled = s.template === 'float' && s.showSound;
     this.count = book.pages.length;
     this.aspect = s.pageWidth / s.pageHeight;
+    // The links lie above the text, so that they stay clickable.
     const layers = [new LinkLayer(this.bus, book, this.t)];
+    if (text) {
+      this.marks = new HitLayer();
+      layers.unshift(this.marks, new TextLayer(this.bus, text, this.aspect));
+    }
     if (s.showPageNumbers) layers.push(new PageNumberLayer(s.rtl));
     this.pages = new PageFactory(this.bus, book, this.t, layers, this.aspect);
     // The address is read before anything is shown, so the first layout keeps its page.
     this.readerPage = clamp(pageFromHash(location.hash) || 1, 1, Math.max(1, this.count));
+    const words = searchFromHash(location.hash);
     this.view = new FlipView(this.bus, book, s, this.pages, this.readerPage);
     this.camera = el('div', 'pw-camera', {}, [this.view.root]);
     this.stage = el('main', 'pw-stage', {}, [this.camera]);
     this.zoom = new Zoom(this.bus, book, this.view, this.stage, this.camera);
     this.thumbs = new ThumbnailPanel(this.bus, book, this.t, this.aspect);
     this.outline = new OutlinePanel(this.bus, book, this.t);
+    this.search = text ? new SearchPanel(this.bus, text, this.t, this.marks, this.view.root) : null;
+    this.panels = [this.thumbs, this.outline, this.search].filter((p) => p);
     this.live = el('div', 'pw-live', { role: 'status', 'aria-live': 'polite' });
     this.buildToolbar();
     root.textContent = '';
     root.classList.add('pw-ready');
-    root.append(this.toolbar.root, this.stage, this.thumbs.root, this.outline.root, this.live);
+    root.append(this.toolbar.root, this.stage, ...this.panels.map((p) => p.root), this.live);
     this.applyLook();
     this.wire();
     this.layout();
+    // A link into the book with a search shows the first hit; a small screen keeps the results for later.
+    if (words && this.search) this.search.search(words, this.view.single);
     if (document.fonts && document.fonts.ready) document.fonts.ready.then(() => this.toolbar.fit());
   }
 
@@ -122,6 +148,7 @@ class Player {
     // Right-to-left books turn forward to the left: their forward buttons stand on the left.
     if (s.rtl) nav.reverse();
     for (const c of nav) bar.add(Object.assign({ group: 'nav' }, c));
+    if (this.search) bar.add({ name: 'search', priority: 35, element: this.search.box, moves: true });
     const tools = [
       { name: 'zoomOut', priority: 20, shown: s.showZoom },
       { name: 'zoomIn', priority: 30, shown: s.showZoom },
@@ -143,8 +170,8 @@ class Player {
       case 'last': v.goToPage(this.count); break;
       case 'prev': v.prev(); break;
       case 'next': v.next(); break;
-      case 'thumbnails': this.togglePanel(this.thumbs, this.outline); break;
-      case 'outline': this.togglePanel(this.outline, this.thumbs); break;
+      case 'thumbnails': this.togglePanel(this.thumbs); break;
+      case 'outline': this.togglePanel(this.outline); break;
       case 'zoomIn': this.zoom.zoomIn(); break;
       case 'zoomOut': this.zoom.zoomOut(); break;
       case 'fullscreen': this.toggleFullscreen(); break;
@@ -156,18 +183,20 @@ class Player {
     }
   }
 
-  togglePanel(panel, other, show) {
+  /** Opens or closes `panel` (toggles without `show`), closing the others; `focus` moves the focus into it. */
+  togglePanel(panel, show, focus = true) {
     const open = show === undefined ? !panel.open : show;
-    other.toggle(false);
+    for (const p of this.panels) if (p !== panel) p.toggle(false);
     panel.toggle(open);
     this.toolbar.setPressed('thumbnails', this.thumbs.open);
     this.toolbar.setPressed('outline', this.outline.open);
-    if (open) panel.root.focus({ preventScroll: true });
+    if (open && focus) panel.root.focus({ preventScroll: true });
   }
 
   closePanels() {
-    if (!this.thumbs.open && !this.outline.open) return false;
-    this.togglePanel(this.thumbs, this.outline, false);
+    const open = this.panels.find((p) => p.open);
+    if (!open) return false;
+    this.togglePanel(open, false);
     return true;
   }
 
@@ -200,10 +229,20 @@ class Player {
       this.toolbar.setEnabled('zoomOut', zoomed);
     });
     this.bus.on('turnstart', () => this.sound.play());
+    // A search shows its results; the focus stays in the field, for Enter to go on to the next hit.
+    this.bus.on('searchopen', () => {
+      this.toolbar.closeMenu();
+      this.togglePanel(this.search, true, false);
+    });
     this.bus.on('spread', ({ pages }) => this.onSpread(pages));
     document.addEventListener('keydown', (e) => this.onKey(e));
     document.addEventListener('fullscreenchange', () => this.toolbar.setPressed('fullscreen', !!document.fullscreenElement));
     window.addEventListener('hashchange', () => {
+      const words = searchFromHash(location.hash);
+      if (words && this.search) {
+        this.search.search(words);
+        return;
+      }
       const n = pageFromHash(location.hash);
       if (n && n !== this.readerPage) this.bus.emit('goto', { page: clamp(n, 1, this.count) });
     });
@@ -211,7 +250,7 @@ class Player {
   }
 
   onKey(e) {
-    if (e.target === this.pageField || e.altKey || e.metaKey || e.ctrlKey) return;
+    if ((e.target.closest && e.target.closest('input')) || e.altKey || e.metaKey || e.ctrlKey) return;
     if (e.key === 'Escape') {
       if (this.toolbar.closeMenu(true) || this.closePanels()) e.preventDefault();
       else if (this.zoom.zoomed) this.zoom.reset();
@@ -263,8 +302,9 @@ class Player {
 export function start() {
   const root = document.getElementById('pagewind') || document.body;
   const t = translator('English');
-  loadBook().then((book) => {
-    window.pagewindPlayer = new Player(root, book);
+  // The book's words load beside it; only their index, which is small, before the book shows.
+  Promise.all([loadBook(), loadText()]).then(([book, text]) => {
+    window.pagewindPlayer = new Player(root, book, text);
     root.dispatchEvent(new CustomEvent('pagewind-ready', { bubbles: true }));
   }, (error) => {
     showMessage(root, error, t);

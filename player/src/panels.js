@@ -4,7 +4,7 @@
 import { el } from './dom.js';
 import { bookPageForFile } from './model.js';
 
-class Panel {
+export class Panel {
   constructor(name, title) {
     this.root = el('aside', 'pw-panel pw-panel-' + name, { hidden: '', 'aria-label': title, tabindex: '-1' });
   }

@@ -1,7 +1,8 @@
 // The toolbar: a start group (logo, title), the page navigation in the middle and the tools at
 // the end. Controls that do not fit move, least needed first, into the menu behind the "More"
 // button, so that no two controls ever overlap. Buttons and menu items emit 'action' {name} on
-// the bus; any control (a search field, say) can be added with a menu item that stands for it.
+// the bus; any control can be added with a menu item that stands for it, or moving into the menu
+// itself (a search field, say).
 import { el } from './dom.js';
 import { icon } from './icons.js';
 
@@ -33,12 +34,15 @@ export class Toolbar {
   /**
    * Adds a control to a group ('start', 'nav' or 'end'). `priority`: higher stays longer in the
    * bar; controls without one never move. `toggle` makes it say its state (aria-pressed). A
-   * control given as `name` alone is a button with that icon and label.
+   * control given as `name` alone is a button with that icon and label. An `element` that
+   * `moves` goes into the menu itself, where others leave a menu item.
    */
-  add({ name, group = 'end', priority, toggle = false, element, iconName, shown = true }) {
+  add({ name, group = 'end', priority, toggle = false, element, iconName, shown = true, moves = false }) {
     const button = element || this.makeButton(name, iconName || name, toggle ? { 'aria-pressed': 'false' } : {});
-    const control = { name, group, button, priority, toggle, shown, item: null };
-    if (priority !== undefined) {
+    const control = { name, group, button, priority, toggle, shown, item: null, home: null };
+    if (moves) {
+      control.home = document.createTextNode(''); // its place in the bar, to come back to
+    } else if (priority !== undefined) {
       control.item = el('button', 'pw-menu-item', { type: 'button', role: toggle ? 'menuitemcheckbox' : 'menuitem',
         'data-action': name, tabindex: '-1', hidden: '' }, [icon(iconName || name), el('span', '', {}, [this.t(name)])]);
       if (toggle) control.item.setAttribute('aria-checked', 'false');
@@ -47,6 +51,7 @@ export class Toolbar {
     const host = { start: this.start, nav: this.nav, end: this.end }[group];
     if (group === 'end') host.insertBefore(button, this.more);
     else host.appendChild(button);
+    if (control.home) host.insertBefore(control.home, button);
     button.hidden = !shown;
     this.controls.push(control);
     return button;
@@ -70,17 +75,26 @@ export class Toolbar {
 
   /** Moves controls between the bar and the menu until nothing overlaps. Call after size changes. */
   fit() {
+    // A height change alone (a phone's keyboard coming up) leaves an open menu, and the field being typed in, alone.
+    const width = this.root.clientWidth;
+    if (!this.menu.hidden && width === this.width && this.menu.contains(document.activeElement)) return;
+    this.width = width;
     this.closeMenu();
     for (const c of this.controls) {
       c.button.hidden = !c.shown;
       if (c.item) c.item.hidden = true;
+      if (c.home) c.home.after(c.button);
     }
     this.more.hidden = true;
-    const movable = this.controls.filter((c) => c.shown && c.item).sort((a, b) => a.priority - b.priority);
+    const movable = this.controls.filter((c) => c.shown && (c.item || c.home)).sort((a, b) => a.priority - b.priority);
     for (const c of movable) {
       if (!this.crowded()) break;
-      c.button.hidden = true;
-      c.item.hidden = false;
+      if (c.item) {
+        c.button.hidden = true;
+        c.item.hidden = false;
+      } else {
+        this.menu.appendChild(c.button);
+      }
       this.more.hidden = false;
     }
     // Last, the title and logo give way.
@@ -88,7 +102,10 @@ export class Toolbar {
       if (c.group === 'start' && this.crowded()) c.button.hidden = true;
     }
     // The menu lists its items in the order the bar shows them.
-    for (const c of this.controls) if (c.item) this.menu.appendChild(c.item);
+    for (const c of this.controls) {
+      if (c.item) this.menu.appendChild(c.item);
+      else if (c.home && this.menu.contains(c.button)) this.menu.appendChild(c.button);
+    }
   }
 
   /** True when two visible controls overlap or one sticks out of the bar. */

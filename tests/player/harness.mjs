@@ -116,7 +116,8 @@ export async function open(browser, url, device = 'desktop', before) {
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
   if (before) await before(page);
-  await page.goto(url);
+  // Not the load event: the book's scripts hold it until the shown pictures have arrived.
+  await page.goto(url, { waitUntil: 'domcontentloaded' });
   await page.waitForSelector('#pagewind.pw-ready, #pagewind.pw-failed', { timeout: 15000 });
   page.done = () => context.close();
   return page;

@@ -1,11 +1,12 @@
 // PDF files written byte by byte for the player tests: plain pages with link annotations
-// (web links and links to other pages) and nested bookmarks, to import with pagewind-cli.
+// (web links and links to other pages), lines of text and nested bookmarks, to import with pagewind-cli.
 
 const rect = (r) => '[' + r.x + ' ' + r.y + ' ' + (r.x + r.width) + ' ' + (r.y + r.height) + ']';
 const ref = (n) => n + ' 0 R';
 
 /**
- * `pages`: [{ width, height, links: [{ x, y, width, height, uri } | { ..., target }] }] (target from 0);
+ * `pages`: [{ width, height, links: [{ x, y, width, height, uri } | { ..., target }], lines: ['text', ...] }]
+ * (target from 0; lines in 24-point Helvetica from the top left, Latin-1 letters);
  * `bookmarks`: [{ title, page, children }] (page from 0). Returns the file as a Buffer.
  */
 export function makePdf(pages, bookmarks = []) {
@@ -26,9 +27,15 @@ export function makePdf(pages, bookmarks = []) {
       return '<< /Type /Annot /Subtype /Link /Rect ' + rect(l) + ' /Border [0 0 0] ' + action + ' >>';
     }).join(' ');
     bodies.set(pageObject, '<< /Type /Page /Parent ' + ref(tree) + ' /MediaBox [0 0 ' + w + ' ' + h + '] /Contents '
-      + ref(contentObject) + (annots ? ' /Annots [' + annots + ']' : '') + ' >>');
+      + ref(contentObject) + (annots ? ' /Annots [' + annots + ']' : '')
+      + (page.lines ? ' /Resources << /Font << /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >> >> >>' : '')
+      + ' >>');
     // A band whose height tells the pages apart, as in the picture books.
-    const content = '0.2 0.4 0.8 rg 40 ' + (h - 80 - i * 20) + ' ' + (w - 80) + ' 20 re f';
+    let content = '0.2 0.4 0.8 rg 40 ' + (h - 80 - i * 20) + ' ' + (w - 80) + ' 20 re f';
+    if (page.lines) {
+      const quoted = page.lines.map((l) => '(' + l.replace(/[()\\]/g, '\\$&') + ") '").join(' ');
+      content += ' 0 g BT /F1 24 Tf 30 TL 60 ' + (h - 100) + ' Td ' + quoted + ' ET';
+    }
     bodies.set(contentObject, '<< /Length ' + content.length + ' >>\nstream\n' + content + '\nendstream');
   });
   bodies.set(tree, '<< /Type /Pages /Kids [' + pageObjects.map(([p]) => ref(p)).join(' ') + '] /Count ' + pages.length + ' >>');
