@@ -313,7 +313,8 @@ export class FlipView {
 
   // Pointer handling. A press near a page's outer edge, or a sideways drag anywhere, takes the
   // page's nearest corner along; a click or tap on an edge turns; a double tap elsewhere zooms.
-  // A mouse drag that starts on the words of a page, away from the edges, selects them instead.
+  // A mouse press on the words of a page selects them (a click on an edge still turns), except at
+  // the corners, which always turn.
 
   /** Where a book point lies: the direction its edge turns (1, -1) or 0 inside a page. */
   zoneAt(x) {
@@ -358,8 +359,8 @@ export class FlipView {
     const [x, y, scale] = this.bookPoint(e);
     const zone = this.zoneAt(x);
     const grabbing = this.turn && this.turn.peek;
-    if (zone) e.preventDefault();
-    const selects = !zone && e.pointerType !== 'touch' && !!e.target.closest('.pw-text');
+    const selects = e.pointerType !== 'touch' && !!e.target.closest('.pw-text') && !(zone && this.nearCorner(y));
+    if (zone && !selects) e.preventDefault();
     this.press = { id: e.pointerId, x: e.clientX, y: e.clientY, scale, zone, selects, cornerY: y < this.h / 2 ? 0 : this.h,
       dragging: !!grabbing, busy: !!this.turn && !grabbing, from: grabbing ? this.turn.point : null, vx: 0, lastX: e.clientX, lastT: performance.now() };
     if (grabbing) {
@@ -449,12 +450,13 @@ export class FlipView {
     if (this.press && e.pointerId === this.press.id) this.abandonPress();
   }
 
+  nearCorner(y) { return Math.min(y, this.h - y) < Math.min(0.16 * this.h, 90) && y >= 0 && y <= this.h; }
+
   // A mouse over a corner lifts it a little, as an invitation to take it.
   hover(e) {
     if (!this.enabled || !this.w || (this.turn && !this.turn.peek)) return;
     const [x, y] = this.bookPoint(e);
-    const near = Math.min(y, this.h - y) < Math.min(0.16 * this.h, 90) && y >= 0 && y <= this.h;
-    const zone = near ? this.zoneAt(x) : 0;
+    const zone = this.nearCorner(y) ? this.zoneAt(x) : 0;
     this.peekAt(zone ? { dir: zone, cornerY: y < this.h / 2 ? 0 : this.h } : null);
   }
 

@@ -2,7 +2,7 @@
 // desktop and a touch phone. Screenshots go to the build folder's player-screenshots/.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { writeFileSync, unlinkSync, cpSync, readdirSync } from 'node:fs';
+import { writeFileSync, readFileSync, unlinkSync, cpSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { makePdf } from './pdf.mjs';
 import {
@@ -53,7 +53,7 @@ async function layouts(page) {
 
 /** A book imported from a PDF of `count` pages with a link to page `target` on page 3 and nested bookmarks. */
 async function linkedBook(name, count, config) {
-  const pdfPages = Array.from({ length: count }, () => ({}));
+  const pdfPages = Array.from({ length: count }, (_, i) => ({ lines: ['Page ' + (i + 1)] }));
   pdfPages[2].links = [{ x: 100, y: 500, width: 300, height: 80, target: 6 }, { x: 100, y: 300, width: 300, height: 80, uri: 'https://example.org/' }];
   const dir = scratch(name);
   writeFileSync(join(dir, 'in.pdf'), makePdf(pdfPages, [{ title: 'Part one', page: 0, children: [{ title: 'Inner', page: 4 }] },
@@ -72,6 +72,7 @@ test('the book opens from a file and over http, on a desktop and a phone, and tu
     const name = origin + '-' + device;
     const page = await open(browser, book[origin] + '#page=3', device);
     assert.equal(await shown(page), first, name + ': #page=3 opens there');
+    assert.equal(await page.locator('.pw-search-field').count(), 0, name + ': a book of pictures has no search');
     await page.screenshot({ path: shotPath('open-' + name) });
     const next = await box(page, '.pw-btn-next');
     await press(page, next.x + next.width / 2, next.y + next.height / 2);
@@ -140,7 +141,7 @@ test('the page folds along the pointer, shows its back and the page beneath, and
 
 test('on every screen the toolbar controls stand apart, and small screens turn one page at a time', async () => {
   const book = await linkedBook('bars', 12, { flipSpeed: '120' });
-  const all = ['first', 'prev', 'next', 'last', 'zoomOut', 'zoomIn', 'thumbnails', 'outline', 'fullscreen', 'sound'];
+  const all = ['first', 'prev', 'next', 'last', 'zoomOut', 'zoomIn', 'thumbnails', 'outline', 'fullscreen', 'sound', 'search'];
   const sizes = [[320, 640], [375, 667], [390, 844], [768, 1024], [1280, 800], [2560, 1400], [844, 390]];
   for (const [width, height] of sizes) {
     const touch = width < 1000;
@@ -157,7 +158,8 @@ test('on every screen the toolbar controls stand apart, and small screens turn o
           if (a.left < r.right && r.left < a.right && a.top < r.bottom && r.top < a.bottom) clashes.push(visible[i].className + ' / ' + visible[i + 1 + j].className);
         });
       });
-      const actions = [...document.querySelectorAll('.pw-toolbar [data-action]')].filter((e) => !e.hidden).map((e) => e.dataset.action);
+      const actions = [...document.querySelectorAll('.pw-toolbar [data-action]')].filter((e) => !e.hidden).map((e) => e.dataset.action)
+        .concat(document.querySelector('.pw-toolbar .pw-search-field') ? ['search'] : []);
       return { clashes, actions };
     });
     assert.deepEqual(found.clashes, [], width + 'x' + height);
@@ -412,4 +414,122 @@ test('a book that cannot be read names its file; only a file page that could rea
     }
     await page.done();
   }
+});
+
+/** The words of book page n as the import wrote them (files/search), boxes in shares of the page. */
+function wordsOf(dir, n) {
+  const text = readFileSync(join(dir, 'files', 'search', 'text-' + Math.ceil(n / 50) + '.js'), 'utf8');
+  const chunk = JSON.parse(text.slice(text.indexOf('pagewindText(') + 13, text.lastIndexOf(')')));
+  return chunk.pages.find((p) => p.page === n).lines.flatMap((l) => l.w.map(([word, x, width]) => ({ word, x: x / 1e4, y: l.y / 1e4,
+    width: width / 1e4, height: l.h / 1e4 })));
+}
+
+/** Page n's box, its hit marks' boxes and its text layer's words with their boxes, as [left, top, width, height]. */
+const drawn = (page, n) => page.evaluate((n) => {
+  const e = document.querySelector('.pw-slot .pw-page[data-page="' + n + '"]');
+  const r = (b) => [b.left, b.top, b.width, b.height];
+  return { page: r(e.getBoundingClientRect()), hits: [...e.querySelectorAll('.pw-hit')].map((h) => r(h.getBoundingClientRect())),
+    words: [...e.querySelectorAll('.pw-text span')].map((s) => {
+      // The printed word: the span's text without the space that follows it, the span's line.
+      const range = document.createRange();
+      range.setStart(s.firstChild, 0);
+      range.setEnd(s.firstChild, s.textContent.trimEnd().length);
+      const b = range.getBoundingClientRect();
+      const line = s.getBoundingClientRect();
+      return [s.textContent.trimEnd(), b.left, line.top, b.width, line.height];
+    }) };
+}, n);
+
+const placed = (p, w) => [p[0] + w.x * p[2], p[1] + w.y * p[3], w.width * p[2], w.height * p[3]];
+/** Asserts that the boxes lie within a pixel of the word boxes `want` on the page box `p`. */
+function onWords(boxes, want, p, name) {
+  const off = boxes.length === want.length ? Math.max(0, ...boxes.flatMap((b, i) => b.map((v, k) => Math.abs(v - placed(p, want[i])[k])))) : Infinity;
+  assert.ok(off < 1, name + ': ' + JSON.stringify(boxes) + ' against ' + JSON.stringify(want.map((w) => placed(p, w))));
+}
+const shows = (page, n) => page.waitForFunction((n) => document.getElementById('pagewind').dataset.pages.split(',').includes(String(n))
+  && document.querySelector('.pw-turn').hidden, n, { timeout: 5000 });
+
+test('search finds words whatever their case and accents, across line ends; the text layer selects, copies and keeps links', async () => {
+  const pdfPages = Array.from({ length: 52 }, () => ({}));
+  Object.assign(pdfPages[0], { lines: ['Hello Café world'], links: [{ x: 60, y: 640, width: 300, height: 50, target: 4 }] });
+  pdfPages[2].lines = ['the inter-', 'national day'];
+  pdfPages[3].lines = ['café au lait', 'CAFE noir'];
+  pdfPages[5].lines = ['Cafés'];
+  pdfPages[51].lines = ['Café at the end'];
+  const dir = scratch('words');
+  writeFileSync(join(dir, 'in.pdf'), makePdf(pdfPages));
+  const folders = {};
+  for (const [name, config] of [['ltr', {}], ['rtl', { readingDirection: 'right-to-left' }]]) {
+    folders[name] = importBook(join(dir, name), join(dir, 'in.pdf'), { links: true, config: { flipSpeed: '100', ...config } });
+  }
+  for (const [device, direction] of [['desktop', 'ltr'], ['phone', 'ltr'], ['desktop', 'rtl']]) {
+    const name = device + '-' + direction;
+    const book = await served(folders[direction]);
+    const page = await open(browser, book.http + '#search=caf%C3%A9', device);
+    await page.waitForFunction(() => /hits? on/.test(document.querySelector('.pw-search-count').textContent));
+    assert.equal(await page.textContent('.pw-search-count'), '5 hits on 4 pages', name);
+    assert.deepEqual(await page.$$eval('[data-hit-page]', (list) => list.map((e) => e.dataset.hitPage)), ['1', '4', '4', '6', '52'], name);
+    await shows(page, 1);
+    await page.waitForSelector('.pw-slot .pw-page[data-page="1"] .pw-text span');
+    await page.screenshot({ path: shotPath('search-' + name) });
+    // The marks and the text layer's words lie on the words' boxes.
+    const words = wordsOf(book.dir, 1);
+    let on = await drawn(page, 1);
+    onWords(on.hits, [words[1]], on.page, name + ': the mark covers Café');
+    onWords(on.words.map((w) => w.slice(1)), words, on.page, name + ': the text layer on the words');
+    assert.deepEqual(on.words.map((w) => w[0]), words.map((w) => w.word), name);
+    const [lx, ly, lw, lh] = placed(on.page, { x: 60 / 612, y: 102 / 792, width: 300 / 612, height: 50 / 792 });
+    assert.ok(await page.evaluate(([x, y]) => !!document.elementFromPoint(x, y).closest('.pw-link'), [lx + lw / 2, ly + lh / 2]),
+      name + ': the link lies above the words');
+
+    // Enter and Shift+Enter go to the next and the previous hit; a new search replaces the results.
+    const inMenu = await page.isHidden('.pw-search-field');
+    if (inMenu) await page.tap('.pw-btn-more');
+    await page.focus('.pw-search-field');
+    await page.keyboard.press('Enter');
+    await shows(page, 4);
+    await page.keyboard.press('Shift+Enter');
+    await shows(page, 1);
+    await page.fill('.pw-search-field', 'International');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('[data-hit-page="3"]');
+    assert.equal(await page.textContent('.pw-search-count'), '1 hit on 1 page', name);
+    if (inMenu) await page.tap('[data-hit-page="3"]'); // on a phone the results cover the book until one is chosen
+    await shows(page, 3);
+    await page.waitForSelector('.pw-slot .pw-page[data-page="3"] .pw-text span');
+    on = await drawn(page, 3);
+    onWords(on.hits, wordsOf(book.dir, 3).slice(1, 3), on.page, name + ': "inter-" and "national" marked');
+
+    // A mouse drag on the words selects them (and turns no page); on a phone the selection is made for it.
+    const [first, last] = [on.words[0], on.words[on.words.length - 1]];
+    if (device === 'desktop') {
+      await drag(page, line([first[1] + 1, first[2] + first[4] / 2], [last[1] + last[3] - 0.5, last[2] + last[4] / 2], 6));
+    } else {
+      await page.$eval('.pw-slot .pw-page[data-page="3"] .pw-text', (e) => getSelection().selectAllChildren(e));
+    }
+    assert.equal(await page.evaluate(() => getSelection().toString()), 'the inter-\nnational day', name);
+    await shows(page, 3);
+    await page.screenshot({ path: shotPath('search-selected-' + name) });
+
+    if (inMenu) await page.tap('.pw-btn-more');
+    await page.fill('.pw-search-field', 'zebra');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.querySelector('.pw-search-count').textContent.startsWith('No'));
+    assert.equal(await page.textContent('.pw-search-count'), 'No hits for “zebra”', name);
+    assert.equal(await page.locator('.pw-hit, [data-hit-page]').count(), 0, name);
+    assert.deepEqual(page.errors, [], name);
+    await page.done();
+  }
+
+  // Without a search, only the chunk of the shown pages loads, after their pictures.
+  const seen = [];
+  const book = await served(folders.ltr);
+  const page = await open(browser, book.http + '#page=3', 'desktop', (p) => {
+    p.on('request', (r) => { if (r.url().includes('/text-')) seen.push(r.url().replace(/.*\//, '')); });
+    p.on('requestfinished', (r) => { if (r.url().includes('/files/page/')) seen.push('picture'); });
+  });
+  await page.waitForSelector('.pw-slot .pw-page[data-page="3"] .pw-text span');
+  assert.deepEqual(seen.filter((s) => s !== 'picture'), ['text-1.js']);
+  assert.ok(seen.indexOf('picture') < seen.indexOf('text-1.js'), seen.join(' '));
+  await page.done();
 });
