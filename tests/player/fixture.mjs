@@ -24,9 +24,10 @@ export function crc32(bytes) {
 
 /**
  * A one-entry ZIP archive. `descriptor` moves the sizes into a trailing data descriptor (flag bit 3),
- * as streaming writers do; `stored` keeps the content uncompressed.
+ * as streaming writers do; `stored` keeps the content uncompressed; `localExtra` (bytes) is an extra
+ * field in the local header only, as some writers leave one there that the central directory lacks.
  */
-export function zipOne(name, content, { descriptor = false, stored = false } = {}) {
+export function zipOne(name, content, { descriptor = false, stored = false, localExtra = Buffer.alloc(0) } = {}) {
   const data = Buffer.from(content);
   const packed = stored ? data : deflateRawSync(data);
   const nameBytes = Buffer.from(name, 'utf8');
@@ -42,7 +43,8 @@ export function zipOne(name, content, { descriptor = false, stored = false } = {
   local.writeUInt32LE(descriptor ? 0 : packed.length, 18);
   local.writeUInt32LE(descriptor ? 0 : data.length, 22);
   local.writeUInt16LE(nameBytes.length, 26);
-  const parts = [local, nameBytes, packed];
+  local.writeUInt16LE(localExtra.length, 28);
+  const parts = [local, nameBytes, Buffer.from(localExtra), packed];
   if (descriptor) {
     const dd = Buffer.alloc(16);
     dd.writeUInt32LE(0x08074b50, 0);

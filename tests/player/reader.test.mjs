@@ -15,7 +15,7 @@ import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError 
 import { decodeBookBin, BookLoadError } from '../../player/src/bookfile.js';
 import { readSettings, cssColor, yes, fileUrl } from '../../player/src/settings.js';
 import { isSafeUrl } from '../../player/src/links.js';
-import { pageFromHash, fitBook } from '../../player/src/main.js';
+import { pageFromHash, searchFromHash, fitBook } from '../../player/src/main.js';
 import { fold, foldTarget, turnPath, RISE } from '../../player/src/fold.js';
 import { zipOne, encryptBook } from './fixture.mjs';
 import { importBook, scratch } from './harness.mjs';
@@ -37,9 +37,11 @@ test('RC4 matches the published test vectors', () => {
   assert.throws(() => rc4(new Uint8Array(0), new Uint8Array(1)));
 });
 
-test('ZIP entries are read with sizes in the header, in a data descriptor, stored or deflated', () => {
+test('ZIP entries are read with sizes in the header, in a data descriptor, stored or deflated, after a local extra field', () => {
   const text = '<flipbook count="0">' + 'x'.repeat(5000) + '</flipbook>';
-  for (const options of [{}, { descriptor: true }, { stored: true }, { descriptor: true, stored: true }]) {
+  const localExtra = Buffer.from('5554090003a1b2c3d4a1b2c3d4', 'hex'); // a timestamp field, as Info-ZIP writes
+  for (const options of [{}, { descriptor: true }, { stored: true }, { descriptor: true, stored: true }, { stored: true, localExtra },
+    { descriptor: true, localExtra }]) {
     const entry = readFirstEntry(zipOne('book.xml', text, options));
     assert.equal(entry.name, 'book.xml', JSON.stringify(options));
     assert.equal(Buffer.from(entryContent(entry)).toString(), text, JSON.stringify(options));
@@ -135,6 +137,8 @@ test('settings, safe link addresses and page fragments', () => {
     assert.equal(isSafeUrl(url), ok, url);
   }
   for (const [hash, n] of [['#page=7', 7], ['#x=1&page=3', 3], ['#page=', 0], ['', 0], ['#pages=4', 0]]) assert.equal(pageFromHash(hash), n, hash);
+  for (const [hash, words] of [['#search=caf%C3%A9+au%20lait', 'café au lait'], ['#page=2&search=a%26b', 'a&b'], ['#search=100%', '100%'],
+    ['#research=x', ''], ['#page=2', '']]) assert.equal(searchFromHash(hash), words, hash);
 });
 
 test('the book fits its stage: spreads on wide stages where each page gets 300 pixels, single pages elsewhere', () => {
