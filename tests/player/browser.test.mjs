@@ -446,8 +446,9 @@ function onWords(boxes, want, p, name) {
   const off = boxes.length === want.length ? Math.max(0, ...boxes.flatMap((b, i) => b.map((v, k) => Math.abs(v - placed(p, want[i])[k])))) : Infinity;
   assert.ok(off < 1, name + ': ' + JSON.stringify(boxes) + ' against ' + JSON.stringify(want.map((w) => placed(p, w))));
 }
+/** Waits until the book shows page n, no page turning and the book no longer sliding. */
 const shows = (page, n) => page.waitForFunction((n) => document.getElementById('pagewind').dataset.pages.split(',').includes(String(n))
-  && document.querySelector('.pw-turn').hidden, n, { timeout: 5000 });
+  && document.querySelector('.pw-turn').hidden && !document.querySelector('.pw-book').getAnimations().length, n, { timeout: 5000 });
 
 test('search finds words whatever their case and accents, across line ends; the text layer selects, copies and keeps links', async () => {
   const pdfPages = Array.from({ length: 52 }, () => ({}));
