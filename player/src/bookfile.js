@@ -4,6 +4,7 @@
 import { rc4, keyBytes, BOOK_KEY } from './rc4.js';
 import { readFirstEntry, entryContent } from './zip.js';
 import { parseBook } from './model.js';
+import { loadScript } from './dom.js';
 
 export const BOOK_PATH = 'files/book.bin';
 export const SCRIPT_PATH = 'files/book.js';
@@ -54,27 +55,24 @@ function requestBytes(url) {
 
 /** The bytes that files/book.js hands over, loaded with a script element. */
 function scriptBytes(url) {
-  return new Promise((resolve, reject) => {
-    let text = null;
-    window.pagewindBook = (value) => { text = value; };
-    const script = document.createElement('script');
-    const done = () => { script.remove(); delete window.pagewindBook; };
-    script.onload = () => {
-      done();
-      let bytes = null;
-      try {
-        const binary = atob(typeof text === 'string' ? text : '');
-        bytes = new Uint8Array(binary.length);
-        for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
-      } catch (e) {
-        bytes = null;
-      }
-      if (bytes && bytes.length) resolve(bytes);
-      else reject(new BookLoadError('corrupt', 'The file ' + url + ' is damaged (it hands over no book).'));
-    };
-    script.onerror = () => { done(); reject(new BookLoadError('missing', 'The file ' + url + ' is missing.')); };
-    script.src = url;
-    document.head.appendChild(script);
+  let text = null;
+  window.pagewindBook = (value) => { text = value; };
+  const done = () => { delete window.pagewindBook; };
+  return loadScript(url).then(() => {
+    done();
+    let bytes = null;
+    try {
+      const binary = atob(typeof text === 'string' ? text : '');
+      bytes = new Uint8Array(binary.length);
+      for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+    } catch (e) {
+      bytes = null;
+    }
+    if (bytes && bytes.length) return bytes;
+    throw new BookLoadError('corrupt', 'The file ' + url + ' is damaged (it hands over no book).');
+  }, () => {
+    done();
+    throw new BookLoadError('missing', 'The file ' + url + ' is missing.');
   });
 }
 

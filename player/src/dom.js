@@ -12,3 +12,17 @@ export function el(tag, className, attrs, kids) {
 }
 
 export function clamp(v, lo, hi) { return Math.max(lo, Math.min(hi, v)); }
+
+/**
+ * Runs the script at `url` with a script element, which works from a page opened from a file too;
+ * resolves once it has run, rejects when it cannot be loaded. The element goes afterwards.
+ */
+export function loadScript(url) {
+  return new Promise((resolve, reject) => {
+    const script = document.createElement('script');
+    script.onload = () => { script.remove(); resolve(); };
+    script.onerror = () => { script.remove(); reject(new Error('The file ' + url + ' could not be loaded.')); };
+    script.src = url;
+    document.head.appendChild(script);
+  });
+}

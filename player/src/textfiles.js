@@ -2,6 +2,7 @@
 // http and from a page opened from a file: index.js when the book opens, a chunk of pages only
 // when it is first needed, and each file once.
 import { TextIndex } from './search.js';
+import { loadScript } from './dom.js';
 
 export const TEXT_DIR = 'files/search/';
 
@@ -14,16 +15,7 @@ function runScript(name) {
     if (value && value.chunk !== undefined) arrived.chunks.set(value.chunk, value);
     else arrived.index = value;
   };
-  return new Promise((resolve, reject) => {
-    const script = document.createElement('script');
-    script.onload = () => { script.remove(); resolve(); };
-    script.onerror = () => {
-      script.remove();
-      reject(Object.assign(new Error('The file ' + TEXT_DIR + name + ' could not be loaded.'), { missing: true }));
-    };
-    script.src = TEXT_DIR + name;
-    document.head.appendChild(script);
-  });
+  return loadScript(TEXT_DIR + name).catch((e) => { throw Object.assign(e, { missing: true }); });
 }
 
 /** The text of a book: which pages have words, and their words once their chunk has arrived. */
