@@ -1,5 +1,6 @@
 // The import sheet with real PDFs: progress, success with the page size, the range choice,
-// warnings, failures and the two-press cancel shown in the sheet, the text choice.
+// warnings, failures and the two-press cancel shown in the sheet, the text choice, and the
+// choices remembered for the next sheet.
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,9 +21,16 @@ using pw::ImportWindowDelegate;
 
 namespace {
 
-QString writePdf(const pw::test::AppSandbox& sandbox, const QString& name, const std::string& bytes)
+// Ten A4 pages (the crop box gives the book's page size) with words, and a bookmark.
+std::string tenPages()
 {
-    return sandbox.writeFile(name, QByteArray::fromStdString(bytes));
+    pw::test::TestPage a4;
+    a4.width = 600;
+    a4.height = 850;
+    a4.cropBox = pw::test::TestRect{0, 0, 595.3F, 841.9F};
+    a4.fonts = true;
+    a4.content = "BT /F1 20 Tf 72 700 Td (Searchable) Tj ET";
+    return pw::test::makePdf(std::vector<pw::test::TestPage>(10, a4), {{"Start", 1, {}}});
 }
 
 } // namespace
@@ -31,91 +39,67 @@ class ImportWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void importsAndTakesTheFirstPageSize();
-    void theRangeDecidesThePagesAndFailuresKeepTheSheetOpen_data();
-    void theRangeDecidesThePagesAndFailuresKeepTheSheetOpen();
-    void theTextChoiceIsUsedAndRemembered();
+    void importsWhatTheChoicesSayAndFailuresKeepTheSheetOpen_data();
+    void importsWhatTheChoicesSayAndFailuresKeepTheSheetOpen();
 };
 
-void ImportWindowTest::importsAndTakesTheFirstPageSize()
-{
-    const pw::test::AppSandbox sandbox;
-    pw::test::TestPage a4;
-    a4.width = 600;
-    a4.height = 850;
-    a4.cropBox = pw::test::TestRect{0, 0, 595.3F, 841.9F};
-    const std::string ten = pw::test::makePdf(std::vector<pw::test::TestPage>(10, a4), {{"Start", 0, {}}});
-    const QString pdf = writePdf(sandbox, QStringLiteral("ten.pdf"), ten);
-    ImportWindowDelegate sheet;
-    sheet.open();
-    sheet.setImportFile(pdf);
-    sheet.btnImportBookMark()->setChecked(true);
-    sheet.importQuality()->setCurrentIndex(2);
-    QSignalSpy finished(&sheet, &QDialog::finished);
-    sheet.startImport();
-    QVERIFY(!sheet.btnOK()->isEnabled());
-    QVERIFY(!sheet.lblInfo()->isHidden());
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
-    QCOMPARE(finished.first().first().toInt(), 1);
-    // The import thread's progress reached the label, up to the last of the ten pages.
-    QCOMPARE(sheet.lblInfo()->text(), QStringLiteral("Importing:10/10"));
-    QCOMPARE(sheet.pageWidth(), 595);
-    QCOMPARE(sheet.pageHeight(), 841);
-    QVERIFY(sheet.flashPageSource());
-    QCOMPARE(sheet.flashPageSource()->normalPages().size(), std::size_t(10));
-    QVERIFY(sheet.flashOutline());
-    QVERIFY(!sheet.flashPagesAnnotations());  // links were not asked for
-
-    const pw::AppSettings saved;  // the choices were saved when the import started
-    QCOMPARE(saved.lastImportedFile(), pdf);
-    QCOMPARE(saved.importQualityLevel(), 2);
-    QCOMPARE(saved.importBookmark(), 1);
-    QCOMPARE(saved.importLinks(), 0);
-}
-
-void ImportWindowTest::theRangeDecidesThePagesAndFailuresKeepTheSheetOpen_data()
+void ImportWindowTest::importsWhatTheChoicesSayAndFailuresKeepTheSheetOpen_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("range");
+    QTest::addColumn<bool>("text");
     QTest::addColumn<int>("pages");
     QTest::addColumn<QString>("message");
     const int all = ImportWindowDelegate::allPages;
     const int range = ImportWindowDelegate::pageRange;
-    QTest::newRow("all pages") << "five.pdf" << all << "2-3" << 5 << "";
-    QTest::newRow("a range") << "five.pdf" << range << "2-3" << 2 << "";
-    QTest::newRow("past the end, warned") << "five.pdf" << range << "2,9-10" << 1
-                                          << "Pages 9-10 are past the last page, 5, and were left out.";
-    QTest::newRow("no page selected") << "five.pdf" << range << "8-10" << 0 << "The page range selects no page of this document";
-    QTest::newRow("not a PDF") << "notes.pdf" << all << "" << 0 << "Not a readable PDF file: FILE";
+    QTest::newRow("all pages") << "ten.pdf" << all << "2-3" << true << 10 << "";
+    QTest::newRow("a range, without the text") << "ten.pdf" << range << "2-3" << false << 2 << "";
+    QTest::newRow("past the end, warned") << "ten.pdf" << range << "2,11-12" << true << 1
+                                          << "Pages 11-12 are past the last page, 10, and were left out.";
+    QTest::newRow("no page selected") << "ten.pdf" << range << "11-12" << true << 0
+                                      << "The page range selects no page of this document";
     // The first press of Cancel stops the import only; the second closes the sheet.
-    QTest::newRow("cancelled") << "long.pdf" << all << "" << 0 << "cancelled";
+    QTest::newRow("cancelled") << "long.pdf" << all << "" << true << 0 << "cancelled";
 }
 
-void ImportWindowTest::theRangeDecidesThePagesAndFailuresKeepTheSheetOpen()
+void ImportWindowTest::importsWhatTheChoicesSayAndFailuresKeepTheSheetOpen()
 {
     QFETCH(QString, file);
     QFETCH(int, type);
     QFETCH(QString, range);
+    QFETCH(bool, text);
     QFETCH(int, pages);
     QFETCH(QString, message);
     const pw::test::AppSandbox sandbox;
-    const QString path = file == "notes.pdf" ? sandbox.writeFile(file, "just some text")
-                                             : writePdf(sandbox, file, pw::test::makePlainPdf(file == "long.pdf" ? 3000 : 5));
-    message.replace(QStringLiteral("FILE"), path);
+    const std::string pdf = file == "long.pdf" ? pw::test::makePlainPdf(3000) : tenPages();
+    const QString path = sandbox.writeFile(file, QByteArray::fromStdString(pdf));
     ImportWindowDelegate sheet;
+    QVERIFY(sheet.btnImportText()->isChecked());  // on at first
     sheet.open();
     sheet.setImportFile(path);
     sheet.txtPageRange()->setText(range);
     sheet.pageRangeType()->button(type)->click();
     QCOMPARE(sheet.txtPageRange()->isEnabled(), type == ImportWindowDelegate::pageRange);
+    sheet.btnImportBookMark()->setChecked(true);
+    sheet.importQuality()->setCurrentIndex(2);
+    sheet.btnImportText()->setChecked(text);
     QSignalSpy finished(&sheet, &QDialog::finished);
     sheet.startImport();
+    QVERIFY(!sheet.btnOK()->isEnabled());
+    QVERIFY(!sheet.lblInfo()->isHidden());
     if (file == "long.pdf")
         sheet.onCancelAction();
     QTRY_VERIFY_WITH_TIMEOUT(!sheet.isImporting(), 60000);
-    QCOMPARE(pw::AppSettings().importPageRangeType(), type);  // saved when the import started
-    QCOMPARE(pw::AppSettings().importPageRange(), range);
+    // The choices were saved when the import started; the next sheet starts with them.
+    const pw::AppSettings saved;
+    QCOMPARE(saved.lastImportedFile(), path);
+    QCOMPARE(saved.importPageRangeType(), type);
+    QCOMPARE(saved.importPageRange(), range);
+    QCOMPARE(saved.importQualityLevel(), 2);
+    QCOMPARE(saved.importBookmark(), 1);
+    QCOMPARE(saved.importLinks(), 0);
+    QCOMPARE(ImportWindowDelegate().btnImportText()->isChecked(), text);
     if (pages == 0) {
         QCOMPARE(finished.count(), 0);
         QVERIFY(sheet.isVisible());
@@ -140,28 +124,13 @@ void ImportWindowTest::theRangeDecidesThePagesAndFailuresKeepTheSheetOpen()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().first().toInt(), 1);
     QCOMPARE(sheet.flashPageSource()->normalPages().size(), std::size_t(pages));
-}
-
-void ImportWindowTest::theTextChoiceIsUsedAndRemembered()
-{
-    const pw::test::AppSandbox sandbox;
-    pw::test::TestPage page;
-    page.fonts = true;
-    page.content = "BT /F1 20 Tf 72 700 Td (Searchable) Tj ET";
-    const QString pdf = writePdf(sandbox, QStringLiteral("words.pdf"), pw::test::makePdf({page}));
-    // On at first; each sheet starts with the choice of the last import.
-    for (const auto& [checkedAtStart, check] : {std::pair{true, true}, std::pair{true, false}, std::pair{false, true}}) {
-        ImportWindowDelegate sheet;
-        QCOMPARE(sheet.btnImportText()->isChecked(), checkedAtStart);
-        sheet.btnImportText()->setChecked(check);
-        sheet.pageRangeType()->button(ImportWindowDelegate::allPages)->setChecked(true);
-        sheet.open();
-        sheet.setImportFile(pdf);
-        QSignalSpy finished(&sheet, &QDialog::finished);
-        sheet.startImport();
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
-        QCOMPARE(bool(sheet.flashPagesText()), check);
-    }
+    // The import thread's progress reached the label, up to the last page.
+    QCOMPARE(sheet.lblInfo()->text(), QStringLiteral("Importing:%1/%1").arg(pages));
+    QCOMPARE(sheet.pageWidth(), 595);
+    QCOMPARE(sheet.pageHeight(), 841);
+    QCOMPARE(bool(sheet.flashPagesText()), text);
+    QVERIFY(sheet.flashOutline());
+    QVERIFY(!sheet.flashPagesAnnotations());  // links were not asked for
 }
 
 QTEST_MAIN(ImportWindowTest)
