@@ -76,14 +76,12 @@ class OutputWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void publishes_data();
-    void publishes();
-    void failuresAreShownAndTheSheetStaysOpen_data();
-    void failuresAreShownAndTheSheetStaysOpen();
+    void publishesOrShowsWhyNot_data();
+    void publishesOrShowsWhyNot();
     void aBookThereIsReplacedWhenTheUserSaysAndNeverHalfway();
 };
 
-void OutputWindowTest::publishes_data()
+void OutputWindowTest::publishesOrShowsWhyNot_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("folder");
@@ -91,17 +89,23 @@ void OutputWindowTest::publishes_data()
     QTest::addColumn<bool>("open");
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("message");
     const int book = OutputWindowDelegate::bookFolder;
     // Parents are made too; ".html" is not doubled.
     QTest::newRow("book folder") << book << "out/nested/book" << "Trip.html" << true << "out/nested/book/Trip.html"
-                                 << "out/nested/book/Trip.html";
+                                 << "out/nested/book/Trip.html" << "";
     QTest::newRow("Mac application") << int(OutputWindowDelegate::macApplication) << "apps" << "Trip" << true
-                                     << "apps/Trip.app" << "apps/Trip.app/Contents/Resources/index.html";
+                                     << "apps/Trip.app" << "apps/Trip.app/Contents/Resources/index.html" << "";
     // No name gives the folder's usual start page; answering No opens nothing.
-    QTest::newRow("no name, not opened") << book << "out" << "  " << false << "" << "out/index.html";
+    QTest::newRow("no name, not opened") << book << "out" << "  " << false << "" << "out/index.html" << "";
+    // Failures are shown in the sheet, which stays open.
+    QTest::newRow("a file where the folder goes") << book << "blocker/book" << "index" << true << "" << ""
+                                                  << "could not be made";
+    QTest::newRow("no folder") << book << "" << "index" << true << "" << "" << "Choose the folder";
+    QTest::newRow("a path as name") << book << "out" << "../escape" << true << "" << "" << "cannot contain";
 }
 
-void OutputWindowTest::publishes()
+void OutputWindowTest::publishesOrShowsWhyNot()
 {
     QFETCH(int, type);
     QFETCH(QString, folder);
@@ -109,18 +113,38 @@ void OutputWindowTest::publishes()
     QFETCH(bool, open);
     QFETCH(QString, opened);
     QFETCH(QString, page);
+    QFETCH(QString, message);
     const pw::test::AppSandbox sandbox;
+    sandbox.writeFile(QStringLiteral("blocker"), "a file, not a folder");
+    const QString where = folder.isEmpty() ? folder : sandbox.path(folder);
     PublishSheet publish;
     publish.answer = open;
-    publish.fill(sandbox.path(folder), name, type);
+    publish.fill(where, name, type);
     // Cancel saves nothing and keeps what was typed for this run.
     publish.sheet.onCancel();
     QCOMPARE(publish.sheet.result(), 0);
     QCOMPARE(pw::AppSettings().lastOutputFileFolder(), QString());
-    QCOMPARE(publish.sheet.txtOutputFolder()->text(), sandbox.path(folder));
+    QCOMPARE(publish.sheet.txtOutputFolder()->text(), where);
     publish.sheet.open();
     publish.publish();
 
+    // The choices are kept for next time, whether the book was written or not; a second sheet
+    // starts from them.
+    const pw::AppSettings saved;
+    QCOMPARE(saved.lastOutputFileFolder(), where);
+    QCOMPARE(saved.lastOutputFileName(), name);
+    QCOMPARE(saved.lastOutputFileTitle(), QStringLiteral("Our Trip"));
+    QCOMPARE(saved.outputType(), type);
+    const OutputWindowDelegate again;
+    QCOMPARE(again.txtOutputFolder()->text(), where);
+    QCOMPARE(again.mOutputType()->checkedId(), type);
+    if (!message.isEmpty()) {
+        QVERIFY(publish.sheet.isVisible());
+        QCOMPARE(publish.asked, 0);  // no "finished" for a book that was not written
+        QVERIFY(!publish.sheet.lblError()->isHidden());
+        QVERIFY2(publish.sheet.lblError()->text().contains(message), qPrintable(publish.sheet.lblError()->text()));
+        return;
+    }
     QCOMPARE(publish.sheet.result(), 1);
     QVERIFY(!publish.sheet.isVisible());
     QCOMPARE(publish.asked, 1);
@@ -131,44 +155,6 @@ void OutputWindowTest::publishes()
     QFile html(sandbox.path(page));
     QVERIFY(html.open(QIODevice::ReadOnly));
     QVERIFY(html.readAll().contains("<title>Our Trip</title>"));
-
-    const pw::AppSettings saved;
-    QCOMPARE(saved.lastOutputFileFolder(), sandbox.path(folder));
-    QCOMPARE(saved.lastOutputFileName(), name);
-    QCOMPARE(saved.lastOutputFileTitle(), QStringLiteral("Our Trip"));
-    QCOMPARE(saved.outputType(), type);
-    // A second sheet starts from what was saved.
-    const OutputWindowDelegate again;
-    QCOMPARE(again.txtOutputFolder()->text(), sandbox.path(folder));
-    QCOMPARE(again.mOutputType()->checkedId(), type);
-}
-
-void OutputWindowTest::failuresAreShownAndTheSheetStaysOpen_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("a file where the folder goes") << "blocker/book" << "index" << "could not be made";
-    QTest::newRow("no folder") << "" << "index" << "Choose the folder";
-    QTest::newRow("a path as name") << "out" << "../escape" << "cannot contain";
-}
-
-void OutputWindowTest::failuresAreShownAndTheSheetStaysOpen()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, name);
-    QFETCH(QString, message);
-    const pw::test::AppSandbox sandbox;
-    sandbox.writeFile(QStringLiteral("blocker"), "a file, not a folder");
-    PublishSheet publish;
-    publish.fill(folder.isEmpty() ? folder : sandbox.path(folder), name, OutputWindowDelegate::bookFolder);
-    publish.publish();
-    QVERIFY(publish.sheet.isVisible());
-    QCOMPARE(publish.asked, 0);  // no "finished" for a book that was not written
-    QVERIFY(!publish.sheet.lblError()->isHidden());
-    QVERIFY2(publish.sheet.lblError()->text().contains(message), qPrintable(publish.sheet.lblError()->text()));
-    // The choices are kept for next time even so.
-    QCOMPARE(pw::AppSettings().lastOutputFileName(), name);
 }
 
 void OutputWindowTest::aBookThereIsReplacedWhenTheUserSaysAndNeverHalfway()
