@@ -35,13 +35,6 @@ using pw::test::TestPage;
 
 namespace {
 
-std::string writePdf(const ScratchFolder& scratch, const std::string& name, const std::string& bytes)
-{
-    const std::string path = scratch / name;
-    file::writeFileAtomically(path, bytes);
-    return path;
-}
-
 // Every progress notification, as "type pageIndex/totalPage".
 class ProgressLog {
 public:
@@ -96,7 +89,7 @@ TEST(FlashPageSourcePDF, RangesNumberPagesByTheDocument)
 {
     ScratchFolder scratch;
     ProgressLog progress;
-    FlashPageSourcePDF source(writePdf(scratch, "ten.pdf", makePlainPdf(10)), "4,0,2,,11-12", 144, 85);
+    FlashPageSourcePDF source(scratch.write("ten.pdf", makePlainPdf(10)), "4,0,2,,11-12", 144, 85);
     source.generatePages();
     source.generateNormalPages();
     EXPECT_TRUE(source.failedPages().empty());
@@ -109,7 +102,7 @@ TEST(FlashPageSourcePDF, RangesNumberPagesByTheDocument)
 TEST(FlashPageSourcePDF, StopFlagSwfStandInsAndTheWorkFolder)
 {
     ScratchFolder scratch;
-    const std::string five = writePdf(scratch, "five.pdf", makePlainPdf(5));
+    const std::string five = scratch.write("five.pdf", makePlainPdf(5));
     std::string workFolder;
     {
         FlashPageSourcePDF source(five, "ALL", 144, 100);
@@ -136,8 +129,8 @@ TEST(FlashPageSourcePDF, StopFlagSwfStandInsAndTheWorkFolder)
 TEST(ImportPDFOperation, PagesLeftOutAreToldAndNoPageLeftFails)
 {
     ScratchFolder scratch;
-    const std::string ten = writePdf(scratch, "ten.pdf", makePlainPdf(10));
-    const std::string text = writePdf(scratch, "letter.pdf", "not a PDF at all");
+    const std::string ten = scratch.write("ten.pdf", makePlainPdf(10));
+    const std::string text = scratch.write("letter.pdf", "not a PDF at all");
     const std::string none = "The page range selects no page of this document: ";
     const struct {
         std::string path;
@@ -186,7 +179,7 @@ TEST(FlashPageSourcePDF, PagesThatFailToRenderBecomeWhitePaper)
     std::vector<TestPage> pages(6);
     pages[2].width = 400;  // page 3 keeps its own size when blank
     pages[2].height = 300;
-    const std::string path = writePdf(scratch, "six.pdf", makePdf(pages));
+    const std::string path = scratch.write("six.pdf", makePdf(pages));
     FlashPageSourcePDF source(path, "ALL", 144, 85);
     source.setToPageConverter(std::make_unique<FailingConverter>(path, source.PDFDoc(), 85));
     source.generatePages();
@@ -216,7 +209,7 @@ TEST(FlashPageSourcePDF, PagesThatFailToRenderBecomeWhitePaper)
 TEST(ImportPDFOperation, CancelAfterTwoOfFivePagesDropsEverything)
 {
     ScratchFolder scratch;
-    const std::string five = writePdf(scratch, "five.pdf", makePlainPdf(5));
+    const std::string five = scratch.write("five.pdf", makePlainPdf(5));
     auto operation = std::make_shared<ImportPDFOperation>(five, "ALL", 144, 100);
     operation->setImportLinks(true);
     const ObserverRegistration canceller(ImportProgressInfoMSG, [&operation](const Notification& note) {
@@ -250,7 +243,7 @@ TEST(ImportPDFOperation, QualityLevelsAndFirstPageSize)
     TestPage a4;
     a4.height = 900;
     a4.cropBox = pw::test::TestRect{0, 0, 595.3f, 841.9f};
-    const auto operation = runImport(writePdf(scratch, "a4.pdf", makePdf({a4, TestPage{}})), "2");
+    const auto operation = runImport(scratch.write("a4.pdf", makePdf({a4, TestPage{}})), "2");
     ASSERT_TRUE(operation->flashPageSource());
     EXPECT_EQ(ImportPDFOperation::firstPageSize(operation->flashPageSource().get()), std::make_pair(595, 841));
     EXPECT_EQ(operation->flashPagesAnnotation(), nullptr);
@@ -290,13 +283,13 @@ TEST(FlashPagesAnnotationsPDF, HotSpotsCoverTheirLinksOnThePicture)
     ScratchFolder scratch;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.rotate) + (c.crop ? " cropped" : "") + (c.inherit ? " inherited" : ""));
-        TestPage page = pw::test::pageOfSize(600, 800);
+        TestPage page{.width = 600, .height = 800};
         page.rotate = c.rotate;
         page.cropBox = c.crop;
         page.links.push_back(TestLink{link, "https://example.org/a"});
-        page.content = pw::test::filledBox(link);
+        page.content = "0 0 0 rg 160 500 120 40 re f";  // the link, drawn
         page.inheritBox = c.inherit;
-        const auto doc = PDFDocument::open(writePdf(scratch, "page.pdf", makePdf({page})));
+        const auto doc = PDFDocument::open(scratch.write("page.pdf", makePdf({page})));
         ASSERT_TRUE(doc);
         FlashPagesAnnotationsPDF links;
         links.loadLinksFromPDF(doc, "ALL");
@@ -322,7 +315,7 @@ TEST(FlashPagesAnnotationsPDF, LinksAndOutlineAreCleanUtf8InEveryLocale)
         {std::string("\xFE\xFF\0B\0\xE9", 6), 1, {}},           // UTF-16 with its mark
         {"\xEF\xBB\xBF" "\xC3\xA9t\xC3\xA9", 1, {}},             // UTF-8 with its mark
     };
-    const auto doc = PDFDocument::open(writePdf(scratch, "texts.pdf", makePdf(pages, bookmarks)));
+    const auto doc = PDFDocument::open(scratch.write("texts.pdf", makePdf(pages, bookmarks)));
     ASSERT_TRUE(doc);
     std::vector<std::string> captions;
     const auto written = [&doc, &captions] {
@@ -355,12 +348,12 @@ TEST(PDFDocument, PageTextPlacesEveryWordOnThePicture)
     ScratchFolder scratch;
     for (const int rotate : {0, 90}) {
         SCOPED_TRACE(rotate);
-        TestPage page = pw::test::pageOfSize(600, 400);
+        TestPage page{.width = 600, .height = 400};
         page.rotate = rotate;
         page.fonts = true;
         page.content = "BT /F1 40 Tf 60 300 Td (Caf\\351) Tj ET BT /F2 40 Tf 300 300 Td (\\256sh) Tj ET "
                        "BT /F1 20 Tf 60 200 Td (a hyphen-) Tj 0 -30 Td (ated word) Tj ET";
-        const auto doc = PDFDocument::open(writePdf(scratch, "text.pdf", makePdf({page, TestPage{}})));
+        const auto doc = PDFDocument::open(scratch.write("text.pdf", makePdf({page, TestPage{}})));
         ASSERT_TRUE(doc);
         const PageText text = doc->pageText(0);
         std::vector<std::string> words;
@@ -376,7 +369,7 @@ TEST(PDFDocument, PageTextPlacesEveryWordOnThePicture)
         const TextWord& first = text.lines.front().words.front();
         TestPage alone = page;
         alone.content = "BT /F1 40 Tf 60 300 Td (Caf\\351) Tj ET";
-        const auto single = PDFDocument::open(writePdf(scratch, "word.pdf", makePdf({alone})));
+        const auto single = PDFDocument::open(scratch.write("word.pdf", makePdf({alone})));
         const std::array<double, 4> ink = darkBox(single->renderPage(0, 1.0f, 0));
         EXPECT_LE(first.x, ink[0] + 0.01);
         EXPECT_LE(first.y, ink[1] + 0.01);
@@ -403,7 +396,7 @@ TEST(PDFDocument, TitleFromInfoElseXmp)
     };
     ScratchFolder scratch;
     for (const auto& c : cases) {
-        const auto doc = PDFDocument::open(writePdf(scratch, "t.pdf", makePdf({TestPage{}}, {}, c.metadata)));
+        const auto doc = PDFDocument::open(scratch.write("t.pdf", makePdf({TestPage{}}, {}, c.metadata)));
         ASSERT_TRUE(doc);
         EXPECT_EQ(doc->title(), c.title) << c.metadata.infoTitle.value_or("<none>");
     }
@@ -417,7 +410,7 @@ TEST(FlashPagesAnnotationsPDF, LinksOfTheImportedPagesInOrder)
                       TestLink{{10, 70, 50, 20}, "", 7, true}, TestLink{{10, 100, 50, 20}, "", -1, false, 1}};
     pages[2].textNote = true;
     pages[4].links = {TestLink{{10, 10, 50, 20}, "", 0}};
-    const auto doc = PDFDocument::open(writePdf(scratch, "links.pdf", makePdf(pages)));
+    const auto doc = PDFDocument::open(scratch.write("links.pdf", makePdf(pages)));
     ASSERT_TRUE(doc);
     FlashPagesAnnotationsPDF links;
     links.needFiles().push_back("/left/over");
@@ -447,7 +440,7 @@ TEST(FlashOutlinePDF, BookmarksKeepShapeAndDocumentPageNumbers)
         {"B", 8, {}},
         {"B", -1, {}},  // same title again, and no destination
     };
-    const auto doc = PDFDocument::open(writePdf(scratch, "marks.pdf", makePdf(std::vector<TestPage>(10), bookmarks)));
+    const auto doc = PDFDocument::open(scratch.write("marks.pdf", makePdf(std::vector<TestPage>(10), bookmarks)));
     ASSERT_TRUE(doc);
     FlashOutlinePDF outline;
     outline.loadOutlineFromPDF(doc);
@@ -464,7 +457,7 @@ TEST(FlashOutlinePDF, BookmarksKeepShapeAndDocumentPageNumbers)
                                                  "deep p3 l3 under A2", "deeper p4 l4 under deep", "B p9 l1",
                                                  "B p0 l1"}));
     FlashOutlinePDF none;
-    none.loadOutlineFromPDF(PDFDocument::open(writePdf(scratch, "plain.pdf", makePlainPdf(2))));
+    none.loadOutlineFromPDF(PDFDocument::open(scratch.write("plain.pdf", makePlainPdf(2))));
     EXPECT_TRUE(none.items().empty());
 }
 
@@ -473,7 +466,7 @@ TEST(ImportPDFOperation, WholeImportWithLinksAndBookmarks)
     ScratchFolder scratch;
     std::vector<TestPage> pages(6);
     pages[3].links = {TestLink{{100, 100, 100, 50}, "", 1}};
-    const auto path = writePdf(scratch, "book.pdf", makePdf(pages, {{"Start", 3, {}}}));
+    const auto path = scratch.write("book.pdf", makePdf(pages, {{"Start", 3, {}}}));
     const auto operation = runImport(path, "3-6", true, true);
     ASSERT_TRUE(operation->flashPageSource()) << operation->errorMessage().value_or("");
     EXPECT_FALSE(operation->errorMessage());

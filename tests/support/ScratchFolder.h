@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "base/FileUtil.h"
@@ -24,6 +25,15 @@ public:
 
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& relative) const { return file::joinPath(path_, relative); }
+    // Writes a file below the folder, making the folders on its way, and gives its path. A file
+    // that cannot be written throws, which fails the test.
+    std::string write(const std::string& relative, const std::string& bytes) const
+    {
+        const std::string path = *this / relative;
+        if (!file::createDirectories(file::deletingLastPathComponent(path)) || !file::writeFileAtomically(path, bytes))
+            throw std::runtime_error("cannot write " + path);
+        return path;
+    }
 
 private:
     std::string path_;

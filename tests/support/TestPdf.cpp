@@ -1,23 +1,19 @@
 #include "support/TestPdf.h"
 
+#include <charconv>
 #include <cstdio>
 #include <map>
-
-#include "base/NumberText.h"
 
 namespace pw::test {
 
 namespace {
 
-// PDF numbers have a decimal point in every locale; some tests run in a German one.
+// PDF numbers have a decimal point in every locale and no exponent; some tests run in a
+// German locale.
 std::string number(float value)
 {
-    std::string text = pw::text::fixedText(static_cast<double>(value), 4);
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
+    char text[64];
+    return std::string(text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr);
 }
 
 std::string rect(const TestRect& r)
@@ -109,16 +105,6 @@ Level writeBookmarks(Writer& writer, const std::vector<TestBookmark>& items, int
     }
     return level;
 }
-
-} // namespace
-
-std::string filledBox(const TestRect& rect)
-{
-    return "0 0 0 rg " + number(rect.x) + " " + number(rect.y) + " " + number(rect.width) + " " +
-           number(rect.height) + " re f";
-}
-
-namespace {
 
 std::string stream(const std::string& content)
 {

@@ -23,29 +23,21 @@ struct TestPage {
     float width = 612;
     float height = 792;
     int rotate = 0;
-    std::optional<TestRect> cropBox;
-    std::vector<TestLink> links;
+    std::optional<TestRect> cropBox{};
+    std::vector<TestLink> links{};
     bool textNote = false;
     // The content stream; none draws a blue box. inheritBox leaves /MediaBox and /Rotate to
     // the /Pages node, which then carries those of the first page.
-    std::optional<std::string> content;
+    std::optional<std::string> content{};
     bool inheritBox = false;
     // A picture over the whole page, drawn before the content (which then draws nothing unless
     // given): uncompressed RGB rows of pictureWidth pixels.
-    std::string picture;
+    std::string picture{};
     int pictureWidth = 0;
     // Fonts for text in the content: /F1 Helvetica in WinAnsiEncoding, /F2 Helvetica in its
     // own StandardEncoding (where \256 is the fi ligature).
     bool fonts = false;
 };
-
-inline TestPage pageOfSize(float width, float height)
-{
-    TestPage page;
-    page.width = width;
-    page.height = height;
-    return page;
-}
 
 // Document-level parts: the Info dictionary's /Title and an XMP packet, each written as given.
 struct TestMetadata {
@@ -61,8 +53,6 @@ struct TestBookmark {
 
 std::string makePdf(const std::vector<TestPage>& pages, const std::vector<TestBookmark>& bookmarks = {},
                     const TestMetadata& metadata = {});
-// A filled black box over the rectangle, for a page's content.
-std::string filledBox(const TestRect& rect);
 // n plain US Letter pages.
 std::string makePlainPdf(int pageCount);
 
