@@ -77,24 +77,6 @@ struct ShownList {
     }
 };
 
-// Where a point stands among six thumbnails in rows of three.
-QPoint pointAt(const ShownList& list, const QString& where)
-{
-    const QRect first = list.rect(0);
-    const QRect second = list.rect(1);
-    if (where == "gap between 0 and 1")
-        return {(first.right() + second.left()) / 2, first.center().y()};
-    if (where == "right half of 1")
-        return second.center() + QPoint(second.width() / 4, 0);
-    if (where == "left half of 1")
-        return second.center() - QPoint(second.width() / 4, 0);
-    if (where == "past the end of row 1")
-        return {list.view.viewport()->width() - 2, first.center().y()};
-    if (where == "below the last row")
-        return {4, list.view.viewport()->height() - 4};
-    return {2, first.center().y()};  // "left of the first"
-}
-
 } // namespace
 
 class ImageListTest : public QObject {
@@ -132,24 +114,28 @@ void ImageListTest::hiddenFilesAreSkippedAndMissingOnesMarked()
 
 void ImageListTest::filesDroppedOnTheViewLandAtTheMark_data()
 {
-    QTest::addColumn<QString>("where");
+    QTest::addColumn<QPoint>("at");
     QTest::addColumn<int>("index");
-    QTest::newRow("between two thumbnails") << "gap between 0 and 1" << 1;
-    QTest::newRow("on a thumbnail's right half") << "right half of 1" << 2;
-    QTest::newRow("on a thumbnail's left half") << "left half of 1" << 1;
-    QTest::newRow("past a row's end") << "past the end of row 1" << 3;
-    QTest::newRow("below the last row") << "below the last row" << 6;
-    QTest::newRow("before the first") << "left of the first" << 0;
+    // Points among six thumbnails in rows of three, laid out as in the test's own list.
+    const ShownList list({"0", "1", "2", "3", "4", "5"});
+    const QRect first = list.rect(0);
+    const QRect second = list.rect(1);
+    QTest::newRow("between two thumbnails") << QPoint((first.right() + second.left()) / 2, first.center().y()) << 1;
+    QTest::newRow("on a thumbnail's right half") << second.center() + QPoint(second.width() / 4, 0) << 2;
+    QTest::newRow("on a thumbnail's left half") << second.center() - QPoint(second.width() / 4, 0) << 1;
+    QTest::newRow("past a row's end") << QPoint(list.view.viewport()->width() - 2, first.center().y()) << 3;
+    QTest::newRow("below the last row") << QPoint(4, list.view.viewport()->height() - 4) << 6;
+    QTest::newRow("before the first") << QPoint(2, first.center().y()) << 0;
 }
 
 void ImageListTest::filesDroppedOnTheViewLandAtTheMark()
 {
-    QFETCH(QString, where);
+    QFETCH(QPoint, at);
     QFETCH(int, index);
     ShownList list({"0", "1", "2", "3", "4", "5"});
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile("/drop/A"), QUrl::fromLocalFile("/drop/B"), QUrl(QStringLiteral("https://example.com/x"))});
-    QCOMPARE(list.dropAt(&files, pointAt(list, where)), index);
+    QCOMPARE(list.dropAt(&files, at), index);
     QStringList expected{"0", "1", "2", "3", "4", "5"};
     expected.insert(index, QStringLiteral("B"));
     expected.insert(index, QStringLiteral("A"));  // in the order of the drag

@@ -26,20 +26,13 @@ class TemplateChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void listsTheFoldersWithTheirFilesAndFindsTheTemplateInAnyCase();
-    void okAndDoubleClickAnswerTheStyle();
-
-private:
-    std::unique_ptr<pw::test::AppSandbox> iSandbox;
+    void listsTheFoldersAndOkAndDoubleClickAnswerTheStyle();
 };
 
-void TemplateChooserTest::init()
+void TemplateChooserTest::listsTheFoldersAndOkAndDoubleClickAnswerTheStyle()
 {
     // A library of its own: two templates, a folder that is none, styles with and without files.
-    iSandbox = std::make_unique<pw::test::AppSandbox>();
-    const pw::test::AppSandbox& box = *iSandbox;
+    const pw::test::AppSandbox box;
     box.writeFile(QStringLiteral("R/AppFiles/Templates/float/flashTemplate.xml"), "<t/>");
     box.writeFile(QStringLiteral("R/AppFiles/Templates/float/icon.png"), "");
     box.writeFile(QStringLiteral("R/AppFiles/Templates/Atlas/flashTemplate.xml"), "<t/>");
@@ -50,16 +43,7 @@ void TemplateChooserTest::init()
     box.writeFile(QStringLiteral("R/AppFiles/Styles/float/Red/images/bg.jpg"), "");  // style resources
     box.writeFile(QStringLiteral("R/AppFiles/Styles/float/Unfinished/shot.jpg"), "");
     pw::resources::setResourceFolder(box.path(QStringLiteral("R")).toStdString());
-}
 
-void TemplateChooserTest::cleanup()
-{
-    pw::resources::setResourceFolder(std::nullopt);
-    iSandbox.reset();
-}
-
-void TemplateChooserTest::listsTheFoldersWithTheirFilesAndFindsTheTemplateInAnyCase()
-{
     SelectTemplateWindowDelegate chooser;
     chooser.prepairToTmpl(QStringLiteral("FLOAT"));
     QCOMPARE(names(chooser.tmplListData()), QStringList({"Atlas", "float"}));
@@ -76,21 +60,12 @@ void TemplateChooserTest::listsTheFoldersWithTheirFilesAndFindsTheTemplateInAnyC
     QCOMPARE(preview.width(), 320);
 
     // Refresh shows a new template; the one selected and its styles stay.
-    iSandbox->writeFile(QStringLiteral("R/AppFiles/Templates/Zen/flashTemplate.xml"), "<t/>");
+    box.writeFile(QStringLiteral("R/AppFiles/Templates/Zen/flashTemplate.xml"), "<t/>");
     chooser.onRefresh();
     QCOMPARE(names(chooser.tmplListData()), QStringList({"Atlas", "float", "Zen"}));
     QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));
     QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
 
-    // Selecting the other template lists its styles: it has none.
-    chooser.tableViewTmpls()->setCurrentRow(0);
-    QVERIFY(chooser.tmplStylesData().empty());
-}
-
-void TemplateChooserTest::okAndDoubleClickAnswerTheStyle()
-{
-    SelectTemplateWindowDelegate chooser;
-    chooser.prepairToTmpl(QStringLiteral("float"));
     chooser.open();
     chooser.imgBrowserView()->setCurrentRow(2);
     chooser.onOK();
@@ -105,8 +80,9 @@ void TemplateChooserTest::okAndDoubleClickAnswerTheStyle()
     QCOMPARE(finished.first().first().toInt(), 1);
     QCOMPARE(chooser.selectedItemIndex(), 1);
 
-    // OK without a style counts as Cancel.
-    chooser.prepairToTmpl(QStringLiteral("Atlas"));
+    // Selecting the other template lists its styles: it has none, and OK counts as Cancel.
+    chooser.tableViewTmpls()->setCurrentRow(0);
+    QVERIFY(chooser.tmplStylesData().empty());
     chooser.open();
     chooser.onOK();
     QCOMPARE(chooser.result(), 0);
