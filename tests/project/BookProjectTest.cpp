@@ -61,7 +61,7 @@ TEST(BookProjectTest, SavedProjectsOpenAsTheyWereAndFollowTheirFolder)
     auto saved = fullProject(scratch);
     saved->saveAs(scratch / "work/trip.pagewind");
     EXPECT_EQ(saved->displayName(), "trip");
-    const std::string text = file::readFile(scratch / "work/trip.pagewind").value_or("");
+    std::string text = file::readFile(scratch / "work/trip.pagewind").value_or("");
     for (const char* expected : {"version=\"1\"", "<picture>photos/a.jpg</picture>", "STYLE_RESOURCE:background.jpg",
                                  "folder=\"book\"", "type=\"application\""})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
@@ -82,6 +82,21 @@ TEST(BookProjectTest, SavedProjectsOpenAsTheyWereAndFollowTheirFolder)
     templatetree::forEachProperty(*saved->flashTemplate(), [&](const FlashTemplateProperty& p) { before.push_back(p.value()); });
     templatetree::forEachProperty(*opened->flashTemplate(), [&](const FlashTemplateProperty& p) { after.push_back(p.value()); });
     EXPECT_EQ(after, before);
+
+    // What went missing since is named, and kept for the next save.
+    text.replace(text.find("</template>"), 0, "<value key=\"noSuchKey\">x</value>");
+    text.replace(text.find("style=\"Dusk\""), 12, "style=\"Gone\"");
+    scratch.write("moved/trip.pagewind", text);
+    file::removeAll(scratch / "moved/photos");
+    const auto damaged = BookProject::open(scratch / "moved/trip.pagewind", &report);
+    EXPECT_EQ(report.missingPictures, std::vector<std::string>{scratch / "moved/photos/a.jpg"});
+    EXPECT_EQ(report.missingPages, std::vector<std::string>{scratch / "moved/photos/a.jpg"});
+    EXPECT_EQ(report.unknownKeys, std::vector<std::string>{"noSuchKey"});
+    EXPECT_EQ(report.missingStyle, std::optional<std::string>("Gone"));
+    EXPECT_FALSE(report.missingFiles.empty());  // the style's background went with the style
+    EXPECT_EQ(damaged->pictures().size(), 2U);
+    damaged->saveAs(scratch / "moved/again.pagewind");
+    EXPECT_NE(file::readFile(scratch / "moved/again.pagewind")->find("photos/a.jpg"), std::string::npos);
 }
 
 TEST(BookProjectTest, PdfOriginAndTextsThatXmlCannotCarry)
@@ -103,8 +118,7 @@ TEST(BookProjectTest, PdfOriginAndTextsThatXmlCannotCarry)
     std::string text = *file::readFile(scratch / "p.pagewind");
     const std::size_t at = text.find(" text=\"yes\"");
     ASSERT_NE(at, std::string::npos);
-    ASSERT_TRUE(file::writeFileAtomically(scratch / "old.pagewind", text.erase(at, 11)));
-    EXPECT_TRUE(BookProject::open(scratch / "old.pagewind")->bookPages().choice.text);
+    EXPECT_TRUE(BookProject::open(scratch.write("old.pagewind", text.erase(at, 11)))->bookPages().choice.text);
 }
 
 TEST(BookProjectTest, BadFilesAreRefusedWithTheirReason)
@@ -122,7 +136,6 @@ TEST(BookProjectTest, BadFilesAreRefusedWithTheirReason)
         std::string text;
         const char* error;
     } cases[] = {
-        {"not xml", "just some text", "PROJECT_FORMAT"},
         {"cut short", good.substr(0, good.size() / 2), "PROJECT_FORMAT"},
         {"another document", "<flipbook version=\"1\"/>", "PROJECT_FORMAT"},
         {"no version", replaced("version=\"1\"", ""), "PROJECT_FORMAT"},
@@ -131,34 +144,9 @@ TEST(BookProjectTest, BadFilesAreRefusedWithTheirReason)
         {"unknown origin", replaced("origin=\"demonstration\"", "origin=\"scanner\""), "PROJECT_FORMAT"},
         {"quality out of range", replaced("origin=\"demonstration\"", "origin=\"pdf\" quality=\"9\""), "PROJECT_FORMAT"},
     };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(file::writeFileAtomically(scratch / "bad.pagewind", c.text));
-        EXPECT_EQ(errorNameOf(scratch / "bad.pagewind"), c.error) << c.name;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(errorNameOf(scratch.write("bad.pagewind", c.text)), c.error) << c.name;
     EXPECT_EQ(errorNameOf(scratch / "absent.pagewind"), "PROJECT_READ");
-}
-
-TEST(BookProjectTest, MissingFilesAreNamedAndKept)
-{
-    const test::ScratchFolder scratch;
-    auto project = fullProject(scratch);
-    project->saveAs(scratch / "work/trip.pagewind");
-    std::string text = file::readFile(scratch / "work/trip.pagewind").value_or("");
-    text.replace(text.find("</template>"), 0, "<value key=\"noSuchKey\">x</value>");
-    text.replace(text.find("style=\"Dusk\""), 12, "style=\"Gone\"");
-    ASSERT_TRUE(file::writeFileAtomically(scratch / "work/trip.pagewind", text));
-    file::removeAll(scratch / "work/photos");
-
-    BookProject::OpenReport report;
-    const auto opened = BookProject::open(scratch / "work/trip.pagewind", &report);
-    EXPECT_EQ(report.missingPictures, std::vector<std::string>{scratch / "work/photos/a.jpg"});
-    EXPECT_EQ(report.missingPages, std::vector<std::string>{scratch / "work/photos/a.jpg"});
-    EXPECT_EQ(report.unknownKeys, std::vector<std::string>{"noSuchKey"});
-    EXPECT_EQ(report.missingStyle, std::optional<std::string>("Gone"));
-    EXPECT_FALSE(report.missingFiles.empty());  // the style's background went with the style
-    EXPECT_EQ(opened->pictures().size(), 2U);
-    opened->saveAs(scratch / "work/again.pagewind");
-    EXPECT_NE(file::readFile(scratch / "work/again.pagewind")->find("photos/a.jpg"), std::string::npos);
 }
 
 TEST(BookProjectTest, AKilledSaveLeavesTheOldFileWhole)
@@ -217,7 +205,7 @@ TEST(BookPublisherTest, ANewBookReplacesTheOldOneWholeAndAStoppedOneChangesNothi
     const BookPublisher::Target target{scratch / "book", "Trip", "Trip", false};
     EXPECT_FALSE(BookPublisher::holdsBook(target));
     ASSERT_TRUE(BookPublisher::publish({pagesOf(5), flashTemplate, nullptr, nullptr, nullptr}, target).ok());
-    ASSERT_TRUE(file::writeFileAtomically(scratch / "book/notes.txt", "the user's own file"));
+    scratch.write("book/notes.txt", "the user's own file");
     EXPECT_TRUE(BookPublisher::holdsBook(target));
 
     std::size_t reported = 0;
@@ -245,8 +233,7 @@ TEST(BookPublisherTest, ANewBookReplacesTheOldOneWholeAndAStoppedOneChangesNothi
         EXPECT_FALSE(file::exists(scratch / "book/files/page/4.jpg"));
         EXPECT_EQ(file::readFile(scratch / "book/files/book.bin").value_or(""), bookBin);
     }
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(scratch / "book"))
-        ++entries;
-    EXPECT_EQ(entries, 4U);  // Trip.html, book.swf, files, notes.txt: no staging left behind
+    // Trip.html, book.swf, files, notes.txt: no staging left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch / "book"), std::filesystem::directory_iterator()),
+              4);
 }
