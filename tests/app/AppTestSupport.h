@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>

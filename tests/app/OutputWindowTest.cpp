@@ -31,6 +31,12 @@ std::shared_ptr<pw::FlashPageSourceImg> demoPages(int count = 3)
     return pages;
 }
 
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A sheet with a book, whose question and opener are answered by the test.
 struct PublishSheet {
     OutputWindowDelegate sheet;
@@ -86,23 +92,21 @@ void OutputWindowTest::publishesOrShowsWhyNot_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("open");
     QTest::addColumn<QString>("opened");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("message");
     const int book = OutputWindowDelegate::bookFolder;
     // Parents are made too; ".html" is not doubled.
-    QTest::newRow("book folder") << book << "out/nested/book" << "Trip.html" << true << "out/nested/book/Trip.html"
+    QTest::newRow("book folder") << book << "out/nested/book" << "Trip.html" << "out/nested/book/Trip.html"
                                  << "out/nested/book/Trip.html" << "";
-    QTest::newRow("Mac application") << int(OutputWindowDelegate::macApplication) << "apps" << "Trip" << true
-                                     << "apps/Trip.app" << "apps/Trip.app/Contents/Resources/index.html" << "";
+    QTest::newRow("Mac application") << int(OutputWindowDelegate::macApplication) << "apps" << "Trip" << "apps/Trip.app"
+                                     << "apps/Trip.app/Contents/Resources/index.html" << "";
     // No name gives the folder's usual start page; answering No opens nothing.
-    QTest::newRow("no name, not opened") << book << "out" << "  " << false << "" << "out/index.html" << "";
+    QTest::newRow("no name, not opened") << book << "out" << "  " << "" << "out/index.html" << "";
     // Failures are shown in the sheet, which stays open.
-    QTest::newRow("a file where the folder goes") << book << "blocker/book" << "index" << true << "" << ""
-                                                  << "could not be made";
-    QTest::newRow("no folder") << book << "" << "index" << true << "" << "" << "Choose the folder";
-    QTest::newRow("a path as name") << book << "out" << "../escape" << true << "" << "" << "cannot contain";
+    QTest::newRow("a file where the folder goes") << book << "blocker/book" << "index" << "" << "" << "could not be made";
+    QTest::newRow("no folder") << book << "" << "index" << "" << "" << "Choose the folder";
+    QTest::newRow("a path as name") << book << "out" << "../escape" << "" << "" << "cannot contain";
 }
 
 void OutputWindowTest::publishesOrShowsWhyNot()
@@ -110,7 +114,6 @@ void OutputWindowTest::publishesOrShowsWhyNot()
     QFETCH(int, type);
     QFETCH(QString, folder);
     QFETCH(QString, name);
-    QFETCH(bool, open);
     QFETCH(QString, opened);
     QFETCH(QString, page);
     QFETCH(QString, message);
@@ -118,7 +121,7 @@ void OutputWindowTest::publishesOrShowsWhyNot()
     sandbox.writeFile(QStringLiteral("blocker"), "a file, not a folder");
     const QString where = folder.isEmpty() ? folder : sandbox.path(folder);
     PublishSheet publish;
-    publish.answer = open;
+    publish.answer = !opened.isEmpty();
     publish.fill(where, name, type);
     // Cancel saves nothing and keeps what was typed for this run.
     publish.sheet.onCancel();
@@ -152,9 +155,7 @@ void OutputWindowTest::publishesOrShowsWhyNot()
     const QString files = QFileInfo(sandbox.path(page)).path() + QStringLiteral("/files/");
     QVERIFY(QFile::exists(files + QStringLiteral("book.bin")));
     QVERIFY(QFile::exists(files + QStringLiteral("page/3.jpg")));
-    QFile html(sandbox.path(page));
-    QVERIFY(html.open(QIODevice::ReadOnly));
-    QVERIFY(html.readAll().contains("<title>Our Trip</title>"));
+    QVERIFY(contents(sandbox.path(page)).contains("<title>Our Trip</title>"));
 }
 
 void OutputWindowTest::aBookThereIsReplacedWhenTheUserSaysAndNeverHalfway()
@@ -197,10 +198,7 @@ void OutputWindowTest::aBookThereIsReplacedWhenTheUserSaysAndNeverHalfway()
     QVERIFY(page(500));  // kept as it was
 
     // Cancelled halfway, the book that was there stays whole.
-    const QByteArray bookBin = [&] {
-        QFile file(folder + QStringLiteral("/files/book.bin"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray bookBin = contents(folder + QStringLiteral("/files/book.bin"));
     publish.replace = true;
     publish.sheet.setFlashPageSource(demoPages(400));
     const QMetaObject::Connection cancelling =
@@ -214,9 +212,7 @@ void OutputWindowTest::aBookThereIsReplacedWhenTheUserSaysAndNeverHalfway()
     disconnect(cancelling);
     QVERIFY(publish.sheet.isVisible());
     QVERIFY(publish.sheet.lblError()->text().contains(QStringLiteral("as it was")));
-    QFile after(folder + QStringLiteral("/files/book.bin"));
-    QVERIFY(after.open(QIODevice::ReadOnly));
-    QCOMPARE(after.readAll(), bookBin);
+    QCOMPARE(contents(folder + QStringLiteral("/files/book.bin")), bookBin);
     QVERIFY(page(500));
 
     publish.sheet.setFlashPageSource(demoPages(2));
