@@ -23,6 +23,14 @@ QString demoPicture(const QString& name)
     return QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/") + name;
 }
 
+QStringList fileNames(const QStringList& paths)
+{
+    QStringList names;
+    for (const QString& path : paths)
+        names.append(QFileInfo(path).fileName());
+    return names;
+}
+
 bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<void()>& action)
 {
     QSignalSpy rebuilt(&window, &Leafreel_for_macAppDelegate::previewRebuilt);

@@ -20,6 +20,8 @@ QString screenshotFolder();
 
 // A picture of the bundled demonstration set, such as "01-sunrise.jpg".
 QString demoPicture(const QString& name);
+// The last component of each path.
+QStringList fileNames(const QStringList& paths);
 
 // Runs the action and waits for the preview rebuild it starts; true when the whole book was
 // written, false when it was not or nothing ended within a minute.

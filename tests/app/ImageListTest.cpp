@@ -17,16 +17,9 @@
 
 using pw::ImageBrowserView;
 using pw::ImageListModel;
+using pw::test::fileNames;
 
 namespace {
-
-QStringList namesOf(const ImageListModel& model)
-{
-    QStringList names;
-    for (const QString& path : model.paths())
-        names.append(path.section(QLatin1Char('/'), -1));
-    return names;
-}
 
 // A shown view of a list with the named pictures, three thumbnails a row.
 struct ShownList {
@@ -101,7 +94,7 @@ void ImageListTest::hiddenFilesAreSkippedAndMissingOnesMarked()
     ImageListModel model;
     model.addPictures({QStringLiteral("/pictures/.hidden.jpg"), pw::test::demoPicture(QStringLiteral("01-sunrise.jpg")),
                        QStringLiteral("/gone/lake.jpg"), QStringLiteral("/gone/lake.jpg")});
-    QCOMPARE(namesOf(model), QStringList({"01-sunrise.jpg", "lake.jpg", "lake.jpg"}));  // duplicates are allowed
+    QCOMPARE(fileNames(model.paths()), QStringList({"01-sunrise.jpg", "lake.jpg", "lake.jpg"}));  // duplicates are allowed
     QVERIFY(!model.isMissing(0));
     QVERIFY(model.isMissing(1));
     QCOMPARE(model.data(model.index(1), Qt::DisplayRole).toString(), QStringLiteral("lake.jpg\n(missing)"));
@@ -109,7 +102,7 @@ void ImageListTest::hiddenFilesAreSkippedAndMissingOnesMarked()
     QVERIFY(!model.data(model.index(1), Qt::DecorationRole).value<QPixmap>().isNull());
     // The same hidden file dropped by the user is taken: they chose it.
     model.insertDroppedPaths({QStringLiteral("/pictures/.hidden.jpg")}, 0);
-    QCOMPARE(namesOf(model).first(), QStringLiteral(".hidden.jpg"));
+    QCOMPARE(fileNames(model.paths()).first(), QStringLiteral(".hidden.jpg"));
 }
 
 void ImageListTest::filesDroppedOnTheViewLandAtTheMark_data()
@@ -139,7 +132,7 @@ void ImageListTest::filesDroppedOnTheViewLandAtTheMark()
     QStringList expected{"0", "1", "2", "3", "4", "5"};
     expected.insert(index, QStringLiteral("B"));
     expected.insert(index, QStringLiteral("A"));  // in the order of the drag
-    QCOMPARE(namesOf(list.model), expected);
+    QCOMPARE(fileNames(list.model.paths()), expected);
     QCOMPARE(list.view.insertionIndex(), -1);  // the mark goes with the drop
     QCOMPARE(list.selected(), QList<int>({index, index + 1}));
 }
@@ -162,14 +155,14 @@ void ImageListTest::aThumbnailDraggedThroughTheViewMoves()
     QTest::mouseMove(viewport, list.rect(0).center() + QPoint(QApplication::startDragDistance() + 20, 10));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, list.rect(0).center());
     QCOMPARE(mark, 4);
-    QCOMPARE(namesOf(list.model), QStringList({"1", "2", "3", "0", "4", "5"}));
+    QCOMPARE(fileNames(list.model.paths()), QStringList({"1", "2", "3", "0", "4", "5"}));
     QCOMPARE(list.selected(), QList<int>({3}));
 
     // A drag that came from another list is taken as files, not as rows of this one.
     ShownList other({"x"});
     std::unique_ptr<QMimeData> foreign(other.model.mimeData({other.model.index(0)}));
     list.dropAt(foreign.get(), list.rect(0).center() - QPoint(list.rect(0).width() / 4, 0));
-    QCOMPARE(namesOf(list.model).first(), QStringLiteral("x"));
+    QCOMPARE(fileNames(list.model.paths()).first(), QStringLiteral("x"));
     QCOMPARE(list.model.count(), 7);
 }
 
@@ -212,13 +205,13 @@ void ImageListTest::keyboardAndMenuMoveTheSelection()
         QVERIFY(action && action->isEnabled());
         action->trigger();
     }
-    QCOMPARE(namesOf(list.model), expected);
+    QCOMPARE(fileNames(list.model.paths()), expected);
     QCOMPARE(list.selected(), selectedAfter);
     QCOMPARE(shown, how == "showInFolder" ? QStringLiteral("/pictures") : QString());
     // A change is one undo step; no change, no step.
     QCOMPARE(list.stack.count(), expected == QStringList({"a", "b", "c", "d"}) ? 0 : 1);
     list.stack.undo();
-    QCOMPARE(namesOf(list.model), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(fileNames(list.model.paths()), QStringList({"a", "b", "c", "d"}));
 }
 
 void ImageListTest::thumbnailsAtThePixelRatioVisibleFirst()

@@ -107,7 +107,6 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedIn
     QVERIFY(rebuildsPreview(window, [&] { window.applicationDidFinishLaunching(); }));
     window.resize(1400, 860);
 
-    QCOMPARE(window.browserData()->count(), 0);
     QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] \u2014 Pagewind"));
     QCOMPARE(window.flashTmpl()->tmplName(), std::string("float"));
     QVERIFY(window.flashPreviewFolder().startsWith(sandbox.path(QStringLiteral("data/Leafreel/Preview/run-"))));
@@ -175,7 +174,6 @@ void MainWindowTest::buildTurnsThePictureListIntoTheBook()
             sheet->findChild<QPushButton*>()->click();
     }
     QTRY_VERIFY_WITH_TIMEOUT(!window.buildTask()->isRunning(), 30000);
-    QCOMPARE(QString::fromStdString(window.buildTask()->outcome().errorName), QStringLiteral("BUILD_CANCELLED"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Build cancelled; the book is unchanged."));
     QVERIFY(!QFile::exists(QString::fromStdString(pw::PictureDocumentBuilder::buildFilePath())));
     QCOMPARE(window.flashPageSource(), before);
@@ -206,7 +204,6 @@ void MainWindowTest::buildTurnsThePictureListIntoTheBook()
     window.browserData()->addImageWithPath(QStringLiteral(PAGEWIND_SOURCE_DIR "/README.md"));
     window.OnBuildToPDF();
     QTRY_VERIFY_WITH_TIMEOUT(!window.buildTask()->isRunning(), 30000);
-    QCOMPARE(QString::fromStdString(window.buildTask()->outcome().errorName), QStringLiteral("BUILD_NO_PICTURE"));
     QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("None of the files")));
     QCOMPARE(window.flashPageSource(), built);
 }

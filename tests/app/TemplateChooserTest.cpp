@@ -9,18 +9,7 @@
 #include "base/ResourceFolder.h"
 
 using pw::SelectTemplateWindowDelegate;
-
-namespace {
-
-QStringList names(const QStringList& paths)
-{
-    QStringList result;
-    for (const QString& path : paths)
-        result.append(QFileInfo(path).fileName());
-    return result;
-}
-
-} // namespace
+using pw::test::fileNames;
 
 class TemplateChooserTest : public QObject {
     Q_OBJECT
@@ -46,9 +35,9 @@ void TemplateChooserTest::listsTheFoldersAndOkAndDoubleClickAnswerTheStyle()
 
     SelectTemplateWindowDelegate chooser;
     chooser.prepairToTmpl(QStringLiteral("FLOAT"));
-    QCOMPARE(names(chooser.tmplListData()), QStringList({"Atlas", "float"}));
+    QCOMPARE(fileNames(chooser.tmplListData()), QStringList({"Atlas", "float"}));
     QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
-    QCOMPARE(names(SelectTemplateWindowDelegate::styleFolders(QStringLiteral("float"))), QStringList({"Blank", "Green", "Red"}));
+    QCOMPARE(fileNames(SelectTemplateWindowDelegate::styleFolders(QStringLiteral("float"))), QStringList({"Blank", "Green", "Red"}));
     QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));
     QCOMPARE(chooser.tmplStylesData().front().styleName, QStringLiteral("Blank"));
     QVERIFY(chooser.tmplStylesData().front().imageID.endsWith(QStringLiteral("/Styles/float/Blank/shot.jpg")));
@@ -62,7 +51,7 @@ void TemplateChooserTest::listsTheFoldersAndOkAndDoubleClickAnswerTheStyle()
     // Refresh shows a new template; the one selected and its styles stay.
     box.writeFile(QStringLiteral("R/AppFiles/Templates/Zen/flashTemplate.xml"), "<t/>");
     chooser.onRefresh();
-    QCOMPARE(names(chooser.tmplListData()), QStringList({"Atlas", "float", "Zen"}));
+    QCOMPARE(fileNames(chooser.tmplListData()), QStringList({"Atlas", "float", "Zen"}));
     QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));
     QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
 
