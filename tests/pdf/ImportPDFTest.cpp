@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <turbojpeg.h>
-
 #include <array>
 #include <functional>
 #include <new>
@@ -23,6 +21,7 @@
 #include "pdf/PDFToSWFPageConverter.h"
 #include "support/CommaLocale.h"
 #include "support/ScratchFolder.h"
+#include "support/TestJpeg.h"
 #include "support/TestPdf.h"
 
 using namespace pw;
@@ -190,20 +189,10 @@ TEST(FlashPageSourcePDF, PagesThatFailToRenderBecomeWhitePaper)
     EXPECT_EQ(blank, (std::vector<std::string>{"2: broken content stream", "3: not enough memory",
                                                "4: an unexpected error"}));
     ASSERT_EQ(source.pages().size(), 6u);
-    const std::optional<std::string> jpeg = file::readFile(source.pages()[2]->pageFilePath());
-    ASSERT_TRUE(jpeg);
-    tjhandle decoder = tjInitDecompress();
-    int width = 0, height = 0, subsampling = 0, colourspace = 0;
-    std::vector<unsigned char> pixel(800 * 600 * 3);
-    ASSERT_EQ(tjDecompressHeader3(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(), &width,
-                                  &height, &subsampling, &colourspace),
-              0);
-    ASSERT_EQ(tjDecompress2(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(), pixel.data(),
-                            800, 0, 600, TJPF_RGB, 0),
-              0);
-    tjDestroy(decoder);
-    EXPECT_EQ(std::make_pair(width, height), std::make_pair(800, 600));
-    EXPECT_GT(*std::min_element(pixel.begin(), pixel.end()), 250);  // no trace of the blue box
+    const RgbImage paper = pw::test::decodeJpeg(file::readFile(source.pages()[2]->pageFilePath()).value_or(""));
+    ASSERT_EQ(std::make_pair(paper.width, paper.height), std::make_pair(800, 600));
+    ASSERT_FALSE(paper.pixels.empty());
+    EXPECT_GT(*std::min_element(paper.pixels.begin(), paper.pixels.end()), 250);  // no trace of the blue box
 }
 
 TEST(ImportPDFOperation, CancelAfterTwoOfFivePagesDropsEverything)
@@ -473,15 +462,9 @@ TEST(ImportPDFOperation, WholeImportWithLinksAndBookmarks)
     EXPECT_EQ(pageSummary(*operation->flashPageSource()),
               (std::vector<std::string>{"3:3.jpg", "4:4.jpg", "5:5.jpg", "6:6.jpg"}));
     // Page pictures are twice the page's size in points.
-    const std::optional<std::string> jpeg = file::readFile(operation->flashPageSource()->pages()[0]->pageFilePath());
-    ASSERT_TRUE(jpeg);
-    tjhandle decoder = tjInitDecompress();
-    int width = 0, height = 0, subsampling = 0, colourspace = 0;
-    EXPECT_EQ(tjDecompressHeader3(decoder, reinterpret_cast<const unsigned char*>(jpeg->data()), jpeg->size(), &width,
-                                  &height, &subsampling, &colourspace),
-              0);
-    tjDestroy(decoder);
-    EXPECT_EQ(std::make_pair(width, height), std::make_pair(1224, 1584));
+    const std::string first = operation->flashPageSource()->pages()[0]->pageFilePath();
+    const RgbImage picture = pw::test::decodeJpeg(file::readFile(first).value_or(""));
+    EXPECT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(1224, 1584));
     ASSERT_TRUE(operation->flashPagesAnnotation());
     const auto pageElements = operation->flashPagesAnnotation()->pagesAnnotationsNode().elementsForName("pageAnnos");
     ASSERT_EQ(pageElements.size(), 4u);
