@@ -24,21 +24,12 @@ FlashOutlineItem* addItem(FlashOutlineItem::ItemList& list, FlashOutlineItem* pa
     return list.back().get();
 }
 
-Document parse(const std::string& text)
-{
-    std::string error;
-    std::optional<Document> doc = Document::parse(text, &error);
-    if (!doc)
-        throw std::runtime_error(error);
-    return std::move(*doc);
-}
-
 // Reads back the outline written as text, so the test covers what the book file really holds.
 std::unique_ptr<FlashOutline> roundTrip(const FlashOutline& outline)
 {
     const std::string text = Document::withRootElement(outline.outlineAsXMLNode()).xmlData();
     auto read = std::make_unique<FlashOutline>();
-    read->loadFromXMLNode(parse(text).rootElement());
+    read->loadFromXMLNode(Document::parse(text).value().rootElement());
     return read;
 }
 
@@ -119,7 +110,7 @@ TEST(Outline, ReadsOnlyWhatTheFormatNames)
     };
     for (const Case& c : cases) {
         FlashOutline outline;
-        outline.loadFromXMLNode(parse(c.xml).rootElement());
+        outline.loadFromXMLNode(Document::parse(c.xml).value().rootElement());
         ASSERT_FALSE(outline.items().empty()) << c.xml;
         const FlashOutlineItem& first = *outline.items()[0];
         EXPECT_EQ(first.caption(), c.caption) << c.xml;
@@ -133,7 +124,7 @@ TEST(Outline, WrongElementsRaiseTheirFixedErrorsAndChangeNothing)
 {
     FlashOutline outline;
     addItem(outline.items(), nullptr, "kept", 3, 1);
-    const Document notOutline = parse("<outline><o><c>x</c></o></outline>");
+    const Document notOutline = Document::parse("<outline><o><c>x</c></o></outline>").value();
     EXPECT_EQ(expectThrows([&] { outline.loadFromXMLNode(notOutline.rootElement()); }),
               "ERROR_INIT_OUTLINES|Not a flash outline");
     ASSERT_EQ(outline.items().size(), 1u);
@@ -141,7 +132,7 @@ TEST(Outline, WrongElementsRaiseTheirFixedErrorsAndChangeNothing)
 
     FlashOutlineItem item;
     item.setCaption("kept");
-    const Document ols = parse("<ols><o><c>x</c></o></ols>");
+    const Document ols = Document::parse("<ols><o><c>x</c></o></ols>").value();
     EXPECT_EQ(expectThrows([&] { item.loadItemFromXMLNode(ols.rootElement()); }),
               "ERROR_INIT_OUTLINE_ITEM|Not a flash outline item");
     EXPECT_EQ(item.caption(), "kept");

@@ -17,15 +17,6 @@ std::string propertyXml(const std::string& attributes, const std::string& value 
            "</value><valueSource>S</valueSource><defalutValue>d</defalutValue>" + extra + "</property>";
 }
 
-Document parsed(const std::string& text)
-{
-    std::string error;
-    std::optional<Document> doc = Document::parse(text, &error);
-    if (!doc)
-        throw std::runtime_error(error);
-    return std::move(*doc);
-}
-
 } // namespace
 
 TEST(StringUtil, ValueAsBool)
@@ -49,7 +40,7 @@ TEST(FlashTemplateProperty, TypeFromAttributes)
         {" type=\"unknown\"", pw::pt_text},
     };
     for (const auto& [attributes, code] : cases) {
-        const Document doc = parsed(propertyXml(attributes));
+        const Document doc = Document::parse(propertyXml(attributes)).value();
         FlashTemplateProperty property;
         property.loadFromNode(doc.rootElement());
         EXPECT_EQ(property.propertyType(), code) << attributes;
@@ -62,7 +53,7 @@ TEST(FlashTemplateProperty, TextsAreTakenUnchanged)
         {"", ""}, {" 12 ", " 12 "}, {"a<![CDATA[<b>]]>c", "a<b>c"}, {"x<i>y</i>z", "xyz"},
     };
     for (const auto& [xmlValue, expected] : cases) {
-        const Document doc = parsed(propertyXml("", xmlValue));
+        const Document doc = Document::parse(propertyXml("", xmlValue)).value();
         FlashTemplateProperty property;
         property.loadFromNode(doc.rootElement());
         ASSERT_TRUE(property.value()) << xmlValue;
@@ -82,7 +73,7 @@ TEST(FlashTemplateProperty, ChildrenAndReload)
                                                          "<childProperties>" + grandChild + "</childProperties>") +
                                              "</childProperties><childProperties>" + propertyXml("") +
                                              "</childProperties>");
-    const Document doc = parsed(text);
+    const Document doc = Document::parse(text).value();
     FlashTemplateProperty parent;
     FlashTemplateProperty root;
     root.setParent(&parent);
@@ -98,7 +89,7 @@ TEST(FlashTemplateProperty, ChildrenAndReload)
     ASSERT_EQ(root.childProperties()[1]->childCount(), 1u);
     EXPECT_EQ(root.childProperties()[1]->childProperties()[0]->parent(), root.childProperties()[1].get());
 
-    const Document other = parsed(propertyXml(" type=\"pt_number\"", "9"));
+    const Document other = Document::parse(propertyXml(" type=\"pt_number\"", "9")).value();
     root.loadFromNode(other.rootElement());
     EXPECT_EQ(root.childCount(), 0u);
     EXPECT_EQ(root.value(), "9");
@@ -121,7 +112,7 @@ TEST(FlashTemplateProperty, MissingRequiredElementIsRefusedAndChangesNothing)
                                              propertyXml("", "c", "<childProperties>" + broken + "</childProperties>") +
                                              "</childProperties>")};
         for (const std::string& text : documents) {
-            const Document doc = parsed(text);
+            const Document doc = Document::parse(text).value();
             FlashTemplateProperty property;
             property.setValue("before");
             try {
