@@ -25,27 +25,13 @@
 #include "support/TestPdf.h"
 
 using namespace pw;
-using pw::test::makePdf;
-using pw::test::makePlainPdf;
-using pw::test::ScratchFolder;
-using pw::test::TestBookmark;
-using pw::test::TestLink;
-using pw::test::TestPage;
+using namespace pw::test;
 
 namespace {
 
 // Every progress notification, as "type pageIndex/totalPage".
 class ProgressLog {
 public:
-    ProgressLog()
-        : registration_(ImportProgressInfoMSG, [this](const Notification& note) {
-              const std::lock_guard lock(mutex_);
-              lines_.push_back(std::get<std::string>(note.userInfo.at("type")) + " " +
-                               std::to_string(note.intValue("pageIndex")) + "/" +
-                               std::to_string(note.intValue("totalPage")));
-          })
-    {
-    }
     std::vector<std::string> lines() const
     {
         const std::lock_guard lock(mutex_);
@@ -55,7 +41,11 @@ public:
 private:
     mutable std::mutex mutex_;
     std::vector<std::string> lines_;
-    ObserverRegistration registration_;
+    ObserverRegistration registration_{ImportProgressInfoMSG, [this](const Notification& note) {
+        const std::lock_guard lock(mutex_);
+        lines_.push_back(std::get<std::string>(note.userInfo.at("type")) + " " +
+                         std::to_string(note.intValue("pageIndex")) + "/" + std::to_string(note.intValue("totalPage")));
+    }};
 };
 
 std::shared_ptr<ImportPDFOperation> runImport(const std::string& path, const std::string& range, bool links = false,
@@ -189,7 +179,7 @@ TEST(FlashPageSourcePDF, PagesThatFailToRenderBecomeWhitePaper)
     EXPECT_EQ(blank, (std::vector<std::string>{"2: broken content stream", "3: not enough memory",
                                                "4: an unexpected error"}));
     ASSERT_EQ(source.pages().size(), 6u);
-    const RgbImage paper = pw::test::decodeJpeg(file::readFile(source.pages()[2]->pageFilePath()).value_or(""));
+    const RgbImage paper = decodeJpeg(file::readFile(source.pages()[2]->pageFilePath()).value_or(""));
     ASSERT_EQ(std::make_pair(paper.width, paper.height), std::make_pair(800, 600));
     ASSERT_FALSE(paper.pixels.empty());
     EXPECT_GT(*std::min_element(paper.pixels.begin(), paper.pixels.end()), 250);  // no trace of the blue box
@@ -231,7 +221,7 @@ TEST(ImportPDFOperation, QualityLevelsAndFirstPageSize)
     ScratchFolder scratch;
     TestPage a4;
     a4.height = 900;
-    a4.cropBox = pw::test::TestRect{0, 0, 595.3f, 841.9f};
+    a4.cropBox = TestRect{0, 0, 595.3f, 841.9f};
     const auto operation = runImport(scratch.write("a4.pdf", makePdf({a4, TestPage{}})), "2");
     ASSERT_TRUE(operation->flashPageSource());
     EXPECT_EQ(ImportPDFOperation::firstPageSize(operation->flashPageSource().get()), std::make_pair(595, 841));
@@ -259,10 +249,10 @@ std::array<double, 4> darkBox(const RgbImage& image)
 // rotation (inherited too) and crop box: checked against the renderer itself.
 TEST(FlashPagesAnnotationsPDF, HotSpotsCoverTheirLinksOnThePicture)
 {
-    const pw::test::TestRect link{160, 500, 120, 40};
+    const TestRect link{160, 500, 120, 40};
     const struct {
         int rotate;
-        std::optional<pw::test::TestRect> crop;
+        std::optional<TestRect> crop;
         bool inherit;
     } cases[] = {
         {0, std::nullopt, false},  {90, std::nullopt, false},          {180, std::nullopt, false},
@@ -325,7 +315,7 @@ TEST(FlashPagesAnnotationsPDF, LinksAndOutlineAreCleanUtf8InEveryLocale)
     EXPECT_NE(inC.find("https://example.org/caf\xC3\xA9"), std::string::npos) << inC;
     EXPECT_NE(inC.find("x=\"0.098039\""), std::string::npos) << inC;  // 60 of 612 points
     EXPECT_EQ(captions, (std::vector<std::string>{"Intro caf\xC3\xA9", "B\xC3\xA9", "\xC3\xA9t\xC3\xA9"}));
-    const pw::test::CommaLocale german;
+    const CommaLocale german;
     ASSERT_TRUE(german.active()) << "the de_DE.UTF-8 locale is missing (scripts/install-deps installs locales-all)";
     EXPECT_EQ(written(), inC);
 }
@@ -374,7 +364,7 @@ TEST(PDFDocument, TitleFromInfoElseXmp)
                             "<dc:title><rdf:Alt><rdf:li xml:lang='de'>Bericht</rdf:li><rdf:li xml:lang='x-default'>"
                             " Annual Report </rdf:li></rdf:Alt></dc:title></rdf:Description></rdf:RDF></x:xmpmeta>";
     const struct {
-        pw::test::TestMetadata metadata;
+        TestMetadata metadata;
         std::optional<std::string> title;
     } cases[] = {
         {{"Caf\xE9 Guide", std::nullopt}, "Caf\xC3\xA9 Guide"},
@@ -463,7 +453,7 @@ TEST(ImportPDFOperation, WholeImportWithLinksAndBookmarks)
               (std::vector<std::string>{"3:3.jpg", "4:4.jpg", "5:5.jpg", "6:6.jpg"}));
     // Page pictures are twice the page's size in points.
     const std::string first = operation->flashPageSource()->pages()[0]->pageFilePath();
-    const RgbImage picture = pw::test::decodeJpeg(file::readFile(first).value_or(""));
+    const RgbImage picture = decodeJpeg(file::readFile(first).value_or(""));
     EXPECT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(1224, 1584));
     ASSERT_TRUE(operation->flashPagesAnnotation());
     const auto pageElements = operation->flashPagesAnnotation()->pagesAnnotationsNode().elementsForName("pageAnnos");

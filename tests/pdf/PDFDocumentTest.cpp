@@ -16,10 +16,7 @@
 #include "support/TestPdf.h"
 
 using namespace pw;
-using pw::test::makePdf;
-using pw::test::makePlainPdf;
-using pw::test::ScratchFolder;
-using pw::test::TestPage;
+using namespace pw::test;
 
 namespace {
 
@@ -120,7 +117,7 @@ TEST(PDFDocument, BoxesRotationAndPageChecks)
 {
     ScratchFolder scratch;
     TestPage cropped;
-    cropped.cropBox = pw::test::TestRect{50, 60, 500, 700};
+    cropped.cropBox = TestRect{50, 60, 500, 700};
     TestPage turned;
     turned.rotate = -90;
     const auto doc = PDFDocument::open(scratch.write("boxes.pdf", makePdf({cropped, turned})));
@@ -225,7 +222,7 @@ TEST(JpegEncoder, GreyPagesGetOneChannel)
         if (c.tinted)
             page.pixels[page.pixels.size() - 1] = 1;  // the last pixel turns faintly blue
         int subsampling = -1;
-        const RgbImage decoded = pw::test::decodeJpeg(JpegEncoder::encode(page, 90).value_or(""), &subsampling);
+        const RgbImage decoded = decodeJpeg(JpegEncoder::encode(page, 90).value_or(""), &subsampling);
         EXPECT_EQ(subsampling, c.subsampling) << c.tinted;
         ASSERT_EQ(decoded.pixels.size(), page.pixels.size());
         EXPECT_NEAR(decoded.pixels[3 * 10 + 0], page.pixels[3 * 10 + 0], 12);  // still the same picture
@@ -282,7 +279,7 @@ TEST(PictureDocumentBuilder, PagesKeepThePicturesSizeAndBytes)
 TEST(PictureDocumentBuilder, BuildNeedsOnePicture)
 {
     ScratchFolder scratch;
-    const pw::test::ScopedEnvironment tmp("TMPDIR", scratch.path());
+    const ScopedEnvironment tmp("TMPDIR", scratch.path());
     EXPECT_THROW(PictureDocumentBuilder::buildFromPictures({scratch.write("a.txt", "text")}), PagewindException);
     EXPECT_FALSE(file::exists(PictureDocumentBuilder::buildFilePath()));
     const auto built = PictureDocumentBuilder::buildFromPictures(
