@@ -48,10 +48,8 @@ TEST(VexUtility, TrustFileEntries)
         pw::test::ScopedEnvironment env("PAGEWIND_MACHINE_SUPPORT_DIR", machine.path());
         const std::string trustFile = machine / "FlashPlayerTrust/PT.cfg";
         ASSERT_EQ(VexUtility::trustFilePath(), trustFile);
-        if (c.existingBytes) {
-            ASSERT_TRUE(file::createDirectories(machine / "FlashPlayerTrust"));
-            ASSERT_TRUE(file::writeFileAtomically(trustFile, *c.existingBytes));
-        }
+        if (c.existingBytes)
+            machine.write("FlashPlayerTrust/PT.cfg", *c.existingBytes);
         for (const std::string& folder : c.entered)
             VexUtility::makeDiractoryTrustByFlash(folder);
         EXPECT_EQ(file::readFile(trustFile).value_or("<missing>"), c.expectedBytes) << c.name;

@@ -18,7 +18,6 @@
 #include "template/FlashTemplate.h"
 #include "template/HTMLConfigInfo.h"
 
-namespace file = pw::file;
 namespace fs = std::filesystem;
 using namespace pw;
 

@@ -17,7 +17,6 @@
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
 
-namespace file = pw::file;
 using namespace pw;
 
 namespace {

@@ -299,9 +299,7 @@ TEST_F(FlashTemplateLibrary, BrokenDescriptionsLeaveNoProperties)
     };
     for (const auto& [name, content] : cases) {
         const std::string folder = r("AppFiles/Templates/broken");
-        file::removeAll(folder);
-        ASSERT_TRUE(file::createDirectories(folder));
-        ASSERT_TRUE(file::writeFileAtomically(folder + "/flashTemplate.xml", content));
+        resources_.write("R/AppFiles/Templates/broken/flashTemplate.xml", content);
         FlashTemplate tmpl;
         ::testing::internal::CaptureStderr();
         tmpl.loadTemplate("broken");

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <sstream>
 
 #include "base/FileUtil.h"
 #include "base/ResourceFolder.h"
 #include "base/XmlDocument.h"
+#include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
 
 using pw::FlashTemplate;
@@ -51,13 +51,7 @@ size_t countPropertyElements(const pw::xml::Element& element)
 std::set<std::string> keysOf(const FlashTemplate& tmpl)
 {
     std::set<std::string> keys;
-    std::function<void(const FlashTemplateProperty&)> visit = [&](const FlashTemplateProperty& property) {
-        keys.insert(property.key());
-        for (const auto& child : property.childProperties())
-            visit(*child);
-    };
-    for (const auto& property : tmpl.properties())
-        visit(*property);
+    pw::templatetree::forEachProperty(tmpl, [&](const FlashTemplateProperty& property) { keys.insert(property.key()); });
     return keys;
 }
 
