@@ -4,6 +4,7 @@ import { execFileSync, spawn } from 'node:child_process';
 import { mkdtempSync, mkdirSync } from 'node:fs';
 import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import assert from 'node:assert/strict';
 import { chromium } from 'playwright-core';
 import { samplePictures, COLOURS } from './fixture.mjs';
 
@@ -13,47 +14,37 @@ export const BUILD_DIR = resolve(process.env.PAGEWIND_BINARY_DIR || join(SOURCE_
 export const SHOTS_DIR = join(BUILD_DIR, 'player-screenshots');
 export const CLI = process.env.PAGEWIND_CLI || join(BUILD_DIR, 'bin', 'pagewind-cli');
 
-/**
- * Publishes a book of the pictures with pagewind-cli: `config` maps property keys to values
- * (each becomes --set KEY=VALUE). Throws with the CLI's message when it fails.
- */
+/** Runs pagewind-cli `command` with `options`, each of `config` as --set KEY=VALUE, then `inputs`; throws with its message. */
+function runCli(command, options, config, inputs) {
+  const sets = Object.entries(config).flatMap(([key, value]) => ['--set', key + '=' + value]);
+  execFileSync(CLI, [command, ...options, ...sets, ...inputs], { stdio: ['ignore', 'ignore', 'pipe'] });
+}
+
+/** Publishes a book of the pictures into `folder` with pagewind-cli; `config` maps property keys to values. */
 export function publishBook(folder, pictures, { template = 'float', config = {}, title } = {}) {
-  const args = ['publish', '--template', template, '-o', folder];
-  for (const [key, value] of Object.entries(config)) args.push('--set', key + '=' + value);
-  if (title) args.push('--title', title);
-  execFileSync(CLI, [...args, ...pictures], { stdio: ['ignore', 'ignore', 'pipe'] });
+  runCli('publish', ['--template', template, '-o', folder, ...(title ? ['--title', title] : [])], config, pictures);
   return folder;
 }
 
-/** Imports a PDF with pagewind-cli: `range`, `links`, `bookmarks` as the import options, `config` as --set. */
+/** Imports a PDF into `folder` with pagewind-cli: `range`, `links`, `bookmarks` as the import options, `config` as --set. */
 export function importBook(folder, pdf, { range = 'ALL', links = false, bookmarks = false, config = {} } = {}) {
-  const args = ['import', '--range', range, '-o', folder];
-  if (links) args.push('--links');
-  if (bookmarks) args.push('--bookmarks');
-  for (const [key, value] of Object.entries(config)) args.push('--set', key + '=' + value);
-  execFileSync(CLI, [...args, pdf], { stdio: ['ignore', 'ignore', 'pipe'] });
+  runCli('import', ['--range', range, '-o', folder, ...(links ? ['--links'] : []), ...(bookmarks ? ['--bookmarks'] : [])], config, [pdf]);
   return folder;
 }
 
 /** Serves `root` with "pagewind-cli serve" on a free port; resolves to {url, close}. */
 export function serve(root) {
   const child = spawn(CLI, ['serve', root, '--port', '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+  const close = () => new Promise((done) => { child.once('exit', done); child.kill('SIGINT'); });
   return new Promise((ok, fail) => {
     let text = '';
-    let started = false;
     child.once('error', fail);
+    // Once the address is out, a settled promise ignores this.
     child.once('exit', (code) => fail(new Error('pagewind-cli serve exited with ' + code)));
     child.stdout.on('data', (chunk) => {
-      if (started) return;
       text += chunk;
       const match = /http:\/\/127\.0\.0\.1:(\d+)\//.exec(text);
-      if (!match) return;
-      started = true;
-      child.removeAllListeners('exit');
-      ok({
-        url: 'http://127.0.0.1:' + match[1] + '/',
-        close: () => new Promise((done) => { child.once('exit', done); child.kill('SIGINT'); }),
-      });
+      if (match) ok({ url: 'http://127.0.0.1:' + match[1] + '/', close });
     });
   });
 }
@@ -88,8 +79,10 @@ export async function served(dir) {
   return { dir, http: server.url + 'index.html', file: pathToFileURL(join(dir, 'index.html')).href };
 }
 
-export async function closeServers() {
+/** Stops the servers and the browser. */
+export async function closeAll() {
   while (servers.length) await servers.pop().close();
+  if (browser) await browser.close();
 }
 
 /** The colour of book page n in a sample book. */
@@ -109,8 +102,14 @@ export function launch(args = []) {
   });
 }
 
-/** Opens `url` in a fresh context of `device` (a DEVICES name or options); page.errors collects page errors. */
-export async function open(browser, url, device = 'desktop', before) {
+let browser;
+
+/**
+ * Opens `url` in a fresh context of `device` (a DEVICES name or options) of the tests' one browser;
+ * page.errors collects page errors, and page.done() closes the page and refuses them.
+ */
+export async function open(url, device = 'desktop', before) {
+  browser ||= await launch();
   const context = await browser.newContext(typeof device === 'string' ? DEVICES[device] : device);
   const page = await context.newPage();
   page.errors = [];
@@ -119,7 +118,10 @@ export async function open(browser, url, device = 'desktop', before) {
   // Not the load event: the book's scripts hold it until the shown pictures have arrived.
   await page.goto(url, { waitUntil: 'domcontentloaded' });
   await page.waitForSelector('#pagewind.pw-ready, #pagewind.pw-failed', { timeout: 15000 });
-  page.done = () => context.close();
+  page.done = async () => {
+    await context.close();
+    assert.deepEqual(page.errors, [], url);
+  };
   return page;
 }
 
@@ -154,20 +156,28 @@ export function near(rgb, hex, tolerance = 45) {
   return Math.hypot(...rgb.map((v, i) => v - want[i])) < tolerance;
 }
 
-/** Touches along the points ([x, y] in CSS pixels), one move per frame; `up` false keeps the finger down. */
-export async function touchPath(page, points, up = true) {
-  const cdp = page.cdp || (page.cdp = await page.context().newCDPSession(page));
-  const send = (type, list) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: list.map(([x, y]) => ({ x, y })) });
-  await send('touchStart', [points[0]]);
+/** True for the phone's screen, where pointers are fingers. */
+export const isPhone = (page) => page.viewportSize().width < 500;
+
+/**
+ * Drags with the mouse, or a finger on a phone, along the points ([x, y] in CSS pixels), one move
+ * a frame; `rest` pauses before letting go (so that the drag is no flick). With `hold` it lets go
+ * only when the function it returns is called.
+ */
+export async function drag(page, points, { hold = false, rest = false } = {}) {
+  const touch = isPhone(page);
+  const cdp = touch && (page.cdp || (page.cdp = await page.context().newCDPSession(page)));
+  const finger = (type, p) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: p ? [{ x: p[0], y: p[1] }] : [] });
+  await (touch ? finger('touchStart', points[0]) : page.mouse.move(...points[0]));
+  if (!touch) await page.mouse.down();
   for (const p of points.slice(1)) {
-    await send('touchMove', [p]);
+    await (touch ? finger('touchMove', p) : page.mouse.move(...p));
     await page.waitForTimeout(16);
   }
-  if (up) await send('touchEnd', []);
+  if (rest) await page.waitForTimeout(150);
+  const up = () => (touch ? finger('touchEnd') : page.mouse.up());
+  return hold ? up : up();
 }
-
-/** Lifts the finger that touchPath left down. */
-export const lift = (page) => page.cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
 
 /** `steps` points from `a` to `b`. */
 export function line(a, b, steps = 10) {
