@@ -119,10 +119,7 @@ TEST_F(BookOutputTest, BookBinHoldsTheWholeBook)
     addPages({"a.jpg", "b.png", "c.jpg"});
     flashTemplate_->setPropertyValue("logoImage", path("in/logo.png"));
     auto outline = std::make_shared<FlashOutline>();
-    auto item = std::make_unique<FlashOutlineItem>();
-    item->setCaption("Start");
-    item->setPageIndex(2);
-    outline->items().push_back(std::move(item));
+    outline->loadFromXMLNode(xml::Document::parse("<ols><o><c>Start</c><p>2</p><ci/></o></ols>").value().rootElement());
     auto annotations = std::make_shared<FlashPagesAnnotations>();
     xml::OwnedElement annos("pagesAnnos");
     annos->addChildElement("pageAnnos").addAttribute("pageIndex", "1");

@@ -101,11 +101,10 @@ TEST(BookProjectTest, SavedProjectsOpenAsTheyWereAndFollowTheirFolder)
 TEST(BookProjectTest, PdfOriginAndTextsThatXmlCannotCarry)
 {
     const test::ScratchFolder scratch;
-    file::copyFile(kDemo + "01-sunrise.jpg", scratch / "doc.pdf");
     BookProject project;
     BookPages pages;
     pages.origin = PagesOrigin::pdf;
-    pages.pdfPath = scratch / "doc.pdf";
+    pages.pdfPath = scratch.write("doc.pdf", "");
     project.setBookPages(pages);
     project.flashTemplate()->setPropertyValue("bookTitle", std::string("bell\x07 and \xff byte"));
     project.saveAs(scratch / "p.pagewind");

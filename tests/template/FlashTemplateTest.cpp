@@ -81,8 +81,7 @@ TEST_F(FlashTemplateLibrary, HtmlTemplateIsFoundInTheTemplateFolderThenBelowTheD
 TEST_F(FlashTemplateLibrary, CopyBookSwfReplacesTheTarget)
 {
     FlashTemplate tmpl;
-    const std::string target = resources_ / "book.swf";
-    ASSERT_TRUE(file::writeFileAtomically(target, "old content that is longer than the movie"));
+    const std::string target = resources_.write("book.swf", "old content that is longer than the movie");
     tmpl.copyBookSWFToFile(target);
     EXPECT_EQ(file::readFile(target), "FWS fixture movie for float");
     tmpl.loadTemplate("bare");
@@ -143,9 +142,7 @@ TEST_F(FlashTemplateLibrary, ImportedLines)
         for (const char* key : {"title", "", "other", "pageWidth", "pageHeight"})
             tree.push_back(makeProperty(key, "start"));
         tmpl.setProperties(std::move(tree));
-        const std::string path = resources_ / "import.txt";
-        ASSERT_TRUE(file::writeFileAtomically(path, c.content));
-        tmpl.importPropertiesSettingsFrom(path);
+        tmpl.importPropertiesSettingsFrom(resources_.write("import.txt", c.content));
 
         std::map<std::string, std::string> expected = {
             {"title", "start"}, {"", "start"}, {"other", "start"}, {"pageWidth", "start"}, {"pageHeight", "start"}};
@@ -158,14 +155,12 @@ TEST_F(FlashTemplateLibrary, ImportedLines)
 TEST_F(FlashTemplateLibrary, NonUtf8SettingsAreReadWithReplacementAndAWarning)
 {
     FlashTemplate tmpl;
-    const std::string path = resources_ / "latin1.txt";
-    ASSERT_TRUE(file::writeFileAtomically(path, "bookTitle=Caf\xE9\n"));
+    const std::string path = resources_.write("latin1.txt", "bookTitle=Caf\xE9\n");
     const std::optional<std::string> warning = tmpl.importPropertiesSettingsFrom(path);
     EXPECT_EQ(tmpl.propertyValueFor("bookTitle", ""), "Caf\xEF\xBF\xBD");
     ASSERT_TRUE(warning);
     EXPECT_NE(warning->find(path), std::string::npos) << *warning;
-    ASSERT_TRUE(file::writeFileAtomically(path, "bookTitle=Caf\xC3\xA9\n"));
-    EXPECT_FALSE(tmpl.importPropertiesSettingsFrom(path));
+    EXPECT_FALSE(tmpl.importPropertiesSettingsFrom(resources_.write("latin1.txt", "bookTitle=Caf\xC3\xA9\n")));
 }
 
 TEST_F(FlashTemplateLibrary, DocumentTitleReplacesOnlyTheTemplatesOwnTitle)

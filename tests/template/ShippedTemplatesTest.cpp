@@ -51,7 +51,7 @@ size_t countPropertyElements(const pw::xml::Element& element)
 std::set<std::string> keysOf(const FlashTemplate& tmpl)
 {
     std::set<std::string> keys;
-    pw::templatetree::forEachProperty(tmpl, [&](const FlashTemplateProperty& property) { keys.insert(property.key()); });
+    pw::templatetree::forEachProperty(tmpl, [&](const FlashTemplateProperty& p) { keys.insert(p.key()); });
     return keys;
 }
 

@@ -75,7 +75,6 @@ TEST(HTMLConfigInfo, GeneratedPages)
     };
     for (const Case& c : cases) {
         pw::test::ScratchFolder folder;
-        ASSERT_TRUE(file::writeFileAtomically(folder / "index.html", c.templateBytes));
         HTMLConfigInfo info;
         if (c.customised) {
             info.setHTMLTitle("Caf\xC3\xA9 & <b>");
@@ -84,7 +83,7 @@ TEST(HTMLConfigInfo, GeneratedPages)
             info.setHTMLScript("<script>b</script>");
             info.setOtherScript("<script>o</script>");
         }
-        EXPECT_TRUE(info.generateHTMLFrom(folder / "index.html", folder / "page.html")) << c.name;
+        EXPECT_TRUE(info.generateHTMLFrom(folder.write("index.html", c.templateBytes), folder / "page.html")) << c.name;
         EXPECT_EQ(file::readFile(folder / "page.html"), c.expected) << c.name;
     }
 }
@@ -93,12 +92,11 @@ TEST(HTMLConfigInfo, UnreadableTemplateWritesNoPage)
 {
     pw::test::ScratchFolder folder;
     const std::string brokenUtf16("\xFF\xFE\x00\xD8", 4); // a lone high surrogate
-    ASSERT_TRUE(file::writeFileAtomically(folder / "broken.html", brokenUtf16));
-    ASSERT_TRUE(file::writeFileAtomically(folder / "old.html", "old page"));
+    folder.write("old.html", "old page");
     HTMLConfigInfo info;
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(info.generateHTMLFrom(folder / "missing.html", folder / "page.html"));
-    EXPECT_FALSE(info.generateHTMLFrom(folder / "broken.html", folder / "page.html"));
+    EXPECT_FALSE(info.generateHTMLFrom(folder.write("broken.html", brokenUtf16), folder / "page.html"));
     EXPECT_FALSE(info.generateHTMLFrom(folder.path(), folder / "old.html"));
     const std::string log = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(file::exists(folder / "page.html"));
