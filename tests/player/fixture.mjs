@@ -6,43 +6,41 @@ import { join } from 'node:path';
 import { execFileSync } from 'node:child_process';
 import { rc4, keyBytes, BOOK_KEY } from '../../player/src/rc4.js';
 
-const CRC_TABLE = (() => {
-  const t = new Uint32Array(256);
-  for (let n = 0; n < 256; n++) {
-    let c = n;
-    for (let k = 0; k < 8; k++) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
-    t[n] = c >>> 0;
-  }
-  return t;
-})();
-
-export function crc32(bytes) {
+function crc32(bytes) {
   let c = 0xffffffff;
-  for (const b of bytes) c = CRC_TABLE[(c ^ b) & 0xff] ^ (c >>> 8);
+  for (const b of bytes) {
+    c ^= b;
+    for (let k = 0; k < 8; k++) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+  }
   return (c ^ 0xffffffff) >>> 0;
 }
 
 /**
  * A one-entry ZIP archive. `descriptor` moves the sizes into a trailing data descriptor (flag bit 3),
  * as streaming writers do; `stored` keeps the content uncompressed; `localExtra` (bytes) is an extra
- * field in the local header only, as some writers leave one there that the central directory lacks.
+ * field in the local header only, as some writers leave one there that the central directory lacks;
+ * `central` false leaves out the central directory.
  */
-export function zipOne(name, content, { descriptor = false, stored = false, localExtra = Buffer.alloc(0) } = {}) {
+export function zipOne(name, content, { descriptor = false, stored = false, localExtra = Buffer.alloc(0), central = true } = {}) {
   const data = Buffer.from(content);
   const packed = stored ? data : deflateRawSync(data);
   const nameBytes = Buffer.from(name, 'utf8');
   const crc = crc32(data);
-  const method = stored ? 0 : 8;
-  const flags = descriptor ? 8 : 0;
-  const local = Buffer.alloc(30);
-  local.writeUInt32LE(0x04034b50, 0);
-  local.writeUInt16LE(20, 4);
-  local.writeUInt16LE(flags, 6);
-  local.writeUInt16LE(method, 8);
-  local.writeUInt32LE(descriptor ? 0 : crc, 14);
-  local.writeUInt32LE(descriptor ? 0 : packed.length, 18);
-  local.writeUInt32LE(descriptor ? 0 : data.length, 22);
-  local.writeUInt16LE(nameBytes.length, 26);
+  // The local header and the central record share their fields from "version needed" to the name's
+  // length, the central record two bytes further on; a local header before a data descriptor has no sizes.
+  const header = (signature, length, at, sized) => {
+    const b = Buffer.alloc(length);
+    b.writeUInt32LE(signature, 0);
+    b.writeUInt16LE(20, at);
+    b.writeUInt16LE(descriptor ? 8 : 0, at + 2);
+    b.writeUInt16LE(stored ? 0 : 8, at + 4);
+    b.writeUInt32LE(sized ? crc : 0, at + 10);
+    b.writeUInt32LE(sized ? packed.length : 0, at + 14);
+    b.writeUInt32LE(sized ? data.length : 0, at + 18);
+    b.writeUInt16LE(nameBytes.length, at + 22);
+    return b;
+  };
+  const local = header(0x04034b50, 30, 4, !descriptor);
   local.writeUInt16LE(localExtra.length, 28);
   const parts = [local, nameBytes, Buffer.from(localExtra), packed];
   if (descriptor) {
@@ -53,24 +51,17 @@ export function zipOne(name, content, { descriptor = false, stored = false, loca
     dd.writeUInt32LE(data.length, 12);
     parts.push(dd);
   }
+  if (!central) return Buffer.concat(parts);
   const centralOffset = parts.reduce((n, p) => n + p.length, 0);
-  const central = Buffer.alloc(46);
-  central.writeUInt32LE(0x02014b50, 0);
-  central.writeUInt16LE(20, 4);
-  central.writeUInt16LE(20, 6);
-  central.writeUInt16LE(flags, 8);
-  central.writeUInt16LE(method, 10);
-  central.writeUInt32LE(crc, 16);
-  central.writeUInt32LE(packed.length, 20);
-  central.writeUInt32LE(data.length, 24);
-  central.writeUInt16LE(nameBytes.length, 28);
+  const record = header(0x02014b50, 46, 6, true);
+  record.writeUInt16LE(20, 4);
   const end = Buffer.alloc(22);
   end.writeUInt32LE(0x06054b50, 0);
   end.writeUInt16LE(1, 8);
   end.writeUInt16LE(1, 10);
   end.writeUInt32LE(46 + nameBytes.length, 12);
   end.writeUInt32LE(centralOffset, 16);
-  return Buffer.concat([...parts, central, nameBytes, end]);
+  return Buffer.concat([...parts, record, nameBytes, end]);
 }
 
 export function encryptBook(zipBytes) {
