@@ -78,13 +78,6 @@ CliResult runCli(const std::vector<std::string>& args)
     return result;
 }
 
-std::string CliFolderTest::write(const std::string& name, const std::string& bytes) const
-{
-    file::createDirectories(file::deletingLastPathComponent(path(name)));
-    EXPECT_TRUE(file::writeFileAtomically(path(name), bytes)) << name;
-    return path(name);
-}
-
 std::string CliFolderTest::decodedBook(const std::string& bookFolder)
 {
     const std::optional<std::string> bytes = file::readFile(file::joinPath(bookFolder, "files/book.bin"));

@@ -29,8 +29,7 @@ CliResult runCli(const std::vector<std::string>& args);
 class CliFolderTest : public ::testing::Test {
 protected:
     std::string path(const std::string& name) const { return scratch_ / name; }
-    // Writes the file (and the folders it needs); returns its path.
-    std::string write(const std::string& name, const std::string& bytes) const;
+    std::string write(const std::string& name, const std::string& bytes) const { return scratch_.write(name, bytes); }
     // The document in a book folder's files/book.bin, or "" when it is missing or damaged.
     static std::string decodedBook(const std::string& bookFolder);
 

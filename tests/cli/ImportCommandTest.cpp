@@ -33,13 +33,10 @@ TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.err.find("rendering pages 3/3"), std::string::npos) << result.err;
     const std::string xml = decodedBook(path("book"));
-    EXPECT_NE(xml.find("<item name=\"pageWidth\">612</item>"), std::string::npos);
-    EXPECT_NE(xml.find("<item name=\"pageHeight\">792</item>"), std::string::npos);
-    EXPECT_NE(xml.find("count=\"3\""), std::string::npos);
-    EXPECT_NE(xml.find("./files/page/2.jpg"), std::string::npos);
-    EXPECT_NE(xml.find("<url>https://example.org/more</url>"), std::string::npos);
-    EXPECT_NE(xml.find("<pageIndex>4</pageIndex>"), std::string::npos);
-    EXPECT_NE(xml.find("<c>Part</c>"), std::string::npos);
+    for (const char* fragment : {"<item name=\"pageWidth\">612</item>", "<item name=\"pageHeight\">792</item>", "count=\"3\"",
+                                 "./files/page/2.jpg", "<url>https://example.org/more</url>", "<pageIndex>4</pageIndex>",
+                                 "<c>Part</c>"})
+        EXPECT_NE(xml.find(fragment), std::string::npos) << fragment;
     EXPECT_TRUE(file::isRegularFile(path("book/files/page/4.jpg")));
 }
 
@@ -80,10 +77,11 @@ TEST_F(ImportCommandTest, WarningsKeepTheBookAndAnyInputGivesAWellFormedOne)
         << result.err;
     const std::string xml = decodedBook(path("book"));
     EXPECT_TRUE(pw::xml::Document::isWellFormed(xml)) << xml;
-    EXPECT_NE(xml.find("x=\"0.098039\""), std::string::npos) << xml;
-    EXPECT_NE(xml.find("<url>https://example.org/caf\xC3\xA9</url>"), std::string::npos);
-    EXPECT_NE(xml.find("<item name=\"bookTitle\">Voil\xEF\xBF\xBD</item>"), std::string::npos);  // the user's own
-    EXPECT_NE(xml.find("<item name=\"readingDirection\">\xEF\xBF\xBD</item>"), std::string::npos);
+    // The bookTitle is the user's own, not the PDF's.
+    for (const char* fragment : {"x=\"0.098039\"", "<url>https://example.org/caf\xC3\xA9</url>",
+                                 "<item name=\"bookTitle\">Voil\xEF\xBF\xBD</item>",
+                                 "<item name=\"readingDirection\">\xEF\xBF\xBD</item>"})
+        EXPECT_NE(xml.find(fragment), std::string::npos) << fragment << "\n" << xml;
 }
 
 TEST_F(ImportCommandTest, DocumentTitleNamesTheBook)

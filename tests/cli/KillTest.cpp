@@ -24,10 +24,8 @@ protected:
     {
         const pw::RgbImage image{400, 300, std::vector<unsigned char>(400 * 300 * 3, 120)};
         const std::string jpeg = *pw::JpegEncoder::encode(image, 80);
-        for (int i = 0; i < 80; ++i) {
-            pictures_.push_back(path("p" + std::to_string(i) + ".jpg"));
-            file::writeFileAtomically(pictures_.back(), jpeg);
-        }
+        for (int i = 0; i < 80; ++i)
+            pictures_.push_back(write("p" + std::to_string(i) + ".jpg", jpeg));
     }
 
     std::vector<std::string> publishArgs(const std::string& folder, const std::string& title) const

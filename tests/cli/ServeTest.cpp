@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <regex>
 
 #include <httplib.h>
@@ -80,26 +81,26 @@ TEST_F(ServeTest, ServesTheBookAndRefusesEverythingOutsideIt)
     struct Case {
         const char* target;
         int status;
-        const char* contentType;
-        const char* body;
+        const char* contentType = nullptr;
+        std::optional<std::string> body = {};
     };
     const Case cases[] = {
         {"/", 200, "text/html; charset=utf-8", "<html>book</html>"},
         {"/index.html?page=3", 200, "text/html; charset=utf-8", "<html>book</html>"},
-        {"/files/book.bin", 200, "application/octet-stream", nullptr},
+        {"/files/book.bin", 200, "application/octet-stream", std::string("\x01\x02\x00\x03", 4)},
         {"/files/page/1.jpg", 200, "image/jpeg", "jpeg"},
         {"/files/page/Big%20Picture.PNG", 200, "image/png", "png"},
         {"/files/page/Caf%C3%A9.jpg", 200, "image/jpeg", "cafe"},  // escapes in either case
         {"/files/page/Caf%c3%a9.jpg", 200, "image/jpeg", "cafe"},
-        {"/files/page/", 404, nullptr, nullptr},  // folders are never listed
-        {"/files/missing.jpg", 404, nullptr, nullptr},
-        {"/../secret.txt", 403, nullptr, nullptr},
-        {"/files/../../secret.txt", 403, nullptr, nullptr},
-        {"/%2e%2e/secret.txt", 403, nullptr, nullptr},
-        {"/files%2f..%2f..%2fsecret.txt", 403, nullptr, nullptr},
-        {"/%252e%252e/secret.txt", 404, nullptr, nullptr},  // decoded once only: a plain odd name
-        {"/files\\..\\..\\secret.txt", 403, nullptr, nullptr},
-        {"/files/link.txt", 403, nullptr, nullptr},  // a link leading out of the folder
+        {"/files/page/", 404},  // folders are never listed
+        {"/files/missing.jpg", 404},
+        {"/../secret.txt", 403},
+        {"/files/../../secret.txt", 403},
+        {"/%2e%2e/secret.txt", 403},
+        {"/files%2f..%2f..%2fsecret.txt", 403},
+        {"/%252e%252e/secret.txt", 404},  // decoded once only: a plain odd name
+        {"/files\\..\\..\\secret.txt", 403},
+        {"/files/link.txt", 403},  // a link leading out of the folder
     };
     httplib::Client client("127.0.0.1", served.port());
     for (const Case& c : cases) {
@@ -111,13 +112,9 @@ TEST_F(ServeTest, ServesTheBookAndRefusesEverythingOutsideIt)
             EXPECT_EQ(result->get_header_value("Content-Type"), c.contentType);
         }
         if (c.body) {
-            EXPECT_EQ(result->body, c.body);
+            EXPECT_EQ(result->body, *c.body);
         }
     }
-    const httplib::Result binary = client.Get("/files/book.bin");
-    ASSERT_TRUE(binary);
-    EXPECT_EQ(binary->body, std::string("\x01\x02\x00\x03", 4));
-
     const httplib::Result folderWithoutSlash = client.Get("/files");
     ASSERT_TRUE(folderWithoutSlash);
     EXPECT_EQ(folderWithoutSlash->status, 301);
