@@ -44,10 +44,12 @@ QFileDialog* openedPanel(QWidget* window)
     return QTest::qWaitFor([&] { return (panel = window->findChild<QFileDialog*>()) != nullptr; }) ? panel : nullptr;
 }
 
-void answerPanel(QWidget* window, const QString& path)
+void answerPanel(QWidget* window, const QString& path, const QString& folder)
 {
     QFileDialog* panel = openedPanel(window);
     QVERIFY(panel);
+    if (!folder.isEmpty())
+        panel->setDirectory(folder);
     panel->selectFile(path);
     static_cast<QDialog*>(panel)->accept();  // the panel's own OK
 }

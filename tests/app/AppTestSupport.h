@@ -29,8 +29,8 @@ bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<vo
 
 // The file panel the window has opened, once it is there (null after five seconds).
 QFileDialog* openedPanel(QWidget* window);
-// Answers the file panel the window has opened with the path, as its own OK does.
-void answerPanel(QWidget* window, const QString& path);
+// Answers the file panel the window has opened with the path (in the folder, if given), as its OK does.
+void answerPanel(QWidget* window, const QString& path, const QString& folder = {});
 
 // Points every per-user and machine-wide folder the application writes (settings store,
 // application support, trust file, temporary folder) into one temporary folder for the life

@@ -116,7 +116,6 @@ void ImportWindowTest::importsWhatTheChoicesSayAndFailuresKeepTheSheetOpen()
         QCOMPARE(finished.count(), 0);
         QVERIFY(!sheet.lblWarning()->isHidden());
         QVERIFY2(sheet.lblWarning()->text().contains(message), qPrintable(sheet.lblWarning()->text()));
-        QCOMPARE(sheet.btnOK()->text(), QStringLiteral("Use These Pages"));
         QTest::qWait(50);  // the button's new text is laid out
         QVERIFY(sheet.grab().save(pw::test::screenshotFolder() + QStringLiteral("/import-warnings.png")));
         sheet.btnOK()->click();
