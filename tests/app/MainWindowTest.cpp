@@ -339,6 +339,7 @@ void MainWindowTest::everyControlIsNamedAndTheSheetsAreKeptAsScreenshots()
     const auto replace = pw::OutputWindowDelegate::makeReplaceQuestion(&window, QStringLiteral("/home/ann/Books/Trip"));
     keep(replace.get(), "replace-book-question");
     const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window);
+    QCOMPARE(finished->informativeText(), QStringLiteral("Publish finished! Open it?"));  // once misspelt
     keep(finished.get(), "publish-finished-question");
     pw::ProgressSheet progress(QStringLiteral("Updating the preview…"), &window);
     progress.setProgress(120, 500);
