@@ -67,10 +67,8 @@ const servers = [];
  * served: {dir, http, file} with the addresses of its index.html.
  */
 export async function sampleBook(name, { pages, size = [300, 400], ...options }) {
-  const dir = join(scratch(name), 'book');
   const samples = samplePictures(join(BUILD_DIR, 'player-tests', '.pictures'), size[0], size[1]);
-  publishBook(dir, Array.from({ length: pages }, (_, i) => samples[i % samples.length]), options);
-  return served(dir);
+  return served(publishBook(join(scratch(name), 'book'), Array.from({ length: pages }, (_, i) => samples[i % samples.length]), options));
 }
 
 export async function served(dir) {
@@ -127,9 +125,9 @@ export async function open(url, device = 'desktop', before) {
 
 export const shown = (page) => page.evaluate(() => document.getElementById('pagewind').dataset.pages);
 
-/** Waits until the book shows `pages` ("2,3") and no page is turning. */
+/** Waits until the book shows `pages` ("2,3"), no page is turning and the book no longer slides. */
 export const settle = (page, pages) => page.waitForFunction((want) => document.getElementById('pagewind').dataset.pages === want
-  && document.querySelector('.pw-turn').hidden, pages, { timeout: 5000 });
+  && document.querySelector('.pw-turn').hidden && !document.querySelector('.pw-book').getAnimations().length, pages, { timeout: 5000 });
 
 export const box = (page, selector) => page.locator(selector).first().boundingBox();
 
@@ -140,10 +138,7 @@ export async function pixels(page, points, shot) {
     const img = new Image();
     img.src = 'data:image/png;base64,' + data;
     await img.decode();
-    const canvas = document.createElement('canvas');
-    canvas.width = img.width;
-    canvas.height = img.height;
-    const g = canvas.getContext('2d');
+    const g = new OffscreenCanvas(img.width, img.height).getContext('2d');
     g.drawImage(img, 0, 0);
     const k = img.width / innerWidth;
     return list.map(([x, y]) => [...g.getImageData(Math.round(x * k), Math.round(y * k), 1, 1).data.slice(0, 3)]);
@@ -156,16 +151,13 @@ export function near(rgb, hex, tolerance = 45) {
   return Math.hypot(...rgb.map((v, i) => v - want[i])) < tolerance;
 }
 
-/** True for the phone's screen, where pointers are fingers. */
-export const isPhone = (page) => page.viewportSize().width < 500;
-
 /**
  * Drags with the mouse, or a finger on a phone, along the points ([x, y] in CSS pixels), one move
- * a frame; `rest` pauses before letting go (so that the drag is no flick). With `hold` it lets go
- * only when the function it returns is called.
+ * a frame; one point alone is a click or a tap. `rest` pauses before letting go (so that the drag
+ * is no flick); with `hold` it lets go only when the function it returns is called.
  */
 export async function drag(page, points, { hold = false, rest = false } = {}) {
-  const touch = isPhone(page);
+  const touch = page.viewportSize().width < 500; // a phone's screen
   const cdp = touch && (page.cdp || (page.cdp = await page.context().newCDPSession(page)));
   const finger = (type, p) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: p ? [{ x: p[0], y: p[1] }] : [] });
   await (touch ? finger('touchStart', points[0]) : page.mouse.move(...points[0]));

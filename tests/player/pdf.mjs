@@ -18,8 +18,7 @@ export function makePdf(pages, bookmarks = []) {
   const pageObjects = pages.map(() => [reserve(), reserve()]);
   pages.forEach((page, i) => {
     const [pageObject, contentObject] = pageObjects[i];
-    const w = page.width || 612;
-    const h = page.height || 792;
+    const [w, h] = [page.width || 612, page.height || 792];
     const annots = (page.links || []).map((l) => {
       const action = l.uri !== undefined
         ? '/A << /S /URI /URI (' + l.uri + ') >>'
