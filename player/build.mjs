@@ -23,7 +23,7 @@ export function placeholderKeys(text) {
 }
 
 async function bundle() {
-  const result = await build({
+  const options = {
     entryPoints: [join(here, 'src', 'entry.js')],
     bundle: true,
     format: 'iife',
@@ -34,8 +34,14 @@ async function bundle() {
     legalComments: 'none',
     write: false,
     charset: 'utf8',
-  });
-  return result.outputFiles[0].text.replace(/<\/(script)/gi, '<\\/$1');
+  };
+  let js = (await build(options)).outputFiles[0].text;
+  // A shortened name may be "$" before a "{" ("class extends ${"), which the page writer would take
+  // for a key too. When the code with its own names holds no "${" (no string or pattern does), every
+  // one is such a name and a brace, and a space between the two changes nothing.
+  const ownNames = { ...options, minify: false, minifyWhitespace: true, minifySyntax: true };
+  if (js.includes('${') && !(await build(ownNames)).outputFiles[0].text.includes('${')) js = js.replaceAll('${', '$ {');
+  return js.replace(/<\/(script)/gi, '<\\/$1');
 }
 
 function page(template, js) {
