@@ -13,6 +13,9 @@ export function el(tag, className, attrs, kids) {
 
 export function clamp(v, lo, hi) { return Math.max(lo, Math.min(hi, v)); }
 
+/** A share of the page (0..1) as a CSS percentage, rounded to 0.0001%. */
+export const percent = (v) => Math.round(v * 1e6) / 1e4 + '%';
+
 /**
  * Runs the script at `url` with a script element, which works from a page opened from a file too;
  * resolves once it has run, rejects when it cannot be loaded. The element goes afterwards.

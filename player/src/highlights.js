@@ -1,8 +1,6 @@
 // The marks of a search on the page pictures: a box over every word of every hit on the shown
 // pages, the current hit marked apart.
-import { el } from './dom.js';
-
-const percent = (v) => Math.round(v * 1e6) / 1e4 + '%';
+import { el, percent } from './dom.js';
 
 export class HitLayer {
   constructor() {

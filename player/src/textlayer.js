@@ -2,7 +2,7 @@
 // can select and copy it, a screen reader reads the page and the browser's find finds it. A word's
 // font size is its line's height and a horizontal scale stretches it to the word's width; both are
 // shares of the page, so a layer is laid out once and fits every size the page is shown at.
-import { el } from './dom.js';
+import { el, percent } from './dom.js';
 
 const FONT = 'sans-serif';
 let ruler = null;
@@ -15,8 +15,6 @@ function measure(text) {
   }
   return ruler.measureText(text).width;
 }
-
-const percent = (v) => Math.round(v * 1e6) / 1e4 + '%';
 
 export class TextLayer {
   /** `text`: the BookText; `aspect`: the pages' width over height. */
