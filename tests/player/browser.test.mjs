@@ -81,7 +81,7 @@ test('the page folds along the pointer, showing its back and the page beneath, w
   await cdp.send('Performance.enable');
   const layouts = async () => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === 'LayoutCount').value;
   const before = await layouts();
-  await drag(page, line(corner, to, 20), { hold: true });
+  const letGo = await drag(page, line(corner, to, 20), { hold: true });
   await page.waitForTimeout(50);
   assert.ok(await layouts() - before <= 4, 'frames change transforms, clip paths and opacity, not the layout');
   const toward = [(corner[0] - to[0]) * 0.1, (corner[1] - to[1]) * 0.1];
@@ -89,7 +89,7 @@ test('the page folds along the pointer, showing its back and the page beneath, w
     [b.x + 20, b.y + 20]], 'fold-corner');
   // The page beneath shows at the corner, the folded part shows the back, the rest lies flat.
   assert.deepEqual([near(beneath, colourOf(5)), near(back, colourOf(4)), near(front, colourOf(3))], [true, true, true], [beneath, back, front].join(' / '));
-  await page.mouse.up();
+  await letGo();
   await settle(page, '2,3'); // not past the middle: it falls back
 
   await page.done();
@@ -98,12 +98,12 @@ test('the page folds along the pointer, showing its back and the page beneath, w
   const hard = await sampleBook('hard', { pages: 6, template: 'classic', config: { isHardCover: 'YES', flipSpeed: '300' } });
   const cover = await open(hard.http);
   const c = await box(cover, '.pw-slot.pw-right');
-  await drag(cover, line([c.x + c.width - 3, c.y + c.height - 3], [c.x + c.width * 0.45, c.y + c.height * 0.75], 12), { hold: true });
+  const release = await drag(cover, line([c.x + c.width - 3, c.y + c.height - 3], [c.x + c.width * 0.45, c.y + c.height * 0.75], 12), { hold: true });
   await cover.waitForTimeout(50);
   const [x1, x2] = [c.x + c.width * 0.15, c.x + c.width * 0.8];
   const board = await pixels(cover, [[x1, c.y + 4], [x1, c.y + c.height - 4], [x2, c.y + 4], [x2, c.y + c.height - 4]], 'hard-cover');
   assert.deepEqual(board.map((rgb, i) => near(rgb, colourOf(i < 2 ? 1 : 3))), [true, true, true, true], JSON.stringify(board));
-  await cover.mouse.up();
+  await release();
   await settle(cover, '1');
 
   // The classic template prints the page numbers it promises (the float template has none).

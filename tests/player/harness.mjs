@@ -108,8 +108,10 @@ let browser;
  */
 export async function open(url, device = 'desktop', before) {
   browser ||= await launch();
-  const context = await browser.newContext(typeof device === 'string' ? DEVICES[device] : device);
+  const options = typeof device === 'string' ? DEVICES[device] : device;
+  const context = await browser.newContext(options);
   const page = await context.newPage();
+  page.touch = !!options.hasTouch;
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
   if (before) await before(page);
@@ -152,12 +154,12 @@ export function near(rgb, hex, tolerance = 45) {
 }
 
 /**
- * Drags with the mouse, or a finger on a phone, along the points ([x, y] in CSS pixels), one move
+ * Drags with the mouse, or a finger on a touch screen, along the points ([x, y] in CSS pixels), one move
  * a frame; one point alone is a click or a tap. `rest` pauses before letting go (so that the drag
  * is no flick); with `hold` it lets go only when the function it returns is called.
  */
 export async function drag(page, points, { hold = false, rest = false } = {}) {
-  const touch = page.viewportSize().width < 500; // a phone's screen
+  const touch = page.touch;
   const cdp = touch && (page.cdp || (page.cdp = await page.context().newCDPSession(page)));
   const finger = (type, p) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: p ? [{ x: p[0], y: p[1] }] : [] });
   await (touch ? finger('touchStart', points[0]) : page.mouse.move(...points[0]));
