@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/AppSettings.h"
+#include "base/ResourceFolder.h"
 
 namespace pw::test {
 
@@ -69,6 +70,7 @@ AppSandbox::AppSandbox()
 AppSandbox::~AppSandbox()
 {
     AppSettings::setStorePath(std::nullopt);
+    resources::setResourceFolder(std::nullopt);
     for (const auto& [name, value] : iSavedEnvironment) {
         if (value)
             qputenv(name, *value);

@@ -34,7 +34,8 @@ void answerPanel(QWidget* window, const QString& path, const QString& folder = {
 
 // Points every per-user and machine-wide folder the application writes (settings store,
 // application support, trust file, temporary folder) into one temporary folder for the life
-// of the object, so a test run never touches the machine's own files.
+// of the object, so a test run never touches the machine's own files. A resource folder a
+// test sets (often one inside the sandbox) is back to the default afterwards.
 class AppSandbox {
 public:
     AppSandbox();
