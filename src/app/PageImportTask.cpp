@@ -1,6 +1,7 @@
 #include "app/PageImportTask.h"
 
 #include <QtConcurrent/QtConcurrentRun>
+#include <cstdio>
 
 #include "base/PagewindException.h"
 #include "pdf/FlashPageSourcePDF.h"
@@ -11,6 +12,11 @@ namespace pw {
 
 namespace {
 constexpr std::int32_t kImportDPI = 144;
+
+struct BuildFileRemoval {
+    const std::string& path;
+    ~BuildFileRemoval() { std::remove(path.c_str()); }
+};
 } // namespace
 
 PageImportTask::PageImportTask(QObject* parent) : QObject(parent)
@@ -52,12 +58,20 @@ void PageImportTask::start(const BookPages& origin)
         Outcome outcome;
         outcome.pages = origin;
         try {
-            if (fromPictures)
-                PictureDocumentBuilder::buildFromPictures(origin.builtPictures, stop.get());
-            if (!stop->load())
+            if (fromPictures) {
+                // The pages are rendered files once the import has run: the build PDF has done its work.
+                const BuildFileRemoval removal{operation->PDFPath()};
+                const auto built = PictureDocumentBuilder::buildFromPictures(origin.builtPictures, stop.get());
+                for (const std::string& picture : built.skipped)
+                    outcome.skipped.append(QString::fromStdString(picture));
+                if (!stop->load())
+                    operation->run();
+            } else if (!stop->load()) {
                 operation->run();
+            }
         } catch (const PagewindException& error) {
             outcome.problem = QString::fromStdString(error.reason());
+            outcome.errorName = error.name();
         }
         outcome.cancelled = stop->load() || operation->isCancelled();
         if (outcome.cancelled || !outcome.problem.isEmpty())

@@ -3,8 +3,10 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <memory>
+#include <string>
 
 #include "base/NotificationCenter.h"
 #include "project/BookProject.h"
@@ -13,9 +15,10 @@ namespace pw {
 
 class ImportPDFOperation;
 
-// Makes the pages of an opened project again from their origin, on a pool thread: the built
-// pictures into the build PDF and that imported, or the project's PDF imported, with the
-// project's import choices. Progress and the end reach the main thread as signals.
+// Makes a book's pages from their origin on a pool thread: pictures into the build PDF and that
+// imported (the build file is removed once the import has read it), or a PDF imported, with the
+// origin's import choices. The window runs it for Build and for an opened project. Progress and
+// the end reach the main thread as signals.
 class PageImportTask : public QObject {
     Q_OBJECT
 
@@ -23,6 +26,8 @@ public:
     struct Outcome {
         BookPages pages;  // the origin with the objects made; no objects when it failed
         QString problem;  // why no pages were made; empty after a success
+        std::string errorName;  // the failure's name ("BUILD_NO_PICTURE", ...), when it had one
+        QStringList skipped;  // pictures that could not be read and made no page
         bool cancelled = false;
     };
 

@@ -40,7 +40,7 @@ PropertiesPane::PropertiesPane(FlashTemplateOutlineDelegate* model, QWidget* par
     iOutlineView->setAlternatingRowColors(true);
     iOutlineView->setMouseTracking(true);
     iOutlineView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                  QAbstractItemView::SelectedClicked);
+                                  QAbstractItemView::SelectedClicked | QAbstractItemView::AnyKeyPressed);
     iOutlineView->header()->setSectionResizeMode(QHeaderView::Interactive);
     iOutlineView->header()->resizeSection(0, 170);
     const auto followSelection = [this, model] {

@@ -1,9 +1,12 @@
 #include "pdf/PictureDocumentBuilder.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -171,6 +174,30 @@ Resolution statedResolution(const std::string& bytes)
     return {};
 }
 
+// The process id a build file name carries last: "output-12.pdf" gives 12, its unfinished copy
+// "output-12.pdf.part-34" the writer's 34; none for any other name.
+std::optional<long> buildFileOwner(const std::string& name)
+{
+    const std::string prefix = "output-";
+    if (name.rfind(prefix, 0) != 0)
+        return std::nullopt;
+    const std::size_t pdf = name.find(".pdf", prefix.size());
+    if (pdf == std::string::npos || pdf == prefix.size())
+        return std::nullopt;
+    const std::string rest = name.substr(pdf + 4);
+    const std::string part = ".part-";
+    const std::string digits = rest.empty() ? name.substr(prefix.size(), pdf - prefix.size())
+                                            : rest.rfind(part, 0) == 0 ? rest.substr(part.size()) : std::string();
+    if (digits.empty() || digits.size() > 9 || !std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c) != 0; }))
+        return std::nullopt;
+    return std::stol(digits);
+}
+
+bool processIsGone(long pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
 
 struct PictureDocumentBuilder::Handle : pdf::DocumentHandle {};
@@ -306,6 +333,19 @@ std::string PictureDocumentBuilder::buildFolderPath()
 std::string PictureDocumentBuilder::buildFilePath()
 {
     return file::joinPath(buildFolderPath(), "output-" + std::to_string(::getpid()) + ".pdf");
+}
+
+void PictureDocumentBuilder::removeStaleBuildFiles()
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(buildFolderPath(), error)) {
+        const std::optional<long> owner = buildFileOwner(entry.path().filename().string());
+        if (!owner || *owner == ::getpid() || !processIsGone(*owner))
+            continue;
+        std::error_code ignored;
+        if (std::filesystem::remove(entry.path(), ignored))
+            PW_LOG_INFO("removed the build file %s of a process that ended", entry.path().c_str());
+    }
 }
 
 PictureDocumentBuilder::BuildResult PictureDocumentBuilder::buildFromPictures(const std::vector<std::string>& pictures,

@@ -47,6 +47,10 @@ public:
     // "output-PID.pdf" in the build folder: two processes building at once (two copies of the
     // application, parallel command lines on a server) must never share the file.
     static std::string buildFilePath();
+    // Removes the build files that processes no longer running left in the build folder (a crash
+    // leaves its "output-PID.pdf", or the unfinished copy being written); those of running
+    // processes stay. Nothing happens without the folder.
+    static void removeStaleBuildFiles();
     // The build action: the pictures in order into the build file (replacing an earlier one).
     // Throws PagewindException "BUILD_NO_PICTURE" when no picture could be read (nothing is
     // written then) and "PDF_WRITE" when the file cannot be written. stop, when set, ends the

@@ -9,6 +9,7 @@
 #include "base/Log.h"
 #include "book/FlashBookOutput.h"
 #include "book/FlashBookOutputApp.h"
+#include "pdf/IconPictures.h"
 #include "template/HTMLConfigInfo.h"
 
 namespace pw {
@@ -88,6 +89,7 @@ BookPublisher::Result publishApplication(const BookPublisher::Book& book, const 
 {
     BookPublisher::Result result;
     FlashBookOutputApp writer(book.pageSource, book.flashTemplate, target.folder, htmlNameFor(target));
+    writer.setIconMaker(iconPictures);
     runWriter(writer, book, target, progress, stop);
     result.stopped = writer.stopped();
     result.failures = writer.failures();
