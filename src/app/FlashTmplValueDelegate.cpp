@@ -50,8 +50,10 @@ std::optional<QString> askFile(const QString& proposed, const QStringList& exten
 FlashTmplValueDelegate::FlashTmplValueDelegate(QObject* parent)
     : QStyledItemDelegate(parent), iColorChooser(askColor), iFileChooser(askFile)
 {
-    if (auto* view = qobject_cast<QAbstractItemView*>(parent))
+    if (auto* view = qobject_cast<QAbstractItemView*>(parent)) {
         view->installEventFilter(this);
+        view->setEditTriggers(view->editTriggers() | QAbstractItemView::AnyKeyPressed);
+    }
 }
 
 bool FlashTmplValueDelegate::eventFilter(QObject* watched, QEvent* event)

@@ -237,7 +237,7 @@ void PropertyEditorTest::keysOpenChoosersAndEditorsAndStoreTheAnswer()
         QTest::keyClick(editor, Qt::Key_Return);
     }
     QCOMPARE(seen, asked);
-    QCOMPARE(QString::fromStdString(iModel->propertyAt(valueOf(row))->value().value_or("<absent>")), stored);
+    QTRY_COMPARE(QString::fromStdString(iModel->propertyAt(valueOf(row))->value().value_or("<absent>")), stored);
     QVERIFY(view.isVisible());
 }
 
