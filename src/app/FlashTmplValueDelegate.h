@@ -12,7 +12,8 @@ namespace pw {
 // (filtered by the property's extensions), a combo box for lists; switches are check boxes
 // (the model's check state) and everything else is free text. On the view it is made for,
 // Enter or Space on a colour or file property opens its chooser, as a click would; Enter edits
-// any other value (a switch is turned) and typing starts editing the value with the key typed.
+// any other value (a switch is turned) and typing starts editing the value with the key typed
+// (the delegate adds the view's edit trigger for typing).
 class FlashTmplValueDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

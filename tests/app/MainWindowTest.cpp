@@ -549,6 +549,9 @@ void MainWindowTest::aSavedProjectOpensWithItsBookAndOpeningNamesWhatIsMissing()
     QTRY_VERIFY_WITH_TIMEOUT(second.window.flashPageSource(), 60000);
     QCOMPARE(second.window.flashPageSource()->normalPages().size(), std::size_t(2));
     QCOMPARE(second.window.session()->undoStack()->count(), steps + 1);
+    QSignalSpy thumbnails(second.window.browserData(), &pw::ImageListModel::thumbnailReady);
+    second.window.browserView()->grab();  // asks for the thumbnails of the new places
+    QTRY_VERIFY_WITH_TIMEOUT(thumbnails.count() >= 2, 30000);
     QVERIFY(second.window.browserView()->grab().save(pw::test::screenshotFolder() + QStringLiteral("/relinked-pictures.png")));
     // Undone, the pictures are missing again; Show in Folder then says their folder is gone.
     second.window.session()->undoStack()->undo();
