@@ -150,13 +150,17 @@ bool FlashBookOutputApp::writeIcon(const std::string& resources) const
 void FlashBookOutputApp::writeInfo(const std::string& contents, bool withIcon)
 {
     const std::string path = file::joinPath(contents, "Info.plist");
+    if (!file::exists(path))
+        return;  // no shell: reported as such
     std::string error;
     std::optional<xml::Document> info = xml::Document::readFile(path, &error);
-    xml::Element dict = info ? info->rootElement().firstElementForName("dict") : xml::Element();
-    if (!dict) {
+    if (!info || info->rootElement().name() != "plist") {
         addFailure("the application's Info.plist cannot be read: " + path + (error.empty() ? "" : ": " + error));
         return;
     }
+    xml::Element dict = info->rootElement().firstElementForName("dict");
+    if (!dict)
+        dict = info->rootElement().addChildElement("dict");
     const std::string name = file::deletingPathExtension(saveToFileName());
     const std::string title = HTMLConfig() ? HTMLConfig()->HTMLTitle() : std::string();
     setPlistString(dict, "CFBundleName", name);
