@@ -57,6 +57,13 @@ QStringList FlashTemplateOutlineDelegate::listChoices(const FlashTemplatePropert
     return qs(property.valueSource()).split(QLatin1Char(','));
 }
 
+QStringList FlashTemplateOutlineDelegate::shownChoices(const FlashTemplateProperty& property)
+{
+    const QStringList shown = qs(property.choicesIn(InterfaceLanguage::spoken())).split(QLatin1Char(','));
+    const QStringList stored = listChoices(property);
+    return shown.size() == stored.size() ? shown : stored;
+}
+
 QStringList FlashTemplateOutlineDelegate::allowedExtensions(const QString& valueSource)
 {
     QString filter = valueSource;
@@ -152,10 +159,14 @@ QVariant FlashTemplateOutlineDelegate::valueData(const FlashTemplateProperty& pr
         if ((role == Qt::DisplayRole || role == Qt::EditRole) && value)
             return MyColorOper::colorFromHexRGB(qs(*value)).name();
         break;
-    case pt_list:
+    case pt_list: {
+        const int choice = static_cast<int>(listChoices(property).indexOf(value ? qs(*value) : QString()));
         if (role == Qt::EditRole)
-            return static_cast<int>(listChoices(property).indexOf(value ? qs(*value) : QString()));
+            return choice;
+        if (role == Qt::DisplayRole && choice >= 0)
+            return shownChoices(property).at(choice);
         break;
+    }
     default:
         break;
     }

@@ -209,7 +209,7 @@ QWidget* FlashTmplValueDelegate::createEditor(QWidget* parent, const QStyleOptio
     const FlashTemplateProperty* property = outline ? outline->propertyAt(index) : nullptr;
     auto* combo = new QComboBox(parent);  // the view owns its editors
     if (property)
-        combo->addItems(FlashTemplateOutlineDelegate::listChoices(*property));
+        combo->addItems(FlashTemplateOutlineDelegate::shownChoices(*property));
     combo->setFrame(false);
     // A pick is stored at once, as a pop-up menu would.
     // Qt declares createEditor const, but committing is a signal of this delegate.

@@ -56,6 +56,8 @@ void FlashTemplateProperty::loadFromNode(const xml::Element& element)
             translations[*language].aTitle = child.stringValue();
         else if (name == "desc")
             translations[*language].desc = child.stringValue();
+        else if (name == "valueSource")
+            translations[*language].choices = child.stringValue();
     }
     Children children;
     if (const xml::Element holder = element.firstElementForName("childProperties")) {
@@ -97,6 +99,12 @@ const std::string& FlashTemplateProperty::descIn(std::string_view language) cons
 {
     const auto found = translations_.find(language);
     return found != translations_.end() && !found->second.desc.empty() ? found->second.desc : desc_;
+}
+
+const std::string& FlashTemplateProperty::choicesIn(std::string_view language) const
+{
+    const auto found = translations_.find(language);
+    return found != translations_.end() && !found->second.choices.empty() ? found->second.choices : valueSource_;
 }
 
 void FlashTemplateProperty::setChildProperties(Children children)

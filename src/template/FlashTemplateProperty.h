@@ -40,6 +40,7 @@ public:
         std::string title;
         std::string aTitle;
         std::string desc;
+        std::string choices;  // a list's choices as shown, in the order of valueSource
     };
     // By language code ("de", "fr", "es", "zh_CN").
     using Translations = std::map<std::string, ShownTexts, std::less<>>;
@@ -53,8 +54,9 @@ public:
     // another name changes nothing. Throws PagewindException("ERROR_TEMPLATE_PROPERTY", ...)
     // naming the missing element when one of "key", "title", "desc", "value", "valueSource",
     // "defalutValue" is missing here or in any descendant; this property is then unchanged.
-    // Elements "title", "aTitle" and "desc" with an attribute "lang" are the texts in that
-    // language; the ones without it are the property's own, wherever they stand.
+    // Elements "title", "aTitle", "desc" and "valueSource" with an attribute "lang" are the texts
+    // in that language (for a list, its choices as shown); the ones without it are the
+    // property's own, wherever they stand.
     void loadFromNode(const xml::Element& element);
 
     std::size_t childCount() const { return childProperties_.size(); }
@@ -78,6 +80,9 @@ public:
     const std::string& titleIn(std::string_view language) const;
     const std::string& aTitleIn(std::string_view language) const;
     const std::string& descIn(std::string_view language) const;
+    // A list's choices as shown in the language, separated by "," as in valueSource; the
+    // valueSource itself when the template gives none there.
+    const std::string& choicesIn(std::string_view language) const;
     const std::optional<std::string>& value() const { return value_; }
     // No side effects: change notification is the editor's business.
     void setValue(std::optional<std::string> value) { value_ = std::move(value); }

@@ -634,7 +634,9 @@ void MainWindowTest::speaksTheLanguageChosenInPreferences()
     QCOMPARE(menus, QStringList({"&Datei", "&Bearbeiten", "&Vorlage", "&Hilfe"}));
     QCOMPARE(window.actions()->buildBook->text(), QStringLiteral("Buch &erstellen"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Unbenannt[*] \u2014 Pagewind"));
-    QCOMPARE(window.outlineView()->model()->index(0, 0).data().toString(), QStringLiteral("Seitenbreite"));  // the template's own
+    // The template's own texts: a property's title, a list's choice (the value stays "English").
+    QCOMPARE(window.outlineView()->model()->index(0, 0).data().toString(), QStringLiteral("Seitenbreite"));
+    QCOMPARE(window.outlineView()->model()->index(4, 1).data().toString(), QStringLiteral("Englisch"));
     window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg")});
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("2 Bilder in der Liste"));
     QTest::qWait(1000);  // the thumbnails, for the screenshot

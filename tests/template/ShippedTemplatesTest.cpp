@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -119,6 +120,11 @@ TEST_F(ShippedTemplates, EveryTemplateLoadsWithAllItsProperties)
                 EXPECT_TRUE(!texts->second.title.empty() && !texts->second.desc.empty() &&
                             texts->second.aTitle.empty() == p.aTitle().empty())
                     << name << ": " << p.key() << " in " << language;
+                if (p.propertyType() == pw::pt_list) {  // as many choices shown as there are to store
+                    EXPECT_EQ(std::count(texts->second.choices.begin(), texts->second.choices.end(), ','),
+                              std::count(p.valueSource().begin(), p.valueSource().end(), ','))
+                        << name << ": " << p.key() << " in " << language;
+                }
             }
         });
     }
