@@ -94,15 +94,6 @@ bool isRegularFile(const std::string& path)
     return fs::is_regular_file(path, error);
 }
 
-std::optional<std::uintmax_t> fileSize(const std::string& path)
-{
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return std::nullopt;
-    const std::uintmax_t size = fs::file_size(path, error);
-    return error ? std::nullopt : std::optional<std::uintmax_t>(size);
-}
-
 std::optional<std::string> readFile(const std::string& path)
 {
     if (isDirectory(path))

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +24,6 @@ std::string withoutTrailingSlash(std::string_view path);
 bool exists(const std::string& path);
 bool isDirectory(const std::string& path);
 bool isRegularFile(const std::string& path);
-// The size in bytes of a regular file; none for anything else.
-std::optional<std::uintmax_t> fileSize(const std::string& path);
 
 std::optional<std::string> readFile(const std::string& path);
 

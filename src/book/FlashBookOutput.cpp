@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <optional>
 
 #include "base/FileUtil.h"
@@ -319,7 +320,7 @@ std::string FlashBookOutput::bookAddress() const
 
 std::optional<FlashBookOutput::Download> FlashBookOutput::download() const
 {
-    if (!switchedOn("showDownload", false) || !iFlashPageSource || iFlashPageSource->sourceFile().empty())
+    if (!switchedOn("showDownload", false) || !iFlashPageSource || !file::isRegularFile(iFlashPageSource->sourceFile()))
         return std::nullopt;
     const std::string& source = iFlashPageSource->sourceFile();
     std::string name = text::xmlSafeText(file::lastPathComponent(source));
@@ -345,20 +346,21 @@ void FlashBookOutput::prepareDownload()
 {
     if (!switchedOn("showDownload", false))
         return;
-    const std::optional<Download> offered = download();
-    if (!offered) {
+    const std::string source = iFlashPageSource ? iFlashPageSource->sourceFile() : std::string();
+    if (source.empty()) {
         addFailure("the book offers its PDF for download, but its pages come from no PDF: build the pictures into one, "
                    "or switch Download off");
         return;
     }
+    const std::optional<Download> offered = download();
+    if (!offered) {
+        addFailure("the PDF offered for download is missing: " + source);
+        return;
+    }
     const std::string folder = folderPath("", iDownloadFolder);
     file::createDirectories(folder);
-    const std::string target = file::joinPath(folder, offered->name);
-    clearWayFor(target, offered->source);
-    if (!file::isRegularFile(offered->source))
-        addFailure("the PDF offered for download is missing: " + offered->source);
-    else if (!file::copyFile(offered->source, target))
-        addFailure("could not copy the PDF offered for download: " + offered->source);
+    if (!file::copyFile(offered->source, file::joinPath(folder, offered->name)))
+        addFailure("could not copy the PDF offered for download: " + source);
 }
 
 void FlashBookOutput::outputReadingVersion()
@@ -537,8 +539,10 @@ xml::Document FlashBookOutput::bookXML() const
     if (const std::optional<Download> offered = download()) {
         xml::Element element = root->addChildElement("download");
         element.addAttribute("file", offered->name);
-        if (const std::optional<std::uintmax_t> size = file::fileSize(offered->source))
-            element.addAttribute("size", text::decimalText(static_cast<std::int64_t>(*size)));
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(offered->source, error);
+        if (!error)
+            element.addAttribute("size", text::decimalText(static_cast<std::int64_t>(size)));
     }
     return xml::Document::withRootElement(std::move(root));
 }

@@ -79,7 +79,7 @@ public:
 
     // The PDF that readers may download, when the book offers one ("showDownload"): the page
     // source's PDF, under its own name, or for the PDF that Build made of pictures under the
-    // book's title. None when the switch is off or the pages have no PDF.
+    // book's title. None when the switch is off or the pages have no PDF (or it is gone).
     struct Download {
         std::string source;
         std::string name;  // the file name in files/download/, XML-safe
