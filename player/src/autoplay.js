@@ -1,5 +1,5 @@
 // Auto-play: the next spread every `interval` seconds until the end, or round to the start again
-// when the book loops. Any touch, key or click of the reader pauses it, except on its own button.
+// when the book loops. Any touch, key or click of the reader pauses it, but those that toggle it.
 // Emits 'autoplay' {playing} on the bus when it starts or stops.
 
 export class AutoPlay {
@@ -15,7 +15,9 @@ export class AutoPlay {
     this.playing = false;
     this.timer = 0;
     bus.on('turnend', () => { if (this.playing) this.schedule(); });
-    const pause = (e) => { if (this.playing && !own(e.target)) this.stop(); };
+    // Its own button toggles it by click, Enter or Space; every other touch, key or click pauses it.
+    const toggles = (e) => own(e.target) && (e.type === 'pointerdown' || e.key === 'Enter' || e.key === ' ');
+    const pause = (e) => { if (this.playing && !toggles(e)) this.stop(); };
     document.addEventListener('pointerdown', pause, true);
     document.addEventListener('keydown', pause, true);
   }

@@ -361,9 +361,11 @@ class Player {
 
   /** Fits the toolbar's controls and the book into the window. */
   layout() {
+    const r = this.stage.getBoundingClientRect();
+    // A stage without a size (the page being printed, a frame not shown) has nothing to fit the book to.
+    if (!r.width || !r.height) return;
     this.toolbar.fit();
     this.zoom.reset(false);
-    const r = this.stage.getBoundingClientRect();
     const fit = fitBook(r.width, r.height, this.aspect);
     this.view.setLayout(fit.single, fit.pageW, fit.pageH, this.readerPage);
   }

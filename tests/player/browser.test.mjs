@@ -98,6 +98,8 @@ test('the book opens from a file and over http, on a desktop and a phone, turns 
     if (name === 'http-desktop') {
       const pdf = (await page.pdf({ preferCSSPageSize: true })).toString('latin1');
       assert.equal(pdf.match(/\/Type\s*\/Page\b/g).length, 5, 'one sheet a page');
+      // Printed, the sheets go; Ctrl+P lays out the shown pages again for a look at them.
+      await page.keyboard.press('Control+P');
       await page.emulateMedia({ media: 'print' });
       await page.screenshot({ path: shotPath('print-preview'), fullPage: true });
       assert.ok(await page.isHidden('#pagewind'), 'nothing of the player is printed');
