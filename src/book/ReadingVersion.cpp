@@ -83,7 +83,7 @@ std::string lineText(const TextLine& line)
 
 const ReadingVersion::Words& ReadingVersion::wordsFor(std::string_view language)
 {
-    const auto* found = std::find_if(kWords.begin(), kWords.end(), [language](const auto& entry) { return entry.first == language; });
+    const auto found = std::find_if(kWords.begin(), kWords.end(), [language](const auto& entry) { return entry.first == language; });
     return (found == kWords.end() ? kWords.front() : *found).second;
 }
 
@@ -104,8 +104,8 @@ std::vector<std::string> ReadingVersion::paragraphs(const PageText& text)
             continue;
         const float top = line.words.front().y;
         if (previous) {
-            const TextWord& last = previous->words.front();
-            const bool gap = top - (last.y + last.height) > last.height;
+            const TextWord& above = previous->words.front();
+            const bool gap = top - (above.y + above.height) > above.height;
             if (gap) {
                 out.push_back(paragraph);
                 paragraph.clear();

@@ -130,6 +130,8 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedIn
     QTRY_VERIFY(window.outputWindow() && window.outputWindow()->isVisible());
     QCOMPARE(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('.pw-sheet').length")).toInt(), 0);
     window.outputWindow()->reject();
+    evaluate(window.webView(), QStringLiteral("window.print()"));
+    QTRY_VERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("does not print")));
 
     QTreeView* tree = window.outlineView();
     auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());

@@ -339,7 +339,8 @@ namespace {
 void writeSharingTemplate(const test::ScratchFolder& root, const std::string& more)
 {
     root.write("R/AppFiles/Templates/float/flashTemplate.xml",
-               "<template><info><htmlPath>html\\index.html</htmlPath></info><properties>" +
+               "<template><info><htmlPath>html\\index.html</htmlPath><swfPath>book.swf</swfPath><defaultStyle/>"
+               "<macAppFilesFolder/><mobileTmplFilesPath/></info><properties>" +
                    property("pt_text", "bookTitle", "Q&amp;A &lt;draft&gt;") +
                    property("pt_text", "bookDescription", "Trips &amp; \u0085tales") +
                    property("pt_text", "bookAddress", " https://example.com/b ") +
@@ -402,9 +403,12 @@ TEST_F(BookOutputTest, TheReadingVersionAndThePageLetTheBookBeFoundAndShared)
 
     // Switched off, nothing names a reading version, and a book page called text.html keeps its name.
     flashTemplate_->setPropertyValue("writeTextVersion", "NO");
+    file::createDirectories(path("off"));
+    file::createDirectories(path("named"));
     FlashBookOutput without(pages_, flashTemplate_, path("off"), "Trip.html");
     without.setHTMLConfig(html);
     without.ouputTheBook();
+    EXPECT_TRUE(file::isRegularFile(path("off/Trip.html")));
     EXPECT_FALSE(file::exists(path("off/text.html")));
     EXPECT_EQ(read("off/Trip.html").find("text.html"), std::string::npos) << read("off/Trip.html");
     flashTemplate_->setPropertyValue("writeTextVersion", "YES");
