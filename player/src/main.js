@@ -316,7 +316,10 @@ class Player {
       const n = pageFromHash(location.hash);
       if (n && n !== this.readerPage) this.bus.emit('goto', { page: clamp(n, 1, this.count) });
     });
-    window.addEventListener('resize', () => this.layout());
+    // The stage's own size, not the window's: a frame that is shown late or a page back from printing has no
+    // resize of its window to tell.
+    if (window.ResizeObserver) new ResizeObserver(() => this.layout()).observe(this.stage);
+    else window.addEventListener('resize', () => this.layout());
   }
 
   onKey(e) {
