@@ -33,6 +33,8 @@ BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelega
     if (!built)
         pages.pdfPath = settings.lastImportedFile().toStdString();
     pages.pageSource = sheet.flashPageSource();
+    if (pages.pageSource)
+        pages.pageSource->setSourceFileIsBuilt(built);  // readers download it under the book's title
     pages.annotations = sheet.flashPagesAnnotations();
     pages.outline = sheet.flashOutline();
     pages.text = sheet.flashPagesText();

@@ -387,14 +387,14 @@ test('every reader is served: alt texts, announcements, focus, keyboard links, t
   await embedding.screenshot({ path: shotPath('embedded-full-screen') });
   await embedding.done();
 
-  // Without scripts the page leads to its plain reading version: the pictures load as they come into view, then the words.
+  // Without scripts the page leads to its plain reading version: each page's picture, to load as it comes into view, then its words.
   const plain = await open(book.http, { ...DEVICES.desktop, javaScriptEnabled: false }, undefined, 'noscript a[href="text.html"]');
   await plain.click('a[href="text.html"]');
   await plain.waitForFunction(() => document.querySelector('main img').naturalWidth > 0);
   assert.equal(await plain.textContent('h1'), 'Café & Co');
-  const pictures = await plain.$$eval('main img', (list) => list.map((i) => [i.alt, i.loading, i.complete && i.naturalWidth > 0]));
-  assert.deepEqual(pictures.slice(0, 2).map((p) => p.slice(0, 2)), [['Seite 1', 'lazy'], ['Seite 2', 'lazy']]);
-  assert.ok(pictures[0][2] && !pictures[51][2], 'the last picture waits until it is scrolled to');
+  // (Browsers load lazily only where scripts run; here they take the pictures all at once.)
+  const pictures = await plain.$$eval('main img', (list) => list.map((i) => i.alt + ' ' + i.loading));
+  assert.deepEqual([pictures.length, pictures[0], pictures[51]], [52, 'Seite 1 lazy', 'Seite 52 lazy']);
   assert.equal(await plain.textContent('#page-3 p'), 'the international day');
   await plain.screenshot({ path: shotPath('text-version') });
   await plain.click('nav a >> text=Inner');
