@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/ImportWindowDelegate.h"
 #include "base/NumberText.h"
+#include "book/FlashPageSource.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
