@@ -125,7 +125,10 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedIn
     // In the preview the application's shortcuts win: Ctrl+P publishes, and the book prints nothing.
     QWidget* page = window.webView()->focusProxy();
     QVERIFY(page);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     page->setFocus();
+    QTRY_VERIFY(page->hasFocus());
     QTest::keyClick(page, Qt::Key_P, Qt::ControlModifier);
     QTRY_VERIFY(window.outputWindow() && window.outputWindow()->isVisible());
     QCOMPARE(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('.pw-sheet').length")).toInt(), 0);
