@@ -19,6 +19,8 @@ import { pageFromHash, searchFromHash, fitBook, sizeText } from '../../player/sr
 import { parsePrintRange } from '../../player/src/print.js';
 import { pageLink } from '../../player/src/share.js';
 import { Resume, resumedPage } from '../../player/src/resume.js';
+import { AutoPlay } from '../../player/src/autoplay.js';
+import { EventBus } from '../../player/src/bus.js';
 import { HtmlValidate } from 'html-validate';
 import { fold, foldTarget, turnPath, RISE } from '../../player/src/fold.js';
 import { zipOne, encryptBook } from './fixture.mjs';
@@ -162,6 +164,28 @@ test("readers' choices: print ranges, resumed pages, auto-play intervals, switch
   assert.deepEqual([s.showPrint, s.showShare, s.resumeReading, s.showDownload, s.showAutoPlay, s.autoPlayLoop], [true, true, true, false, false, false]);
   for (const [bytes, text] of [[850000, '850 KB'], [2400000, '2.4 MB'], [120, '1 KB']]) assert.equal(sizeText(bytes, 'en'), text);
   assert.equal(sizeText(2400000, 'de'), '2,4 MB');
+});
+
+test('auto-play turns to the end and stops there, or starts again when the book loops; a touch elsewhere pauses it', () => {
+  const listeners = [];
+  globalThis.document = { addEventListener: (type, fn) => listeners.push([type, fn]) };
+  for (const [loop, want] of [[false, 'next next stop'], [true, 'next next first next pause']]) {
+    const log = [];
+    let page = 1;
+    const turns = { next: () => { page++; log.push('next'); }, first: () => { page = 1; log.push('first'); }, atEnd: () => page === 3,
+      turning: () => false };
+    const bus = new EventBus();
+    bus.on('autoplay', ({ playing }) => { if (!playing) log.push(loop ? 'pause' : 'stop'); });
+    listeners.length = 0;
+    const play = new AutoPlay(bus, turns, { interval: 1, loop }, (target) => target === 'own');
+    play.start();
+    for (let i = 0; i < (loop ? 4 : 3); i++) play.step();
+    for (const [type, fn] of listeners) fn({ type, target: 'own', key: 'Enter' });
+    assert.equal(play.playing, loop, 'its own button does not pause it');
+    for (const [type, fn] of listeners.filter(([type]) => type === 'pointerdown')) fn({ type, target: 'book' });
+    assert.equal(log.join(' '), want, loop ? 'loops' : 'stops');
+  }
+  delete globalThis.document;
 });
 
 test('the book fits its stage: spreads on wide stages where each page gets 300 pixels, single pages elsewhere', () => {
