@@ -130,8 +130,10 @@ std::string ReadingVersion::html(const Book& book)
     const std::string openBook = "<p><a href=\"" + back + "\">" + escaped(words.openBook) + "</a></p>\n";
     std::string out = std::string("<!DOCTYPE html>\n<html lang=\"") + words.lang + "\">\n<head>\n<meta charset=\"utf-8\">\n" +
                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" + escaped(book.title) +
-                      "</title>\n<meta name=\"description\" content=\"" + escaped(book.description) + "\">\n" +
-                      "<meta name=\"generator\" content=\"" + kGenerator + "\">\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+                      "</title>\n";
+    if (!book.description.empty())
+        out += "<meta name=\"description\" content=\"" + escaped(book.description) + "\">\n";
+    out += std::string("<meta name=\"generator\" content=\"") + kGenerator + "\">\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
     out += "<header>\n<h1>" + escaped(book.title) + "</h1>\n";
     if (!book.description.empty())
         out += "<p>" + escaped(book.description) + "</p>\n";
