@@ -17,6 +17,18 @@ struct BuildFileRemoval {
     const std::string& path;
     ~BuildFileRemoval() { std::remove(path.c_str()); }
 };
+
+// The build PDF is the book's own PDF, which a published book may offer for download: it gets a
+// name of its own (the next build must not overwrite it) and goes with the last page source that
+// offers it, so no build file outlives its book, nor the run.
+void keepBuiltPdf(FlashPageSource& pages)
+{
+    const std::optional<std::string> kept = PictureDocumentBuilder::keepBuildFile();
+    if (!kept)
+        return;
+    pages.setSourceFile(*kept);
+    pages.setSourceFileKeeper(std::shared_ptr<const void>(nullptr, [path = *kept](const void*) { std::remove(path.c_str()); }));
+}
 } // namespace
 
 PageImportTask::PageImportTask(QObject* parent) : QObject(parent)
@@ -59,13 +71,15 @@ void PageImportTask::start(const BookPages& origin)
         outcome.pages = origin;
         try {
             if (fromPictures) {
-                // The pages are rendered files once the import has run: the build PDF has done its work.
-                const BuildFileRemoval removal{operation->PDFPath()};
+                // A build that does not become the book's pages leaves no file behind.
+                BuildFileRemoval removal{operation->PDFPath()};
                 const auto built = PictureDocumentBuilder::buildFromPictures(origin.builtPictures, stop.get());
                 for (const std::string& picture : built.skipped)
                     outcome.skipped.append(QString::fromStdString(picture));
                 if (!stop->load())
                     operation->run();
+                if (!stop->load() && operation->flashPageSource())
+                    keepBuiltPdf(*operation->flashPageSource());
             } else if (!stop->load()) {
                 operation->run();
             }
@@ -80,8 +94,11 @@ void PageImportTask::start(const BookPages& origin)
         outcome.pages.annotations = operation->flashPagesAnnotation();
         outcome.pages.outline = operation->flashOutline();
         outcome.pages.text = operation->flashPagesText();
-        if (!outcome.pages.pageSource)
+        if (!outcome.pages.pageSource) {
             outcome.problem = QString::fromStdString(operation->errorMessage().value_or("the import made no pages"));
+            return outcome;
+        }
+        outcome.pages.pageSource->setSourceFileIsBuilt(fromPictures);  // downloaded under the book's title
         return outcome;
     }));
 }

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "base/NotificationCenter.h"
 #include "project/BookProject.h"
@@ -16,8 +17,9 @@ namespace pw {
 class ImportPDFOperation;
 
 // Makes a book's pages from their origin on a pool thread: pictures into the build PDF and that
-// imported (the build file is removed once the import has read it), or a PDF imported, with the
-// origin's import choices. The window runs it for Build and for an opened project. Progress and
+// imported (the build file then lives as long as the pages, which may offer it for download, and
+// is removed at once when no pages come of it), or a PDF imported, with the origin's import
+// choices. The window runs it for Build and for an opened project. Progress and
 // the end reach the main thread as signals.
 class PageImportTask : public QObject {
     Q_OBJECT
@@ -38,7 +40,9 @@ public:
     void start(const BookPages& origin);
     void cancel();
     bool isRunning() const { return iWatcher != nullptr; }
-    const Outcome& outcome() const { return iOutcome; }
+    // What the last run made, once finished was emitted; taking it leaves nothing behind here
+    // (pages hold files that go when the last holder lets them go).
+    Outcome takeOutcome() { return std::exchange(iOutcome, Outcome{}); }
 
 signals:
     void progress(int done, int total);

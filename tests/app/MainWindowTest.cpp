@@ -5,6 +5,7 @@
 // unsaved changes asked about before they are lost, what is missing named, the last ten kept
 // in Open Recent.
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -131,6 +132,19 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedIn
                              30000);
     QTest::qWait(1500);  // let the first spread finish drawing for the screenshot
     QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/main-window.png")));
+    // In the preview the application's shortcuts win: Ctrl+P publishes, and the book prints nothing.
+    QWidget* page = window.webView()->focusProxy();
+    QVERIFY(page);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    page->setFocus();
+    QTRY_VERIFY(page->hasFocus());
+    QTest::keyClick(page, Qt::Key_P, Qt::ControlModifier);
+    QTRY_VERIFY(window.outputWindow() && window.outputWindow()->isVisible());
+    QCOMPARE(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('.pw-sheet').length")).toInt(), 0);
+    window.outputWindow()->reject();
+    evaluate(window.webView(), QStringLiteral("window.print()"));
+    QTRY_VERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("does not print")));
 
     QTreeView* tree = window.outlineView();
     auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
@@ -221,8 +235,11 @@ void MainWindowTest::buildTurnsThePictureListIntoTheBook()
     const std::string width = window.flashTmpl()->propertyValueFor("pageWidth", "");
     QVERIFY(width != "960" && !width.empty());
     QCOMPARE(window.browserData()->count(), 4);  // the list stays as it was
-    // The build file is gone once read, and the import's own choices are not touched.
+    // The build file is now the book's own PDF (readers may download it): kept under a name of its
+    // own while the book has it, gone with the book. The import's own choices are not touched.
     QVERIFY(!QFile::exists(ownBuild));
+    const QString kept = QStringLiteral("output-%1-*.pdf").arg(QCoreApplication::applicationPid());
+    QCOMPARE(QDir(builds).entryList({kept}).size(), 1);
     QCOMPARE(pw::AppSettings().lastImportedFile(), QString());
 
     // The build is one step: undone, the book and its page size are as they were.
@@ -239,6 +256,8 @@ void MainWindowTest::buildTurnsThePictureListIntoTheBook()
     QTRY_VERIFY_WITH_TIMEOUT(!window.pageImportTask()->isRunning(), 30000);
     QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("None of the files")));
     QCOMPARE(window.flashPageSource(), built);
+    QVERIFY(rebuildsPreview(window, [&] { window.session()->newProject(); }));
+    QCOMPARE(QDir(builds).entryList({kept}), QStringList());
 }
 
 void MainWindowTest::everyEditUndoes_data()
@@ -454,10 +473,20 @@ void MainWindowTest::everyControlIsNamedAndTheSheetsAreKeptAsScreenshots()
     QTRY_COMPARE(unsaved->clickedButton(), unsaved->button(QMessageBox::Discard));
     const auto replace = pw::OutputWindowDelegate::makeReplaceQuestion(&window, QStringLiteral("/home/ann/Books/Trip"));
     keep(replace.get(), "replace-book-question");
-    const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window);
+    const QString embed = QStringLiteral("<iframe src=\"trip/index.html\" title=\"Trip\"></iframe>");
+    const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window, embed);
     QCOMPARE(finished->informativeText(), QStringLiteral("Publish finished! Open it?"));  // once misspelt
     QVERIFY(finished->windowTitle() != finished->text());  // a short title, not the question again
     keep(finished.get(), "publish-finished-question");
+    // Copying the embed code leaves the question open.
+    finished->show();
+    const QList<QAbstractButton*> buttons = finished->buttons();
+    const auto copy = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == QStringLiteral("&Copy Embed Code"); });
+    QVERIFY(copy != buttons.end());
+    (*copy)->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), embed);
+    QVERIFY(finished->isVisible());
+    finished->hide();
     pw::ProgressSheet progress(QStringLiteral("Updating the preview…"), &window);
     progress.setProgress(120, 500);
     keep(&progress, "progress-sheet");

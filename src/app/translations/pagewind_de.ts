@@ -469,6 +469,10 @@ Diese Datei fehlt: Sie wurde verschoben oder gelöscht.</translation>
             <numerusform>%n fehlende Bilder wiedergefunden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The preview does not print; readers print the published book in their browser.</source>
+        <translation>Die Vorschau druckt nicht; Leser drucken das veröffentlichte Buch in ihrem Browser.</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -635,6 +639,18 @@ Diese Datei fehlt: Sie wurde verschoben oder gelöscht.</translation>
             <numerusform>
 … und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Copy Embed Code</source>
+        <translation>Einbettungscode &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the HTML that shows this book inside another web page</source>
+        <translation>Kopiert das HTML, das dieses Buch in einer anderen Webseite zeigt</translation>
+    </message>
+    <message>
+        <source>Embed Code Copied</source>
+        <translation>Einbettungscode kopiert</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,10 @@ Falta este archivo: se movió o se eliminó.</translation>
             <numerusform>Se han vuelto a encontrar %n imágenes que faltaban.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The preview does not print; readers print the published book in their browser.</source>
+        <translation>La vista previa no imprime; los lectores imprimen el libro publicado en su navegador.</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -635,6 +639,18 @@ Falta este archivo: se movió o se eliminó.</translation>
             <numerusform>
 … y %n más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Copy Embed Code</source>
+        <translation>&amp;Copiar el código para insertar</translation>
+    </message>
+    <message>
+        <source>Copies the HTML that shows this book inside another web page</source>
+        <translation>Copia el HTML que muestra este libro dentro de otra página web</translation>
+    </message>
+    <message>
+        <source>Embed Code Copied</source>
+        <translation>Código para insertar copiado</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,10 @@ Ce fichier est manquant : il a été déplacé ou supprimé.</translation>
             <numerusform>%n images manquantes retrouvées.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The preview does not print; readers print the published book in their browser.</source>
+        <translation>L&apos;aperçu n&apos;imprime pas ; les lecteurs impriment le livre publié dans leur navigateur.</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -635,6 +639,18 @@ Ce fichier est manquant : il a été déplacé ou supprimé.</translation>
             <numerusform>
 … et %n autres</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Copy Embed Code</source>
+        <translation>&amp;Copier le code d&apos;intégration</translation>
+    </message>
+    <message>
+        <source>Copies the HTML that shows this book inside another web page</source>
+        <translation>Copie le HTML qui affiche ce livre dans une autre page web</translation>
+    </message>
+    <message>
+        <source>Embed Code Copied</source>
+        <translation>Code d&apos;intégration copié</translation>
     </message>
 </context>
 <context>

@@ -460,6 +460,10 @@ This file is missing: it was moved or deleted.</source>
             <numerusform>已重新找到 %n 张缺失的图片。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The preview does not print; readers print the published book in their browser.</source>
+        <translation>预览不能打印；读者可在浏览器中打印已发布的书。</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -624,6 +628,18 @@ This file is missing: it was moved or deleted.</source>
             <numerusform>
 … 以及另外 %n 项</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Copy Embed Code</source>
+        <translation>复制嵌入代码(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copies the HTML that shows this book inside another web page</source>
+        <translation>复制可在其他网页中显示这本书的 HTML</translation>
+    </message>
+    <message>
+        <source>Embed Code Copied</source>
+        <translation>嵌入代码已复制</translation>
     </message>
 </context>
 <context>
