@@ -29,6 +29,7 @@ class FlashTemplateOutlineDelegate;
 class ImageBrowserView;
 class ImageListModel;
 class ImportWindowDelegate;
+class ManualWindow;
 class OutputWindowDelegate;
 class PageImportTask;
 class PictureBuildTask;
@@ -67,6 +68,7 @@ public:
     // This window's preview folder (made on first use).
     QString flashPreviewFolder() const { return iPreview->folder(); }
     PreviewBuilder* preview() const { return iPreview; }
+    ManualWindow* manualWindow() const { return iManualWindow; }  // null until first shown
     ApplyChangeIndicator* applyIndicator() const { return iApplyIndicator; }
     WindowActions* actions() const { return iActions; }
     ImportWindowDelegate* importWindow() const { return iImportWindow; }
@@ -94,6 +96,9 @@ public slots:
     void OnImportTmplSettings();
     void OnConvertToFlipBook();
     void OnAbout();
+    // The manual in the interface's language, at the section of the property the request is
+    // about (F1 over the property list), else at its top.
+    void OnShowManual();
 
     void importWindowDidEnd(int returnCode);
     // The pictures are in the build file (or the build failed or was cancelled).
@@ -142,6 +147,7 @@ private:
     PageImportTask* iPageImport = nullptr;
     ProgressSheet* iPageImportProgress = nullptr;
     PreviewBuilder* iPreview = nullptr;
+    ManualWindow* iManualWindow = nullptr;
 
     // The pictures of the build whose import the import sheet runs; empty for a PDF import.
     QStringList iBuildPictures;

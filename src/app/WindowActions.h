@@ -34,6 +34,7 @@ public:
     QAction* chooseTemplate = nullptr;
     QAction* importSettings = nullptr;
     QAction* exportSettings = nullptr;
+    QAction* manual = nullptr;
     QAction* about = nullptr;
 
 private:
