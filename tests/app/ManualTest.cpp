@@ -17,6 +17,7 @@
 #include "app/AppEnvironment.h"
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageBrowserView.h"
+#include "app/ImageListModel.h"
 #include "app/ManualWindow.h"
 #include "app/UserManual.h"
 #include "base/FileUtil.h"
@@ -152,6 +153,16 @@ void ManualTest::f1OpensTheManualAtThePropertyAsked()
     const pw::test::AppSandbox sandbox;
     pw::test::StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
+    // The window as the manual shows it: pictures in the list, the book in the preview.
+    window.resize(1400, 860);
+    QStringList pictures;
+    for (const QFileInfo& picture : QDir(pw::test::demoPicture({})).entryInfoList({QStringLiteral("*.jpg")}))
+        pictures.append(picture.filePath());
+    window.browserData()->addPictures(pictures);
+    window.browserView()->clearSelection();
+    QTRY_VERIFY_WITH_TIMEOUT(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('img').length")).toInt() > 0, 30000);
+    QTest::qWait(1500);  // the thumbnails and the first spread
+    QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/window-with-pictures.png")));
     QTreeView* tree = window.outlineView();
     auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
     const QModelIndex colours = model->index(7, 0);

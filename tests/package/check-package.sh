@@ -23,7 +23,7 @@ for expected in \
   /usr/share/pagewind/AppFiles/Styles/classic/ \
   /usr/share/pagewind/DemoImgs/01-sunrise.jpg \
   /usr/share/pagewind/logging.properties \
-  /usr/share/pagewind/manual/manual.css /usr/share/pagewind/manual/images/main-window.png \
+  /usr/share/pagewind/manual/manual.css /usr/share/pagewind/manual/images/window-with-pictures.png \
   /usr/share/pagewind/manual/en/index.html /usr/share/pagewind/manual/de/index.html \
   /usr/share/pagewind/manual/fr/index.html /usr/share/pagewind/manual/es/index.html \
   /usr/share/pagewind/manual/zh_CN/index.html \
