@@ -509,7 +509,8 @@ void Leafreel_for_macAppDelegate::OnShowManual()
 {
     const QUrl page = UserManual::pageUrl(QLocale().uiLanguages(), iProperties->helpKeys());
     if (!page.isValid()) {
-        showProblem(tr("Pagewind Manual"), tr("The manual is not installed: \"%1\" has no manual.").arg(UserManual::folder()));
+        showProblem(tr("Pagewind Manual"),
+                    tr("The manual was not found in \"%1\". Installing Pagewind again brings it back.").arg(UserManual::folder()));
         return;
     }
     if (!iManualWindow)

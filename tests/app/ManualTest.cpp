@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
@@ -21,6 +22,7 @@
 #include "app/ManualWindow.h"
 #include "app/UserManual.h"
 #include "base/FileUtil.h"
+#include "base/ResourceFolder.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
@@ -220,6 +222,15 @@ void ManualTest::f1OpensTheManualAtThePropertyAsked()
             QVERIFY(manual->grab().save(pw::test::screenshotFolder() + QStringLiteral("/manual-window.png")));
         manual->close();
     }
+
+    // Without the manual F1 says where it was looked for.
+    pw::resources::setResourceFolder(sandbox.path().toStdString());
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    const QList<QMessageBox*> boxes = window.findChildren<QMessageBox*>();
+    QVERIFY(!boxes.isEmpty() && boxes.last()->text().contains(sandbox.path(QStringLiteral("manual"))));
+    QVERIFY(!window.manualWindow()->isVisible());
 }
 
 QTEST_MAIN(ManualTest)
