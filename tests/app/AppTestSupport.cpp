@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include "app/AppSettings.h"
 #include "base/ResourceFolder.h"
@@ -42,6 +44,17 @@ QStringList fileNames(const QStringList& paths)
     for (const QString& path : paths)
         names.append(QFileInfo(path).fileName());
     return names;
+}
+
+QVariant evaluate(QWebEngineView* view, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
 }
 
 bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<void()>& action)

@@ -12,6 +12,7 @@
 #include "app/ProjectSession.h"
 
 class QFileDialog;
+class QWebEngineView;
 
 namespace pw::test {
 
@@ -22,6 +23,9 @@ QString screenshotFolder();
 QString demoPicture(const QString& name);
 // The last component of each path.
 QStringList fileNames(const QStringList& paths);
+
+// Runs script in the view's page and waits for its result (invalid after ten seconds).
+QVariant evaluate(QWebEngineView* view, const QString& script);
 
 // Runs the action and waits for the preview rebuild it starts; true when the whole book was
 // written, false when it was not or nothing ended within a minute.

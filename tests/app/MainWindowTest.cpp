@@ -57,22 +57,11 @@
 using pw::Leafreel_for_macAppDelegate;
 using pw::ProjectSession;
 using pw::test::demoPicture;
+using pw::test::evaluate;
 using pw::test::rebuildsPreview;
 using pw::test::StartedWindow;
 
 namespace {
-
-// Runs script in the preview and waits for its result.
-QVariant evaluate(QWebEngineView* view, const QString& script)
-{
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
-}
 
 // What the undoable edits change, to compare before and after.
 QStringList snapshot(const Leafreel_for_macAppDelegate& window)
