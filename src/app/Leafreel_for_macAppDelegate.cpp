@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -578,7 +577,7 @@ void Leafreel_for_macAppDelegate::OnAbout()
 
 void Leafreel_for_macAppDelegate::OnShowManual()
 {
-    const QUrl page = UserManual::pageUrl(QLocale().uiLanguages(), iProperties->helpKeys());
+    const QUrl page = UserManual::pageUrl({QString::fromStdString(InterfaceLanguage::spoken())}, iProperties->helpKeys());
     if (!page.isValid()) {
         showProblem(tr("Pagewind Manual"),
                     tr("The manual was not found in \"%1\". Installing Pagewind again brings it back.").arg(UserManual::folder()));

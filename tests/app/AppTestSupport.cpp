@@ -38,6 +38,14 @@ QString demoPicture(const QString& name)
     return QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/") + name;
 }
 
+QStringList demoPictures()
+{
+    QStringList pictures;
+    for (const QFileInfo& picture : QDir(demoPicture({})).entryInfoList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name))
+        pictures.append(picture.filePath());
+    return pictures;
+}
+
 QStringList fileNames(const QStringList& paths)
 {
     QStringList names;
@@ -90,6 +98,7 @@ AppSandbox::AppSandbox()
         qputenv(name, path(QLatin1String(folder)).toUtf8());
     }
     AppSettings::setStorePath(path(QStringLiteral("settings.ini")));
+    AppSettings::shareInstance().loadSettings();  // no remembered file from an earlier sandbox
 }
 
 AppSandbox::~AppSandbox()

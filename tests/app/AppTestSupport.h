@@ -21,6 +21,8 @@ QString screenshotFolder();
 
 // A picture of the bundled demonstration set, such as "01-sunrise.jpg".
 QString demoPicture(const QString& name);
+// Every demonstration picture, in page order.
+QStringList demoPictures();
 // The last component of each path.
 QStringList fileNames(const QStringList& paths);
 
@@ -39,7 +41,8 @@ void answerPanel(QWidget* window, const QString& path, const QString& folder = {
 // Points every per-user and machine-wide folder the application writes (settings store,
 // application support, trust file, temporary folder) into one temporary folder for the life
 // of the object, so a test run never touches the machine's own files. A resource folder a
-// test sets (often one inside the sandbox) is back to the default afterwards.
+// test sets (often one inside the sandbox) is back to the default afterwards. Remembered
+// files and folders start empty in each sandbox.
 class AppSandbox {
 public:
     AppSandbox();

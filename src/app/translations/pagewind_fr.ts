@@ -473,6 +473,41 @@ Ce fichier est manquant : il a été déplacé ou supprimé.</translation>
         <source>The preview does not print; readers print the published book in their browser.</source>
         <translation>L&apos;aperçu n&apos;imprime pas ; les lecteurs impriment le livre publié dans leur navigateur.</translation>
     </message>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Manuel de Pagewind</translation>
+    </message>
+    <message>
+        <source>The manual was not found in &quot;%1&quot;. Installing Pagewind again brings it back.</source>
+        <translation>Le manuel est introuvable dans « %1 ». Réinstaller Pagewind le rétablit.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::ManualWindow</name>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Manuel de Pagewind</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <translation>Ouvrir dans le &amp;navigateur</translation>
+    </message>
+    <message>
+        <source>Open this page in your web browser, for example to print it</source>
+        <translation>Ouvrir cette page dans votre navigateur web, par exemple pour l'imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -1026,6 +1061,10 @@ L&apos;aperçu montre les pages de démonstration jusqu&apos;à ce que vous cré
     <message>
         <source>Book</source>
         <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Pagewind &amp;Manual</source>
+        <translation>&amp;Manuel de Pagewind</translation>
     </message>
 </context>
 </TS>
