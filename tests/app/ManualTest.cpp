@@ -1,7 +1,7 @@
 // The user manual: every language's page is whole (its links and pictures are there, it has every
-// section the English one has and one for each property of the shipped templates), the reader's
-// languages choose the page, and F1 opens it in its window at the section of the property asked
-// about.
+// section the English one has and one for each property of the shipped templates, named in its
+// language), the reader's languages choose the page, and F1 opens it in its window at the section
+// of the property asked about.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -115,14 +115,18 @@ void ManualTest::everyLanguageIsWhole()
     QCOMPARE(sized, html.count(QStringLiteral("<img")));
     QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QStringLiteral(", "))));
 
-    // F1 finds a section for every property of the templates that come with the application.
+    // F1 finds a section for every property of the templates that come with the application,
+    // which names it as the property list does in that language.
     QStringList missing;
     for (const std::string& folder : pw::FlashTemplate::tmplNames()) {
         pw::FlashTemplate tmpl;
         tmpl.loadTemplate(pw::file::lastPathComponent(folder));
         pw::templatetree::forEachProperty(tmpl, [&](const pw::FlashTemplateProperty& property) {
-            if (!ids.contains(QStringLiteral("property-") + QString::fromStdString(property.key())))
-                missing.append(QString::fromStdString(property.key()));
+            const QString key = QString::fromStdString(property.key());
+            const QString named =
+                QString::fromStdString(property.titleIn(language.toStdString())) + QStringLiteral(" <code>%1</code>").arg(key);
+            if (!ids.contains(QStringLiteral("property-") + key) || !html.contains(named))
+                missing.append(named);
         });
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
@@ -156,10 +160,7 @@ void ManualTest::f1OpensTheManualAtThePropertyAsked()
     Leafreel_for_macAppDelegate& window = started.window;
     // The window as the manual shows it: pictures in the list, the book in the preview.
     window.resize(1400, 860);
-    QStringList pictures;
-    for (const QFileInfo& picture : QDir(pw::test::demoPicture({})).entryInfoList({QStringLiteral("*.jpg")}))
-        pictures.append(picture.filePath());
-    window.browserData()->addPictures(pictures);
+    window.browserData()->addPictures(pw::test::demoPictures());
     window.browserView()->clearSelection();
     QTRY_VERIFY_WITH_TIMEOUT(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('img').length")).toInt() > 0, 30000);
     QTest::qWait(1500);  // the thumbnails and the first spread
