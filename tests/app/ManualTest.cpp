@@ -119,6 +119,8 @@ void ManualTest::everyLanguageIsWhole()
     // which names it as the property list does in that language.
     QStringList missing;
     for (const std::string& folder : pw::FlashTemplate::tmplNames()) {
+        if (!pw::file::isRegularFile(pw::file::joinPath(folder, "flashTemplate.xml")))
+            continue;  // a folder inside a template
         pw::FlashTemplate tmpl;
         tmpl.loadTemplate(pw::file::lastPathComponent(folder));
         pw::templatetree::forEachProperty(tmpl, [&](const pw::FlashTemplateProperty& property) {
