@@ -39,6 +39,7 @@
 #include "app/TemplateChangeCommand.h"
 #include "app/WindowActions.h"
 #include "app/WindowMemory.h"
+#include "base/FileUtil.h"
 #include "base/Log.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/TemplateTree.h"
@@ -359,7 +360,10 @@ void Leafreel_for_macAppDelegate::OnImportImage()
     sheet::PanelOptions options;
     options.title = tr("Please select image files to open");
     options.mode = QFileDialog::ExistingFiles;
-    options.filter = tr("Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)");
+    QStringList patterns;
+    for (const std::string& extension : PictureIntake::acceptedExtensions())
+        patterns << QStringLiteral("*.") + qs(extension) << QStringLiteral("*.") + qs(extension).toUpper();
+    options.filter = tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' ')));
     sheet::openPanel(this, options, [this](const QStringList& files) {
         iBrowserData->addPictures(files);
         const int count = iBrowserData->count();
@@ -385,6 +389,17 @@ void Leafreel_for_macAppDelegate::OnBuildToPDF()
     iBuildProgress->begin();
 }
 
+// One line per picture the build left out or found damaged, naming the file and why.
+QString Leafreel_for_macAppDelegate::pictureProblems(const PictureDocumentBuilder::BuildResult& result)
+{
+    QStringList lines;
+    for (const PictureOutcome& skipped : result.skipped)
+        lines << tr("%1 was left out: %2.").arg(qs(file::lastPathComponent(skipped.path)), qs(skipped.reason));
+    for (const PictureOutcome& damaged : result.damaged)
+        lines << tr("%1 is damaged; its page may show grey.").arg(qs(file::lastPathComponent(damaged.path)));
+    return lines.join(QLatin1Char('\n'));
+}
+
 void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
 {
     iBuildProgress->end();
@@ -395,16 +410,12 @@ void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
     }
     if (!outcome.ok()) {
         PW_LOG_ERROR("build error:%s", outcome.errorText.c_str());
-        const QString message = outcome.errorName == "BUILD_NO_PICTURE"
-                                    ? tr("None of the files in the list is a picture that can be read.")
-                                    : tr("The pages could not be made: %1").arg(qs(outcome.errorText));
-        showProblem(tr("Build"), message);
+        // The core's reason names every file and why it cannot be read.
+        showProblem(tr("Build"), tr("The pages could not be made: %1").arg(qs(outcome.errorText)));
         return;
     }
-    if (!outcome.result.skipped.empty())
-        showStatus(outcome.result.skipped.size() == 1
-                       ? tr("1 file in the list is not a picture and was left out.")
-                       : tr("%1 files in the list are not pictures and were left out.").arg(outcome.result.skipped.size()));
+    if (!outcome.result.skipped.empty() || !outcome.result.damaged.empty())
+        showStatus(pictureProblems(outcome.result).replace(QLatin1Char('\n'), QStringLiteral("; ")));
     iImportWindow->setImportFile(qs(outcome.result.pdfPath));
     iImportWindow->open();
     iImportWindow->startImport();

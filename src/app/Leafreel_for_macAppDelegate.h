@@ -11,6 +11,7 @@
 #include "app/ProjectSession.h"
 #include "app/PropertiesPane.h"
 #include "base/NotificationCenter.h"
+#include "pdf/PictureDocumentBuilder.h"
 #include "project/BookProject.h"
 
 class QGroupBox;
@@ -98,6 +99,7 @@ public slots:
     void importWindowDidEnd(int returnCode);
     // The pictures are in the build file (or the build failed or was cancelled).
     void pictureBuildDidEnd();
+    static QString pictureProblems(const PictureDocumentBuilder::BuildResult& result);
     void selectTmplWindowDidEnd(int returnCode);
 
 signals:

@@ -27,8 +27,7 @@ int runBuild(const std::vector<std::string>& args)
     } catch (const PagewindException& e) {
         throw Failure(e.reason());
     }
-    for (const std::string& skipped : built.skipped)
-        printWarning("skipped " + skipped + ": not a picture that can be read");
+    printPictureProblems(built);
     const ImportedBook book = importBuiltPDF(built.pdfPath, importOptions);
     applyImportedBook(*flashTemplate, book, parsed);
     std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text) << "\n";

@@ -87,6 +87,14 @@ int parseQuality(const std::string& text)
 
 } // namespace
 
+void printPictureProblems(const PictureDocumentBuilder::BuildResult& built)
+{
+    for (const PictureOutcome& skipped : built.skipped)
+        printWarning(skipped.message());
+    for (const PictureOutcome& damaged : built.damaged)
+        printWarning(damaged.message());
+}
+
 std::vector<OptionSpec> ImportOptions::optionSpecs()
 {
     return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}, {"--no-text", false}};

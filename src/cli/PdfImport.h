@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/CliSupport.h"
+#include "pdf/PictureDocumentBuilder.h"
 
 namespace pw {
 class FlashOutline;
@@ -53,6 +54,8 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
 // importPDF for the PDF that a build made of pictures: the file is removed afterwards, made
 // book or not, since nothing reads it again.
 ImportedBook importBuiltPDF(const std::string& pdfPath, const ImportOptions& options);
+// Warns of the pictures a build left out and of the damaged ones it took, naming each.
+void printPictureProblems(const PictureDocumentBuilder::BuildResult& built);
 
 // Sets "pageWidth" and "pageHeight" from the import, unless --set gave them, and "bookTitle"
 // from the document's title unless the template's own was changed.

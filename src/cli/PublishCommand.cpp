@@ -1,12 +1,13 @@
-// pagewind-cli publish [options] -o FOLDER PICTURE...: the pictures become the pages as they
-// are (no scaling, no re-encoding) and the book is written into FOLDER. The pages take the
-// first picture's shape unless --set gives the page size.
+// pagewind-cli publish [options] -o FOLDER PICTURE...: the pictures become the pages, each as
+// the picture intake makes it fit to show (a JPEG that already is goes in as it is), and the
+// book is written into FOLDER. The pages take the first picture's shape unless --set gives the
+// page size.
 // pagewind-cli publish --project FILE [-o FOLDER]: the book of a saved project, made as the
 // application makes it: its pages again from their pictures or PDF, its template and values.
 
+#include <atomic>
 #include <filesystem>
 #include <iostream>
-#include <tuple>
 
 #include "base/FileUtil.h"
 #include "base/PagewindException.h"
@@ -14,6 +15,7 @@
 #include "cli/BookOptions.h"
 #include "cli/Commands.h"
 #include "cli/PdfImport.h"
+#include "cli/StopSignalWatcher.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/BookProject.h"
 
@@ -26,6 +28,14 @@ std::string listed(const std::vector<std::string>& paths)
     std::string text;
     for (const std::string& path : paths)
         text += (text.empty() ? "" : ", ") + path;
+    return text;
+}
+
+std::string listedReasons(const std::vector<PictureOutcome>& outcomes)
+{
+    std::string text;
+    for (const PictureOutcome& outcome : outcomes)
+        text += (text.empty() ? "" : "; ") + outcome.path + ": " + outcome.reason;
     return text;
 }
 
@@ -51,6 +61,7 @@ ImportedBook makePages(const BookPages& pages)
     } catch (const PagewindException& e) {
         throw Failure(e.reason());
     }
+    printPictureProblems(built);
     return importBuiltPDF(built.pdfPath, options);
 }
 
@@ -116,26 +127,35 @@ int runPublish(const std::vector<std::string>& args)
             throw Failure("no such picture: " + picture);
     }
     auto flashTemplate = prepareTemplate(options);
-    const std::string& first = parsed.positionals.front();
-    const auto size = PictureDocumentBuilder::pictureSize(first);
-    if (size) {
-        // The page size as an import sets it, from the first page.
-        ImportedBook shape;
-        std::tie(shape.pageWidth, shape.pageHeight) = *size;
-        applyImportedBook(*flashTemplate, shape, parsed);
-    }
-    auto pageSource = std::make_shared<FlashPageSourceImg>();
+    std::vector<std::string> pictures;
     for (const std::string& picture : parsed.positionals) {
         std::error_code error;
         const std::filesystem::path absolute = std::filesystem::absolute(picture, error);
-        pageSource->addImgPageFromFile(error ? picture : absolute.lexically_normal().string());
+        pictures.push_back(error ? picture : absolute.lexically_normal().string());
     }
-    pageSource->generateNormalPages();
+    std::vector<PictureOutcome> problems;
+    std::shared_ptr<FlashPageSourceImg> pageSource;
+    {
+        std::atomic<bool> stop{false};
+        const StopSignalWatcher watcher([&stop] { stop = true; });
+        try {
+            pageSource = FlashPageSourceImg::fromPictures(pictures, problems, &stop);
+        } catch (const PagewindException& e) {
+            throw Failure(watcher.stopped() ? "interrupted; nothing was written" : e.reason());
+        }
+    }
+    if (pageSource->pages().empty())
+        throw Failure("none of the files is a picture that can be read (" + listedReasons(problems) + ")");
+    for (const PictureOutcome& problem : problems)
+        printWarning(problem.message());
+    // The page size as an import sets it, from the first page.
+    if (const auto size = PictureIntake::readSize(pageSource->pages().front()->pageFilePath())) {
+        ImportedBook shape;
+        shape.pageWidth = size->width;
+        shape.pageHeight = size->height;
+        applyImportedBook(*flashTemplate, shape, parsed);
+    }
     std::cout << writeBook(options, std::move(flashTemplate), std::move(pageSource)) << "\n";
-    // Told once the book stands, so that a failure stays a single line.
-    if (!size)
-        std::cerr << "pagewind-cli: warning: the size of " << first
-                  << " cannot be read; the pages keep the template's page size\n";
     return kExitOk;
 }
 

@@ -9,9 +9,11 @@ typedef struct pdf_page pdf_page;
 // faster than MuPDF's interpolation pixel by pixel, with the same look.
 namespace pw::pdf {
 
-// The picture of such a page when drawn with ctm into the pixels box, enlarged (not reduced)
-// and upright; a kept image the caller drops, or nullptr for any other page (also one with a
-// soft mask, colour key, transparency, clip, or anything drawn besides). Called inside guarded.
+// The picture of such a page when drawn with ctm over the pixels box, upright; a kept image the
+// caller drops, or nullptr for any other page (also one with a soft mask, colour key,
+// transparency, clip, or anything drawn besides). Called inside guarded.
+fz_image* solePagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box);
+// The same, only when the box enlarges the picture (not when it reduces it).
 fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box);
 
 } // namespace pw::pdf
