@@ -1,6 +1,7 @@
 #include "book/FlashPageSourceImg.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "base/FileUtil.h"
 #include "base/Log.h"
@@ -35,7 +36,9 @@ std::shared_ptr<FlashPageSourceImg> FlashPageSourceImg::fromPictures(const std::
             problems.push_back(made.outcome);
         if (!made.outcome.usable())
             continue;
-        std::string page = picture;
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(picture, error);
+        std::string page = error ? picture : absolute.lexically_normal().string();
         if (!made.original) {
             page = file::joinPath(source->iWorkFolder, std::to_string(source->pages().size() + 1) + "." + made.extension());
             if (!file::writeFileReplacing(page, made.bytes))

@@ -6,7 +6,6 @@
 // application makes it: its pages again from their pictures or PDF, its template and values.
 
 #include <atomic>
-#include <filesystem>
 #include <iostream>
 
 #include "base/FileUtil.h"
@@ -127,19 +126,13 @@ int runPublish(const std::vector<std::string>& args)
             throw Failure("no such picture: " + picture);
     }
     auto flashTemplate = prepareTemplate(options);
-    std::vector<std::string> pictures;
-    for (const std::string& picture : parsed.positionals) {
-        std::error_code error;
-        const std::filesystem::path absolute = std::filesystem::absolute(picture, error);
-        pictures.push_back(error ? picture : absolute.lexically_normal().string());
-    }
     std::vector<PictureOutcome> problems;
     std::shared_ptr<FlashPageSourceImg> pageSource;
     {
         std::atomic<bool> stop{false};
         const StopSignalWatcher watcher([&stop] { stop = true; });
         try {
-            pageSource = FlashPageSourceImg::fromPictures(pictures, problems, &stop);
+            pageSource = FlashPageSourceImg::fromPictures(parsed.positionals, problems, &stop);
         } catch (const PagewindException& e) {
             throw Failure(watcher.stopped() ? "interrupted; nothing was written" : e.reason());
         }

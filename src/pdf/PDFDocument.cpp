@@ -16,7 +16,6 @@
 #include "pdf/PageTextReader.h"
 #include "pdf/PdfContext.h"
 #include "pdf/PicturePage.h"
-#include "pdf/PictureScaler.h"
 
 namespace pw {
 
@@ -277,9 +276,8 @@ bool decodeJpegPicture(fz_context* ctx, fz_image* picture, std::vector<unsigned 
     return JpegDecoder::decodeRgb(data, size, picture->w, picture->h, rgb);
 }
 
-// Any other picture: decoded by MuPDF and brought to RGB, unless it is RGB already, then
-// enlarged into the pixels.
-bool enlargeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
+// Any other picture: decoded by MuPDF and brought to RGB, unless it is RGB already.
+bool decodeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
 {
     fz_pixmap* decoded = nullptr;
     fz_pixmap* converted = nullptr;
@@ -294,34 +292,28 @@ bool enlargeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char 
         },
         &message);
     const fz_pixmap* pixels = converted ? converted : decoded;
-    ok = ok && pixels->n == 3 && pixels->w == picture->w && pixels->h == picture->h;
-    if (ok)
-        scaleBilinear(pixels->samples, pixels->w, pixels->h, static_cast<std::size_t>(pixels->stride), image);
+    ok = ok && pixels->n == 3 && pixels->w == image.width && pixels->h == image.height;
+    const std::size_t row = static_cast<std::size_t>(image.width) * 3;
+    for (int y = 0; ok && y < image.height; ++y)
+        std::memcpy(image.pixels.data() + row * static_cast<std::size_t>(y),
+                    pixels->samples + static_cast<std::ptrdiff_t>(y) * pixels->stride, row);
     fz_drop_pixmap(ctx, converted);
     fz_drop_pixmap(ctx, decoded);
     return ok;
 }
 
-// A page that is one picture: decoded once at its own size, then enlarged into the pixels
-// (straight into them when the sizes match).
-bool drawPicture(fz_context* ctx, fz_image* picture, RgbImage& image, std::vector<unsigned char>& scratch,
-                 char (&message)[256])
+// A page that is one picture at its own size: the picture decoded straight into the pixels.
+bool drawPicture(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
 {
     image.pixels.resize(pixelBytes(image));
-    if (picture->w == image.width && picture->h == image.height && decodeJpegPicture(ctx, picture, image.pixels))
-        return true;
-    if (!decodeJpegPicture(ctx, picture, scratch))
-        return enlargeWithMuPDF(ctx, picture, image, message);
-    scaleBilinear(scratch.data(), picture->w, picture->h, static_cast<std::size_t>(picture->w) * 3, image);
-    return true;
+    return decodeJpegPicture(ctx, picture, image.pixels) || decodeWithMuPDF(ctx, picture, image, message);
 }
 
-bool drawPage(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image,
-              std::vector<unsigned char>& scratch, char (&message)[256])
+bool drawPage(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image, char (&message)[256])
 {
     fz_image* picture = nullptr;
-    guarded(ctx, [&] { picture = pdf::enlargedPagePicture(ctx, page, ctm, box); });
-    const bool drawn = picture && drawPicture(ctx, picture, image, scratch, message);
+    guarded(ctx, [&] { picture = pdf::pagePictureAtItsSize(ctx, page, ctm, box); });
+    const bool drawn = picture && drawPicture(ctx, picture, image, message);
     fz_drop_image(ctx, picture);
     return drawn || drawWithMuPDF(ctx, page, ctm, box, image, message);
 }
@@ -619,7 +611,7 @@ void PDFDocument::renderPage(int pageIndex, float scale, int maxSide, RgbImage& 
     if (ok && hasArea) {
         image.width = box.x1 - box.x0;
         image.height = box.y1 - box.y0;
-        ok = drawPage(ctx, page, fz_scale(capped, capped), box, image, iPictureScratch, message);
+        ok = drawPage(ctx, page, fz_scale(capped, capped), box, image, message);
     }
     fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
     if (!ok)

@@ -99,16 +99,6 @@ bool coversUpright(fz_matrix ctm, fz_irect box)
            near(drawn.y1, float(box.y1));
 }
 
-// No larger than the box: an enlargement, which MuPDF interpolates up to twice the picture's
-// size (beyond, only for pictures that ask for it).
-bool isEnlargement(const fz_image* image, fz_irect box)
-{
-    const int width = box.x1 - box.x0;
-    const int height = box.y1 - box.y0;
-    const bool interpolated = image->interpolate || (width <= 2 * image->w && height <= 2 * image->h);
-    return width >= image->w && height >= image->h && interpolated;
-}
-
 bool isPlainPicture(const fz_image* image)
 {
     return !image->imagemask && !image->mask && !image->use_colorkey && image->orientation <= 1 && image->w > 0 &&
@@ -153,10 +143,10 @@ fz_image* solePagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_ire
     return image;
 }
 
-fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
+fz_image* pagePictureAtItsSize(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
 {
     fz_image* image = solePagePicture(ctx, page, ctm, box);
-    if (image && !isEnlargement(image, box)) {
+    if (image && (box.x1 - box.x0 != image->w || box.y1 - box.y0 != image->h)) {
         fz_drop_image(ctx, image);
         return nullptr;
     }

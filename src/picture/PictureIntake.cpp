@@ -129,6 +129,15 @@ std::optional<Opened> open(const std::string& path, const PictureIntake::Options
     return opened;
 }
 
+// Whether the picture carries a colour profile other than sRGB, which it must be converted from.
+bool hasForeignProfile(VipsImage* header)
+{
+    const void* profile = nullptr;
+    std::size_t length = 0;
+    return vips_image_get_typeof(header, VIPS_META_ICC_NAME) != 0 &&
+           (vips_image_get_blob(header, VIPS_META_ICC_NAME, &profile, &length) != 0 || !isSrgbProfile(profile, length));
+}
+
 // A JPEG that a browser shows as it should, as it is: upright, in sRGB or untagged, not CMYK,
 // small enough, and complete.
 bool showsAsItIs(const Opened& opened, const std::string& path, int maxSide)
@@ -139,12 +148,7 @@ bool showsAsItIs(const Opened& opened, const std::string& path, int maxSide)
     const VipsInterpretation interpretation = vips_image_get_interpretation(header);
     if (interpretation != VIPS_INTERPRETATION_sRGB && interpretation != VIPS_INTERPRETATION_B_W)
         return false;
-    if (std::max(opened.size.width, opened.size.height) > maxSide)
-        return false;
-    const void* profile = nullptr;
-    std::size_t length = 0;
-    if (vips_image_get_typeof(header, VIPS_META_ICC_NAME) != 0 &&
-        (vips_image_get_blob(header, VIPS_META_ICC_NAME, &profile, &length) != 0 || !isSrgbProfile(profile, length)))
+    if (std::max(opened.size.width, opened.size.height) > maxSide || hasForeignProfile(header))
         return false;
     return endsWithEndOfImage(path);
 }
@@ -207,8 +211,11 @@ vips::Image decode(const Opened& opened, const std::string& path, int maxSide, V
         return nullptr;
     // libvips 8.14 hands the loader its fail_on only through the option string.
     const char* loaderOptions = failOn == VIPS_FAIL_ON_WARNING ? "fail_on=warning" : "fail_on=none";
+    // It converts CMYK by itself, RGB only when asked to; an untagged picture is left as it is.
+    const char* exportProfile = hasForeignProfile(opened.header.get()) ? "srgb" : nullptr;
     vips::Image image = step(vips_thumbnail_source(source.get(), &out, maxSide, "height", maxSide, "size",
-                                                   VIPS_SIZE_DOWN, "option_string", loaderOptions, nullptr),
+                                                   VIPS_SIZE_DOWN, "option_string", loaderOptions, "export_profile",
+                                                   exportProfile, nullptr),
                              out);
     return image ? finish(std::move(image), isGrey(opened)) : nullptr;
 }
