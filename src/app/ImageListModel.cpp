@@ -17,13 +17,17 @@ namespace pw {
 
 namespace {
 
+// A grey card in a square of the thumbnail's size: the list sizes every item after the first
+// one's picture, and a portrait photo needs the full height.
 QPixmap placeholderPixmap(bool missing)
 {
-    QPixmap pixmap(ImageListModel::kThumbnailSize, ImageListModel::kThumbnailSize * 3 / 4);
-    pixmap.fill(QColor(0xe4, 0xe4, 0xe4));
+    constexpr int kSide = ImageListModel::kThumbnailSize;
+    QPixmap pixmap(kSide, kSide);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(0, kSide / 8, kSide, kSide * 3 / 4), QColor(0xe4, 0xe4, 0xe4));
     if (!missing)
         return pixmap;
-    QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0xb0, 0x00, 0x20), 4));
     const QRect mark = QRect(0, 0, 40, 40).translated(pixmap.rect().center() - QPoint(20, 20));
