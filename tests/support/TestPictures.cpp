@@ -83,34 +83,6 @@ vips::Image withAlpha(const vips::Image& image, const PictureCase& c)
     return vips::Image(out);
 }
 
-// A 24-bit BMP written by hand: libvips saves none.
-std::string bitmapOf(const vips::Image& image)
-{
-    const int width = vips_image_get_width(image.get());
-    const int height = vips_image_get_height(image.get());
-    std::size_t size = 0;
-    void* memory = vips_image_write_to_memory(image.get(), &size);
-    const auto* rgb = static_cast<const unsigned char*>(memory);
-    const int stride = (width * 3 + 3) / 4 * 4;
-    std::string bmp(54, '\0');
-    const auto put = [&bmp](std::size_t at, unsigned value, int length) {
-        for (int i = 0; i < length; ++i)
-            bmp[at + std::size_t(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    bmp[0] = 'B', bmp[1] = 'M';
-    put(2, unsigned(54 + stride * height), 4), put(10, 54, 4), put(14, 40, 4), put(18, unsigned(width), 4);
-    put(22, unsigned(height), 4), put(26, 1, 2), put(28, 24, 2);
-    for (int y = height - 1; y >= 0; --y) {
-        std::string row(std::size_t(stride), '\0');
-        for (int x = 0; x < width; ++x)
-            for (int c = 0; c < 3; ++c)
-                row[std::size_t(3 * x + c)] = static_cast<char>(rgb[3 * (y * width + x) + 2 - c]);
-        bmp += row;
-    }
-    g_free(memory);
-    return bmp;
-}
-
 // YCCK, as some print workflows send CMYK: the CMYK JPEG's stored values encoded again.
 std::string ycckOf(const std::string& cmykJpeg)
 {
@@ -131,17 +103,19 @@ std::string ycckOf(const std::string& cmykJpeg)
     return ycck;
 }
 
-// HEIC through the vips program: its HEVC encoder keeps memory to the end of the process.
-std::string heicOf(const vips::Image& image)
+// The picture written by a program: BMP by ImageMagick (libvips saves none), HEIC by vips (its
+// HEVC encoder keeps memory to the end of the process). command names the files IN and OUT.
+std::string throughProgram(const vips::Image& image, std::string command)
 {
-    char folder[] = "/tmp/pw-heic.XXXXXX";
+    char folder[] = "/tmp/pw-picture.XXXXXX";
     if (!::mkdtemp(folder))
         return {};
-    const std::string png = std::string(folder) + "/in.png";
-    const std::string heic = std::string(folder) + "/out.heic";
-    vips_image_write_to_file(image.get(), png.c_str(), nullptr);
-    const std::string command = "vips heifsave " + png + " " + heic + " --Q 95";
-    std::string bytes = std::system(command.c_str()) == 0 ? file::readFile(heic).value_or("") : std::string();
+    const std::string in = std::string(folder) + "/in.png";
+    const std::string out = std::string(folder) + "/out";
+    vips_image_write_to_file(image.get(), in.c_str(), nullptr);
+    command.replace(command.find("IN"), 2, in);
+    command.replace(command.find("OUT"), 3, out);
+    std::string bytes = std::system(command.c_str()) == 0 ? file::readFile(out).value_or("") : std::string();
     file::removeAll(folder);
     return bytes;
 }
@@ -181,11 +155,11 @@ std::string bytesFor(const PictureCase& c)
     if (has(name, "transparent"))
         image = withAlpha(image, c);
     if (has(name, ".bmp"))
-        return bitmapOf(image);
+        return throughProgram(image, "convert IN BMP3:OUT");
     if (has(name, "ycck"))
         return ycckOf(saved(image, name, true));
     if (has(name, ".heic"))
-        return heicOf(image);
+        return throughProgram(image, "vips heifsave IN OUT --Q 95");
     const std::string bytes = saved(image, name, has(name, "bare"));
     // Cut short halfway through its compressed data, after the start-of-scan header.
     const std::size_t scan = bytes.find("\xFF\xDA");
