@@ -54,8 +54,10 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
 // importPDF for the PDF that a build made of pictures: the file is removed afterwards, made
 // book or not, since nothing reads it again.
 ImportedBook importBuiltPDF(const std::string& pdfPath, const ImportOptions& options);
-// Warns of the pictures a build left out and of the damaged ones it took, naming each.
-void printPictureProblems(const PictureDocumentBuilder::BuildResult& built);
+// The build action's PDF making, cancelled by Ctrl-C ("interrupted"), then warnings of the
+// pictures it left out and of the damaged ones it took, naming each. Throws Failure when no
+// picture could be read, naming every file.
+PictureDocumentBuilder::BuildResult buildPictures(const std::vector<std::string>& pictures);
 
 // Sets "pageWidth" and "pageHeight" from the import, unless --set gave them, and "bookTitle"
 // from the document's title unless the template's own was changed.

@@ -53,15 +53,7 @@ ImportedBook makePages(const BookPages& pages)
     options.text = pages.choice.text;
     if (pages.origin == PagesOrigin::pdf)
         return importPDF(pages.pdfPath, options);
-    std::cerr << "making a PDF of " << pages.builtPictures.size() << " pictures\n";
-    PictureDocumentBuilder::BuildResult built;
-    try {
-        built = PictureDocumentBuilder::buildFromPictures(pages.builtPictures);
-    } catch (const PagewindException& e) {
-        throw Failure(e.reason());
-    }
-    printPictureProblems(built);
-    return importBuiltPDF(built.pdfPath, options);
+    return importBuiltPDF(buildPictures(pages.builtPictures).pdfPath, options);
 }
 
 int publishProject(const ParsedArguments& parsed)
