@@ -22,7 +22,7 @@ int runBuild(const std::vector<std::string>& args)
     const PictureDocumentBuilder::BuildResult built = buildPictures(parsed.positionals);
     const ImportedBook book = importBuiltPDF(built.pdfPath, importOptions);
     applyImportedBook(*flashTemplate, book, parsed);
-    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text) << "\n";
+    writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text);
     return kExitOk;
 }
 

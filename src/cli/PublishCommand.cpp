@@ -6,6 +6,7 @@
 // application makes it: its pages again from their pictures or PDF, its template and values.
 
 #include <atomic>
+#include <cstdio>
 #include <iostream>
 
 #include "base/FileUtil.h"
@@ -17,6 +18,8 @@
 #include "cli/StopSignalWatcher.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/BookProject.h"
+#include "template/FlashTemplate.h"
+#include "template/StringUtil.h"
 
 namespace pw::cli {
 
@@ -56,6 +59,21 @@ ImportedBook makePages(const BookPages& pages)
     return importBuiltPDF(buildPictures(pages.builtPictures).pdfPath, options);
 }
 
+ImportedBook buildDownload(const std::vector<std::string>& pictures, FlashPageSource& pages)
+{
+    ImportedBook kept;
+    std::cerr << "making a PDF of " << pictures.size() << " pictures to download\n";
+    try {
+        const PictureDocumentBuilder::BuildResult result = PictureDocumentBuilder::buildFromPictures(pictures);
+        kept.builtPdf = std::shared_ptr<void>(nullptr, [path = result.pdfPath](void*) { std::remove(path.c_str()); });
+        pages.setSourceFile(result.pdfPath);
+        pages.setSourceFileIsBuilt(true);
+    } catch (const PagewindException& e) {
+        throw Failure(e.reason());
+    }
+    return kept;
+}
+
 int publishProject(const ParsedArguments& parsed)
 {
     for (const char* option : {"--template", "--style", "--settings"}) {
@@ -86,12 +104,13 @@ int publishProject(const ParsedArguments& parsed)
     if (!options.title && !choice.title.empty())
         options.title = choice.title;
     options.app = options.app || choice.outputType == 1;
+    if (options.app && options.printEmbed)
+        throw UsageError("--print-embed is for a book folder; the project publishes an application");
 
     applyAssignments(*project->flashTemplate(), options);
     const ImportedBook book = makePages(project->bookPages());
     // The project's own values stand: its page size and title are not taken from the import.
-    std::cout << writeBook(options, project->flashTemplate(), book.pages, book.outline, book.annotations, book.text)
-              << "\n";
+    writeBook(options, project->flashTemplate(), book.pages, book.outline, book.annotations, book.text);
     return kExitOk;
 }
 
@@ -140,7 +159,11 @@ int runPublish(const std::vector<std::string>& args)
         shape.pageHeight = size->height;
         applyImportedBook(*flashTemplate, shape, parsed);
     }
-    std::cout << writeBook(options, std::move(flashTemplate), std::move(pageSource)) << "\n";
+    // A book that offers its PDF for download gets the one that Build makes of the pictures.
+    ImportedBook built;
+    if (valueAsBool(flashTemplate->propertyValueFor("showDownload", "NO")))
+        built = buildDownload(parsed.positionals, *pageSource);
+    writeBook(options, std::move(flashTemplate), std::move(pageSource));
     return kExitOk;
 }
 
