@@ -415,7 +415,11 @@ void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
     if (!outcome.ok()) {
         PW_LOG_ERROR("build error:%s", outcome.errorText.c_str());
         // The core's reason names every file and why it cannot be read.
-        showProblem(tr("Build"), tr("The pages could not be made: %1").arg(qs(outcome.errorText)));
+        const QString message = outcome.errorName == "BUILD_NO_PICTURE"
+                                    ? tr("None of the files in the list is a picture that can be read.") +
+                                          QLatin1Char('\n') + qs(outcome.errorText)
+                                    : tr("The pages could not be made: %1").arg(qs(outcome.errorText));
+        showProblem(tr("Build"), message);
         return;
     }
     if (!outcome.result.skipped.empty() || !outcome.result.damaged.empty())

@@ -188,7 +188,8 @@ TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
     EXPECT_EQ(file::readFile(path("o1/Trip.html")), "<title>Trip</title>") << "no book title: the name";
 
     // With the code that embeds the book in a page beside its folder, sized for a spread and the toolbar.
-    const CliResult embedded = publish({"-o", path("o 2"), "--name", "Trip", "--title", "A & B", "--print-embed", path("a.jpg")});
+    const CliResult embedded = publish({"-o", path("o 2"), "--name", "Trip", "--title", "A & B", "--print-embed", "--set",
+                                        "pageWidth=960", "--set", "pageHeight=600", path("a.jpg")});
     ASSERT_EQ(embedded.exitCode, 0) << embedded.err;
     EXPECT_EQ(file::readFile(path("o 2/Trip.html")), "<title>A &amp; B</title>");
     EXPECT_EQ(embedded.out, path("o 2/Trip.html") + "\n<iframe src=\"o%202/Trip.html\" title=\"A &amp; B\" width=\"960\" "
