@@ -390,7 +390,9 @@ test('every reader is served: alt texts, announcements, focus, keyboard links, t
   // Without scripts the page leads to its plain reading version: each page's picture, to load as it comes into view, then its words.
   const plain = await open(book.http, { ...DEVICES.desktop, javaScriptEnabled: false }, undefined, 'noscript a[href="text.html"]');
   await plain.click('a[href="text.html"]');
-  await plain.waitForFunction(() => document.querySelector('main img').naturalWidth > 0);
+  // The load event waits for the pictures; polling a page without scripts can stall on a busy machine.
+  await plain.waitForURL(/text\.html$/, { waitUntil: 'load' });
+  assert.ok(await plain.$eval('main img', (i) => i.naturalWidth > 0));
   assert.equal(await plain.textContent('h1'), 'Café & Co');
   // (Browsers load lazily only where scripts run; here they take the pictures all at once.)
   const pictures = await plain.$$eval('main img', (list) => list.map((i) => i.alt + ' ' + i.loading));
