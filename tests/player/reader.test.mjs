@@ -1,6 +1,6 @@
 // The player's parts that run without a browser: reading a book.bin written by pagewind-cli (RC4,
-// the ZIP entry, book.xml into the book model), settings, the fold geometry and the book's fit,
-// and the template pages built from player/.
+// the ZIP entry, book.xml into the book model), settings, search, the fold geometry, the book's fit
+// and its turns (in a DOM without layout), and the template pages built from player/.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync, mkdtempSync } from 'node:fs';
@@ -9,6 +9,7 @@ import { tmpdir } from 'node:os';
 import { fileURLToPath } from 'node:url';
 import { execFileSync } from 'node:child_process';
 import { DOMParser } from '@xmldom/xmldom';
+import { parseHTML } from 'linkedom';
 import { rc4, keyBytes } from '../../player/src/rc4.js';
 import { readFirstEntry, entryContent, ZipError } from '../../player/src/zip.js';
 import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError } from '../../player/src/model.js';
@@ -16,7 +17,11 @@ import { decodeBookBin, BookLoadError } from '../../player/src/bookfile.js';
 import { readSettings, cssColor, yes, fileUrl } from '../../player/src/settings.js';
 import { isSafeUrl } from '../../player/src/links.js';
 import { pageFromHash, searchFromHash, fitBook } from '../../player/src/main.js';
-import { fold, foldTarget, turnPath, RISE } from '../../player/src/fold.js';
+import { fold, foldTarget, turnPath, progressOf, ease, RISE } from '../../player/src/fold.js';
+import { TextIndex, foldQuery } from '../../player/src/search.js';
+import { FlipView } from '../../player/src/flipview.js';
+import { EventBus } from '../../player/src/bus.js';
+import { el } from '../../player/src/dom.js';
 import { zipOne, encryptBook } from './fixture.mjs';
 import { importBook, scratch } from './harness.mjs';
 import { makePdf } from './pdf.mjs';
@@ -24,6 +29,9 @@ import { makePdf } from './pdf.mjs';
 const here = dirname(fileURLToPath(import.meta.url));
 const parser = new DOMParser({ errorHandler: { warning() {}, error() {}, fatalError(e) { throw new Error(e); } } });
 const hex = (bytes) => Buffer.from(bytes).toString('hex');
+// Under mutation testing (tests/player/mutation.sh) the tests that need a build of pagewind-cli, or
+// compare the pages built from the mutated player with the committed ones, stand aside.
+const whole = { skip: !!process.env.PAGEWIND_MUTATION && 'not under mutation testing' };
 
 test('RC4 matches a published test vector (the book.bin test decodes what pagewind-cli encrypts)', () => {
   assert.equal(hex(rc4(keyBytes('Key'), Buffer.from('Plaintext'))), 'bbf316e8d940af0ad3');
@@ -51,6 +59,12 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
     'not a zip': Buffer.from('<html>not found</html>'.padEnd(40)),
     truncated: good.subarray(0, 45),
     'damaged deflate data': flipped,
+    // The size the header states is one byte more, or less, than the entry inflates to.
+    ...Object.fromEntries([1, -1].map((d) => {
+      const b = Buffer.from(good);
+      b.writeUInt32LE(b.readUInt32LE(22) + d, 22);
+      return ['stated size ' + d, b];
+    })),
   };
   for (const [name, bytes] of Object.entries(cases)) {
     assert.throws(() => entryContent(readFirstEntry(bytes)), ZipError, name);
@@ -67,7 +81,7 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
   }
 });
 
-test('a book.bin written by pagewind-cli decodes into pages, settings, outline and links', () => {
+test('a book.bin written by pagewind-cli decodes into pages, settings, outline and links', whole, () => {
   // Pages 3 to 6 of a PDF: a web link and a link to document page 5 on page 4, nested bookmarks.
   const pages = Array.from({ length: 6 }, () => ({}));
   pages[3].links = [{ x: 61.2, y: 712.8, width: 122.4, height: 39.6, uri: 'https://example.org/a?b=1&c=2' }, { x: 306, y: 396, width: 61.2, height: 79.2, target: 4 }];
@@ -155,7 +169,7 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
   }
 });
 
-test('the committed template pages are what player/build.mjs makes of player/, each with the five placeholders', () => {
+test('the committed template pages are what player/build.mjs makes of player/, each with the five placeholders', whole, () => {
   const out = mkdtempSync(join(tmpdir(), 'pw-pages-'));
   execFileSync(process.execPath, [join(here, '..', '..', 'player', 'build.mjs'), out], { stdio: 'ignore' });
   const committed = (t) => {
@@ -173,5 +187,144 @@ test('the committed template pages are what player/build.mjs makes of player/, e
     assert.equal(html.split('${').length - 1, 5, t);
     assert.match(html, /<title>\$\{index\.title\}<\/title>/, t);
     assert.match(html, new RegExp('<body data-template="' + t + '"'), t);
+  }
+});
+
+test('search finds words whatever their case, accents, ligatures, quotes and dashes, across line ends, in page order', () => {
+  const text = (more) => ({ format: 'pagewind-text', version: 1, ...more });
+  // Words [text, x, width] in ten-thousandths; a line ending in a split word has j: 1.
+  const line = (y, words, j) => ({ y, h: 300, j, w: words.map((w, i) => [w, i * 1000, 900]) });
+  const index = new TextIndex(text({ pageCount: 9, chunks: 2, chunkSize: 5, pages: [1, 3, 7] }));
+  index.addChunk(text({ chunk: 2, pages: [{ page: 7, lines: [line(0, ['\ufb01ne', 'e-mail', 'x\u2013y', 'HO\u0308HE', 'a'])] }, { page: 'x' }] }));
+  assert.equal(index.complete, false, 'a chunk still missing');
+  index.addChunk(text({ chunk: 1, pages: [
+    { page: 3, lines: [line(0, ['the', 'inter-'], 1), line(500, ['national', 'Stra\u00dfe', '\u201c\u0152uvre\u201d', 'half-'])] },
+    { page: 1, lines: [line(0, ['Caf\u00e9', 'au', 'lait,', 'CAFE', 'noir', 'caf\u00e9']), line(400, [])] },
+  ] }));
+  assert.equal(index.complete, true);
+  for (const [query, hits] of [
+    ['caf\u00e9', [[1, [0]], [1, [3]], [1, [5]]]], ['  Cafe \t AU  ', [[1, [0, 1]]]], ['international', [[3, [1, 2]]]],
+    ['inter-national', []], ['half', [[3, [5]]]], ['strasse', [[3, [3]]]], ['"oeuvre"', [[3, [4]]]], ['fine', [[7, [0]]]], ['x-y', [[7, [2]]]],
+    ['hohe', [[7, [3]]]], ['mail x', [[7, [1, 2]]]], ['na', [[3, [2]], [3, [2]]]],
+    ['', []], [' ', []], ['zebra', []],
+  ]) {
+    const found = index.search(query);
+    assert.deepEqual(found.hits.map((h) => [h.page, h.words]), hits, query);
+    assert.equal(found.pages, new Set(hits.map((h) => h[0])).size, query);
+  }
+  assert.deepEqual(index.page(3).words[2], { text: 'national', x: 0, y: 0.05, width: 0.09, height: 0.03 });
+  assert.equal(index.page(2), null);
+  assert.equal(foldQuery(' Stra\u00dfe\u00a0\u2018Caf\u00c9\u2019 '), "strasse 'cafe'");
+  // A passage shows up to six words either side, with an ellipsis where it leaves words out.
+  const long = new TextIndex(text({ chunks: 1, pages: [2] }));
+  long.addChunk(text({ chunk: 1, pages: [{ page: 2, lines: [line(0, 'one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen'.split(' '))] }] }));
+  assert.deepEqual(long.passageOf(long.search('eight nine').hits[0]), { before: '\u2026 two three four five six seven', match: 'eight nine', after: 'ten eleven twelve thirteen fourteen fifteen' });
+  assert.deepEqual(long.passageOf(long.search('two').hits[0]), { before: 'one', match: 'two', after: 'three four five six seven eight \u2026' });
+  for (const bad of [null, { format: 'other', version: 1 }, text({ version: 2 })]) assert.throws(() => new TextIndex(bad), JSON.stringify(bad));
+  assert.throws(() => index.addChunk(text({ version: 3, chunk: 3 })));
+});
+
+// The page-turn view in a DOM without layout, on a clock of our own that plays its animation frames.
+const dom = parseHTML('<!doctype html><html><body></body></html>');
+let clock = 0;
+const frames = new Map();
+Object.assign(globalThis, { window: dom.window, document: dom.document,
+  requestAnimationFrame: (fn) => { frames.set(frames.size + clock * 1e3 + Math.random(), fn); return [...frames.keys()].pop(); },
+  cancelAnimationFrame: (id) => frames.delete(id) });
+Object.defineProperty(globalThis, 'performance', { value: { now: () => clock }, configurable: true });
+
+/** Runs the animation frames asked for, `ms` apart, until none is (the turns have ended). */
+function play(ms = 16) {
+  for (let i = 0; i < 2000 && frames.size; i++) {
+    clock += ms;
+    const due = [...frames.values()];
+    frames.clear();
+    for (const fn of due) fn(clock);
+  }
+}
+
+/** A pointer event of `kind` at x, y of the book (one book pixel a screen pixel), on `target`. */
+function pointer(type, x, y, target, kind = 'mouse') {
+  const e = new dom.window.Event('pointer' + type, { bubbles: true, cancelable: true });
+  Object.assign(e, { clientX: x, clientY: y, button: 0, pointerId: 1, pointerType: kind });
+  target.dispatchEvent(e);
+}
+
+/**
+ * A book of `count` pages 300 x 400 (those in `hard` hard) on 9 pages' view at `page`, reading `rtl`,
+ * one page at a time when `single`; `steps` are asked of it in turn: 'next', 'prev', a page number
+ * to go to, 'hover x y', or a press `[kind, ms, [x, y], ...]` moving through the points `ms` apart.
+ * Gives the pages shown at the end and the events of the view.
+ */
+function turned({ count = 9, page = 4, rtl = false, single = false, hard = [] }, steps) {
+  const bus = new EventBus();
+  const events = [];
+  for (const name of ['turnstart', 'turnend', 'doubletap']) bus.on(name, (d) => events.push(name + (d.target ?? (d.completed === undefined ? '' : d.completed ? '+' : '-'))));
+  const pages = { want() {}, show() {}, element: (n) => (n >= 1 && n <= count ? el('div', 'pw-page', { 'data-page': String(n) }, [el('div', 'pw-text')])
+    : el('div', 'pw-page pw-blank', { 'data-page': '' })) };
+  const view = new FlipView(bus, { pages: Array.from({ length: count }, (_, i) => ({ hard: hard.includes(i + 1) })) }, { rtl, flipSpeed: 200 }, pages, page);
+  view.setLayout(single, 300, 400);
+  view.root.getBoundingClientRect = () => ({ left: 0, top: 0, width: view.bookWidth, height: 400 });
+  for (const step of steps) {
+    if (step === 'next' || step === 'prev') view[step]();
+    else if (typeof step === 'number') view.goToPage(step);
+    else if (typeof step === 'string') pointer('move', +step.split(' ')[1], +step.split(' ')[2], dom.window);
+    else {
+      const [kind, ms, first, ...rest] = step;
+      const onText = kind === 'text';
+      pointer('down', ...first, onText ? view.slots.right.querySelector('.pw-text') || view.root : view.root, onText ? 'mouse' : kind);
+      for (const p of rest) {
+        clock += ms;
+        pointer('move', ...p, dom.window, kind);
+        play(0);
+      }
+      pointer('up', ...(rest.length ? rest[rest.length - 1] : first), dom.window, kind);
+    }
+    if (!(Array.isArray(step) && step.hold)) play();
+  }
+  const slots = ['left', 'right'].map((s) => (view.slots[s].hidden ? '-' : view.slots[s].dataset.page));
+  return { shown: view.visiblePages().join(','), slots, shift: view.root.style.transform, events: events.join(' '), view };
+}
+
+test('pages lie in their slots by reading direction, a closed book stands in the middle', () => {
+  // [rtl, single, page]: the pages in the left and right slots ('-' hidden, '0' or count + 1 blank), the book's shift.
+  for (const [rtl, single, page, slots, shift] of [
+    [false, false, 4, ['4', '5'], ''], [true, false, 4, ['5', '4'], ''], [false, false, 1, ['0', '1'], 'translateX(-150px)'],
+    [true, false, 1, ['1', '0'], 'translateX(150px)'], [false, false, 8, ['8', '9'], ''], [false, false, 10, ['10', '11'], 'translateX(150px)'],
+    [true, false, 10, ['11', '10'], 'translateX(-150px)'], [false, true, 4, ['-', '4'], ''], [true, true, 4, ['4', '-'], ''],
+    [false, true, 1, ['-', '1'], ''],
+  ]) {
+    const got = turned({ count: page === 10 ? 10 : 9, page, rtl, single }, []);
+    assert.deepEqual([got.slots, got.shift], [slots, shift], [rtl, single, page].join(' '));
+  }
+});
+
+test('the book turns when asked, by clicks and taps on its edges, by drags and flicks, within itself', () => {
+  const [R, L, M, low] = [597, 3, 450, 380]; // the right edge, the left edge, the middle of the right page, near the bottom
+  const cases = [
+    ['next, next, prev', {}, ['next', 'next', 'prev'], '6,7', 'turnstart3 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
+    ['to the first and last pages, no further', {}, [1, 'prev', 99, 'next', 7], '6,7', 'turnstart0 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
+    ['one page at a time', { single: true }, ['next', 'prev', 'prev', 9, 'next'], '9', 'turnstart5 turnend+ turnstart4 turnend+ turnstart3 turnend+ turnstart9 turnend+'],
+    ['a click on either edge', {}, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '2,3', 'turnstart3 turnend+ turnstart2 turnend+ turnstart1 turnend+'],
+    ['right to left, a click on either edge', { rtl: true }, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '6,7', 'turnstart1 turnend+ turnstart2 turnend+ turnstart3 turnend+'],
+    ['one page: taps on either edge', { single: true }, [['touch', 0, [297, 200]], ['touch', 0, [297, 200]], ['touch', 0, [3, 200]]], '5', 'turnstart5 turnend+ turnstart6 turnend+ turnstart5 turnend+'],
+    ['one page right to left', { single: true, rtl: true }, [['touch', 0, [3, 200]], ['touch', 0, [297, 200]], ['touch', 0, [297, 200]]], '3', 'turnstart5 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
+    ['a click inside a page turns nothing, two quick taps zoom', {}, [['mouse', 0, [M, 200]], ['touch', 0, [150, 200]], ['touch', 0, [152, 202]]], '4,5', 'doubletap'],
+    ['a second click while a page turns turns one more', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 0, [R, low]]], '8,9', 'turnstart3 turnend+ turnstart4 turnend+'],
+    ['a slow drag past the spine turns', {}, [['mouse', 300, [R, low], [M, low], [250, low], [100, low]]], '6,7', 'turnstart3 turnend+'],
+    ['a slow drag short of the spine falls back', {}, [['mouse', 300, [R, low], [500, low], [400, low]]], '4,5', 'turnstart3 turnend-'],
+    ['a slow drag back from the left edge', {}, [['mouse', 300, [L, 20], [200, 20], [400, 30], [550, 30]]], '2,3', 'turnstart1 turnend+'],
+    ['a quick stroke anywhere flicks, either way', {}, [['touch', 16, [M, 200], [430, 200], [410, 200]], ['touch', 16, [150, 200], [170, 200], [190, 200]], ['touch', 16, [150, 200], [170, 200], [190, 200]]], '2,3',
+      'turnstart3 turnend+ turnstart2 turnend+ turnstart1 turnend+'],
+    ['right to left, a stroke to the left turns back', { rtl: true }, [['touch', 16, [M, 200], [430, 200], [410, 200]]], '2,3', 'turnstart1 turnend+'],
+    ['a stroke up or down turns nothing', {}, [['touch', 16, [M, 200], [452, 230], [455, 260]]], '4,5', ''],
+    ['a mouse drag over the words selects them', {}, [['text', 300, [M, 200], [400, 200], [300, 200]]], '4,5', ''],
+    ['one page: a drag past its middle turns', { single: true }, [['mouse', 300, [297, low], [200, low], [120, low]]], '5', 'turnstart5 turnend+'],
+    ['a hovered corner lifts, and a click on it turns', {}, ['hover 590 390', ['mouse', 0, [590, 390]]], '6,7', 'turnstart3 turnend+'],
+    ['a lifted corner falls back when the mouse leaves', {}, ['hover 590 390', 'hover 450 200'], '4,5', 'turnend-'],
+  ];
+  for (const [name, options, steps, shown, events] of cases) {
+    const got = turned(options, steps);
+    assert.deepEqual([got.shown, got.events], [shown, events], name);
   }
 });
