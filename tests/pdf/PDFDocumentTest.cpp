@@ -176,35 +176,43 @@ TEST(PictureScaler, OnePixelWideSourceFillsTheTarget)
         EXPECT_EQ(target.pixels[i], source[i % 3]) << i;
 }
 
-// A page that is one picture is enlarged by its own path; it must look as MuPDF draws it.
+// A page that is one picture is enlarged by its own path (so not exactly as MuPDF would), also
+// when it is wider than tall, and must look as MuPDF draws it.
 TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
 {
-    std::string picture;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 40; ++x)
-            picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
+    const struct {
+        int width, height;
+        float scale;
+    } cases[] = {{40, 30, 2.0f}, {200, 100, 1.5f}};
+    for (const auto& c : cases) {
+        std::string picture;
+        for (int y = 0; y < c.height; ++y) {
+            for (int x = 0; x < c.width; ++x)
+                picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
+        }
+        TestPage alone{.width = float(c.width), .height = float(c.height)};
+        alone.picture = picture;
+        alone.pictureWidth = c.width;
+        TestPage withMore = alone;
+        withMore.content = "1 1 1 rg 0 0 0.01 0.01 re f";  // anything more takes MuPDF's own path
+        ScratchFolder scratch;
+        const auto doc = PDFDocument::open(scratch.write("picture.pdf", makePdf({alone, withMore})));
+        ASSERT_TRUE(doc);
+        const RgbImage ours = doc->renderPage(0, c.scale, 4096);
+        const RgbImage mupdf = doc->renderPage(1, c.scale, 4096);
+        ASSERT_EQ(ours.pixels.size(), std::size_t(c.width * c.height * 3) * std::size_t(c.scale * c.scale));
+        ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
+        long total = 0;
+        int largest = 0;
+        for (std::size_t i = 0; i < ours.pixels.size(); ++i) {
+            const int difference = std::abs(int(ours.pixels[i]) - int(mupdf.pixels[i]));
+            total += difference;
+            largest = std::max(largest, difference);
+        }
+        EXPECT_GT(total, 0) << c.width << "x" << c.height << " went MuPDF's way";
+        EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5) << c.width << "x" << c.height;
+        EXPECT_LE(largest, 8) << c.width << "x" << c.height;
     }
-    TestPage alone{.width = 40, .height = 30};
-    alone.picture = picture;
-    alone.pictureWidth = 40;
-    TestPage withMore = alone;
-    withMore.content = "1 1 1 rg 0 0 0.01 0.01 re f";  // anything more takes MuPDF's own path
-    ScratchFolder scratch;
-    const auto doc = PDFDocument::open(scratch.write("picture.pdf", makePdf({alone, withMore})));
-    ASSERT_TRUE(doc);
-    const RgbImage ours = doc->renderPage(0, 2.0f, 4096);
-    const RgbImage mupdf = doc->renderPage(1, 2.0f, 4096);
-    ASSERT_EQ(ours.pixels.size(), std::size_t(80 * 60 * 3));
-    ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
-    long total = 0;
-    int largest = 0;
-    for (std::size_t i = 0; i < ours.pixels.size(); ++i) {
-        const int difference = std::abs(int(ours.pixels[i]) - int(mupdf.pixels[i]));
-        total += difference;
-        largest = std::max(largest, difference);
-    }
-    EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5);
-    EXPECT_LE(largest, 8);
 }
 
 // Colourless pages are encoded as one grey channel; one coloured pixel keeps all three.

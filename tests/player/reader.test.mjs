@@ -257,6 +257,7 @@ function pointer(type, x, y, target, kind = 'mouse') {
  * Gives the pages shown at the end and the events of the view.
  */
 function turned({ count = 9, page = 4, rtl = false, single = false, hard = [] }, steps) {
+  window = parseHTML('').window; // each view's own, for the pointer events it listens to there
   const bus = new EventBus();
   const events = [];
   for (const name of ['turnstart', 'turnend', 'doubletap']) bus.on(name, (d) => events.push(name + (d.target ?? (d.completed === undefined ? '' : d.completed ? '+' : '-'))));
@@ -268,17 +269,17 @@ function turned({ count = 9, page = 4, rtl = false, single = false, hard = [] },
   for (const step of steps) {
     if (step === 'next' || step === 'prev') view[step]();
     else if (typeof step === 'number') view.goToPage(step);
-    else if (typeof step === 'string') pointer('move', +step.split(' ')[1], +step.split(' ')[2], dom.window);
+    else if (typeof step === 'string') pointer('move', +step.split(' ')[1], +step.split(' ')[2], window);
     else {
       const [kind, ms, first, ...rest] = step;
       const onText = kind === 'text';
       pointer('down', ...first, onText ? view.slots.right.querySelector('.pw-text') || view.root : view.root, onText ? 'mouse' : kind);
       for (const p of rest) {
         clock += ms;
-        pointer('move', ...p, dom.window, kind);
+        pointer('move', ...p, window, kind);
         play(0);
       }
-      pointer('up', ...(rest.length ? rest[rest.length - 1] : first), dom.window, kind);
+      pointer('up', ...(rest.length ? rest[rest.length - 1] : first), window, kind);
     }
     if (!(Array.isArray(step) && step.hold)) play();
   }
