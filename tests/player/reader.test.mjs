@@ -12,7 +12,7 @@ import { DOMParser } from '@xmldom/xmldom';
 import { parseHTML } from 'linkedom';
 import { rc4, keyBytes } from '../../player/src/rc4.js';
 import { readFirstEntry, entryContent, ZipError } from '../../player/src/zip.js';
-import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError } from '../../player/src/model.js';
+import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError, OPEN_URL, GOTO_PAGE } from '../../player/src/model.js';
 import { decodeBookBin, BookLoadError } from '../../player/src/bookfile.js';
 import { readSettings, cssColor, yes, fileUrl } from '../../player/src/settings.js';
 import { isSafeUrl } from '../../player/src/links.js';
@@ -59,11 +59,14 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
     'not a zip': Buffer.from('<html>not found</html>'.padEnd(40)),
     truncated: good.subarray(0, 45),
     'damaged deflate data': flipped,
-    // The size the header states is one byte more, or less, than the entry inflates to.
-    ...Object.fromEntries([1, -1].map((d) => {
+    'no sizes anywhere': zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40),
+    // The header's sizes one byte more or less than the entry inflates to, or past the end (added to a
+    // 32-bit field); sealed (encrypted), compressed by a method other than deflate, a name past the end (16 bits set).
+    ...Object.fromEntries([[22, 1], [22, -1], [18, 1000], [6, 1, 16], [8, 12, 16], [26, 500, 16]].map(([at, v, bits = 32]) => {
       const b = Buffer.from(good);
-      b.writeUInt32LE(b.readUInt32LE(22) + d, 22);
-      return ['stated size ' + d, b];
+      if (bits === 32) b.writeUInt32LE(b.readUInt32LE(at) + v, at);
+      else b.writeUInt16LE(v, at);
+      return [at + ': ' + v, b];
     })),
   };
   for (const [name, bytes] of Object.entries(cases)) {
@@ -115,6 +118,23 @@ test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elem
   assert.deepEqual(odd.outline.map((o) => [o.caption, o.page, o.children.length]), [['A', 12, 0]]);
   for (const [text, n] of [['12abc', 12], ['  -3', -3], ['abc', 0], ['', 0], ['+7x', 7]]) assert.equal(prefixInt(text), n, text);
   for (const [url, n] of [['./files/page/7.png', 7], ['./files/page/x.jpg', 0], ['', 0]]) assert.equal(pageFileNumber(url), n, url);
+  // Larger and smaller pictures default to the page's; links of one page gather from every pageAnnos
+  // that names it; links of no page, of unknown kinds or without a place are left out.
+  const anno = (type, inner, place = '<location x="0.1" y="0.2" width="0.3" height="x"/>') => '<anno><action actionType="' + type + '">'
+    + inner + '</action>' + place + '</anno>';
+  const book = parseBook('<flipbook count="2"><pages><page isHardPage="true"><normalUrl> ./files/page/3.jpg </normalUrl></page>'
+    + '<page><normalUrl>./files/page/7.jpg</normalUrl><largeUrl>L</largeUrl><thumbUrl>T</thumbUrl></page></pages>'
+    + '<ols><o><c> A </c><p>2</p><l>1</l><ci><o><c>B</c><p>3</p><l>2</l><ci/></o></ci></o></ols><pagesAnnos>'
+    + '<pageAnnos pageIndex="2">' + anno(OPEN_URL, '<url> https://a.b/ </url>') + anno('other', '') + anno(OPEN_URL, '', '')
+    + '</pageAnnos><pageAnnos pageIndex="2">' + anno(GOTO_PAGE, '<pageIndex>7</pageIndex>') + '</pageAnnos>'
+    + '<pageAnnos pageIndex="0">' + anno(OPEN_URL, '<url>x</url>') + '</pageAnnos><pageAnnos pageIndex="1"/></pagesAnnos></flipbook>', parser);
+  assert.deepEqual(book.pages.map((p) => [p.index, p.hard, p.normalUrl, p.largeUrl, p.thumbUrl, p.fileNumber]),
+    [[1, true, './files/page/3.jpg', './files/page/3.jpg', './files/page/3.jpg', 3], [2, false, './files/page/7.jpg', 'L', 'T', 7]]);
+  assert.deepEqual([book.count, book.outline], [2, [{ caption: 'A', page: 2, level: 1, children: [{ caption: 'B', page: 3, level: 2, children: [] }] }]]);
+  assert.deepEqual([...book.annotations.keys()], [2]);
+  const rect = { x: 0.1, y: 0.2, width: 0.3, height: 0 };
+  assert.deepEqual(book.annotations.get(2), [{ kind: 'url', url: 'https://a.b/', rect }, { kind: 'goto', target: 7, rect }]);
+  assert.deepEqual([bookPageForFile(book, 7), bookPageForFile(book, 4)], [2, 0]);
 });
 
 test('settings, safe link addresses and page fragments', () => {
@@ -167,6 +187,16 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
       for (let i = 1; i < moved.length; i++) assert.ok(Math.abs(dist(moved[i], moved[0]) - dist(f.folded[i], f.folded[0])) < 1e-6, 'paper keeps its size');
     }
   }
+  // A turn played by itself starts and ends gently and is half way at half time; the corner lifts on the way
+  // and lands on the other side; how far a page has turned goes from 0 to 1.
+  assert.deepEqual([0, 0.25, 0.5, 0.75, 1].map(ease), [0, 0.125, 0.5, 0.875, 1]);
+  for (const corner of [[w, h], [w, 0]]) {
+    const [start, half, end] = [0, 0.5, 1].map((k) => turnPath(w, h, corner, k));
+    assert.deepEqual([start, end].map((p) => p.map(Math.round)), [corner, [-w, corner[1]]]);
+    assert.ok(Math.abs(half[0]) < 1e-9 && Math.abs(half[1] - corner[1]) > 0.05 * h, 'lifted over the spine: ' + half);
+  }
+  assert.deepEqual([[w, 0], [0, 5], [-w, 0], [3 * w, 0], [-3 * w, 0]].map((t) => progressOf(w, t)), [0, 0.5, 1, 0, 1]);
+  assert.deepEqual(fold(w, h, [w, h], [w, h]).folded, [], 'a corner left where it lies folds nothing');
 });
 
 test('the committed template pages are what player/build.mjs makes of player/, each with the five placeholders', whole, () => {
