@@ -200,7 +200,7 @@ TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
         ASSERT_TRUE(doc);
         const RgbImage ours = doc->renderPage(0, c.scale, 4096);
         const RgbImage mupdf = doc->renderPage(1, c.scale, 4096);
-        ASSERT_EQ(ours.pixels.size(), std::size_t(c.width * c.height * 3) * std::size_t(c.scale * c.scale));
+        ASSERT_EQ(ours.pixels.size(), std::size_t(float(c.width) * c.scale) * std::size_t(float(c.height) * c.scale) * 3);
         ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
         long total = 0;
         int largest = 0;
