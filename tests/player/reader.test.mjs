@@ -54,20 +54,23 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
   const good = zipOne('book.xml', '<flipbook/>'.repeat(50));
   const flipped = Buffer.from(good);
   for (let i = 40; i < 60; i++) flipped[i] ^= 0xff;
+  // `good` with v added to the 32-bit field at `at`, or the 16-bit one set to v.
+  const patched = (at, v, bits = 32) => {
+    const b = Buffer.from(good);
+    if (bits === 32) b.writeUInt32LE(b.readUInt32LE(at) + v, at);
+    else b.writeUInt16LE(v, at);
+    return b;
+  };
   const cases = {
     empty: Buffer.alloc(0),
     'not a zip': Buffer.from('<html>not found</html>'.padEnd(40)),
     truncated: good.subarray(0, 45),
     'damaged deflate data': flipped,
     'no sizes anywhere': zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40),
-    // The header's sizes one byte more or less than the entry inflates to, or past the end (added to a
-    // 32-bit field); sealed (encrypted), compressed by a method other than deflate, a name past the end (16 bits set).
-    ...Object.fromEntries([[22, 1], [22, -1], [18, 1000], [6, 1, 16], [8, 12, 16], [26, 500, 16]].map(([at, v, bits = 32]) => {
-      const b = Buffer.from(good);
-      if (bits === 32) b.writeUInt32LE(b.readUInt32LE(at) + v, at);
-      else b.writeUInt16LE(v, at);
-      return [at + ': ' + v, b];
-    })),
+    // The header's sizes one byte more or less than the entry inflates to, or past the end; sealed
+    // (encrypted); compressed by a method other than deflate; a name running past the end.
+    'size +1': patched(22, 1), 'size -1': patched(22, -1), 'compressed size': patched(18, 1000), sealed: patched(6, 1, 16),
+    'method 12': patched(8, 12, 16), 'long name': patched(26, 500, 16),
   };
   for (const [name, bytes] of Object.entries(cases)) {
     assert.throws(() => entryContent(readFirstEntry(bytes)), ZipError, name);
@@ -235,15 +238,13 @@ test('search finds words whatever their case, accents, ligatures, quotes and das
   for (const [query, hits] of [
     ['caf\u00e9', [[1, [0]], [1, [3]], [1, [5]]]], ['  Cafe \t AU  ', [[1, [0, 1]]]], ['international', [[3, [1, 2]]]],
     ['inter-national', []], ['half', [[3, [5]]]], ['strasse', [[3, [3]]]], ['"oeuvre"', [[3, [4]]]], ['fine', [[7, [0]]]], ['x-y', [[7, [2]]]],
-    ['hohe', [[7, [3]]]], ['mail x', [[7, [1, 2]]]], ['na', [[3, [2]], [3, [2]]]],
-    ['', []], [' ', []], ['zebra', []],
+    ['hohe', [[7, [3]]]], ['mail x', [[7, [1, 2]]]], ['na', [[3, [2]], [3, [2]]]], ['', []], [' ', []], ['zebra', []],
   ]) {
     const found = index.search(query);
     assert.deepEqual(found.hits.map((h) => [h.page, h.words]), hits, query);
     assert.equal(found.pages, new Set(hits.map((h) => h[0])).size, query);
   }
-  assert.deepEqual(index.page(3).words[2], { text: 'national', x: 0, y: 0.05, width: 0.09, height: 0.03 });
-  assert.equal(index.page(2), null);
+  assert.deepEqual([index.page(3).words[2], index.page(2)], [{ text: 'national', x: 0, y: 0.05, width: 0.09, height: 0.03 }, null]);
   assert.equal(foldQuery(' Stra\u00dfe\u00a0\u2018Caf\u00c9\u2019 '), "strasse 'cafe'");
   // A passage shows up to six words either side, with an ellipsis where it leaves words out.
   const long = new TextIndex(text({ chunks: 1, pages: [2] }));
@@ -266,10 +267,10 @@ Object.defineProperty(globalThis, 'performance', { value: { now: () => clock }, 
 /** Runs the animation frames asked for, `ms` apart, until none is (the turns have ended). */
 function play(ms = 16) {
   for (let i = 0; i < 2000 && frames.size; i++) {
-    clock += ms;
     const due = [...frames.values()];
     frames.clear();
-    for (const fn of due) fn(clock);
+    clock += ms;
+    due.forEach((fn) => fn(clock));
   }
 }
 
@@ -283,7 +284,8 @@ function pointer(type, x, y, target, kind = 'mouse') {
 /**
  * A book of `count` pages 300 x 400 (those in `hard` hard) on 9 pages' view at `page`, reading `rtl`,
  * one page at a time when `single`; `steps` are asked of it in turn: 'next', 'prev', a page number
- * to go to, 'hover x y', or a press `[kind, ms, [x, y], ...]` moving through the points `ms` apart.
+ * to go to, 'layout' (spreads or one page, the other way), 'hover x y', or a press
+ * `[kind, ms, [x, y], ...]` moving through the points `ms` apart ('text': a mouse on the words).
  * Gives the pages shown at the end and the events of the view.
  */
 function turned({ count = 9, page = 4, rtl = false, single = false, hard = [] }, steps) {
@@ -298,17 +300,13 @@ function turned({ count = 9, page = 4, rtl = false, single = false, hard = [] },
   view.root.getBoundingClientRect = () => ({ left: 0, top: 0, width: view.bookWidth, height: 400 });
   for (const step of steps) {
     if (step === 'next' || step === 'prev') view[step]();
+    else if (step === 'layout') view.setLayout(!view.single, 300, 400);
     else if (typeof step === 'number') view.goToPage(step);
     else if (typeof step === 'string') pointer('move', +step.split(' ')[1], +step.split(' ')[2], window);
     else {
       const [kind, ms, first, ...rest] = step;
-      const onText = kind === 'text';
-      pointer('down', ...first, onText ? view.slots.right.querySelector('.pw-text') || view.root : view.root, onText ? 'mouse' : kind);
-      for (const p of rest) {
-        clock += ms;
-        pointer('move', ...p, window, kind);
-        play(0);
-      }
+      pointer('down', ...first, kind === 'text' ? view.slots.right.querySelector('.pw-text') : view.root, kind === 'text' ? 'mouse' : kind);
+      for (const p of rest) { clock += ms; pointer('move', ...p, window, kind); play(0); }
       pointer('up', ...(rest.length ? rest[rest.length - 1] : first), window, kind);
     }
     if (!(Array.isArray(step) && step.hold)) play();
@@ -353,6 +351,9 @@ test('the book turns when asked, by clicks and taps on its edges, by drags and f
     ['one page: a drag past its middle turns', { single: true }, [['mouse', 300, [297, low], [200, low], [120, low]]], '5', 'turnstart5 turnend+'],
     ['a hovered corner lifts, and a click on it turns', {}, ['hover 590 390', ['mouse', 0, [590, 390]]], '6,7', 'turnstart3 turnend+'],
     ['a lifted corner falls back when the mouse leaves', {}, ['hover 590 390', 'hover 450 200'], '4,5', 'turnend-'],
+    ['a lifted corner taken and carried over', {}, ['hover 590 390', ['mouse', 300, [590, 390], [300, 390], [20, 390]]], '6,7', 'turnstart3 turnend+'],
+    ['a press while a page turns drags nothing', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 300, [M, 200], [100, 200]]], '6,7', 'turnstart3 turnend+'],
+    ['spreads to one page and back keep the page', { page: 5 }, ['layout', 'next', 'layout'], '4,5', 'turnstart5 turnend+'],
   ];
   for (const [name, options, steps, shown, events] of cases) {
     const got = turned(options, steps);
