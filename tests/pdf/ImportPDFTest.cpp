@@ -120,11 +120,8 @@ TEST(ImportPDFOperation, PagesLeftOutAreToldAndNoPageLeftFails)
     ScratchFolder scratch;
     const std::string ten = scratch.write("ten.pdf", makePlainPdf(10));
     const std::string text = scratch.write("letter.pdf", "not a PDF at all");
-    std::vector<TestPage> pages(3);
-    pages[1].picture = std::string(3, '\x80');
-    pages[1].pictureWidth = 1;
-    std::string zeroWide = makePdf(pages);  // a picture 0 pixels wide: MuPDF cannot draw page 2
-    zeroWide.replace(zeroWide.find("/Width 1 "), 9, "/Width 0 ");
+    std::string zeroWide = makePdf({{}, {.picture = std::string(3, '\x80'), .pictureWidth = 1}, {}});  // MuPDF cannot draw page 2
+    zeroWide.replace(zeroWide.find("/Width 1 "), 9, "/Width 0 ");  // once its picture is 0 pixels wide
     const std::string blank = scratch.write("blank.pdf", zeroWide);
     const std::string none = "The page range selects no page of this document: ";
     const struct {

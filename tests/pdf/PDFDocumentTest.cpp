@@ -185,14 +185,11 @@ TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
         float scale;
     } cases[] = {{40, 30, 2.0f}, {200, 100, 1.5f}};
     for (const auto& c : cases) {
-        std::string picture;
+        TestPage alone{.width = float(c.width), .height = float(c.height), .pictureWidth = c.width};
         for (int y = 0; y < c.height; ++y) {
             for (int x = 0; x < c.width; ++x)
-                picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
+                alone.picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
         }
-        TestPage alone{.width = float(c.width), .height = float(c.height)};
-        alone.picture = picture;
-        alone.pictureWidth = c.width;
         TestPage withMore = alone;
         withMore.content = "1 1 1 rg 0 0 0.01 0.01 re f";  // anything more takes MuPDF's own path
         ScratchFolder scratch;

@@ -282,20 +282,19 @@ function pointer(type, x, y, target, kind = 'mouse') {
 }
 
 /**
- * A book of `count` pages 300 x 400 (those in `hard` hard) on 9 pages' view at `page`, reading `rtl`,
- * one page at a time when `single`; `steps` are asked of it in turn: 'next', 'prev', a page number
- * to go to, 'layout' (spreads or one page, the other way), 'hover x y', or a press
- * `[kind, ms, [x, y], ...]` moving through the points `ms` apart ('text': a mouse on the words).
- * Gives the pages shown at the end and the events of the view.
+ * A book of `count` pages 300 x 400 at `page`, reading `rtl`, one page at a time when `single`; `steps`
+ * are asked of it in turn: 'next', 'prev', a page to go to, 'layout' (spreads or one page, the other
+ * way), 'hover x y', or a press `[kind, ms, [x, y], ...]` moving through the points `ms` apart ('text':
+ * a mouse on the words). Gives the pages shown at the end, the slots, the book's shift and events.
  */
-function turned({ count = 9, page = 4, rtl = false, single = false, hard = [] }, steps) {
+function turned({ count = 9, page = 4, rtl = false, single = false }, steps) {
   window = parseHTML('').window; // each view's own, for the pointer events it listens to there
   const bus = new EventBus();
   const events = [];
   for (const name of ['turnstart', 'turnend', 'doubletap']) bus.on(name, (d) => events.push(name + (d.target ?? (d.completed === undefined ? '' : d.completed ? '+' : '-'))));
   const pages = { want() {}, show() {}, element: (n) => (n >= 1 && n <= count ? el('div', 'pw-page', { 'data-page': String(n) }, [el('div', 'pw-text')])
     : el('div', 'pw-page pw-blank', { 'data-page': '' })) };
-  const view = new FlipView(bus, { pages: Array.from({ length: count }, (_, i) => ({ hard: hard.includes(i + 1) })) }, { rtl, flipSpeed: 200 }, pages, page);
+  const view = new FlipView(bus, { pages: Array.from({ length: count }, () => ({})) }, { rtl, flipSpeed: 200 }, pages, page);
   view.setLayout(single, 300, 400);
   view.root.getBoundingClientRect = () => ({ left: 0, top: 0, width: view.bookWidth, height: 400 });
   for (const step of steps) {
