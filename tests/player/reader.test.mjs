@@ -12,7 +12,7 @@ import { DOMParser } from '@xmldom/xmldom';
 import { parseHTML } from 'linkedom';
 import { rc4, keyBytes } from '../../player/src/rc4.js';
 import { readFirstEntry, entryContent, ZipError } from '../../player/src/zip.js';
-import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError, OPEN_URL, GOTO_PAGE } from '../../player/src/model.js';
+import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError } from '../../player/src/model.js';
 import { decodeBookBin, BookLoadError } from '../../player/src/bookfile.js';
 import { readSettings, cssColor, yes, fileUrl } from '../../player/src/settings.js';
 import { isSafeUrl } from '../../player/src/links.js';
@@ -41,9 +41,9 @@ test('RC4 matches a published test vector (the book.bin test decodes what pagewi
 test('ZIP entries are read with sizes in the header or a data descriptor, stored or deflated, after a local extra field', () => {
   const text = '<flipbook count="0">' + 'x'.repeat(5000) + '</flipbook>';
   const localExtra = Buffer.from('5554090003a1b2c3d4a1b2c3d4', 'hex'); // a timestamp field, as Info-ZIP writes
-  // Without a central directory, the data descriptor is found by scanning.
+  // Without a central directory, the data descriptor is found by scanning; an unsigned one only through the directory.
   for (const options of [{}, { descriptor: true }, { stored: true }, { descriptor: true, stored: true }, { stored: true, localExtra },
-    { descriptor: true, localExtra }, { descriptor: true, central: false }]) {
+    { descriptor: true, localExtra }, { descriptor: true, central: false }, { descriptor: true, signed: false, comment: 'a comment' }]) {
     const entry = readFirstEntry(zipOne('book.xml', text, options));
     assert.equal(entry.name, 'book.xml', JSON.stringify(options));
     assert.equal(Buffer.from(entryContent(entry)).toString(), text, JSON.stringify(options));
@@ -119,10 +119,12 @@ test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elem
     + '<ols><x/><o><c>A</c><c>B</c><p> 12abc</p><l>1</l><o><c>nested directly</c></o><ci/></o></ols></flipbook>', parser);
   assert.equal(odd.config.get('k'), '1');
   assert.deepEqual(odd.outline.map((o) => [o.caption, o.page, o.children.length]), [['A', 12, 0]]);
-  for (const [text, n] of [['12abc', 12], ['  -3', -3], ['abc', 0], ['', 0], ['+7x', 7]]) assert.equal(prefixInt(text), n, text);
-  for (const [url, n] of [['./files/page/7.png', 7], ['./files/page/x.jpg', 0], ['', 0]]) assert.equal(pageFileNumber(url), n, url);
+  for (const [text, n] of [['12abc', 12], ['  -3', -3], ['abc', 0], ['', 0], ['+7x', 7], ['x12', 0]]) assert.equal(prefixInt(text), n, text);
+  for (const [url, n] of [['./files/page/7.png', 7], ['./files/page/x.jpg', 0], ['', 0], ['12.jpg', 12], ['./files/7.jpg/x.png', 0],
+    ['./files/a7.jpg', 0]]) assert.equal(pageFileNumber(url), n, url);
   // Larger and smaller pictures default to the page's; links of one page gather from every pageAnnos
   // that names it; links of no page, of unknown kinds or without a place are left out.
+  const [OPEN_URL, GOTO_PAGE] = ['OpenURL', 'GotoPage'].map((a) => 'com.corvane.flipbook.pageeditor.TAnnoAction' + a); // as files hold them
   const anno = (type, inner, place = '<location x="0.1" y="0.2" width="0.3" height="x"/>') => '<anno><action actionType="' + type + '">'
     + inner + '</action>' + place + '</anno>';
   const book = parseBook('<flipbook count="2"><pages><page isHardPage="true"><normalUrl> ./files/page/3.jpg </normalUrl></page>'
@@ -176,6 +178,7 @@ test('the book fits its stage: spreads on wide stages where each page gets 300 p
 test('a fold keeps the page joined at the spine, its size, and within the book', () => {
   const [w, h] = [400, 600];
   const dist = (a, b) => Math.hypot(a[0] - b[0], a[1] - b[1]);
+  const area = (poly) => Math.abs(poly.reduce((sum, p, i) => sum + p[0] * poly[(i + 1) % poly.length][1] - poly[(i + 1) % poly.length][0] * p[1], 0)) / 2;
   const asked = [[200, 600], [-350, 600], [-900, 600], [300, 100], [-100, 300], [390, 590], [0, -200], [-390, 20], [100, 900]];
   for (const corner of [[w, h], [w, 0]]) {
     for (const point of [...asked, ...[0.1, 0.3, 0.5, 0.7, 0.9].map((k) => turnPath(w, h, corner, k))]) {
@@ -188,6 +191,10 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
       assert.ok(moved.every((p) => p[1] >= -RISE * h - 1 && p[1] <= h + RISE * h + 1), name + ': within the book');
       if (point[1] === corner[1]) assert.ok(moved.every((p) => p[1] >= -1e-6 && p[1] <= h + 1e-6), name + ': straight across, exactly');
       for (let i = 1; i < moved.length; i++) assert.ok(Math.abs(dist(moved[i], moved[0]) - dist(f.folded[i], f.folded[0])) < 1e-6, 'paper keeps its size');
+      // The folded and the flat part make the whole page; a fold made more upright rises as far as it may.
+      assert.ok(Math.abs(area(f.folded) + area(f.flat) - w * h) < 1e-6 && (area(f.folded) > 0) === (dist(t, corner) > 1e-6), name + ': the whole page');
+      const rise = Math.max(0, ...moved.map((p) => Math.max(-p[1], p[1] - h)));
+      if (t[1] !== Math.min(h, Math.max(0, point[1])) && dist(t, [0, corner[1]]) < w - 1e-6) assert.ok(Math.abs(rise - RISE * h) < 1, name + ': ' + rise);
     }
   }
   // A turn played by itself starts and ends gently and is half way at half time; the corner lifts on the way
