@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <tuple>
 
 #include "base/FileUtil.h"
 #include "base/PagewindException.h"
@@ -180,14 +181,10 @@ TEST(PictureScaler, OnePixelWideSourceFillsTheTarget)
 // when it is wider than tall, and must look as MuPDF draws it.
 TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
 {
-    const struct {
-        int width, height;
-        float scale;
-    } cases[] = {{40, 30, 2.0f}, {200, 100, 1.5f}};
-    for (const auto& c : cases) {
-        TestPage alone{.width = float(c.width), .height = float(c.height), .pictureWidth = c.width};
-        for (int y = 0; y < c.height; ++y) {
-            for (int x = 0; x < c.width; ++x)
+    for (const auto& [width, height, scale] : {std::tuple{40, 30, 2.0f}, std::tuple{200, 100, 1.5f}}) {
+        TestPage alone{.width = float(width), .height = float(height), .pictureWidth = width};
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
                 alone.picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
         }
         TestPage withMore = alone;
@@ -195,9 +192,9 @@ TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
         ScratchFolder scratch;
         const auto doc = PDFDocument::open(scratch.write("picture.pdf", makePdf({alone, withMore})));
         ASSERT_TRUE(doc);
-        const RgbImage ours = doc->renderPage(0, c.scale, 4096);
-        const RgbImage mupdf = doc->renderPage(1, c.scale, 4096);
-        ASSERT_EQ(ours.pixels.size(), std::size_t(float(c.width) * c.scale) * std::size_t(float(c.height) * c.scale) * 3);
+        const RgbImage ours = doc->renderPage(0, scale, 4096);
+        const RgbImage mupdf = doc->renderPage(1, scale, 4096);
+        ASSERT_EQ(ours.pixels.size(), std::size_t(float(width) * scale) * std::size_t(float(height) * scale) * 3);
         ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
         long total = 0;
         int largest = 0;
@@ -206,9 +203,9 @@ TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
             total += difference;
             largest = std::max(largest, difference);
         }
-        EXPECT_GT(total, 0) << c.width << "x" << c.height << " went MuPDF's way";
-        EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5) << c.width << "x" << c.height;
-        EXPECT_LE(largest, 8) << c.width << "x" << c.height;
+        EXPECT_GT(total, 0) << width << "x" << height << " went MuPDF's way";
+        EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5) << width << "x" << height;
+        EXPECT_LE(largest, 8) << width << "x" << height;
     }
 }
 

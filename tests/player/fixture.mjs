@@ -19,11 +19,9 @@ function crc32(bytes) {
  * A one-entry ZIP archive. `descriptor` moves the sizes into a trailing data descriptor (flag bit 3),
  * as streaming writers do; `stored` keeps the content uncompressed; `localExtra` (bytes) is an extra
  * field in the local header only, as some writers leave one there that the central directory lacks;
- * `central` false leaves out the central directory; `signed` false leaves out the data descriptor's
- * optional signature; `comment` follows the archive.
+ * `central` false leaves out the central directory, `signed` false the descriptor's optional signature; `comment` ends the archive.
  */
-export function zipOne(name, content, { descriptor = false, stored = false, localExtra = Buffer.alloc(0), central = true, signed = true,
-  comment = '' } = {}) {
+export function zipOne(name, content, { descriptor = false, stored = false, localExtra = Buffer.alloc(0), central = true, signed = true, comment = '' } = {}) {
   const data = Buffer.from(content);
   const packed = stored ? data : deflateRawSync(data);
   const nameBytes = Buffer.from(name, 'utf8');

@@ -67,8 +67,7 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
     truncated: good.subarray(0, 45),
     'damaged deflate data': flipped,
     'no sizes anywhere': zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40),
-    // The header's sizes one byte more or less than the entry inflates to, or past the end; sealed
-    // (encrypted); compressed by a method other than deflate; a name running past the end.
+    // Sizes one byte more or less than the entry inflates to, or past the end; sealed; not deflated; a name past the end.
     'size +1': patched(22, 1), 'size -1': patched(22, -1), 'compressed size': patched(18, 1000), sealed: patched(6, 1, 16),
     'method 12': patched(8, 12, 16), 'long name': patched(26, 500, 16),
   };
@@ -101,10 +100,8 @@ test('a book.bin written by pagewind-cli decodes into pages, settings, outline a
     [2, false, 4, './files/page/4.jpg'], [3, false, 5, './files/page/5.jpg'], [4, true, 6, './files/page/6.jpg']]);
   assert.deepEqual(book.outline.map((o) => [o.caption, o.page, o.children.map((c) => [c.caption, c.page])]),
     [['One & only', 3, [['Inner', 5]]], ['Out of range', 1, []]]);
-  assert.equal(bookPageForFile(book, 1), 0, 'document page 1 is not in the book');
   const links = book.annotations.get(2);
-  assert.deepEqual(links.map((l) => l.kind), ['url', 'goto']);
-  assert.equal(links[0].url, 'https://example.org/a?b=1&c=2');
+  assert.deepEqual(links.map((l) => [l.kind, l.url]), [['url', 'https://example.org/a?b=1&c=2'], ['goto', undefined]]);
   for (const [k, v] of Object.entries({ x: 0.1, y: 0.05, width: 0.2, height: 0.05 })) assert.ok(Math.abs(links[0].rect[k] - v) < 1e-3, k);
   assert.equal(bookPageForFile(book, links[1].target), 3, 'document page 5 is the third book page');
   const s = readSettings(book.config, 'float');
@@ -317,8 +314,8 @@ function turned({ count = 9, page = 4, rtl = false, single = false }, steps) {
     }
     if (!(Array.isArray(step) && step.hold)) play();
   }
-  const slots = ['left', 'right'].map((s) => (view.slots[s].hidden ? '-' : view.slots[s].dataset.page));
-  return { shown: view.visiblePages().join(','), slots, shift: view.root.style.transform, events: events.join(' '), view };
+  return { shown: view.visiblePages().join(','), slots: ['left', 'right'].map((s) => (view.slots[s].hidden ? '-' : view.slots[s].dataset.page)),
+    shift: view.root.style.transform, events: events.join(' ') };
 }
 
 test('pages lie in their slots by reading direction, a closed book stands in the middle', () => {
@@ -326,8 +323,7 @@ test('pages lie in their slots by reading direction, a closed book stands in the
   for (const [rtl, single, page, slots, shift] of [
     [false, false, 4, ['4', '5'], ''], [true, false, 4, ['5', '4'], ''], [false, false, 1, ['0', '1'], 'translateX(-150px)'],
     [true, false, 1, ['1', '0'], 'translateX(150px)'], [false, false, 8, ['8', '9'], ''], [false, false, 10, ['10', '11'], 'translateX(150px)'],
-    [true, false, 10, ['11', '10'], 'translateX(-150px)'], [false, true, 4, ['-', '4'], ''], [true, true, 4, ['4', '-'], ''],
-    [false, true, 1, ['-', '1'], ''],
+    [true, false, 10, ['11', '10'], 'translateX(-150px)'], [false, true, 4, ['-', '4'], ''], [true, true, 4, ['4', '-'], ''], [false, true, 1, ['-', '1'], ''],
   ]) {
     const got = turned({ count: page === 10 ? 10 : 9, page, rtl, single }, []);
     assert.deepEqual([got.slots, got.shift], [slots, shift], [rtl, single, page].join(' '));
