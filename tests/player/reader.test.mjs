@@ -31,7 +31,7 @@ const parser = new DOMParser({ errorHandler: { warning() {}, error() {}, fatalEr
 const hex = (bytes) => Buffer.from(bytes).toString('hex');
 // Under mutation testing (tests/player/mutation.sh) the tests that need a build of pagewind-cli, or
 // compare the pages built from the mutated player with the committed ones, stand aside.
-const whole = { skip: !!process.env.PAGEWIND_MUTATION && 'not under mutation testing' };
+const notMutated = { skip: !!process.env.PAGEWIND_MUTATION && 'not under mutation testing' };
 
 test('RC4 matches a published test vector (the book.bin test decodes what pagewind-cli encrypts)', () => {
   assert.equal(hex(rc4(keyBytes('Key'), Buffer.from('Plaintext'))), 'bbf316e8d940af0ad3');
@@ -86,7 +86,7 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
   }
 });
 
-test('a book.bin written by pagewind-cli decodes into pages, settings, outline and links', whole, () => {
+test('a book.bin written by pagewind-cli decodes into pages, settings, outline and links', notMutated, () => {
   // Pages 3 to 6 of a PDF: a web link and a link to document page 5 on page 4, nested bookmarks.
   const pages = Array.from({ length: 6 }, () => ({}));
   pages[3].links = [{ x: 61.2, y: 712.8, width: 122.4, height: 39.6, uri: 'https://example.org/a?b=1&c=2' }, { x: 306, y: 396, width: 61.2, height: 79.2, target: 4 }];
@@ -188,8 +188,8 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
       assert.ok(moved.every((p) => p[1] >= -RISE * h - 1 && p[1] <= h + RISE * h + 1), name + ': within the book');
       if (point[1] === corner[1]) assert.ok(moved.every((p) => p[1] >= -1e-6 && p[1] <= h + 1e-6), name + ': straight across, exactly');
       for (let i = 1; i < moved.length; i++) assert.ok(Math.abs(dist(moved[i], moved[0]) - dist(f.folded[i], f.folded[0])) < 1e-6, 'paper keeps its size');
-      // The folded and the flat part make the whole page; a fold made more upright rises as far as it may.
-      assert.ok(Math.abs(area(f.folded) + area(f.flat) - w * h) < 1e-6 && (area(f.folded) > 0) === (dist(t, corner) > 1e-6), name + ': the whole page');
+      // The folded and the flat part make the notMutated page; a fold made more upright rises as far as it may.
+      assert.ok(Math.abs(area(f.folded) + area(f.flat) - w * h) < 1e-6 && (area(f.folded) > 0) === (dist(t, corner) > 1e-6), name + ': the notMutated page');
       const rise = Math.max(0, ...moved.map((p) => Math.max(-p[1], p[1] - h)));
       if (t[1] !== Math.min(h, Math.max(0, point[1])) && dist(t, [0, corner[1]]) < w - 1e-6) assert.ok(Math.abs(rise - RISE * h) < 1, name + ': ' + rise);
     }
@@ -206,7 +206,7 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
   assert.deepEqual(fold(w, h, [w, h], [w, h]).folded, [], 'a corner left where it lies folds nothing');
 });
 
-test('the committed template pages are what player/build.mjs makes of player/, each with the five placeholders', whole, () => {
+test('the committed template pages are what player/build.mjs makes of player/, each with the five placeholders', notMutated, () => {
   const out = mkdtempSync(join(tmpdir(), 'pw-pages-'));
   execFileSync(process.execPath, [join(here, '..', '..', 'player', 'build.mjs'), out], { stdio: 'ignore' });
   const committed = (t) => {
