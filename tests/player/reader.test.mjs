@@ -188,8 +188,8 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
       assert.ok(moved.every((p) => p[1] >= -RISE * h - 1 && p[1] <= h + RISE * h + 1), name + ': within the book');
       if (point[1] === corner[1]) assert.ok(moved.every((p) => p[1] >= -1e-6 && p[1] <= h + 1e-6), name + ': straight across, exactly');
       for (let i = 1; i < moved.length; i++) assert.ok(Math.abs(dist(moved[i], moved[0]) - dist(f.folded[i], f.folded[0])) < 1e-6, 'paper keeps its size');
-      // The folded and the flat part make the notMutated page; a fold made more upright rises as far as it may.
-      assert.ok(Math.abs(area(f.folded) + area(f.flat) - w * h) < 1e-6 && (area(f.folded) > 0) === (dist(t, corner) > 1e-6), name + ': the notMutated page');
+      // The folded and the flat part make the whole page; a fold made more upright rises as far as it may.
+      assert.ok(Math.abs(area(f.folded) + area(f.flat) - w * h) < 1e-6 && (area(f.folded) > 0) === (dist(t, corner) > 1e-6), name + ': the whole page');
       const rise = Math.max(0, ...moved.map((p) => Math.max(-p[1], p[1] - h)));
       if (t[1] !== Math.min(h, Math.max(0, point[1])) && dist(t, [0, corner[1]]) < w - 1e-6) assert.ok(Math.abs(rise - RISE * h) < 1, name + ': ' + rise);
     }
