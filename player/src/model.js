@@ -102,12 +102,16 @@ export function parseBook(xmlText, parser) {
   });
   const ols = child(root, 'ols');
   const annos = child(root, 'pagesAnnos');
+  const download = child(root, 'download');
+  const file = download ? (download.getAttribute('file') || '').trim() : '';
   return {
     count: prefixInt(root.getAttribute('count')),
     config,
     pages,
     outline: ols ? readOutline(ols) : [],
     annotations: annos ? readAnnotations(annos) : new Map(),
+    // The PDF offered for download in files/download/, or null.
+    download: file && file.indexOf('/') < 0 && file !== '..' ? { file, size: prefixInt(download.getAttribute('size')) } : null,
   };
 }
 

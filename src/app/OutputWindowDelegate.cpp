@@ -1,6 +1,8 @@
 #include "app/OutputWindowDelegate.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -19,7 +21,9 @@
 #include "app/AppSettings.h"
 #include "app/BookWriteTask.h"
 #include "app/SheetSupport.h"
+#include "base/FileUtil.h"
 #include "base/Log.h"
+#include "book/BookEmbedCode.h"
 #include "project/BookPublisher.h"
 #include "project/TemplateTree.h"
 
@@ -27,9 +31,9 @@ namespace pw {
 
 namespace {
 
-bool askToOpen(QWidget* parent)
+bool askToOpen(QWidget* parent, const QString& embedCode)
 {
-    const auto box = OutputWindowDelegate::makeFinishedQuestion(parent);
+    const auto box = OutputWindowDelegate::makeFinishedQuestion(parent, embedCode);
     box->exec();
     return box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
 }
@@ -76,13 +80,24 @@ OutputWindowDelegate::OutputWindowDelegate(QWidget* parent)
 
 OutputWindowDelegate::~OutputWindowDelegate() = default;
 
-std::unique_ptr<QMessageBox> OutputWindowDelegate::makeFinishedQuestion(QWidget* parent)
+std::unique_ptr<QMessageBox> OutputWindowDelegate::makeFinishedQuestion(QWidget* parent, const QString& embedCode)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, tr("Open the result files?"),
-                                             tr("Open the result files?"), QMessageBox::NoButton, parent);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, tr("Book Published"), tr("Open the result files?"),
+                                             QMessageBox::NoButton, parent);
     box->setInformativeText(tr("Publish finished! Open it?"));
-    QPushButton* open = box->addButton(tr("Open it"), QMessageBox::AcceptRole);
-    box->addButton(tr("No"), QMessageBox::RejectRole);
+    if (!embedCode.isEmpty()) {
+        box->setDetailedText(embedCode);
+        QPushButton* copy = box->addButton(tr("&Copy Embed Code"), QMessageBox::ActionRole);
+        copy->setToolTip(tr("Copies the HTML that shows this book inside another web page"));
+        // A message box closes on any of its buttons; this one copies and leaves the question open.
+        QObject::disconnect(copy, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(copy, &QAbstractButton::clicked, copy, [copy, embedCode] {
+            QGuiApplication::clipboard()->setText(embedCode);
+            copy->setText(tr("Embed Code Copied"));
+        });
+    }
+    QPushButton* open = box->addButton(tr("&Open it"), QMessageBox::AcceptRole);
+    box->addButton(tr("&No"), QMessageBox::RejectRole);
     box->setDefaultButton(open);
     box->setWindowModality(Qt::WindowModal);
     return box;
@@ -94,8 +109,9 @@ std::unique_ptr<QMessageBox> OutputWindowDelegate::makeReplaceQuestion(QWidget* 
                                              tr("\u201c%1\u201d already holds a book. Replace it?").arg(book),
                                              QMessageBox::NoButton, parent);
     box->setInformativeText(tr("Its pages and settings are replaced by this book's; other files in the folder stay."));
-    box->addButton(tr("Replace"), QMessageBox::DestructiveRole);
+    box->addButton(tr("&Replace"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box->addButton(QMessageBox::Cancel);
+    cancel->setText(tr("Cancel"));
     box->setDefaultButton(cancel);
     box->setWindowModality(Qt::WindowModal);
     return box;
@@ -117,7 +133,7 @@ void OutputWindowDelegate::buildLayout()
     folderRow->addWidget(openFolder);
 
     iTxtOutputName = new QLineEdit(this);
-    iTxtOutputName->setPlaceholderText(tr("index"));
+    iTxtOutputName->setPlaceholderText(QStringLiteral("index"));  // the page an empty name gives
     iTxtTitle = new QLineEdit(this);
     iTxtTitle->setPlaceholderText(tr("Title of the web page"));
 
@@ -168,11 +184,12 @@ void OutputWindowDelegate::openFor(const BookProject& project)
     iFlashOutline = pages.outline;
     iFlashPagesAnnotations = pages.annotations;
     iFlashPagesText = pages.text;
-    const QString source = pages.origin == PagesOrigin::pdf ? QString::fromStdString(pages.pdfPath) : tr("the pictures");
-    iPagesProblem = pages.pageSource ? QString()
-                                     : tr("The book's pages could not be made from %1. Build the pictures or import "
-                                          "the PDF again.")
-                                           .arg(source);
+    if (pages.pageSource)
+        iPagesProblem.clear();
+    else if (pages.origin == PagesOrigin::pdf)
+        iPagesProblem = tr("The book's pages could not be made from %1. Import the PDF again.").arg(QString::fromStdString(pages.pdfPath));
+    else
+        iPagesProblem = tr("The book's pages could not be made from the pictures. Build the book again.");
     setPublishChoice(project.publishChoice());
     open();
 }
@@ -280,6 +297,11 @@ void OutputWindowDelegate::onPublish()
         showError(tr("The output folder \"%1\" could not be made. Choose a folder you can write to.").arg(iPublishingFolder));
         return;
     }
+    iEmbedCode = target.macApplication
+                     ? QString()
+                     : QString::fromStdString(BookEmbedCode::forBook(*iFlashTmpl, target.folder,
+                                                                     file::lastPathComponent(BookPublisher::outputFileFor(target)),
+                                                                     target.title));
     setBusy(true);
     // The writer reads a copy: the template may be edited while the book is written.
     iTask->start({iFlashPageSource, templatetree::copyOf(*iFlashTmpl), iFlashOutline, iFlashPagesAnnotations, iFlashPagesText},
@@ -302,12 +324,12 @@ void OutputWindowDelegate::publishEnded()
         const int shown = 5;
         QString text = lines.mid(0, shown).join(QLatin1Char('\n'));
         if (lines.size() > shown)
-            text += tr("\n… and %1 more").arg(lines.size() - shown);
+            text += tr("\n… and %n more", nullptr, static_cast<int>(lines.size() - shown));
         showError(tr("The book is incomplete:\n%1").arg(text));
         return;
     }
     iLastOutputFile = QString::fromStdString(result.outputFile);
-    if (iFinishedQuestion(this))
+    if (iFinishedQuestion(this, iEmbedCode))
         iOpener(iLastOutputFile);
     done(1);
 }

@@ -60,6 +60,13 @@ public:
 
     const std::string& sourceFile() const { return iSourceFile; }
     void setSourceFile(std::string sourceFile) { iSourceFile = std::move(sourceFile); }
+    // True when the source file is the PDF that Build made of pictures: readers download it
+    // under the book's title, since its own name says nothing about the book.
+    bool sourceFileIsBuilt() const { return iSourceFileIsBuilt; }
+    void setSourceFileIsBuilt(bool built) { iSourceFileIsBuilt = built; }
+    // Held as long as the page source: a built PDF's owner removes the file when the last page
+    // source that offers it goes.
+    void setSourceFileKeeper(std::shared_ptr<const void> keeper) { iSourceFileKeeper = std::move(keeper); }
 
 protected:
     // The normal-page record with that number, found by bisection: records are made in
@@ -74,6 +81,8 @@ private:
     PageList iZoomedPages;
     PageList iThumbPages;
     std::string iSourceFile;
+    bool iSourceFileIsBuilt = false;
+    std::shared_ptr<const void> iSourceFileKeeper;
     std::atomic<bool> iStoped{false};
 };
 
