@@ -328,10 +328,7 @@ test('search finds words whatever their case, accents, ligatures, quotes and das
 const dom = parseHTML('<!doctype html><html><body></body></html>');
 let clock = 0;
 const frames = new Map();
-Object.assign(globalThis, { window: dom.window, document: dom.document,
-  requestAnimationFrame: (fn) => { frames.set(frames.size + clock * 1e3 + Math.random(), fn); return [...frames.keys()].pop(); },
-  cancelAnimationFrame: (id) => frames.delete(id) });
-Object.defineProperty(globalThis, 'performance', { value: { now: () => clock }, configurable: true });
+const frame = (fn) => { frames.set(frames.size + clock * 1e3 + Math.random(), fn); return [...frames.keys()].pop(); };
 
 /** Runs the animation frames asked for, `ms` apart, until none is (the turns have ended). */
 function play(ms = 16) {
@@ -357,7 +354,9 @@ function pointer(type, x, y, target, kind = 'mouse') {
  * a mouse on the words). Gives the pages shown at the end, the slots, the book's shift and events.
  */
 function turned({ count = 9, page = 4, rtl = false, single = false }, steps) {
-  window = parseHTML('').window; // each view's own, for the pointer events it listens to there
+  // Each view's own window, for the pointer events it listens to there; other tests set globals of their own.
+  Object.assign(globalThis, { window: parseHTML('').window, document: dom.document, requestAnimationFrame: frame, cancelAnimationFrame: (id) => frames.delete(id) });
+  Object.defineProperty(globalThis, 'performance', { value: { now: () => clock }, configurable: true });
   const bus = new EventBus();
   const events = [];
   for (const name of ['turnstart', 'turnend', 'doubletap']) bus.on(name, (d) => events.push(name + (d.target ?? (d.completed === undefined ? '' : d.completed ? '+' : '-'))));
