@@ -116,6 +116,7 @@ TEST_F(CliTest, FailuresExitWithOneAndWriteNothing)
     write("blocker", "a file where a folder should go");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"-o", path("out"), path("a.jpg"), path("missing.jpg")}, "no such picture: " + path("missing.jpg")},
+        {{"-o", path("out"), "--", "-name.jpg"}, "no such picture: -name.jpg"},  // a picture, and "--" none
         {{"-o", path("out"), "--template", "nosuch", path("a.jpg")}, "unknown template \"nosuch\""},
         {{"-o", path("out"), "--template", "float/images", path("a.jpg")}, "unknown template"},
         {{"-o", path("out"), "--style", "Neon", path("a.jpg")}, "unknown style \"Neon\""},

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <tuple>
 
 #include "base/FileUtil.h"
 #include "base/PagewindException.h"
@@ -164,38 +165,37 @@ TEST(PDFDocument, PictureSidesAreCappedKeepingTheShape)
     EXPECT_EQ((PictureSize{photo.width, photo.height}), cases[3].size);
 }
 
-// A page that is one picture is drawn at the picture's own size, never larger, by its own path;
-// it must look as MuPDF draws it.
+// A page that is one picture is drawn at the picture's own size, never larger, by its own path
+// (also when it is wider than tall); it must look as MuPDF draws it.
 TEST(PDFDocument, PicturePagesLookAsMuPDFDrawsThem)
 {
-    std::string picture;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 40; ++x)
-            picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
+    for (const auto& [width, height] : {std::pair{40, 30}, std::pair{200, 100}}) {
+        TestPage alone{.width = float(width), .height = float(height), .pictureWidth = width};
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                alone.picture += {char(x * 6), char(y * 8), char(((x / 5 + y / 5) % 2) * 200)};
+        }
+        TestPage withMore = alone;
+        withMore.content = "1 1 1 rg 0 0 0.01 0.01 re f";  // anything more takes MuPDF's own path
+        ScratchFolder scratch;
+        const auto doc = PDFDocument::open(scratch.write("picture.pdf", makePdf({alone, withMore})));
+        ASSERT_TRUE(doc);
+        EXPECT_EQ(doc->renderedSize(0, 2.0f, 4096), (PictureSize{width, height}));
+        EXPECT_EQ(doc->renderedSize(1, 2.0f, 4096), (PictureSize{2 * width, 2 * height}));
+        const RgbImage ours = doc->renderPage(0, 2.0f, 4096);
+        const RgbImage mupdf = doc->renderPage(1, 1.0f, 4096);
+        ASSERT_EQ(ours.pixels.size(), std::size_t(width * height * 3));
+        ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
+        long total = 0;
+        int largest = 0;
+        for (std::size_t i = 0; i < ours.pixels.size(); ++i) {
+            const int difference = std::abs(int(ours.pixels[i]) - int(mupdf.pixels[i]));
+            total += difference;
+            largest = std::max(largest, difference);
+        }
+        EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5) << width << "x" << height;
+        EXPECT_LE(largest, 8) << width << "x" << height;
     }
-    TestPage alone{.width = 40, .height = 30};
-    alone.picture = picture;
-    alone.pictureWidth = 40;
-    TestPage withMore = alone;
-    withMore.content = "1 1 1 rg 0 0 0.01 0.01 re f";  // anything more takes MuPDF's own path
-    ScratchFolder scratch;
-    const auto doc = PDFDocument::open(scratch.write("picture.pdf", makePdf({alone, withMore})));
-    ASSERT_TRUE(doc);
-    EXPECT_EQ(doc->renderedSize(0, 2.0f, 4096), (PictureSize{40, 30}));
-    EXPECT_EQ(doc->renderedSize(1, 2.0f, 4096), (PictureSize{80, 60}));
-    const RgbImage ours = doc->renderPage(0, 2.0f, 4096);
-    const RgbImage mupdf = doc->renderPage(1, 1.0f, 4096);
-    ASSERT_EQ(ours.pixels.size(), std::size_t(40 * 30 * 3));
-    ASSERT_EQ(mupdf.pixels.size(), ours.pixels.size());
-    long total = 0;
-    int largest = 0;
-    for (std::size_t i = 0; i < ours.pixels.size(); ++i) {
-        const int difference = std::abs(int(ours.pixels[i]) - int(mupdf.pixels[i]));
-        total += difference;
-        largest = std::max(largest, difference);
-    }
-    EXPECT_LT(double(total) / double(ours.pixels.size()), 1.5);
-    EXPECT_LE(largest, 8);
 }
 
 // Colourless pages are encoded as one grey channel; one coloured pixel keeps all three.
