@@ -1,5 +1,6 @@
 #include "cli/PdfImport.h"
 
+#include <atomic>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -86,6 +87,27 @@ int parseQuality(const std::string& text)
 }
 
 } // namespace
+
+PictureDocumentBuilder::BuildResult buildPictures(const std::vector<std::string>& pictures)
+{
+    std::cerr << "making a PDF of " << pictures.size() << " pictures\n";
+    PictureDocumentBuilder::BuildResult built;
+    {
+        // Also keeps Ctrl-C from the picture library's threads, which start here.
+        std::atomic<bool> stop{false};
+        const StopSignalWatcher watcher([&stop] { stop = true; });
+        try {
+            built = PictureDocumentBuilder::buildFromPictures(pictures, &stop);
+        } catch (const PagewindException& e) {
+            throw Failure(watcher.stopped() ? "interrupted; nothing was written" : e.reason());
+        }
+    }
+    for (const PictureOutcome& skipped : built.skipped)
+        printWarning(skipped.message());
+    for (const PictureOutcome& damaged : built.damaged)
+        printWarning(damaged.message());
+    return built;
+}
 
 std::vector<OptionSpec> ImportOptions::optionSpecs()
 {

@@ -103,8 +103,6 @@ private:
     std::unique_ptr<Handle> iHandle;
     int iPageCount = 0;
     mutable std::mutex iMutex;
-    // The decoded picture of a picture page, kept between pages for the same reason.
-    mutable std::vector<unsigned char> iPictureScratch;
 };
 
 } // namespace pw
