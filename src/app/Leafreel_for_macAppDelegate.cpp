@@ -28,6 +28,7 @@
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
 #include "app/InterfaceLanguage.h"
+#include "app/ManualWindow.h"
 #include "app/OutputWindowDelegate.h"
 #include "app/PageImportTask.h"
 #include "app/PreferencesDialog.h"
@@ -41,6 +42,7 @@
 #include "app/SelectTemplateWindowDelegate.h"
 #include "app/SheetSupport.h"
 #include "app/TemplateChangeCommand.h"
+#include "app/UserManual.h"
 #include "app/WindowActions.h"
 #include "app/WindowMemory.h"
 #include "base/FileUtil.h"
@@ -151,6 +153,7 @@ void Leafreel_for_macAppDelegate::connectActions()
     connect(a.chooseTemplate, &QAction::triggered, this, &Self::OnSelectTemplate);
     connect(a.importSettings, &QAction::triggered, this, &Self::OnImportTmplSettings);
     connect(a.exportSettings, &QAction::triggered, this, &Self::OnExportTmplSettings);
+    connect(a.manual, &QAction::triggered, this, &Self::OnShowManual);
     connect(a.about, &QAction::triggered, this, &Self::OnAbout);
     connect(a.preferences, &QAction::triggered, iPreferences, &PreferencesDialog::openWithStored);
     browserView()->addActions({a.deleteSelection, a.selectAll});
@@ -582,6 +585,19 @@ void Leafreel_for_macAppDelegate::OnAbout()
                        tr("<h3>Pagewind %1</h3><p>Turn photographs or a PDF into a page-flipping book.</p>"
                           "<p>Licensed under the GNU AGPL 3.0 or later.</p>")
                            .arg(QStringLiteral(PAGEWIND_VERSION)));
+}
+
+void Leafreel_for_macAppDelegate::OnShowManual()
+{
+    const QUrl page = UserManual::pageUrl({QString::fromStdString(InterfaceLanguage::spoken())}, iProperties->helpKeys());
+    if (!page.isValid()) {
+        showProblem(tr("Pagewind Manual"),
+                    tr("The manual was not found in \"%1\". Installing Pagewind again brings it back.").arg(UserManual::folder()));
+        return;
+    }
+    if (!iManualWindow)
+        iManualWindow = new ManualWindow(this);  // a child, shown as a window of its own
+    iManualWindow->showPage(page);
 }
 
 void Leafreel_for_macAppDelegate::showStatus(const QString& message)

@@ -32,6 +32,7 @@ class FlashTemplateOutlineDelegate;
 class ImageBrowserView;
 class ImageListModel;
 class ImportWindowDelegate;
+class ManualWindow;
 class OutputWindowDelegate;
 class PreferencesDialog;
 class ProgressSheet;
@@ -69,6 +70,7 @@ public:
     // This window's preview folder (made on first use).
     QString flashPreviewFolder() const { return iPreview->folder(); }
     PreviewBuilder* preview() const { return iPreview; }
+    ManualWindow* manualWindow() const { return iManualWindow; }  // null until first shown
     ApplyChangeIndicator* applyIndicator() const { return iApplyIndicator; }
     WindowActions* actions() const { return iActions; }
     ImportWindowDelegate* importWindow() const { return iImportWindow; }
@@ -96,6 +98,9 @@ public slots:
     void OnImportTmplSettings();
     void OnConvertToFlipBook();
     void OnAbout();
+    // The manual in the interface's language, at the section of the property the request is
+    // about (F1 over the property list), else at its top.
+    void OnShowManual();
 
     void importWindowDidEnd(int returnCode);
     void selectTmplWindowDidEnd(int returnCode);
@@ -150,6 +155,7 @@ private:
     PageImportTask* iPageImport = nullptr;
     ProgressSheet* iPageImportProgress = nullptr;
     PreviewBuilder* iPreview = nullptr;
+    ManualWindow* iManualWindow = nullptr;
 
     // The project whose pages the page import task makes, and whether for a Build (else for
     // the project as it was opened).

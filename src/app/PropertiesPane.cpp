@@ -1,5 +1,7 @@
 #include "app/PropertiesPane.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +14,7 @@
 
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/FlashTmplValueDelegate.h"
+#include "template/FlashTemplateProperty.h"
 
 namespace pw {
 
@@ -73,6 +76,25 @@ PropertiesPane::PropertiesPane(FlashTemplateOutlineDelegate* model, QWidget* par
     settingsRow->addWidget(importSettings);
     settingsRow->addWidget(exportSettings);
     layout->addLayout(settingsRow);
+}
+
+QStringList PropertiesPane::helpKeys() const
+{
+    const QWidget* viewport = iOutlineView->viewport();
+    const QPoint pointer = viewport->mapFromGlobal(QCursor::pos());
+    QModelIndex index;
+    if (viewport->underMouse() && viewport->rect().contains(pointer))
+        index = iOutlineView->indexAt(pointer);
+    const QWidget* focused = QApplication::focusWidget();
+    if (!index.isValid() && focused && (focused == iOutlineView || iOutlineView->isAncestorOf(focused)))
+        index = iOutlineView->currentIndex();
+    const auto* model = qobject_cast<const FlashTemplateOutlineDelegate*>(iOutlineView->model());
+    QStringList keys;
+    for (; index.isValid() && model; index = index.parent()) {
+        if (const FlashTemplateProperty* property = model->propertyAt(index))
+            keys.append(QString::fromStdString(property->key()));
+    }
+    return keys;
 }
 
 } // namespace pw

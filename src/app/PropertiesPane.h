@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QGroupBox;
@@ -25,6 +26,10 @@ public:
     QPushButton* templateButton() const { return iTemplateButton; }
     QGroupBox* tipBox() const { return iTipBox; }
     QTextEdit* tip() const { return iTip; }
+    // The keys a request for help is about: the property under the mouse pointer, else the
+    // current one while the list has the keyboard focus, followed by the keys of the groups it
+    // lies in; empty when neither.
+    QStringList helpKeys() const;
 
 signals:
     void chooseTemplateRequested();

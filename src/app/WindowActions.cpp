@@ -54,10 +54,12 @@ WindowActions::WindowActions(QMainWindow* window, QUndoStack* undoStack) : QObje
     chooseTemplate = makeAction(this, tr("Choose &Template…"), QKeySequence(tr("Ctrl+T")), QStyle::SP_FileDialogContentsView);
     importSettings = makeAction(this, tr("I&mport Settings…"), QKeySequence());
     exportSettings = makeAction(this, tr("&Export Settings…"), QKeySequence());
+    manual = makeAction(this, tr("Pagewind &Manual"), QKeySequence::HelpContents, QStyle::SP_DialogHelpButton);
     about = makeAction(this, tr("&About Pagewind"), QKeySequence());
     about->setMenuRole(QAction::AboutRole);
     for (QAction* action : {newProject, openProject, save, saveAs, addPictures, buildBook, importPdf, publish, quit, undo,
-                            redo, apply, chooseTemplate, importSettings, exportSettings, preferences, about})
+                            redo, apply, chooseTemplate, importSettings, exportSettings, preferences, manual,
+                            about})
         window->addAction(action);  // shortcuts work wherever the focus is in the window
     buildMenus(window);
     buildToolbar(window);
@@ -85,7 +87,10 @@ void WindowActions::buildMenus(QMainWindow* window)
     book->addActions({chooseTemplate, apply});
     book->addSeparator();
     book->addActions({importSettings, exportSettings});
-    window->menuBar()->addMenu(tr("&Help"))->addAction(about);
+    QMenu* help = window->menuBar()->addMenu(tr("&Help"));
+    help->addAction(manual);
+    help->addSeparator();
+    help->addAction(about);
 }
 
 QIcon WindowActions::toolbarIcon(const QIcon& icon, const QSize& size)

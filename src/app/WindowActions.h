@@ -40,6 +40,7 @@ public:
     QAction* chooseTemplate = nullptr;
     QAction* importSettings = nullptr;
     QAction* exportSettings = nullptr;
+    QAction* manual = nullptr;
     QAction* about = nullptr;
 
     // A toolbar icon of the size given, whatever sizes the style draws the standard one at, so

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include "app/AppSettings.h"
 #include "base/ResourceFolder.h"
@@ -36,12 +38,31 @@ QString demoPicture(const QString& name)
     return QStringLiteral(PAGEWIND_SOURCE_DIR "/resources/DemoImgs/") + name;
 }
 
+QStringList demoPictures()
+{
+    QStringList pictures;
+    for (const QFileInfo& picture : QDir(demoPicture({})).entryInfoList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name))
+        pictures.append(picture.filePath());
+    return pictures;
+}
+
 QStringList fileNames(const QStringList& paths)
 {
     QStringList names;
     for (const QString& path : paths)
         names.append(QFileInfo(path).fileName());
     return names;
+}
+
+QVariant evaluate(QWebEngineView* view, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
 }
 
 bool rebuildsPreview(Leafreel_for_macAppDelegate& window, const std::function<void()>& action)
@@ -77,6 +98,7 @@ AppSandbox::AppSandbox()
         qputenv(name, path(QLatin1String(folder)).toUtf8());
     }
     AppSettings::setStorePath(path(QStringLiteral("settings.ini")));
+    AppSettings::shareInstance().loadSettings();  // no remembered file from an earlier sandbox
 }
 
 AppSandbox::~AppSandbox()

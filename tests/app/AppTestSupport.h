@@ -12,6 +12,7 @@
 #include "app/ProjectSession.h"
 
 class QFileDialog;
+class QWebEngineView;
 
 namespace pw::test {
 
@@ -20,8 +21,13 @@ QString screenshotFolder();
 
 // A picture of the bundled demonstration set, such as "01-sunrise.jpg".
 QString demoPicture(const QString& name);
+// Every demonstration picture, in page order.
+QStringList demoPictures();
 // The last component of each path.
 QStringList fileNames(const QStringList& paths);
+
+// Runs script in the view's page and waits for its result (invalid after ten seconds).
+QVariant evaluate(QWebEngineView* view, const QString& script);
 
 // Runs the action and waits for the preview rebuild it starts; true when the whole book was
 // written, false when it was not or nothing ended within a minute.
@@ -35,7 +41,8 @@ void answerPanel(QWidget* window, const QString& path, const QString& folder = {
 // Points every per-user and machine-wide folder the application writes (settings store,
 // application support, trust file, temporary folder) into one temporary folder for the life
 // of the object, so a test run never touches the machine's own files. A resource folder a
-// test sets (often one inside the sandbox) is back to the default afterwards.
+// test sets (often one inside the sandbox) is back to the default afterwards. Remembered
+// files and folders start empty in each sandbox.
 class AppSandbox {
 public:
     AppSandbox();

@@ -38,6 +38,7 @@
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
 #include "app/InterfaceLanguage.h"
+#include "app/ManualWindow.h"
 #include "app/OutputWindowDelegate.h"
 #include "app/AppSettings.h"
 #include "app/PageImportTask.h"
@@ -57,22 +58,11 @@
 using pw::Leafreel_for_macAppDelegate;
 using pw::ProjectSession;
 using pw::test::demoPicture;
+using pw::test::evaluate;
 using pw::test::rebuildsPreview;
 using pw::test::StartedWindow;
 
 namespace {
-
-// Runs script in the preview and waits for its result.
-QVariant evaluate(QWebEngineView* view, const QString& script)
-{
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
-}
 
 // What the undoable edits change, to compare before and after.
 QStringList snapshot(const Leafreel_for_macAppDelegate& window)
@@ -657,10 +647,16 @@ void MainWindowTest::speaksTheLanguageChosenInPreferences()
     QVERIFY(german.installed() >= 2);
     StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
+    window.resize(1400, 860);  // as the manual shows it
     QStringList menus;
     for (QAction* menu : window.menuBar()->actions())
         menus.append(menu->text());
     QCOMPARE(menus, QStringList({"&Datei", "&Bearbeiten", "&Vorlage", "&Hilfe"}));
+    // The manual follows the language chosen, not the system's.
+    window.actions()->manual->trigger();
+    QTRY_VERIFY(window.manualWindow() && window.manualWindow()->view()->url().path().endsWith(QStringLiteral("/de/index.html")));
+    QCOMPARE(window.manualWindow()->windowTitle(), QStringLiteral("Pagewind-Handbuch"));
+    window.manualWindow()->close();
     QCOMPARE(window.actions()->buildBook->text(), QStringLiteral("Buch &erstellen"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Unbenannt[*] \u2014 Pagewind"));
     // The template's own texts: a property's title, a list's choice (the value stays "English").
@@ -670,11 +666,23 @@ void MainWindowTest::speaksTheLanguageChosenInPreferences()
     while (model->propertyAt(model->index(language, 0))->key() != "languageSetting")
         ++language;
     QCOMPARE(model->index(language, 1).data().toString(), QStringLiteral("Englisch"));
-    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg")});
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("2 Bilder in der Liste"));
-    QTest::qWait(1000);  // the thumbnails, for the screenshot
+    window.browserData()->addPictures(pw::test::demoPictures());
+    window.browserView()->clearSelection();
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("8 Bilder in der Liste"));
+    QTest::qWait(1500);  // the thumbnails, for the screenshot the German manual shows
     QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/main-window-de.png")));
+    const auto keep = [](QWidget* sheet, const QString& name) {
+        QVERIFY(QTest::qWaitForWindowExposed(sheet));
+        QVERIFY(sheet->grab().save(pw::test::screenshotFolder() + QStringLiteral("/%1-de.png").arg(name)));
+    };
+    window.OnSelectTemplate();
+    keep(window.selectTmplWindow(), QStringLiteral("template-chooser"));
+    window.selectTmplWindow()->reject();
+    window.OnConvertToFlipBook();
+    keep(window.outputWindow(), QStringLiteral("publish-sheet"));
+    window.outputWindow()->reject();
     window.OnImportPDF();
+    keep(window.importWindow(), QStringLiteral("import-sheet"));
     QCOMPARE(window.importWindow()->windowTitle(), QStringLiteral("PDF importieren"));
     QStringList buttons;
     for (const QPushButton* button : window.importWindow()->findChildren<QPushButton*>())

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# check-package.sh BUILD_DIR WORK_DIR: makes the .deb with CPack and checks its file list, its
-# metadata and Depends, and that pagewind-cli runs from the unpacked tree with its own templates.
+# check-package.sh BUILD_DIR WORK_DIR: makes the .deb with CPack and checks its file list (the
+# manual in its five languages included), its metadata and Depends, and that pagewind-cli runs
+# from the unpacked tree with its own templates.
 set -euo pipefail
 build=$1
 work=$2
@@ -22,6 +23,10 @@ for expected in \
   /usr/share/pagewind/AppFiles/Styles/classic/ \
   /usr/share/pagewind/DemoImgs/01-sunrise.jpg \
   /usr/share/pagewind/logging.properties \
+  /usr/share/pagewind/manual/manual.css /usr/share/pagewind/manual/images/window-with-pictures.png \
+  /usr/share/pagewind/manual/en/index.html /usr/share/pagewind/manual/de/index.html \
+  /usr/share/pagewind/manual/fr/index.html /usr/share/pagewind/manual/es/index.html \
+  /usr/share/pagewind/manual/zh_CN/index.html \
   /usr/share/applications/pagewind.desktop \
   /usr/share/metainfo/io.github.pagewind.pagewind.metainfo.xml \
   /usr/share/mime/packages/pagewind.xml \

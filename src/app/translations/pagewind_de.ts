@@ -501,6 +501,41 @@ Dieses Bild ist beschädigt; seine Seite kann grau erscheinen.</translation>
         <translation>Diese Bilder sind beschädigt; ihre Seiten können grau erscheinen:
 %1</translation>
     </message>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Pagewind-Handbuch</translation>
+    </message>
+    <message>
+        <source>The manual was not found in &quot;%1&quot;. Installing Pagewind again brings it back.</source>
+        <translation>Das Handbuch wurde in „%1“ nicht gefunden. Wenn Sie Pagewind erneut installieren, ist es wieder da.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::ManualWindow</name>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Pagewind-Handbuch</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <translation>Im &amp;Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Open this page in your web browser, for example to print it</source>
+        <translation>Diese Seite in Ihrem Webbrowser öffnen, zum Beispiel um sie zu drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -1054,6 +1089,10 @@ Die Vorschau zeigt die Beispielseiten, bis Sie das Buch erneut erstellen oder di
     <message>
         <source>Book</source>
         <translation>Buch</translation>
+    </message>
+    <message>
+        <source>Pagewind &amp;Manual</source>
+        <translation>Pagewind-&amp;Handbuch</translation>
     </message>
 </context>
 </TS>

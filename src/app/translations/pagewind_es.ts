@@ -501,6 +501,41 @@ Esta imagen está dañada; su página puede verse gris.</translation>
         <translation>Estas imágenes están dañadas; sus páginas pueden verse grises:
 %1</translation>
     </message>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Manual de Pagewind</translation>
+    </message>
+    <message>
+        <source>The manual was not found in &quot;%1&quot;. Installing Pagewind again brings it back.</source>
+        <translation>No se encontró el manual en «%1». Si vuelve a instalar Pagewind, volverá a estar disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::ManualWindow</name>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Manual de Pagewind</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <translation>Abrir en el &amp;navegador</translation>
+    </message>
+    <message>
+        <source>Open this page in your web browser, for example to print it</source>
+        <translation>Abrir esta página en su navegador web, por ejemplo para imprimirla</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;errar</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -1054,6 +1089,10 @@ La vista previa muestra las páginas de demostración hasta que vuelva a crear o
     <message>
         <source>Book</source>
         <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Pagewind &amp;Manual</source>
+        <translation>&amp;Manual de Pagewind</translation>
     </message>
 </context>
 </TS>

@@ -501,6 +501,41 @@ Cette image est endommagée ; sa page peut apparaître grise.</translation>
         <translation>Ces images sont endommagées ; leurs pages peuvent apparaître grises :
 %1</translation>
     </message>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Manuel de Pagewind</translation>
+    </message>
+    <message>
+        <source>The manual was not found in &quot;%1&quot;. Installing Pagewind again brings it back.</source>
+        <translation>Le manuel est introuvable dans « %1 ». Réinstaller Pagewind le rétablit.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::ManualWindow</name>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Manuel de Pagewind</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <translation>Ouvrir dans le &amp;navigateur</translation>
+    </message>
+    <message>
+        <source>Open this page in your web browser, for example to print it</source>
+        <translation>Ouvrir cette page dans votre navigateur web, par exemple pour l&apos;imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -1054,6 +1089,10 @@ L&apos;aperçu montre les pages de démonstration jusqu&apos;à ce que vous cré
     <message>
         <source>Book</source>
         <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Pagewind &amp;Manual</source>
+        <translation>&amp;Manuel de Pagewind</translation>
     </message>
 </context>
 </TS>

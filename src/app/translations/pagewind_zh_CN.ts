@@ -492,6 +492,41 @@ This picture is damaged; its page may show grey.</source>
         <translation>这些图片已损坏；它们的页面可能显示为灰色：
 %1</translation>
     </message>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Pagewind 使用手册</translation>
+    </message>
+    <message>
+        <source>The manual was not found in &quot;%1&quot;. Installing Pagewind again brings it back.</source>
+        <translation>在“%1”中找不到使用手册。重新安装 Pagewind 即可恢复。</translation>
+    </message>
+</context>
+<context>
+    <name>pw::ManualWindow</name>
+    <message>
+        <source>Pagewind Manual</source>
+        <translation>Pagewind 使用手册</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>使用手册</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Browser</source>
+        <translation>在浏览器中打开(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Open this page in your web browser, for example to print it</source>
+        <translation>在网页浏览器中打开此页，例如用于打印</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>pw::OutputWindowDelegate</name>
@@ -1042,6 +1077,10 @@ The preview shows the demonstration pages until you build or import the pages ag
     <message>
         <source>Book</source>
         <translation>书</translation>
+    </message>
+    <message>
+        <source>Pagewind &amp;Manual</source>
+        <translation>Pagewind 使用手册(&amp;M)</translation>
     </message>
 </context>
 </TS>
