@@ -546,6 +546,27 @@ PDFRect PDFDocument::displayBounds(int pageIndex) const
     return toPDFRect(bounds);
 }
 
+int PDFDocument::onlyPictureSide(int pageIndex) const
+{
+    checkPage(pageIndex);
+    const std::lock_guard lock(iMutex);
+    fz_context* ctx = threadContext();
+    pdf_page* page = nullptr;
+    int side = 0;
+    char message[256] = {};
+    const bool ok = guarded(
+        ctx,
+        [&] {
+            page = loadPage(ctx, *iHandle, pageIndex);
+            side = pdf::onlyPictureSide(ctx, page);
+        },
+        &message);
+    fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+    if (!ok)
+        throwPdfError(message);
+    return side;
+}
+
 PictureSize PDFDocument::renderedSize(int pageIndex, float scale, int maxSide) const
 {
     const PDFRect bounds = displayBounds(pageIndex);

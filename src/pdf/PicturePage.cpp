@@ -1,5 +1,6 @@
 #include "pdf/PicturePage.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <mupdf/pdf.h>
@@ -119,12 +120,9 @@ bool hasXObjects(fz_context* ctx, pdf_page* page)
     return pdf_dict_len(ctx, pdf_dict_get(ctx, resources, PDF_NAME(XObject))) > 0;
 }
 
-} // namespace
-
-fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
+// Runs the probe over the page; the one picture it draws (kept for the caller), or nullptr.
+fz_image* probedPicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_matrix* pictureCtm)
 {
-    if (!hasXObjects(ctx, page))
-        return nullptr;
     fz_cookie cookie{};
     fz_device* device = newProbe(ctx, &cookie);
     PictureProbe* probe = probeOf(device);
@@ -134,9 +132,10 @@ fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz
     {
         pdf_run_page(ctx, page, device, ctm, &cookie);
         fz_close_device(ctx, device);
-        if (!cookie.abort && probe->image && probe->alpha >= 1.0f && isPlainPicture(probe->image) &&
-            coversAsEnlargement(probe->image, probe->ctm, box))
+        if (!cookie.abort && probe->image && probe->alpha >= 1.0f) {
             image = fz_keep_image(ctx, probe->image);
+            *pictureCtm = probe->ctm;
+        }
     }
     fz_always(ctx)
     {
@@ -144,9 +143,34 @@ fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz
     }
     fz_catch(ctx)
     {
-        image = nullptr;  // a page the probe cannot run is drawn the usual way
+        image = nullptr;  // a page the probe cannot run is no picture page
     }
     return image;
+}
+
+} // namespace
+
+int onlyPictureSide(fz_context* ctx, pdf_page* page)
+{
+    if (!hasXObjects(ctx, page))
+        return 0;
+    fz_matrix ctm = fz_identity;
+    fz_image* image = probedPicture(ctx, page, fz_identity, &ctm);
+    const int side = image ? std::max(image->w, image->h) : 0;
+    fz_drop_image(ctx, image);
+    return side;
+}
+
+fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
+{
+    if (!hasXObjects(ctx, page))
+        return nullptr;
+    fz_matrix pictureCtm = fz_identity;
+    fz_image* image = probedPicture(ctx, page, ctm, &pictureCtm);
+    if (image && isPlainPicture(image) && coversAsEnlargement(image, pictureCtm, box))
+        return image;
+    fz_drop_image(ctx, image);
+    return nullptr;
 }
 
 } // namespace pw::pdf

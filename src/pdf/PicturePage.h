@@ -14,4 +14,8 @@ namespace pw::pdf {
 // soft mask, colour key, transparency, clip, or anything drawn besides). Called inside guarded.
 fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box);
 
+// The longer side in pixels of the one picture a page draws and nothing else, whatever its
+// place and size on the page; 0 for any other page. Called inside guarded.
+int onlyPictureSide(fz_context* ctx, pdf_page* page);
+
 } // namespace pw::pdf

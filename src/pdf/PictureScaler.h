@@ -11,4 +11,9 @@ namespace pw {
 // aligned. Meant for enlarging: a strong reduction would skip source pixels.
 void scaleBilinear(const unsigned char* source, int width, int height, std::size_t stride, RgbImage& target);
 
+// Shrinks source into target (whose width and height are set, each no larger than the source's;
+// its pixels are made) by averaging the area each target pixel covers, fractions of source
+// pixels at its edges included: nothing is skipped, so fine lines and small print thin out evenly.
+void scaleDownArea(const RgbImage& source, RgbImage& target);
+
 } // namespace pw
