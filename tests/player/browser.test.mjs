@@ -27,7 +27,7 @@ async function wordsBook(name, config) {
   const dir = scratch(name);
   writeFileSync(join(dir, 'in.pdf'), makePdf(pdfPages, [{ title: 'Part one', page: 0, children: [{ title: 'Inner', page: 4 }] },
     { title: 'Part two', page: 6 }]));
-  return served(importBook(join(dir, 'book'), join(dir, 'in.pdf'), { links: true, bookmarks: true, config: { flipSpeed: '100', ...config } }));
+  return served(importBook(join(dir, 'book'), join(dir, 'in.pdf'), { config: { flipSpeed: '100', ...config } }));
 }
 
 test('the book opens from a file and over http, on a desktop and a phone, and turns within itself by button, key, tap, drag and flick', async () => {

@@ -26,9 +26,9 @@ export function publishBook(folder, pictures, { template = 'float', config = {},
   return folder;
 }
 
-/** Imports a PDF into `folder` with pagewind-cli: `range`, `links`, `bookmarks` as the import options, `config` as --set. */
-export function importBook(folder, pdf, { range = 'ALL', links = false, bookmarks = false, config = {} } = {}) {
-  runCli('import', ['--range', range, '-o', folder, ...(links ? ['--links'] : []), ...(bookmarks ? ['--bookmarks'] : [])], config, [pdf]);
+/** Imports a PDF into `folder` with pagewind-cli (links and bookmarks come along): `range` as the import option, `config` as --set. */
+export function importBook(folder, pdf, { range = 'ALL', config = {} } = {}) {
+  runCli('import', ['--range', range, '-o', folder], config, [pdf]);
   return folder;
 }
 
