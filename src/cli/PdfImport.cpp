@@ -128,7 +128,8 @@ ImportOptions ImportOptions::from(const ParsedArguments& parsed)
 const char* ImportOptions::helpText()
 {
     return "  --range TEXT         the pages to import: ALL (default) or numbers and ranges, 1-3,7\n"
-           "  --quality N          JPEG quality: 0 best (100), 1 (85, default), 2 (65), 3 (45), 4 smallest (25)\n"
+           "  --quality N          JPEG quality: 1 (85, the default), 0 best (100), 2 (65), 3 (45),\n"
+           "                       4 smallest (25)\n"
            "  --no-links           leave out the PDF's links (by default they become clickable areas)\n"
            "  --no-bookmarks       leave out the PDF's bookmarks (by default they become the outline)\n"
            "  --no-text            leave out the text of the pages (readers then cannot search)\n";

@@ -88,7 +88,7 @@ export const colourOf = (n) => COLOURS[(n - 1) % COLOURS.length];
 
 export const DEVICES = {
   desktop: { viewport: { width: 1280, height: 800 } },
-  phone: { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  phone: { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 },
 };
 
 export function launch(args = []) {
@@ -114,6 +114,16 @@ export async function open(url, device = 'desktop', before) {
   page.touch = !!options.hasTouch;
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
+  page.consoleErrors = [];
+  page.on('console', (m) => { if (m.type() === 'error') page.consoleErrors.push(m.text()); });
+  // Every file asked for, with its size once it has come ({url, bytes, status}); a failed one counts as status 0.
+  page.fetched = [];
+  page.on('requestfinished', async (r) => {
+    const response = await r.response();
+    const sizes = await r.sizes().catch(() => ({ responseBodySize: 0 }));
+    page.fetched.push({ url: r.url(), bytes: sizes.responseBodySize, status: response ? response.status() : 0 });
+  });
+  page.on('requestfailed', (r) => page.fetched.push({ url: r.url(), bytes: 0, status: 0 }));
   if (before) await before(page);
   // Not the load event: the book's scripts hold it until the shown pictures have arrived.
   await page.goto(url, { waitUntil: 'domcontentloaded' });
@@ -124,6 +134,9 @@ export async function open(url, device = 'desktop', before) {
   };
   return page;
 }
+
+/** The files of page.fetched whose address holds `part`, each as {url, bytes, status}. */
+export const fetchedOf = (page, part) => page.fetched.filter((f) => f.url.includes(part));
 
 export const shown = (page) => page.evaluate(() => document.getElementById('pagewind').dataset.pages);
 
