@@ -8,7 +8,7 @@ import { fileURLToPath } from 'node:url';
 const here = dirname(fileURLToPath(import.meta.url));
 const resources = resolve(process.argv[2] || join(here, '..', 'resources'));
 const TEMPLATES = ['float', 'classic'];
-export const PLACEHOLDERS = ['index.title', 'meta.keywords', 'meta.description', 'script.bottom', 'script.other'];
+export const PLACEHOLDERS = ['index.title', 'meta.keywords', 'meta.description', 'head.meta', 'noscript.text', 'script.bottom', 'script.other'];
 
 /** Every "${...}" key in `text`, in order. */
 export function placeholderKeys(text) {

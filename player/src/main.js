@@ -16,7 +16,12 @@ import { Zoom } from './zoom.js';
 import { ThumbnailPanel, OutlinePanel } from './panels.js';
 import { Toolbar } from './toolbar.js';
 import { TurnSound } from './sound.js';
-import { navIcons } from './icons.js';
+import { navIcons, icon } from './icons.js';
+import { Notice } from './notice.js';
+import { Share } from './share.js';
+import { Resume, resumedPage } from './resume.js';
+import { AutoPlay } from './autoplay.js';
+import { Printer } from './print.js';
 import { RISE } from './fold.js';
 
 const SERVE_HINT = 'pagewind-cli serve FOLDER';
@@ -57,6 +62,13 @@ function templateName() {
   return (document.body.getAttribute('data-template') || 'float').toLowerCase();
 }
 
+/** A file size for people: "850 KB", "2.4 MB" (in the book's language). */
+export function sizeText(bytes, lang) {
+  const mb = bytes >= 1e6;
+  const value = mb ? bytes / 1e6 : Math.max(1, Math.round(bytes / 1e3));
+  return new Intl.NumberFormat(lang, { maximumFractionDigits: mb ? 1 : 0 }).format(value) + (mb ? ' MB' : ' KB');
+}
+
 function showMessage(root, error, t) {
   root.textContent = '';
   const parts = [el('h1', '', {}, [t('cannotOpen')]), el('p', 'pw-reason', {}, [error.message || String(error)])];
@@ -87,9 +99,12 @@ class Player {
     }
     if (s.showPageNumbers) layers.push(new PageNumberLayer(s.rtl));
     this.pages = new PageFactory(this.bus, book, this.t, layers, this.aspect);
-    // The address is read before anything is shown, so the first layout keeps its page.
-    this.readerPage = clamp(pageFromHash(location.hash) || 1, 1, Math.max(1, this.count));
+    // The address is read before anything is shown, so the first layout keeps its page; one that
+    // names no page or search opens where this browser's reader left the book.
     const words = searchFromHash(location.hash);
+    this.resume = s.resumeReading ? new Resume() : null;
+    this.resumed = this.resume ? resumedPage(pageFromHash(location.hash) > 0 || !!words, this.resume.saved(), this.count) : 0;
+    this.readerPage = clamp(pageFromHash(location.hash) || this.resumed || 1, 1, Math.max(1, this.count));
     this.view = new FlipView(this.bus, book, s, this.pages, this.readerPage);
     this.camera = el('div', 'pw-camera', {}, [this.view.root]);
     this.stage = el('main', 'pw-stage', {}, [this.camera]);
@@ -99,10 +114,15 @@ class Player {
     this.search = text ? new SearchPanel(this.bus, text, this.t, this.marks, this.view.root) : null;
     this.panels = [this.thumbs, this.outline, this.search].filter((p) => p);
     this.live = el('div', 'pw-live', { role: 'status', 'aria-live': 'polite' });
+    this.notice = new Notice();
+    this.sharing = s.showShare ? new Share(this.t, this.notice) : null;
+    this.printer = s.showPrint ? new Printer(book, this.t, () => this.view.visiblePages(), this.aspect) : null;
+    this.autoplay = s.showAutoPlay ? this.makeAutoPlay() : null;
     this.buildToolbar();
     root.textContent = '';
     root.classList.add('pw-ready');
-    root.append(this.toolbar.root, this.stage, ...this.panels.map((p) => p.root), this.live);
+    root.append(this.toolbar.root, this.stage, ...this.panels.map((p) => p.root), this.notice.root, this.live);
+    if (this.printer) root.appendChild(this.printer.dialog);
     this.applyLook();
     this.wire();
     this.layout();
@@ -112,7 +132,24 @@ class Player {
     if (text) {
       const off = this.bus.on('picture', () => { off(); text.preload(); });
     }
+    if (this.resumed) {
+      this.notice.show(this.t('resumed').replace('{n}', String(this.resumed)), { ms: 6000,
+        action: { label: this.t('backToStart'), run: () => this.bus.emit('goto', { page: 1 }) } });
+    }
     if (document.fonts && document.fonts.ready) document.fonts.ready.then(() => this.toolbar.fit());
+  }
+
+  makeAutoPlay() {
+    const v = () => this.view;
+    const turns = {
+      next: () => this.action('next'),
+      first: () => this.action('first'),
+      atEnd: () => v().heading() >= v().spreadRange()[1],
+      turning: () => !!v().turn,
+    };
+    const own = (target) => !!(target && target.closest && target.closest('[data-action="autoPlay"], .pw-btn-more'));
+    this.playBar = el('div', 'pw-play-bar', { 'aria-hidden': 'true' });
+    return new AutoPlay(this.bus, turns, { interval: this.settings.autoPlayInterval, loop: this.settings.autoPlayLoop }, own);
   }
 
   applyLook() {
@@ -158,11 +195,18 @@ class Player {
       { name: 'zoomIn', priority: 30, shown: s.showZoom },
       { name: 'thumbnails', priority: 50, toggle: true, shown: s.showThumbnails },
       { name: 'outline', priority: 40, toggle: true, shown: s.showOutline && !this.outline.empty },
+      { name: 'autoPlay', priority: 17, toggle: true, shown: !!this.autoplay },
+      { name: 'print', priority: 11, shown: !!this.printer },
+      { name: 'download', priority: 5, shown: s.showDownload && !!this.book.download },
+      { name: 'share', priority: 13, shown: !!this.sharing },
       { name: 'fullscreen', priority: 15, toggle: true, shown: s.showFullscreen && !!document.fullscreenEnabled },
       { name: 'sound', priority: 10, toggle: true, shown: s.template === 'float' && s.showSound },
     ];
     for (const c of tools) bar.add(c);
     bar.setPressed('sound', this.sound.enabled);
+    if (this.book.download && this.book.download.size) {
+      bar.setLabel('download', t('download') + ' (' + sizeText(this.book.download.size, languageCode(s.language)) + ')');
+    }
     bar.setEnabled('zoomOut', false);
   }
 
@@ -179,6 +223,10 @@ class Player {
       case 'zoomIn': this.zoom.zoomIn(); break;
       case 'zoomOut': this.zoom.zoomOut(); break;
       case 'fullscreen': this.toggleFullscreen(); break;
+      case 'autoPlay': this.autoplay.toggle(); break;
+      case 'print': this.printer.show(this.toolbar.more.hidden ? this.toolbar.control('print').button : this.toolbar.more); break;
+      case 'share': this.sharing.share(this.readerPage, this.settings.title); break;
+      case 'download': this.download(); break;
       case 'sound':
         this.sound.enabled = !this.sound.enabled;
         this.toolbar.setPressed('sound', this.sound.enabled);
@@ -202,6 +250,14 @@ class Player {
     if (!open) return false;
     this.togglePanel(open, false);
     return true;
+  }
+
+  download() {
+    const file = this.book.download.file;
+    const link = el('a', '', { href: 'files/download/' + encodeURIComponent(file), download: file, target: '_blank', rel: 'noopener' });
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
   }
 
   toggleFullscreen() {
@@ -236,6 +292,20 @@ class Player {
     // The deepest zoom of a page follows its picture, known once the picture has arrived.
     this.bus.on('picture', () => { if (!this.zoom.zoomed) this.toolbar.setEnabled('zoomIn', this.zoom.limit() > 1.001); });
     this.bus.on('turnstart', () => this.sound.play());
+    this.bus.on('autoplay', ({ playing }) => {
+      this.toolbar.setPressed('autoPlay', playing);
+      this.toolbar.setIcon('autoPlay', playing ? 'pause' : 'autoPlay');
+      this.root.classList.toggle('pw-playing', playing);
+      this.live.textContent = this.t(playing ? 'autoPlayOn' : 'autoPlayOff');
+      if (playing) this.stage.appendChild(this.playBar);
+      else this.playBar.remove();
+    });
+    // The bar fills while a spread waits for its turn.
+    this.bus.on('autoplaystep', ({ ms }) => {
+      this.playBar.style.animation = 'none';
+      void this.playBar.offsetWidth;
+      this.playBar.style.animation = 'pw-play ' + ms + 'ms linear forwards';
+    });
     // A search shows its results; the focus stays in the field, for Enter to go on to the next hit.
     this.bus.on('searchopen', () => {
       this.toolbar.closeMenu();
@@ -253,13 +323,16 @@ class Player {
       const n = pageFromHash(location.hash);
       if (n && n !== this.readerPage) this.bus.emit('goto', { page: clamp(n, 1, this.count) });
     });
-    window.addEventListener('resize', () => this.layout());
+    // The stage's own size, not the window's: a frame that is shown late or a page back from printing has no
+    // resize of its window to tell.
+    if (window.ResizeObserver) new ResizeObserver(() => this.layout()).observe(this.stage);
+    else window.addEventListener('resize', () => this.layout());
   }
 
   onKey(e) {
     if ((e.target.closest && e.target.closest('input')) || e.altKey || e.metaKey || e.ctrlKey) return;
     if (e.key === 'Escape') {
-      if (this.toolbar.closeMenu(true) || this.closePanels()) e.preventDefault();
+      if (this.toolbar.closeMenu(true) || (this.printer && this.printer.close()) || this.closePanels()) e.preventDefault();
       else if (this.zoom.zoomed) this.zoom.reset();
       return;
     }
@@ -287,6 +360,7 @@ class Player {
     this.outline.mark(pages[pages.length - 1]);
     const hash = '#page=' + this.readerPage;
     if (location.hash !== hash) history.replaceState(null, '', hash);
+    if (this.resume) this.resume.save(this.readerPage);
     const said = pages.length > 1
       ? this.t('shownPages').replace('{a}', pages[0]).replace('{b}', pages[1])
       : this.t('shownPage').replace('{n}', pages[0]);
@@ -297,9 +371,11 @@ class Player {
 
   /** Fits the toolbar's controls and the book into the window. */
   layout() {
+    const r = this.stage.getBoundingClientRect();
+    // A stage without a size (the page being printed, a frame not shown) has nothing to fit the book to.
+    if (!r.width || !r.height) return;
     this.toolbar.fit();
     this.zoom.reset(false);
-    const r = this.stage.getBoundingClientRect();
     const fit = fitBook(r.width, r.height, this.aspect);
     this.view.setLayout(fit.single, fit.pageW, fit.pageH, this.readerPage);
   }

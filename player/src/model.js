@@ -121,6 +121,8 @@ export function parseBook(xmlText, parser) {
   const ols = child(root, 'ols');
   const annos = child(root, 'pagesAnnos');
   const hasText = root.getAttribute('hasText');
+  const download = child(root, 'download');
+  const file = download ? (download.getAttribute('file') || '').trim() : '';
   return {
     count: prefixInt(root.getAttribute('count')),
     // true or false as the book says; null for a book written before it said, which may have text.
@@ -129,6 +131,8 @@ export function parseBook(xmlText, parser) {
     pages,
     outline: ols ? readOutline(ols) : [],
     annotations: annos ? readAnnotations(annos) : new Map(),
+    // The PDF offered for download in files/download/, or null.
+    download: file && file.indexOf('/') < 0 && file !== '..' ? { file, size: prefixInt(download.getAttribute('size')) } : null,
   };
 }
 

@@ -56,5 +56,13 @@ export function readSettings(config, template) {
     showSound: yes(get('showSound'), true),
     showPageNumbers: yes(get('showPageNumbers'), classic),
     showShadow: yes(get('showShadow'), true),
+    showPrint: yes(get('showPrint'), true),
+    showDownload: yes(get('showDownload'), false),
+    showShare: yes(get('showShare'), true),
+    resumeReading: yes(get('resumeReading'), true),
+    showAutoPlay: yes(get('showAutoPlay'), false),
+    // Seconds a spread stays; a turn needs a moment too, so no less than one second.
+    autoPlayInterval: Math.max(1, Math.min(3600, positive(get('autoPlayInterval'), 4))),
+    autoPlayLoop: yes(get('autoPlayLoop'), false),
   };
 }

@@ -66,6 +66,24 @@ export class Toolbar {
     if (c.item) c.item.setAttribute('aria-checked', String(!!pressed));
   }
 
+  /** Gives the control `name` another label (its tip and its name for screen readers). */
+  setLabel(name, label) {
+    const c = this.control(name);
+    if (!c) return;
+    c.button.title = label;
+    c.button.setAttribute('aria-label', label);
+  }
+
+  /** Shows another icon on the control `name` and its menu item. */
+  setIcon(name, iconName) {
+    const c = this.control(name);
+    if (!c) return;
+    for (const e of [c.button, c.item]) {
+      const old = e && e.querySelector('svg');
+      if (old) old.replaceWith(icon(iconName));
+    }
+  }
+
   setEnabled(name, enabled) {
     const c = this.control(name);
     if (!c) return;

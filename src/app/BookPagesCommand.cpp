@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/ImportWindowDelegate.h"
 #include "base/NumberText.h"
+#include "book/FlashPageSource.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
@@ -33,6 +34,8 @@ BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelega
     if (!built)
         pages.pdfPath = settings.lastImportedFile().toStdString();
     pages.pageSource = sheet.flashPageSource();
+    if (pages.pageSource)
+        pages.pageSource->setSourceFileIsBuilt(built);  // readers download it under the book's title
     pages.annotations = sheet.flashPagesAnnotations();
     pages.outline = sheet.flashOutline();
     pages.text = sheet.flashPagesText();

@@ -152,6 +152,10 @@ void Leafreel_for_macAppDelegate::connectActions()
     connect(iProperties, &PropertiesPane::importSettingsRequested, this, &Self::OnImportTmplSettings);
     connect(iProperties, &PropertiesPane::exportSettingsRequested, this, &Self::OnExportTmplSettings);
     connect(iWebView, &QWebEngineView::loadFinished, this, &Self::previewLoaded);
+    // The book's Print button asks the browser to print; the preview has no printer, and says so.
+    connect(iWebView, &QWebEngineView::printRequested, this, [this] {
+        statusBar()->showMessage(tr("The preview does not print; readers print the published book in their browser."), 8000);
+    });
 
     connect(iSession, &ProjectSession::projectReplaced, this, &Self::installProject);
     connect(iSession, &ProjectSession::titleChanged, this, &Self::updateTitle);

@@ -1,6 +1,8 @@
 #include "app/OutputWindowDelegate.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -19,7 +21,9 @@
 #include "app/AppSettings.h"
 #include "app/BookWriteTask.h"
 #include "app/SheetSupport.h"
+#include "base/FileUtil.h"
 #include "base/Log.h"
+#include "book/BookEmbedCode.h"
 #include "project/BookPublisher.h"
 #include "project/TemplateTree.h"
 
@@ -27,9 +31,9 @@ namespace pw {
 
 namespace {
 
-bool askToOpen(QWidget* parent)
+bool askToOpen(QWidget* parent, const QString& embedCode)
 {
-    const auto box = OutputWindowDelegate::makeFinishedQuestion(parent);
+    const auto box = OutputWindowDelegate::makeFinishedQuestion(parent, embedCode);
     box->exec();
     return box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
 }
@@ -76,11 +80,22 @@ OutputWindowDelegate::OutputWindowDelegate(QWidget* parent)
 
 OutputWindowDelegate::~OutputWindowDelegate() = default;
 
-std::unique_ptr<QMessageBox> OutputWindowDelegate::makeFinishedQuestion(QWidget* parent)
+std::unique_ptr<QMessageBox> OutputWindowDelegate::makeFinishedQuestion(QWidget* parent, const QString& embedCode)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Information, tr("Open the result files?"),
                                              tr("Open the result files?"), QMessageBox::NoButton, parent);
     box->setInformativeText(tr("Publish finished! Open it?"));
+    if (!embedCode.isEmpty()) {
+        box->setDetailedText(embedCode);
+        QPushButton* copy = box->addButton(tr("Copy Embed Code"), QMessageBox::ActionRole);
+        copy->setToolTip(tr("Copies the HTML that shows this book inside another web page"));
+        // A message box closes on any of its buttons; this one copies and leaves the question open.
+        QObject::disconnect(copy, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(copy, &QAbstractButton::clicked, copy, [copy, embedCode] {
+            QGuiApplication::clipboard()->setText(embedCode);
+            copy->setText(tr("Embed Code Copied"));
+        });
+    }
     QPushButton* open = box->addButton(tr("Open it"), QMessageBox::AcceptRole);
     box->addButton(tr("No"), QMessageBox::RejectRole);
     box->setDefaultButton(open);
@@ -280,6 +295,11 @@ void OutputWindowDelegate::onPublish()
         showError(tr("The output folder \"%1\" could not be made. Choose a folder you can write to.").arg(iPublishingFolder));
         return;
     }
+    iEmbedCode = target.macApplication
+                     ? QString()
+                     : QString::fromStdString(BookEmbedCode::forBook(*iFlashTmpl, target.folder,
+                                                                     file::lastPathComponent(BookPublisher::outputFileFor(target)),
+                                                                     target.title));
     setBusy(true);
     // The writer reads a copy: the template may be edited while the book is written.
     iTask->start({iFlashPageSource, templatetree::copyOf(*iFlashTmpl), iFlashOutline, iFlashPagesAnnotations, iFlashPagesText},
@@ -307,7 +327,7 @@ void OutputWindowDelegate::publishEnded()
         return;
     }
     iLastOutputFile = QString::fromStdString(result.outputFile);
-    if (iFinishedQuestion(this))
+    if (iFinishedQuestion(this, iEmbedCode))
         iOpener(iLastOutputFile);
     done(1);
 }

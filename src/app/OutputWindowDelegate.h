@@ -33,8 +33,9 @@ class OutputWindowDelegate : public QDialog {
 
 public:
     enum OutputType { bookFolder = 0, macApplication = 1 };
-    // Asked after a complete book: true opens the result.
-    using FinishedQuestion = std::function<bool(QWidget* parent)>;
+    // Asked after a complete book, with the HTML that embeds it in a web page (empty for an
+    // application): true opens the result.
+    using FinishedQuestion = std::function<bool(QWidget* parent, const QString& embedCode)>;
     // Asked before a book that is there is replaced, with its folder or bundle: true replaces.
     using ReplaceQuestion = std::function<bool(QWidget* parent, const QString& book)>;
     // Opens a file or folder with the desktop's default application.
@@ -68,7 +69,8 @@ public:
     void setOpener(Opener opener) { iOpener = std::move(opener); }
 
     // The questions as they are shown, for the defaults and for screenshots.
-    static std::unique_ptr<QMessageBox> makeFinishedQuestion(QWidget* parent);
+    // With an embed code, the question shows it in its details and offers a button that copies it.
+    static std::unique_ptr<QMessageBox> makeFinishedQuestion(QWidget* parent, const QString& embedCode = QString());
     static std::unique_ptr<QMessageBox> makeReplaceQuestion(QWidget* parent, const QString& book);
 
     // The controls, for the window's own wiring and for tests.
@@ -120,6 +122,7 @@ private:
     Opener iOpener;
     QString iLastOutputFile;
     QString iPublishingFolder;
+    QString iEmbedCode;
 };
 
 } // namespace pw

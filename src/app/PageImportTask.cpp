@@ -66,7 +66,9 @@ void PageImportTask::start(const BookPages& origin)
         outcome.pages.annotations = operation->flashPagesAnnotation();
         outcome.pages.outline = operation->flashOutline();
         outcome.pages.text = operation->flashPagesText();
-        if (!outcome.pages.pageSource)
+        if (outcome.pages.pageSource)
+            outcome.pages.pageSource->setSourceFileIsBuilt(fromPictures);  // downloaded under the book's title
+        else
             outcome.problem = QString::fromStdString(operation->errorMessage().value_or("the import made no pages"));
         return outcome;
     }));

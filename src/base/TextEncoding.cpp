@@ -244,10 +244,34 @@ std::string xmlSafeText(std::string_view bytes)
     return out;
 }
 
+namespace {
+
+// Characters that XML allows but HTML counts as parse errors: DEL, the C1 controls and the
+// noncharacters U+FDD0..U+FDEF. Returns the length of the sequence at i to drop, or 0.
+std::size_t htmlForbiddenAt(const std::string& text, std::size_t i)
+{
+    const auto byte = [&text](std::size_t k) { return k < text.size() ? static_cast<unsigned char>(text[k]) : 0U; };
+    if (byte(i) == 0x7F)
+        return 1;
+    if (byte(i) == 0xC2 && byte(i + 1) >= 0x80 && byte(i + 1) <= 0x9F)
+        return 2;
+    if (byte(i) == 0xEF && byte(i + 1) == 0xB7 && byte(i + 2) >= 0x90 && byte(i + 2) <= 0xAF)
+        return 3;
+    return 0;
+}
+
+} // namespace
+
 std::string htmlEscaped(std::string_view text)
 {
     std::string out;
-    for (const char c : xmlSafeText(text)) {
+    const std::string clean = xmlSafeText(text);
+    for (std::size_t i = 0; i < clean.size(); ++i) {
+        if (const std::size_t skip = htmlForbiddenAt(clean, i)) {
+            i += skip - 1;
+            continue;
+        }
+        const char c = clean[i];
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;

@@ -18,7 +18,8 @@ std::string replaceInvalidUtf8(std::string_view bytes);
 // tab, line feed and carriage return; U+FFFE and U+FFFF) are dropped.
 std::string xmlSafeText(std::string_view bytes);
 // The text for HTML content or a quoted attribute value: "&", "<", ">" and '"' escaped, and
-// cleaned as xmlSafeText cleans it.
+// cleaned as xmlSafeText cleans it, less what HTML forbids besides (DEL, the C1 controls and
+// U+FDD0..U+FDEF).
 std::string htmlEscaped(std::string_view text);
 // The text as a JSON string literal, quotes included: cleaned as xmlSafeText cleans it, then
 // '"', '\\', the remaining controls and U+2028/U+2029 escaped, so it is also a JavaScript one.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <optional>
 
 #include "base/FileUtil.h"
@@ -13,10 +14,12 @@
 #include "book/FlashPageSource.h"
 #include "book/FlashPagesAnnotations.h"
 #include "book/FlashPagesText.h"
+#include "book/ReadingVersion.h"
 #include "book/SearchTextWriter.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
 #include "template/HTMLConfigInfo.h"
+#include "template/StringUtil.h"
 
 namespace pw {
 
@@ -74,6 +77,34 @@ std::string bookExtension(const std::string& path)
 std::string extFileName(const std::string& key, const std::string& value)
 {
     return key + "." + bookExtension(value);
+}
+
+// A file name made of a title: letters, digits and "-_.," kept, everything else between them
+// one "-", at most about 80 bytes (whole characters). Empty when nothing is left.
+std::string fileNameOfTitle(const std::string& title)
+{
+    std::string name;
+    bool gap = false;
+    for (const char c : text::xmlSafeText(title)) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool keep = u >= 0x80 || std::isalnum(u) || c == '-' || c == '_' || c == '.' || c == ',';
+        if (!keep) {
+            gap = !name.empty();
+            continue;
+        }
+        const bool startsCharacter = (u & 0xC0) != 0x80;
+        if (startsCharacter && name.size() >= 80)
+            break;
+        if (gap)
+            name += '-';
+        gap = false;
+        name += c;
+    }
+    while (!name.empty() && (name.back() == '.' || name.back() == '-'))
+        name.pop_back();
+    while (!name.empty() && name.front() == '.')
+        name.erase(0, 1);
+    return name;
 }
 
 } // namespace
@@ -157,7 +188,9 @@ void FlashBookOutput::ouputTheBook()
     prepaireExtFiles("");
     if (iFlashPagesAnnotations)
         PrepareAnnotationFiles("");
+    prepareDownload();
     outputHTMLPage();
+    outputReadingVersion();
     ouputBookXML(file::joinPath(file::joinPath(iSaveToFolder, iResourceFolder), "book.bin"));
     outputSearchText();
     outputPlayer();
@@ -325,6 +358,108 @@ void FlashBookOutput::PrepareAnnotationFiles(const std::string& baseFolder)
     }
 }
 
+bool FlashBookOutput::switchedOn(const std::string& key, bool byDefault) const
+{
+    if (!iFlashTemplate)
+        return byDefault;
+    return valueAsBool(iFlashTemplate->propertyValueFor(key, byDefault ? "YES" : "NO"));
+}
+
+std::string FlashBookOutput::templateText(const std::string& key) const
+{
+    return iFlashTemplate ? iFlashTemplate->propertyValueFor(key, "") : std::string();
+}
+
+std::string FlashBookOutput::bookAddress() const
+{
+    std::string address = templateText("bookAddress");
+    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
+    address.erase(address.begin(), std::find_if_not(address.begin(), address.end(), blank));
+    address.erase(std::find_if_not(address.rbegin(), address.rend(), blank).base(), address.end());
+    if (!address.empty() && address.back() != '/')
+        address += '/';
+    return address;
+}
+
+std::optional<FlashBookOutput::Download> FlashBookOutput::download() const
+{
+    if (!switchedOn("showDownload", false) || !iFlashPageSource || !file::isRegularFile(iFlashPageSource->sourceFile()))
+        return std::nullopt;
+    const std::string& source = iFlashPageSource->sourceFile();
+    std::string name = text::xmlSafeText(file::lastPathComponent(source));
+    if (iFlashPageSource->sourceFileIsBuilt()) {
+        name = fileNameOfTitle(templateText("bookTitle"));
+        if (name.empty())
+            name = fileNameOfTitle(file::deletingPathExtension(file::lastPathComponent(outputHTMLFileName())));
+        name = (name.empty() ? std::string("book") : name) + ".pdf";
+    }
+    if (!isSafeFileName(name))
+        return std::nullopt;
+    return Download{source, name};
+}
+
+std::optional<std::string> FlashBookOutput::readingVersionName() const
+{
+    if (!switchedOn("writeTextVersion", true))
+        return std::nullopt;
+    return ReadingVersion::fileNameFor(file::lastPathComponent(outputHTMLFileName()));
+}
+
+void FlashBookOutput::prepareDownload()
+{
+    if (!switchedOn("showDownload", false))
+        return;
+    const std::string source = iFlashPageSource ? iFlashPageSource->sourceFile() : std::string();
+    if (source.empty()) {
+        addFailure("the book offers its PDF for download, but its pages come from no PDF: build the pictures into one, "
+                   "or switch Download off");
+        return;
+    }
+    const std::optional<Download> offered = download();
+    if (!offered) {
+        addFailure("the PDF offered for download is missing: " + source);
+        return;
+    }
+    const std::string folder = folderPath("", iDownloadFolder);
+    file::createDirectories(folder);
+    if (!file::copyFile(offered->source, file::joinPath(folder, offered->name)))
+        addFailure("could not copy the PDF offered for download: " + source);
+}
+
+void FlashBookOutput::outputReadingVersion()
+{
+    const std::optional<std::string> name = readingVersionName();
+    if (!name)
+        return;
+    ReadingVersion::Book book;
+    book.title = templateText("bookTitle");
+    if (book.title.empty() && iHTMLConfig)
+        book.title = iHTMLConfig->HTMLTitle();
+    book.description = templateText("bookDescription");
+    book.language = templateText("languageSetting");
+    book.pageWidth = text::intValue(templateText("pageWidth"));
+    book.pageHeight = text::intValue(templateText("pageHeight"));
+    book.bookPage = file::lastPathComponent(outputHTMLFileName());
+    book.outline = iFlashOutline.get();
+    if (iFlashPageSource) {
+        const auto& pages = iFlashPageSource->pages();
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (!pages[i])
+                continue;
+            ReadingVersion::Page page;
+            page.fileNumber = pages[i]->pageIndex();
+            std::string url = getThumbPageURL(iFlashPageSource->getNormalPageAtIndex(page.fileNumber));
+            page.pictureUrl = url.rfind("./", 0) == 0 ? url.substr(2) : url;
+            if (iFlashPagesText && i < iFlashPagesText->pages().size() && !iFlashPagesText->pages()[i].empty())
+                page.text = &iFlashPagesText->pages()[i];
+            book.pages.push_back(std::move(page));
+        }
+    }
+    const std::string target = file::joinPath(iSaveToFolder, *name);
+    if (!file::writeFileAtomically(target, ReadingVersion::html(book)))
+        addFailure("could not write the reading version " + target);
+}
+
 void FlashBookOutput::outputHTMLPage()
 {
     const std::string target = outputHTMLFileName();
@@ -335,7 +470,23 @@ void FlashBookOutput::outputHTMLPage()
         return;
     }
     if (iHTMLConfig) {
-        iHTMLConfig->generateHTMLFrom(*source, target);
+        HTMLConfigInfo page = *iHTMLConfig;
+        if (const std::string description = templateText("bookDescription"); !description.empty())
+            page.setHTMLDescription(description);
+        const std::string address = bookAddress();
+        const FlashPageSource::PageList* pages = iFlashPageSource ? &iFlashPageSource->pages() : nullptr;
+        if (pages && !pages->empty() && pages->front()) {
+            const std::string first = getNormalPageURL(iFlashPageSource->getNormalPageAtIndex(pages->front()->pageIndex()));
+            if (!first.empty())
+                page.setHTMLPreviewImage(address + (first.rfind("./", 0) == 0 ? first.substr(2) : first));
+        }
+        if (!address.empty())
+            page.setHTMLPageAddress(address + file::lastPathComponent(target));
+        const ReadingVersion::Words& words = ReadingVersion::wordsFor(templateText("languageSetting"));
+        page.setHTMLNoScriptText(words.needsScript);
+        page.setHTMLTextVersionLink(words.readPlain);
+        page.setHTMLTextVersion(readingVersionName().value_or(""));
+        page.generateHTMLFrom(*source, target);
     } else {
         clearWayFor(target, *source);
         file::copyFile(*source, target);
@@ -461,6 +612,14 @@ xml::Document FlashBookOutput::bookXML() const
     if (iFlashPagesAnnotations) {
         if (const xml::Element annotations = iFlashPagesAnnotations->pagesAnnotationsNode())
             root->addChild(annotations.copy());
+    }
+    if (const std::optional<Download> offered = download()) {
+        xml::Element element = root->addChildElement("download");
+        element.addAttribute("file", offered->name);
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(offered->source, error);
+        if (!error)
+            element.addAttribute("size", text::decimalText(static_cast<std::int64_t>(size)));
     }
     return xml::Document::withRootElement(std::move(root));
 }

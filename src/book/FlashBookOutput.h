@@ -25,9 +25,11 @@ class HTMLConfigInfo;
 
 // Writes one complete book into a folder: the HTML page, book.swf, the page images under
 // files/page/, their thumbnails under files/thumb/ and their detail for zooming under
-// files/large/ (docs/book-pictures.md), the files chosen in file properties under files/extfiles/, the annotation
-// files under files/pageConfig/, the text of the pages under files/search/, the configuration
-// file files/book.bin and its script twin files/book.js. Made for one run.
+// files/large/ (docs/book-pictures.md), the files chosen in file properties under
+// files/extfiles/, the annotation files under files/pageConfig/, the text of the pages under
+// files/search/, the PDF offered for download under files/download/, the configuration file
+// files/book.bin and its script twin files/book.js, and the plain reading version text.html.
+// Made for one run.
 //
 // File-system failures do not stop the run (a page that cannot be copied is simply missing);
 // each one is logged and collected in failures(), so a caller can tell a complete book from
@@ -81,6 +83,20 @@ public:
     // be written; a book.js that could not be written is a failure of the run.
     bool ouputBookXML(const std::string& path);
 
+    // The PDF that readers may download, when the book offers one ("showDownload"): the page
+    // source's PDF, under its own name, or for the PDF that Build made of pictures under the
+    // book's title. None when the switch is off or the pages have no PDF (or it is gone).
+    struct Download {
+        std::string source;
+        std::string name;  // the file name in files/download/, XML-safe
+    };
+    std::optional<Download> download() const;
+    // The name of the plain reading version beside the HTML page, or none when the book has it
+    // switched off ("writeTextVersion").
+    std::optional<std::string> readingVersionName() const;
+    // The book's own web address ("bookAddress") ending in "/", or "" when it is not set.
+    std::string bookAddress() const;
+
     // What went wrong in the runs so far, one readable line each; empty for a complete book.
     const std::vector<std::string>& failures() const { return iFailures; }
 
@@ -119,6 +135,10 @@ private:
     void appendItem(xml::Element node, const FlashTemplateProperty& property) const;
     bool hasHardCover() const;
     void outputHTMLPage();
+    void outputReadingVersion();
+    void prepareDownload();
+    bool switchedOn(const std::string& key, bool byDefault) const;
+    std::string templateText(const std::string& key) const;
     void outputSearchText();
     void outputPlayer();
     bool hasText() const;
@@ -140,6 +160,7 @@ private:
     const std::string iExterFilesFolder = "extfiles";
     const std::string iSearchInfoFolder = "search";
     const std::string iAnnotationFilesFolder = "pageConfig";
+    const std::string iDownloadFolder = "download";
     // What this run wrote beside the normal pages, by page number: the URL of each thumbnail,
     // and of each page's detail with its tile layout (none for a single picture).
     std::map<std::int32_t, std::string> iThumbURLs;

@@ -61,6 +61,10 @@ public:
 
     const std::string& sourceFile() const { return iSourceFile; }
     void setSourceFile(std::string sourceFile) { iSourceFile = std::move(sourceFile); }
+    // True when the source file is the PDF that Build made of pictures: readers download it
+    // under the book's title, since its own name says nothing about the book.
+    bool sourceFileIsBuilt() const { return iSourceFileIsBuilt; }
+    void setSourceFileIsBuilt(bool built) { iSourceFileIsBuilt = built; }
 
 protected:
     // The normal-page record with that number, found by bisection: records are made in
@@ -79,6 +83,7 @@ private:
     PageList iZoomedPages;
     PageList iThumbPages;
     std::string iSourceFile;
+    bool iSourceFileIsBuilt = false;
     std::atomic<bool> iStoped{false};
 };
 

@@ -1,9 +1,11 @@
 #include "cli/BookOptions.h"
 
 #include <atomic>
+#include <iostream>
 
 #include "base/FileUtil.h"
 #include "base/ResourceFolder.h"
+#include "book/BookEmbedCode.h"
 #include "book/FlashBookOutput.h"
 #include "cli/StopSignalWatcher.h"
 #include "project/BookPublisher.h"
@@ -65,7 +67,7 @@ std::vector<OptionSpec> BookOptions::optionSpecs()
 {
     return {{"--template", true}, {"--style", true}, {"--settings", true}, {"--set", true},
             {"--name", true},     {"--title", true}, {"--app", false},     {"--resources", true},
-            {"-o", true},         {"--output", true}};
+            {"-o", true},         {"--output", true},   {"--print-embed", false}};
 }
 
 const char* BookOptions::helpText()
@@ -78,7 +80,8 @@ const char* BookOptions::helpText()
            "  --name NAME          the HTML page is NAME.html (default index)\n"
            "  --title TEXT         the HTML title (default: the book title, else the name)\n"
            "  --app                write a Mac application bundle NAME.app instead\n"
-           "  --resources DIR      the resource folder holding AppFiles/\n";
+           "  --resources DIR      the resource folder holding AppFiles/\n"
+           "  --print-embed        also print the HTML that embeds the book in another web page\n";
 }
 
 BookOptions BookOptions::from(const ParsedArguments& parsed, bool requireOutput)
@@ -101,6 +104,9 @@ BookOptions BookOptions::from(const ParsedArguments& parsed, bool requireOutput)
         throw UsageError("--name is a file name, not a path: \"" + options.name + "\"");
     options.title = parsed.last("--title");
     options.app = parsed.has("--app");
+    options.printEmbed = parsed.has("--print-embed");
+    if (options.app && options.printEmbed)
+        throw UsageError("--print-embed is for a book folder; an application cannot be embedded in a web page");
     options.resources = parsed.last("--resources");
     options.output = parsed.last("--output");
     if (const auto shortOutput = parsed.last("-o"))
@@ -161,7 +167,7 @@ void applyAssignments(FlashTemplate& flashTemplate, const BookOptions& options)
     }
 }
 
-std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
+void writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
                       std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline,
                       std::shared_ptr<FlashPagesAnnotations> annotations, std::shared_ptr<FlashPagesText> text)
 {
@@ -172,6 +178,11 @@ std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate>
     target.name = options.name;
     target.title = htmlTitle(options, *flashTemplate, FlashBookOutput::htmlFileNameForName(options.name));
     target.macApplication = options.app;
+    const std::string embedCode =
+        options.printEmbed ? BookEmbedCode::forBook(*flashTemplate, target.folder, file::lastPathComponent(
+                                                                                      BookPublisher::outputFileFor(target)),
+                                                    target.title)
+                           : std::string();
     const BookPublisher::Book book{std::move(pageSource), std::move(flashTemplate), std::move(outline),
                                    std::move(annotations), std::move(text)};
     std::atomic<bool> stop{false};
@@ -184,7 +195,9 @@ std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate>
         throw Failure("interrupted; the book in " + target.folder + " is as it was");
     if (!result.failures.empty())
         throw Failure("the book in " + target.folder + " is incomplete: " + joined(result.failures, "; "));
-    return result.outputFile;
+    std::cout << result.outputFile << "\n";
+    if (!embedCode.empty())
+        std::cout << embedCode << "\n";
 }
 
 } // namespace pw::cli

@@ -28,6 +28,7 @@ struct BookOptions {
     std::string name = "index";
     std::optional<std::string> title;
     bool app = false;
+    bool printEmbed = false;  // --print-embed: the iframe snippet after the book's path
     std::optional<std::string> resources;
     std::optional<std::string> output;  // -o / --output
 
@@ -53,10 +54,11 @@ std::shared_ptr<FlashTemplate> prepareTemplate(const BookOptions& options);
 void applyAssignments(FlashTemplate& flashTemplate, const BookOptions& options);
 
 // Writes the book into --output (created with its parents) as a book folder, or with --app
-// as an application bundle, in place of the book that was there (BookPublisher); returns what
-// to open (the HTML page or the bundle). Ctrl-C stops it with the old book left as it was.
-// Throws Failure naming every problem of the run when the book is not complete.
-std::string writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
+// as an application bundle, in place of the book that was there (BookPublisher), then prints
+// what to open (the HTML page or the bundle) and, with --print-embed, the HTML that embeds the
+// book. Ctrl-C stops it with the old book left as it was. Throws Failure naming every problem
+// of the run when the book is not complete.
+void writeBook(const BookOptions& options, std::shared_ptr<FlashTemplate> flashTemplate,
                       std::shared_ptr<FlashPageSource> pageSource, std::shared_ptr<FlashOutline> outline = nullptr,
                       std::shared_ptr<FlashPagesAnnotations> annotations = nullptr,
                       std::shared_ptr<FlashPagesText> text = nullptr);

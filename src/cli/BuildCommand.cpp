@@ -31,7 +31,7 @@ int runBuild(const std::vector<std::string>& args)
         printWarning("skipped " + skipped + ": not a picture that can be read");
     const ImportedBook book = importBuiltPDF(built.pdfPath, importOptions);
     applyImportedBook(*flashTemplate, book, parsed);
-    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text) << "\n";
+    writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text);
     return kExitOk;
 }
 

@@ -24,7 +24,7 @@ int runImport(const std::vector<std::string>& args)
     auto flashTemplate = prepareTemplate(options);
     const ImportedBook book = importPDF(pdf, importOptions);
     applyImportedBook(*flashTemplate, book, parsed);
-    std::cout << writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text) << "\n";
+    writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text);
     return kExitOk;
 }
 

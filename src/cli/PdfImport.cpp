@@ -175,11 +175,12 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
 
 ImportedBook importBuiltPDF(const std::string& pdfPath, const ImportOptions& options)
 {
-    struct RemovedAfterwards {
-        const std::string& path;
-        ~RemovedAfterwards() { std::remove(path.c_str()); }
-    } removed{pdfPath};
-    return importPDF(pdfPath, options);
+    const std::shared_ptr<void> removed(nullptr, [path = pdfPath](void*) { std::remove(path.c_str()); });
+    ImportedBook book = importPDF(pdfPath, options);
+    if (book.pages)
+        book.pages->setSourceFileIsBuilt(true);
+    book.builtPdf = removed;
+    return book;
 }
 
 void applyImportedBook(FlashTemplate& flashTemplate, const ImportedBook& book, const ParsedArguments& parsed)

@@ -45,6 +45,9 @@ struct ImportedBook {
     int pageWidth = 0;
     int pageHeight = 0;
     std::optional<std::string> documentTitle;
+    // The PDF that a build made of pictures is removed when the last copy of this goes, once
+    // the book that may offer it for download is written.
+    std::shared_ptr<void> builtPdf;
 };
 
 // Imports the PDF on a background thread, showing progress on standard error (a bar on a
@@ -52,8 +55,8 @@ struct ImportedBook {
 // Failure with the import's own message when it made no pages, or "interrupted" after Ctrl-C;
 // the work folder is gone then.
 ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options);
-// importPDF for the PDF that a build made of pictures: the file is removed afterwards, made
-// book or not, since nothing reads it again.
+// importPDF for the PDF that a build made of pictures: the pages know it as built, and the file is
+// removed with the imported book (made or not), since nothing reads it after the book.
 ImportedBook importBuiltPDF(const std::string& pdfPath, const ImportOptions& options);
 
 // Sets "pageWidth" and "pageHeight" from the import, unless --set gave them, and "bookTitle"

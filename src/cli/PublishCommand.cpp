@@ -4,6 +4,7 @@
 // pagewind-cli publish --project FILE [-o FOLDER]: the book of a saved project, made as the
 // application makes it: its pages again from their pictures or PDF, its template and values.
 
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <tuple>
@@ -16,6 +17,8 @@
 #include "cli/PdfImport.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/BookProject.h"
+#include "template/FlashTemplate.h"
+#include "template/StringUtil.h"
 
 namespace pw::cli {
 
@@ -54,6 +57,21 @@ ImportedBook makePages(const BookPages& pages)
     return importBuiltPDF(built.pdfPath, options);
 }
 
+ImportedBook buildDownload(const std::vector<std::string>& pictures, FlashPageSource& pages)
+{
+    ImportedBook kept;
+    std::cerr << "making a PDF of " << pictures.size() << " pictures to download\n";
+    try {
+        const PictureDocumentBuilder::BuildResult result = PictureDocumentBuilder::buildFromPictures(pictures);
+        kept.builtPdf = std::shared_ptr<void>(nullptr, [path = result.pdfPath](void*) { std::remove(path.c_str()); });
+        pages.setSourceFile(result.pdfPath);
+        pages.setSourceFileIsBuilt(true);
+    } catch (const PagewindException& e) {
+        throw Failure(e.reason());
+    }
+    return kept;
+}
+
 int publishProject(const ParsedArguments& parsed)
 {
     for (const char* option : {"--template", "--style", "--settings"}) {
@@ -84,12 +102,13 @@ int publishProject(const ParsedArguments& parsed)
     if (!options.title && !choice.title.empty())
         options.title = choice.title;
     options.app = options.app || choice.outputType == 1;
+    if (options.app && options.printEmbed)
+        throw UsageError("--print-embed is for a book folder; the project publishes an application");
 
     applyAssignments(*project->flashTemplate(), options);
     const ImportedBook book = makePages(project->bookPages());
     // The project's own values stand: its page size and title are not taken from the import.
-    std::cout << writeBook(options, project->flashTemplate(), book.pages, book.outline, book.annotations, book.text)
-              << "\n";
+    writeBook(options, project->flashTemplate(), book.pages, book.outline, book.annotations, book.text);
     return kExitOk;
 }
 
@@ -131,7 +150,11 @@ int runPublish(const std::vector<std::string>& args)
         pageSource->addImgPageFromFile(error ? picture : absolute.lexically_normal().string());
     }
     pageSource->generateNormalPages();
-    std::cout << writeBook(options, std::move(flashTemplate), std::move(pageSource)) << "\n";
+    // A book that offers its PDF for download gets the one that Build makes of the pictures.
+    ImportedBook built;
+    if (valueAsBool(flashTemplate->propertyValueFor("showDownload", "NO")))
+        built = buildDownload(parsed.positionals, *pageSource);
+    writeBook(options, std::move(flashTemplate), std::move(pageSource));
     // Told once the book stands, so that a failure stays a single line.
     if (!size)
         std::cerr << "pagewind-cli: warning: the size of " << first

@@ -9,6 +9,7 @@
 #include "base/Log.h"
 #include "book/FlashBookOutput.h"
 #include "book/FlashBookOutputApp.h"
+#include "book/ReadingVersion.h"
 #include "template/HTMLConfigInfo.h"
 
 namespace pw {
@@ -66,6 +67,19 @@ void moveInPlace(const std::string& staging, const std::string& folder, BookPubl
     }
 }
 
+// A reading version that an earlier book left beside its page and this book does not write goes
+// with the old book, rather than stay public with pages that are gone.
+void removeStaleReadingVersion(const FlashBookOutput& writer, const std::string& folder)
+{
+    const std::string page = file::lastPathComponent(writer.outputHTMLFileName());
+    const std::optional<std::string> written = writer.readingVersionName();
+    for (const std::string name : {"text.html", "text-plain.html"}) {
+        const std::string path = file::joinPath(folder, name);
+        if (name != page && name != written && ReadingVersion::isOurs(path))
+            file::removeAll(path);
+    }
+}
+
 void runWriter(FlashBookOutput& writer, const BookPublisher::Book& book, const BookPublisher::Target& target,
                const BookPublisher::Progress& progress, const std::atomic<bool>* stop)
 {
@@ -116,8 +130,10 @@ BookPublisher::Result publishFolder(const BookPublisher::Book& book, const BookP
     runWriter(writer, book, target, progress, stop);
     result.failures = writer.failures();
     result.stopped = writer.stopped();
-    if (!result.stopped)
+    if (!result.stopped) {
         moveInPlace(*staging, target.folder, result);
+        removeStaleReadingVersion(writer, target.folder);
+    }
     return result;
 }
 

@@ -21,6 +21,41 @@ std::optional<std::string> readHTMLTemplate(const std::string& path)
     return bytes;
 }
 
+namespace {
+
+void appendMeta(std::string& out, const char* attribute, const char* name, const std::string& content)
+{
+    if (!content.empty())
+        out += std::string("<meta ") + attribute + "=\"" + name + "\" content=\"" + text::htmlEscaped(content) + "\">\n";
+}
+
+} // namespace
+
+std::string HTMLConfigInfo::headMeta() const
+{
+    std::string out;
+    appendMeta(out, "property", "og:type", "book");
+    appendMeta(out, "property", "og:title", HTMLTitle_);
+    appendMeta(out, "property", "og:description", HTMLDescription_);
+    appendMeta(out, "property", "og:image", HTMLPreviewImage_);
+    appendMeta(out, "property", "og:url", HTMLPageAddress_);
+    if (!HTMLPreviewImage_.empty())
+        appendMeta(out, "name", "twitter:card", "summary_large_image");
+    if (!HTMLTextVersion_.empty()) {
+        out += "<link rel=\"alternate\" type=\"text/html\" href=\"" + text::htmlEscaped(HTMLTextVersion_) + "\" title=\"" +
+               text::htmlEscaped(HTMLTextVersionLink_) + "\">\n";
+    }
+    return out;
+}
+
+std::string HTMLConfigInfo::noScriptText() const
+{
+    std::string out = text::htmlEscaped(HTMLNoScriptText_);
+    if (!HTMLTextVersion_.empty())
+        out += " <a href=\"" + text::htmlEscaped(HTMLTextVersion_) + "\">" + text::htmlEscaped(HTMLTextVersionLink_) + "</a>";
+    return out;
+}
+
 bool HTMLConfigInfo::generateHTMLFrom(const std::string& templatePath, const std::string& pagePath) const
 {
     const std::optional<std::string> source = readHTMLTemplate(templatePath);
@@ -37,6 +72,8 @@ bool HTMLConfigInfo::generateHTMLFrom(const std::string& templatePath, const std
     page.setItem("meta.description", text::htmlEscaped(HTMLDescription_));
     page.setItem("script.bottom", HTMLScript_);
     page.setItem("script.other", otherScript_);
+    page.setItem("head.meta", headMeta());
+    page.setItem("noscript.text", noScriptText());
     if (!file::writeFileAtomically(pagePath, page.parse())) {
         PW_LOG_WARN("Cannot write the page %s", pagePath.c_str());
         return false;

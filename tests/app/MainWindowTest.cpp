@@ -5,10 +5,12 @@
 // unsaved changes asked about before they are lost, what is missing named, the last ten kept
 // in Open Recent.
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
@@ -120,6 +122,19 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedIn
                              30000);
     QTest::qWait(1500);  // let the first spread finish drawing for the screenshot
     QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/main-window.png")));
+    // In the preview the application's shortcuts win: Ctrl+P publishes, and the book prints nothing.
+    QWidget* page = window.webView()->focusProxy();
+    QVERIFY(page);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    page->setFocus();
+    QTRY_VERIFY(page->hasFocus());
+    QTest::keyClick(page, Qt::Key_P, Qt::ControlModifier);
+    QTRY_VERIFY(window.outputWindow() && window.outputWindow()->isVisible());
+    QCOMPARE(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('.pw-sheet').length")).toInt(), 0);
+    window.outputWindow()->reject();
+    evaluate(window.webView(), QStringLiteral("window.print()"));
+    QTRY_VERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("does not print")));
 
     QTreeView* tree = window.outlineView();
     auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
@@ -338,9 +353,19 @@ void MainWindowTest::everyControlIsNamedAndTheSheetsAreKeptAsScreenshots()
     keep(unsaved.get(), "unsaved-changes-question");
     const auto replace = pw::OutputWindowDelegate::makeReplaceQuestion(&window, QStringLiteral("/home/ann/Books/Trip"));
     keep(replace.get(), "replace-book-question");
-    const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window);
+    const QString embed = QStringLiteral("<iframe src=\"trip/index.html\" title=\"Trip\"></iframe>");
+    const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window, embed);
     QCOMPARE(finished->informativeText(), QStringLiteral("Publish finished! Open it?"));  // once misspelt
     keep(finished.get(), "publish-finished-question");
+    // Copying the embed code leaves the question open.
+    finished->show();
+    const QList<QAbstractButton*> buttons = finished->buttons();
+    const auto copy = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == QStringLiteral("Copy Embed Code"); });
+    QVERIFY(copy != buttons.end());
+    (*copy)->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), embed);
+    QVERIFY(finished->isVisible());
+    finished->hide();
     pw::ProgressSheet progress(QStringLiteral("Updating the preview…"), &window);
     progress.setProgress(120, 500);
     keep(&progress, "progress-sheet");

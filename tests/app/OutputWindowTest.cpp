@@ -45,13 +45,15 @@ struct PublishSheet {
     bool replace = true;
     QStringList replaceAsked;
     QStringList opened;
+    QString embedCode;
 
     PublishSheet()
     {
         sheet.setFlashPageSource(demoPages());
         sheet.setFlashTmpl(std::make_shared<pw::FlashTemplate>());
-        sheet.setFinishedQuestion([this](QWidget*) {
+        sheet.setFinishedQuestion([this](QWidget*, const QString& code) {
             ++asked;
+            embedCode = code;
             return answer;
         });
         sheet.setReplaceQuestion([this](QWidget*, const QString& book) {
@@ -155,6 +157,11 @@ void OutputWindowTest::publishesOrShowsWhyNot()
     QVERIFY(QFile::exists(files + QStringLiteral("book.bin")));
     QVERIFY(QFile::exists(files + QStringLiteral("page/3.jpg")));
     QVERIFY(contents(sandbox.path(page)).contains("<title>Our Trip</title>"));
+    // The code that embeds a book folder names its page beside the embedding page; an application has none.
+    const QString frame = type == OutputWindowDelegate::bookFolder
+                              ? QStringLiteral("<iframe src=\"%1/%2\" title=\"Our Trip\"").arg(QFileInfo(where).fileName(), QFileInfo(page).fileName())
+                              : QString();
+    QVERIFY2(publish.embedCode.startsWith(frame) && publish.embedCode.isEmpty() == frame.isEmpty(), qPrintable(publish.embedCode));
 }
 
 void OutputWindowTest::aBookThereIsReplacedWhenTheUserSaysAndNeverHalfway()

@@ -55,7 +55,7 @@ TEST(TextEncoding, XmlSafeTextAndHtmlEscaping)
     for (const auto& c : cases)
         EXPECT_EQ(xmlSafeText(c.in), c.xml) << c.in;
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));
-    EXPECT_EQ(htmlEscaped("Q&A <\"x\">\x01"), "Q&amp;A &lt;&quot;x&quot;&gt;");
+    EXPECT_EQ(htmlEscaped("Q&A <\"x\">\x01\x7f\u0085\ufdd0\u00e9"), "Q&amp;A &lt;&quot;x&quot;&gt;\u00e9") << "controls HTML refuses go";
 }
 
 TEST(TextEncoding, PdfStringsBecomeUtf8)

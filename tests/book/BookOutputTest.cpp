@@ -17,6 +17,7 @@
 #include "book/FlashPageTiles.h"
 #include "book/FlashPagesText.h"
 #include "book/FlashPagesAnnotations.h"
+#include "book/FlashPagesText.h"
 #include "support/ScratchFolder.h"
 #include "template/FlashTemplate.h"
 #include "template/HTMLConfigInfo.h"
@@ -350,4 +351,131 @@ TEST_F(BookOutputTest, ApplicationBundleIsReplacedAsAWhole)
     ASSERT_EQ(noShell.failures().size(), 1u);
     EXPECT_NE(noShell.failures()[0].find("shell"), std::string::npos);
     EXPECT_TRUE(file::isRegularFile(path("new/Bare.app/Contents/Resources/files/book.bin")));
+}
+
+namespace {
+
+// The fixture's template with what sharing and finding a book read, and a page that shows them.
+void writeSharingTemplate(const test::ScratchFolder& root, const std::string& more)
+{
+    root.write("R/AppFiles/Templates/float/flashTemplate.xml",
+               "<template><info><htmlPath>html\\index.html</htmlPath><swfPath>book.swf</swfPath><defaultStyle/>"
+               "<macAppFilesFolder/><mobileTmplFilesPath/></info><properties>" +
+                   property("pt_text", "bookTitle", "Q&amp;A &lt;draft&gt;") +
+                   property("pt_text", "bookDescription", "Trips &amp; \u0085tales") +
+                   property("pt_text", "bookAddress", " https://example.com/b ") +
+                   property("pt_list", "languageSetting", "German") + property("pt_number", "pageWidth", "600") +
+                   property("pt_number", "pageHeight", "800") + property("pt_bool", "writeTextVersion", "YES") +
+                   property("pt_bool", "showDownload", "NO") + more + "</properties></template>");
+    root.write("R/AppFiles/Templates/float/html/index.html", "${head.meta}|${noscript.text}");
+}
+
+} // namespace
+
+TEST_F(BookOutputTest, TheReadingVersionAndThePageLetTheBookBeFoundAndShared)
+{
+    writeSharingTemplate(root_, "");
+    flashTemplate_->loadTemplate("float");
+    int number = 3;
+    for (const std::string name : {"a.jpg", "b.png", "c.jpg"})
+        pages_->pages().push_back(std::make_unique<FlashPageImage>(path("in/" + name), number++));
+    pages_->generateNormalPages();
+    // Words on the second page: a word split over a line end, then a new paragraph after a gap.
+    const auto line = [](std::vector<std::string> words, float y, bool hyphenated) {
+        TextLine l;
+        for (std::string& w : words)
+            l.words.push_back({std::move(w), 0.1F, y, 0.1F, 0.02F});
+        l.hyphenated = hyphenated;
+        return l;
+    };
+    std::vector<PageText> texts(3);
+    texts[1].lines = {line({"the", "inter-"}, 0.1F, true), line({"national", "<day>"}, 0.125F, false), line({"New"}, 0.3F, false)};
+    auto outline = std::make_shared<FlashOutline>();
+    outline->loadFromXMLNode(xml::Document::parse("<ols><o><c>A &amp; B</c><p>4</p><ci><o><c>Gone</c><p>9</p><ci/></o></ci></o></ols>")
+                                 .value()
+                                 .rootElement());
+    auto html = std::make_shared<HTMLConfigInfo>();
+    html->setHTMLTitle("Trip");
+
+    FlashBookOutput writer(pages_, flashTemplate_, path("out"), "Trip.html");
+    writer.setHTMLConfig(html);
+    writer.setFlashOutline(outline);
+    writer.setFlashPagesText(std::make_shared<FlashPagesText>(texts));
+    writer.ouputTheBook();
+    EXPECT_TRUE(writer.failures().empty()) << testing::PrintToString(writer.failures());
+
+    const std::string text = read("out/text.html");
+    for (const char* part :
+         {"<html lang=\"de\">", "<title>Q&amp;A &lt;draft&gt;</title>", "<meta name=\"description\" content=\"Trips &amp; tales\">",
+          "<li><a href=\"#page-2\">A &amp; B</a>\n<ul>\n<li>Gone</li>",
+          "<section id=\"page-2\">\n<h2><a href=\"Trip.html#page=2\">Seite 2</a></h2>\n<img src=\"files/page/4.png\" alt=\"Seite 2\" "
+          "width=\"600\" height=\"800\" loading=\"lazy\"",
+          "<p>the international &lt;day&gt;</p>\n<p>New</p>\n</section>", "<a href=\"Trip.html\">Das Blätterbuch öffnen</a>"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    EXPECT_EQ(read("out/Trip.html"),
+              "<meta property=\"og:type\" content=\"book\">\n<meta property=\"og:title\" content=\"Trip\">\n"
+              "<meta property=\"og:description\" content=\"Trips &amp; tales\">\n"
+              "<meta property=\"og:image\" content=\"https://example.com/b/files/page/3.jpg\">\n"
+              "<meta property=\"og:url\" content=\"https://example.com/b/Trip.html\">\n"
+              "<meta name=\"twitter:card\" content=\"summary_large_image\">\n"
+              "<link rel=\"alternate\" type=\"text/html\" href=\"text.html\" title=\"Als einfache Seite lesen\">\n"
+              "|Dieses Buch braucht JavaScript. <a href=\"text.html\">Als einfache Seite lesen</a>");
+
+    // Switched off, nothing names a reading version, and a book page called text.html keeps its name.
+    flashTemplate_->setPropertyValue("writeTextVersion", "NO");
+    file::createDirectories(path("off"));
+    file::createDirectories(path("named"));
+    FlashBookOutput without(pages_, flashTemplate_, path("off"), "Trip.html");
+    without.setHTMLConfig(html);
+    without.ouputTheBook();
+    EXPECT_TRUE(file::isRegularFile(path("off/Trip.html")));
+    EXPECT_FALSE(file::exists(path("off/text.html")));
+    EXPECT_EQ(read("off/Trip.html").find("text.html"), std::string::npos) << read("off/Trip.html");
+    flashTemplate_->setPropertyValue("writeTextVersion", "YES");
+    FlashBookOutput named(pages_, flashTemplate_, path("named"), "Text.HTML");
+    named.ouputTheBook();
+    EXPECT_TRUE(file::isRegularFile(path("named/text-plain.html")));
+    EXPECT_NE(read("named/text-plain.html").find("<a href=\"Text.HTML#page=1\">"), std::string::npos);
+}
+
+TEST_F(BookOutputTest, DownloadOffersThePdfOfThePagesUnderAFittingName)
+{
+    struct Case {
+        const char* label;
+        const char* offered;
+        std::string source;
+        bool built;
+        std::string title;
+        std::string file;  // in files/download/, "" for none
+        bool fails;
+    };
+    root_.write("in/Report 2.pdf", "%PDF report");
+    const std::vector<Case> cases = {
+        {"switched off", "NO", "in/Report 2.pdf", false, "T", "", false},
+        {"an imported PDF under its own name", "YES", "in/Report 2.pdf", false, "T", "Report 2.pdf", false},
+        {"a built PDF under the title", "YES", "in/Report 2.pdf", true, "Our trip: 2024/25!", "Our-trip-2024-25.pdf", false},
+        {"a built PDF without a title under the page's name", "YES", "in/Report 2.pdf", true, "", "Trip.pdf", false},
+        {"pictures without a PDF", "YES", "", false, "T", "", true},
+        {"a PDF that is gone", "YES", "in/gone.pdf", false, "T", "", true},
+    };
+    writeSharingTemplate(root_, "");
+    flashTemplate_->loadTemplate("float");
+    addPages({"a.jpg"});
+    for (const Case& c : cases) {
+        flashTemplate_->setPropertyValue("showDownload", c.offered);
+        flashTemplate_->setPropertyValue("bookTitle", c.title);
+        pages_->setSourceFile(c.source.empty() ? "" : path(c.source));
+        pages_->setSourceFileIsBuilt(c.built);
+        const std::string out = std::string("out-") + c.label;
+        FlashBookOutput writer(pages_, flashTemplate_, path(out), "Trip.html");
+        file::createDirectories(path(out));
+        writer.ouputTheBook();
+        EXPECT_EQ(writer.failures().size(), c.fails ? 1U : 0U) << c.label << testing::PrintToString(writer.failures());
+        const xml::Element download = writtenBook(out).firstElementForName("download");
+        EXPECT_EQ(download.attributeForName("file").value_or(""), c.file) << c.label;
+        if (c.file.empty())
+            continue;
+        EXPECT_EQ(download.attributeForName("size"), "11") << c.label;
+        EXPECT_EQ(read(out + "/files/download/" + c.file), "%PDF report") << c.label;
+    }
 }

@@ -91,6 +91,7 @@ TEST_F(CliTest, UsageErrorsExitWithTwo)
         {{"publish", path("a.jpg"), "-o"}, "needs a value"},
         {{"publish", "-o", path("out"), "--name", "", path("a.jpg")}, "--name"},
         {{"publish", "-o", path("out"), "--name", "../escaped", path("a.jpg")}, "not a path"},
+        {{"publish", "-o", path("out"), "--app", "--print-embed", path("a.jpg")}, "cannot be embedded"},
         {{"decode"}, "exactly one"},
         {{"templates", "extra"}, "no arguments"},
     };
@@ -178,8 +179,13 @@ TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
     EXPECT_FALSE(file::exists(path("o1/Trip.html.html")));
     EXPECT_EQ(file::readFile(path("o1/Trip.html")), "<title>Trip</title>") << "no book title: the name";
 
-    ASSERT_EQ(publish({"-o", path("o2"), "--name", "Trip", "--title", "A & B", path("a.jpg")}).exitCode, 0);
-    EXPECT_EQ(file::readFile(path("o2/Trip.html")), "<title>A &amp; B</title>");
+    // With the code that embeds the book in a page beside its folder, sized for a spread and the toolbar.
+    const CliResult embedded = publish({"-o", path("o 2"), "--name", "Trip", "--title", "A & B", "--print-embed", path("a.jpg")});
+    ASSERT_EQ(embedded.exitCode, 0) << embedded.err;
+    EXPECT_EQ(file::readFile(path("o 2/Trip.html")), "<title>A &amp; B</title>");
+    EXPECT_EQ(embedded.out, path("o 2/Trip.html") + "\n<iframe src=\"o%202/Trip.html\" title=\"A &amp; B\" width=\"960\" "
+                            "height=\"408\" style=\"display:block;width:100%;max-width:960px;height:auto;aspect-ratio:960/408;"
+                            "min-height:400px;border:0\" allow=\"fullscreen\" allowfullscreen loading=\"lazy\"></iframe>\n");
 
     for (int run = 0; run < 2; ++run) {
         const CliResult app = publish({"-o", path("o3"), "--app", "--name", "My.Trip", "--template", "classic",

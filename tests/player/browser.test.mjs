@@ -3,11 +3,11 @@
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { writeFileSync, readFileSync, unlinkSync, cpSync, readdirSync } from 'node:fs';
-import { join } from 'node:path';
+import { join, dirname } from 'node:path';
 import { makePdf } from './pdf.mjs';
 import {
   open, shown, settle, box, pixels, near, drag, line, sampleBook, served, closeAll, importBook, publishBook, scratch, shotPath,
-  colourOf, fetchedOf, SOURCE_DIR,
+  colourOf, fetchedOf, act, SOURCE_DIR, DEVICES,
 } from './harness.mjs';
 
 after(closeAll);
@@ -19,7 +19,7 @@ after(closeAll);
  * to pages 1 and 7, the first holding one to page 5. `config` as --set.
  */
 const TINY = [{ x: 500, y: 300, width: 5, height: 6, target: 2 }, { x: 513, y: 300, width: 5, height: 6, target: 5 }];
-async function wordsBook(name, config) {
+async function wordsBook(name, config, embed = false) {
   const pdfPages = Array.from({ length: 52 }, () => ({}));
   Object.assign(pdfPages[0], { lines: ['Hello Café world'], links: [{ x: 60, y: 640, width: 300, height: 50, target: 4 }, ...TINY] });
   pdfPages[2].lines = ['the inter-', 'national day'];
@@ -29,7 +29,7 @@ async function wordsBook(name, config) {
   const dir = scratch(name);
   writeFileSync(join(dir, 'in.pdf'), makePdf(pdfPages, [{ title: 'Part one', page: 0, children: [{ title: 'Inner', page: 4 }] },
     { title: 'Part two', page: 6 }]));
-  return served(importBook(join(dir, 'book'), join(dir, 'in.pdf'), { config: { flipSpeed: '100', ...config } }));
+  return served(importBook(join(dir, 'book'), join(dir, 'in.pdf'), { embed, config: { flipSpeed: '100', ...config } }));
 }
 
 /**
@@ -62,12 +62,17 @@ async function zoomedDetail(page, scale, at = [0.5, 0.5]) {
   return found;
 }
 
-test('the book opens from a file and over http, on a desktop and a phone, and turns within itself by button, key, tap, drag and flick', async () => {
-  const book = await sampleBook('open', { pages: 11, config: { flipSpeed: '150' } });
+test('the book opens from a file and over http, on a desktop and a phone, turns within itself by button, key, tap, drag and flick, '
+  + 'shares, prints, plays by itself and opens again where the reader left it', async () => {
+  const book = await sampleBook('open', { pages: 11, config: { flipSpeed: '150', showAutoPlay: 'YES', autoPlayInterval: '1', showDownload: 'YES' } });
   for (const [origin, device] of [['file', 'desktop'], ['http', 'desktop'], ['http', 'phone']]) {
     const [first, second, third] = device === 'phone' ? ['3', '4', '5'] : ['2,3', '4,5', '6,7'];
     const name = origin + '-' + device;
-    const page = await open(book[origin] + '#page=3', device);
+    // Printing is caught where the browser's dialog would open; a phone's share sheet takes what it is given.
+    const page = await open(book[origin] + '#page=3', { ...DEVICES[device], permissions: ['clipboard-read', 'clipboard-write'] }, (p) => p.addInitScript(() => {
+      window.print = () => { window.printed = [...document.querySelectorAll('.pw-sheet')].map((e) => e.dataset.page).join(','); };
+      navigator.share = (data) => { window.shared = data; return Promise.resolve(); };
+    }));
     assert.equal(await shown(page), first, name + ': #page=3 opens there');
     assert.equal(await page.locator('.pw-search-field, .pw-number').count(), 0, name + ': no search in pictures, no numbers in float');
     await page.screenshot({ path: shotPath('open-' + name) });
@@ -103,6 +108,67 @@ test('the book opens from a file and over http, on a desktop and a phone, and tu
     assert.deepEqual(page.fetched.filter((f) => /files\/(search|large)\//.test(f.url) || f.status >= 400 || (f.status === 0 && origin === 'http'))
       .map((f) => f.url), [], name);
     assert.deepEqual(page.consoleErrors, [], name);
+
+    // Share: a link to the shown page, copied with a note that fades, or handed to a phone's share sheet. (A tap
+    // while the flick's fling goes on only stops it, with no click.)
+    if (page.touch) await page.waitForTimeout(600);
+    const link = book[origin] + '#page=' + second.split(',')[0];
+    await act(page, 'share');
+    if (device === 'phone') {
+      assert.equal(await page.evaluate(() => window.shared.url), link, name);
+    } else {
+      await page.waitForSelector('.pw-notice:not([hidden]) >> text=Link copied');
+      assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link, name);
+      await page.screenshot({ path: shotPath('share-' + name) });
+    }
+    // Print: Ctrl+P the shown pages; the button the pages chosen, a range refused until it names pages of the book.
+    await page.keyboard.press('Control+P');
+    await page.waitForFunction((want) => window.printed === want, second);
+    await act(page, 'print');
+    await page.check('.pw-print-dialog input[value="range"]');
+    await page.fill('.pw-print-range', '9-99');
+    await page.click('.pw-print-go');
+    assert.match(await page.textContent('.pw-print-error'), /from 1 to 11/, name);
+    await page.fill('.pw-print-range', '3-7');
+    await page.click('.pw-print-go');
+    await page.waitForFunction(() => window.printed === '3,4,5,6,7');
+    assert.ok(await page.isHidden('.pw-print-dialog'), name);
+    if (name === 'http-desktop') {
+      const pdf = (await page.pdf({ preferCSSPageSize: true })).toString('latin1');
+      assert.equal(pdf.match(/\/Type\s*\/Page\b/g).length, 5, 'one sheet a page');
+      // Printed, the sheets go; Ctrl+P lays out the shown pages again for a look at them.
+      await page.keyboard.press('Control+P');
+      await page.emulateMedia({ media: 'print' });
+      await page.screenshot({ path: shotPath('print-preview'), fullPage: true });
+      assert.ok(await page.isHidden('#pagewind'), 'nothing of the player is printed');
+      await page.emulateMedia({ media: 'screen' });
+      const download = page.waitForEvent('download');
+      await act(page, 'download');
+      assert.equal((await download).suggestedFilename(), 'My-Flip-Book.pdf', 'the PDF that was built, under the title');
+    }
+    await page.waitForSelector('.pw-notice', { state: 'hidden' });
+    // Auto-play turns on its own, says so, and a key or a touch stops it.
+    await act(page, 'autoPlay');
+    assert.equal(await page.getAttribute('.pw-btn-autoPlay', 'aria-pressed'), 'true', name);
+    assert.equal(await page.textContent('.pw-live'), 'Auto-play started');
+    await page.screenshot({ path: shotPath('autoplay-' + name) });
+    await settle(page, third);
+    if (device === 'phone') await drag(page, [[195, 300]]);
+    else await page.keyboard.press('Shift');
+    assert.equal(await page.textContent('.pw-live'), 'Auto-play stopped');
+    assert.equal(await page.locator('.pw-play-bar').count(), 0, name);
+    await page.waitForTimeout(1200);
+    const left = await shown(page);
+    assert.equal(left, third, name + ': no turn after the stop');
+
+    // Opened again in the same browser, the book shows where it was left, and offers the start.
+    const again = await page.context().newPage();
+    await again.goto(book[origin]);
+    await again.waitForSelector('.pw-notice:not([hidden]) .pw-notice-action');
+    assert.equal(await shown(again), left, name);
+    await again.screenshot({ path: shotPath('resume-' + name) });
+    await again.click('.pw-notice-action');
+    await settle(again, '1');
     await page.done();
   }
 });
@@ -151,8 +217,9 @@ test('the page folds along the pointer, showing its back and the page beneath, w
 });
 
 test('on every screen the toolbar controls stand apart, each in the bar or in its menu', async () => {
-  const book = await wordsBook('bars', {});
-  const all = ['first', 'prev', 'next', 'last', 'zoomOut', 'zoomIn', 'thumbnails', 'outline', 'fullscreen', 'sound', 'search'];
+  const book = await wordsBook('bars', { showDownload: 'YES', showAutoPlay: 'YES' });
+  const all = ['first', 'prev', 'next', 'last', 'zoomOut', 'zoomIn', 'thumbnails', 'outline', 'fullscreen', 'sound', 'search', 'print', 'share',
+    'download', 'autoPlay'];
   for (const [width, height] of [[320, 640], [375, 667], [390, 844], [768, 1024], [1280, 800], [2560, 1400], [844, 390]]) {
     const touch = width < 1000;
     const page = await open(book.http, { viewport: { width, height }, isMobile: touch, hasTouch: touch });
@@ -304,8 +371,9 @@ test('the shown page loads first, a late picture shows a placeholder, a missing 
   }
 });
 
-test('every reader is served: alt texts, announcements, focus, keyboard links, toggles, the outline, the icon, text on demand', async () => {
-  const book = await wordsBook('readers', { languageSetting: 'German' });
+test('every reader is served: alt texts, announcements, focus, keyboard links, toggles, the outline, the icon, text on demand, '
+  + 'a page that embeds the book, the plain reading version', async () => {
+  const book = await wordsBook('readers', { languageSetting: 'German', bookTitle: 'Café & Co' }, true);
   const requests = [];
   const page = await open(book.http + '#page=2', 'desktop', (p) => {
     p.on('request', (r) => requests.push(r.url().replace(/.*\//, '')));
@@ -334,7 +402,7 @@ test('every reader is served: alt texts, announcements, focus, keyboard links, t
   await settle(page, '4,5');
   assert.equal(await page.textContent('.pw-live'), 'Seiten 4 und 5 von 52');
   assert.equal(await page.getAttribute('.pw-btn-sound', 'aria-pressed'), 'true');
-  await page.click('.pw-btn-sound');
+  await act(page, 'sound');
   assert.equal(await page.getAttribute('.pw-btn-sound', 'aria-pressed'), 'false');
 
   // The outline shows its nesting and page numbers and marks the section being read.
@@ -382,7 +450,32 @@ test('every reader is served: alt texts, announcements, focus, keyboard links, t
     console.log(which + ' search over http: ' + ms + ' ms');
     assert.ok(ms < bound, which + ' search took ' + ms + ' ms');
   }
+  assert.deepEqual(await page.$$eval('.pw-btn-print, .pw-btn-share', (list) => list.map((b) => b.getAttribute('aria-label'))), ['Drucken', 'Teilen']);
   await page.done();
+
+  // Another page embeds the book with the code the command line gave: it plays there, full screen too.
+  const host = await served(dirname(book.dir));
+  const embedding = await open(host.http.replace(/index\.html$/, 'host.html'), { viewport: { width: 1280, height: 1000 } }, undefined, 'iframe');
+  const frame = await (await embedding.waitForSelector('iframe[title="Café & Co"]')).contentFrame();
+  await frame.waitForSelector('#pagewind.pw-ready');
+  await act(frame, 'fullscreen');
+  await frame.waitForSelector('.pw-btn-fullscreen[aria-pressed="true"]', { state: 'attached' });
+  await embedding.screenshot({ path: shotPath('embedded-full-screen') });
+  await embedding.done();
+
+  // Without scripts the page leads to its plain reading version: each page's picture, to load as it comes into view, then its words.
+  const plain = await open(book.http, { ...DEVICES.desktop, javaScriptEnabled: false }, undefined, 'noscript a[href="text.html"]');
+  await plain.click('a[href="text.html"]');
+  await plain.waitForFunction(() => document.querySelector('main img').naturalWidth > 0);
+  assert.equal(await plain.textContent('h1'), 'Café & Co');
+  // (Browsers load lazily only where scripts run; here they take the pictures all at once.)
+  const pictures = await plain.$$eval('main img', (list) => list.map((i) => i.alt + ' ' + i.loading));
+  assert.deepEqual([pictures.length, pictures[0], pictures[51]], [52, 'Seite 1 lazy', 'Seite 52 lazy']);
+  assert.equal(await plain.textContent('#page-3 p'), 'the international day');
+  await plain.screenshot({ path: shotPath('text-version') });
+  await plain.click('nav a >> text=Inner');
+  assert.match(plain.url(), /#page-5$/);
+  await plain.done();
 });
 
 test('a book that cannot be read names its file; only a file page that could read neither file hints at serving it', async () => {

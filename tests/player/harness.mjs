@@ -1,7 +1,7 @@
 // Shared pieces of the browser tests: books published and served by pagewind-cli, headless
 // Chromium on a desktop and a touch phone, pointer and pixel helpers, and the screenshot folder.
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdtempSync, mkdirSync } from 'node:fs';
+import { mkdtempSync, mkdirSync, writeFileSync } from 'node:fs';
 import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import assert from 'node:assert/strict';
@@ -14,10 +14,10 @@ export const BUILD_DIR = resolve(process.env.PAGEWIND_BINARY_DIR || join(SOURCE_
 export const SHOTS_DIR = join(BUILD_DIR, 'player-screenshots');
 export const CLI = process.env.PAGEWIND_CLI || join(BUILD_DIR, 'bin', 'pagewind-cli');
 
-/** Runs pagewind-cli `command` with `options`, each of `config` as --set KEY=VALUE, then `inputs`; throws with its message. */
+/** Runs pagewind-cli `command` with `options`, each of `config` as --set KEY=VALUE, then `inputs`; its output, or throws with its message. */
 function runCli(command, options, config, inputs) {
   const sets = Object.entries(config).flatMap(([key, value]) => ['--set', key + '=' + value]);
-  execFileSync(CLI, [command, ...options, ...sets, ...inputs], { stdio: ['ignore', 'ignore', 'pipe'] });
+  return execFileSync(CLI, [command, ...options, ...sets, ...inputs], { stdio: ['ignore', 'pipe', 'pipe'] }).toString();
 }
 
 /** Publishes a book of the pictures into `folder` with pagewind-cli; `config` maps property keys to values. */
@@ -26,9 +26,16 @@ export function publishBook(folder, pictures, { template = 'float', config = {},
   return folder;
 }
 
-/** Imports a PDF into `folder` with pagewind-cli (links and bookmarks come along): `range` as the import option, `config` as --set. */
-export function importBook(folder, pdf, { range = 'ALL', config = {} } = {}) {
-  runCli('import', ['--range', range, '-o', folder], config, [pdf]);
+/**
+ * Imports a PDF into `folder` with pagewind-cli (links and bookmarks come along): `range` as the import option, `config` as --set;
+ * with `embed`, host.html beside the folder embeds the book with the code that --print-embed gives.
+ */
+export function importBook(folder, pdf, { range = 'ALL', config = {}, embed = false } = {}) {
+  const out = runCli('import', ['--range', range, '-o', folder, ...(embed ? ['--print-embed'] : [])], config, [pdf]);
+  if (embed) {
+    writeFileSync(join(dirname(folder), 'host.html'), '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Host</title></head>'
+      + '<body style="margin:0;background:#eee"><h1>A page that embeds a book</h1>' + out.split('\n')[1] + '</body></html>');
+  }
   return folder;
 }
 
@@ -106,7 +113,7 @@ let browser;
  * Opens `url` in a fresh context of `device` (a DEVICES name or options) of the tests' one browser;
  * page.errors collects page errors, and page.done() closes the page and refuses them.
  */
-export async function open(url, device = 'desktop', before) {
+export async function open(url, device = 'desktop', before, ready = '#pagewind.pw-ready, #pagewind.pw-failed') {
   browser ||= await launch();
   const options = typeof device === 'string' ? DEVICES[device] : device;
   const context = await browser.newContext(options);
@@ -127,7 +134,7 @@ export async function open(url, device = 'desktop', before) {
   if (before) await before(page);
   // Not the load event: the book's scripts hold it until the shown pictures have arrived.
   await page.goto(url, { waitUntil: 'domcontentloaded' });
-  await page.waitForSelector('#pagewind.pw-ready, #pagewind.pw-failed', { timeout: 15000 });
+  await page.waitForSelector(ready, { timeout: 15000 });
   page.done = async () => {
     await context.close();
     assert.deepEqual(page.errors, [], url);
@@ -137,6 +144,14 @@ export async function open(url, device = 'desktop', before) {
 
 /** The files of page.fetched whose address holds `part`, each as {url, bytes, status}. */
 export const fetchedOf = (page, part) => page.fetched.filter((f) => f.url.includes(part));
+
+/** Clicks or taps the toolbar control `name`, through the "More" menu when it waits there. */
+export async function act(page, name) {
+  const tap = (selector) => (page.touch ? page.tap(selector) : page.click(selector));
+  if (await page.isVisible('.pw-toolbar .pw-btn-' + name)) return tap('.pw-toolbar .pw-btn-' + name);
+  await tap('.pw-btn-more');
+  return tap('.pw-menu [data-action="' + name + '"]');
+}
 
 export const shown = (page) => page.evaluate(() => document.getElementById('pagewind').dataset.pages);
 

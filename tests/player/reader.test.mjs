@@ -15,7 +15,13 @@ import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError 
 import { decodeBookBin, BookLoadError } from '../../player/src/bookfile.js';
 import { readSettings, cssColor, yes, fileUrl } from '../../player/src/settings.js';
 import { isSafeUrl } from '../../player/src/links.js';
-import { pageFromHash, searchFromHash, fitBook } from '../../player/src/main.js';
+import { pageFromHash, searchFromHash, fitBook, sizeText } from '../../player/src/main.js';
+import { parsePrintRange } from '../../player/src/print.js';
+import { pageLink } from '../../player/src/share.js';
+import { Resume, resumedPage } from '../../player/src/resume.js';
+import { AutoPlay } from '../../player/src/autoplay.js';
+import { EventBus } from '../../player/src/bus.js';
+import { HtmlValidate } from 'html-validate';
 import { fold, foldTarget, turnPath, RISE } from '../../player/src/fold.js';
 import { zipOne, encryptBook } from './fixture.mjs';
 import { importBook, scratch } from './harness.mjs';
@@ -67,14 +73,21 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
   }
 });
 
-test('a book.bin written by pagewind-cli decodes into pages, settings, outline and links', () => {
+/** The parse errors and content-model faults that an HTML validator finds in the file, as "rule: message" lines. */
+async function htmlFaults(path) {
+  const report = await new HtmlValidate({ extends: ['html-validate:standard'] }).validateString(readFileSync(path, 'utf8'));
+  return report.results.flatMap((r) => r.messages.map((m) => m.ruleId + ': ' + m.message + ' (line ' + m.line + ')'));
+}
+
+test('a book.bin written by pagewind-cli decodes into pages, settings, outline, links and its PDF; its pages are valid HTML', async () => {
   // Pages 3 to 6 of a PDF: a web link and a link to document page 5 on page 4, nested bookmarks.
   const pages = Array.from({ length: 6 }, () => ({}));
   pages[3].links = [{ x: 61.2, y: 712.8, width: 122.4, height: 39.6, uri: 'https://example.org/a?b=1&c=2' }, { x: 306, y: 396, width: 61.2, height: 79.2, target: 4 }];
   const dir = scratch('decode');
   writeFileSync(join(dir, 'in.pdf'), makePdf(pages, [{ title: 'One & only', page: 2, children: [{ title: 'Inner', page: 4 }] }, { title: 'Out of range', page: 0 }]));
   importBook(join(dir, 'book'), join(dir, 'in.pdf'), { range: '3-6',
-    config: { bookTitle: 'A & B <c>', isHardCover: 'YES', backgroundColor: '0x112233', showZoom: 'NO' } });
+    config: { bookTitle: 'A & B <c>', isHardCover: 'YES', backgroundColor: '0x112233', showZoom: 'NO', showDownload: 'YES',
+      bookDescription: '"Quotes" & <tags>\u0085' } });
   const book = decodeBookBin(readFileSync(join(dir, 'book', 'files', 'book.bin')), parser);
   assert.equal(book.count, 4);
   assert.deepEqual(book.pages.map((p) => [p.index, p.hard, p.fileNumber, p.normalUrl]), [[1, true, 3, './files/page/3.jpg'],
@@ -94,6 +107,9 @@ test('a book.bin written by pagewind-cli decodes into pages, settings, outline a
   assert.equal(bookPageForFile(book, links[1].target), 3, 'document page 5 is the third book page');
   const s = readSettings(book.config, 'float');
   assert.deepEqual([s.title, s.backgroundColor, s.showZoom, s.showThumbnails, s.pageWidth, s.pageHeight], ['A & B <c>', '#112233', false, true, 612, 792]);
+  assert.deepEqual(book.download, { file: 'in.pdf', size: readFileSync(join(dir, 'in.pdf')).length }, 'the imported PDF, offered as it is');
+  assert.deepEqual(readFileSync(join(dir, 'book', 'files', 'download', 'in.pdf')), readFileSync(join(dir, 'in.pdf')));
+  for (const page of ['index.html', 'text.html']) assert.deepEqual(await htmlFaults(join(dir, 'book', page)), [], page);
 });
 
 test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elements', () => {
@@ -135,8 +151,58 @@ test('settings, safe link addresses and page fragments', () => {
     assert.equal(isSafeUrl(url), ok, url);
   }
   for (const [hash, n] of [['#page=7', 7], ['#x=1&page=3', 3], ['#page=', 0], ['', 0], ['#pages=4', 0]]) assert.equal(pageFromHash(hash), n, hash);
+  for (const [href, n, link] of [['http://a/b/index.html#page=2&search=x', 5, 'http://a/b/index.html#page=5'], ['file:///b/Trip.html', 1, 'file:///b/Trip.html#page=1']]) {
+    assert.equal(pageLink(href, n), link, href);
+  }
   for (const [hash, words] of [['#search=caf%C3%A9+au%20lait', 'café au lait'], ['#page=2&search=a%26b', 'a&b'], ['#search=100%', '100%'],
     ['#research=x', ''], ['#page=2', '']]) assert.equal(searchFromHash(hash), words, hash);
+});
+
+test("readers' choices: print ranges, resumed pages, auto-play intervals, switches that default off, file sizes", () => {
+  for (const [text, pages] of [['3-7', [3, 4, 5, 6, 7]], [' 2 , 9-10,2 ', [2, 9, 10]], ['4\u20136', [4, 5, 6]], ['10', [10]],
+    ['', null], ['0-3', null], ['7-3', null], ['9-11', null], ['3-', null], ['a', null], ['1,,2', [1, 2]]]) {
+    assert.deepEqual(parsePrintRange(text, 10), pages, text);
+  }
+  for (const [named, saved, page] of [[false, 7, 7], [true, 7, 0], [false, 1, 0], [false, 11, 0], [false, 0, 0]]) {
+    assert.equal(resumedPage(named, saved, 10), page, [named, saved].join(' '));
+  }
+  const kept = new Map();
+  const storage = { getItem: (k) => kept.get(k) ?? null, setItem: (k, v) => kept.set(k, v) };
+  const [one, other] = [new Resume(storage, '/a/index.html'), new Resume(storage, '/b/index.html')];
+  one.save(6);
+  assert.deepEqual([one.saved(), other.saved()], [6, 0], 'each book keeps its own page');
+  const refusing = new Resume({ getItem() { throw new Error('denied'); }, setItem() { throw new Error('denied'); } }, '/a');
+  refusing.save(3);
+  assert.equal(refusing.saved(), 0, 'a browser that refuses storage opens at the start');
+  for (const [value, seconds] of [[undefined, 4], ['2.5', 2.5], ['0.2', 1], ['-3', 4], ['x', 4]]) {
+    assert.equal(readSettings(new Map(value === undefined ? [] : [['autoPlayInterval', value]]), 'float').autoPlayInterval, seconds, String(value));
+  }
+  const s = readSettings(new Map(), 'float');
+  assert.deepEqual([s.showPrint, s.showShare, s.resumeReading, s.showDownload, s.showAutoPlay, s.autoPlayLoop], [true, true, true, false, false, false]);
+  for (const [bytes, text] of [[850000, '850 KB'], [2400000, '2.4 MB'], [120, '1 KB']]) assert.equal(sizeText(bytes, 'en'), text);
+  assert.equal(sizeText(2400000, 'de'), '2,4 MB');
+});
+
+test('auto-play turns to the end and stops there, or starts again when the book loops; a touch elsewhere pauses it', () => {
+  const listeners = [];
+  globalThis.document = { addEventListener: (type, fn) => listeners.push([type, fn]) };
+  for (const [loop, want] of [[false, 'next next stop'], [true, 'next next first next pause']]) {
+    const log = [];
+    let page = 1;
+    const turns = { next: () => { page++; log.push('next'); }, first: () => { page = 1; log.push('first'); }, atEnd: () => page === 3,
+      turning: () => false };
+    const bus = new EventBus();
+    bus.on('autoplay', ({ playing }) => { if (!playing) log.push(loop ? 'pause' : 'stop'); });
+    listeners.length = 0;
+    const play = new AutoPlay(bus, turns, { interval: 1, loop }, (target) => target === 'own');
+    play.start();
+    for (let i = 0; i < (loop ? 4 : 3); i++) play.step();
+    for (const [type, fn] of listeners) fn({ type, target: 'own', key: 'Enter' });
+    assert.equal(play.playing, loop, 'its own button does not pause it');
+    for (const [type, fn] of listeners.filter(([type]) => type === 'pointerdown')) fn({ type, target: 'book' });
+    assert.equal(log.join(' '), want, loop ? 'loops' : 'stops');
+  }
+  delete globalThis.document;
 });
 
 test('the book fits its stage: spreads on wide stages where each page gets 300 pixels, single pages elsewhere', () => {
@@ -172,7 +238,7 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
   }
 });
 
-test('the committed template pages are what player/build.mjs makes of player/, each with the five placeholders', () => {
+test('the committed template pages are what player/build.mjs makes of player/, each with the seven placeholders', () => {
   const out = mkdtempSync(join(tmpdir(), 'pw-pages-'));
   execFileSync(process.execPath, [join(here, '..', '..', 'player', 'build.mjs'), out], { stdio: 'ignore' });
   const committed = (t) => {
@@ -186,8 +252,8 @@ test('the committed template pages are what player/build.mjs makes of player/, e
   for (const t of ['float', 'classic']) {
     const html = readFileSync(join(out, 'AppFiles', 'Templates', t, 'html', 'index.html'), 'utf8');
     assert.ok(html === committed(t), t + ': rebuild with node player/build.mjs and commit the pages');
-    // build.mjs checks which five; no other "${" may reach the page writer; the title is the page's; the template is named.
-    assert.equal(html.split('${').length - 1, 5, t);
+    // build.mjs checks which seven; no other "${" may reach the page writer; the title is the page's; the template is named.
+    assert.equal(html.split('${').length - 1, 7, t);
     assert.match(html, /<title>\$\{index\.title\}<\/title>/, t);
     assert.match(html, new RegExp('<body data-template="' + t + '"'), t);
   }

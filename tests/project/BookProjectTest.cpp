@@ -231,7 +231,12 @@ TEST(BookPublisherTest, ANewBookReplacesTheOldOneWholeAndAStoppedOneChangesNothi
         EXPECT_FALSE(file::exists(scratch / "book/files/page/4.jpg"));
         EXPECT_EQ(file::readFile(scratch / "book/files/book.bin").value_or(""), bookBin);
     }
-    // Trip.html, book.swf, files, notes.txt: no staging left behind.
+    // Trip.html, text.html, book.swf, files, notes.txt: no staging left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch / "book"), std::filesystem::directory_iterator()),
-              4);
+              5);
+    // A book without a reading version takes the old one with it; the user's files stay.
+    flashTemplate->setPropertyValue("writeTextVersion", "NO");
+    ASSERT_TRUE(BookPublisher::publish({pagesOf(3), flashTemplate, nullptr, nullptr, nullptr}, target).ok());
+    EXPECT_FALSE(file::exists(scratch / "book/text.html"));
+    EXPECT_TRUE(file::isRegularFile(scratch / "book/notes.txt"));
 }

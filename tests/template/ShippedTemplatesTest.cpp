@@ -126,12 +126,20 @@ TEST_F(ShippedTemplates, TemplatesCarryTheAgreedKeys)
           "colors", "backgroundColor", "paperColor", "accentColor", "logoImage", "backgroundImage", "buttons",
           "showThumbnails", "showOutline", "showZoom", "showFullscreen", "showPageNumbers", "showShadow"}},
     };
+    // Every template shares these, each with its default: what finds and shares a book, and the switches of its
+    // print, download, share, resume and auto-play buttons and of its plain reading version.
+    const std::vector<std::pair<std::string, std::string>> shared = {
+        {"bookDescription", ""}, {"bookAddress", ""},    {"showPrint", "YES"},      {"showDownload", "NO"},
+        {"showShare", "YES"},    {"resumeReading", "YES"}, {"showAutoPlay", "NO"}, {"autoPlayInterval", "4"},
+        {"autoPlayLoop", "NO"},  {"writeTextVersion", "YES"}};
     for (const auto& [name, keys] : agreed) {
         FlashTemplate tmpl;
         tmpl.loadTemplate(name);
         const std::set<std::string> present = keysOf(tmpl);
         for (const std::string& key : keys)
             EXPECT_TRUE(present.count(key)) << name << " lacks " << key;
+        for (const auto& [key, value] : shared)
+            EXPECT_EQ(tmpl.propertyValueFor(key, "(none)"), value) << name << ": " << key;
     }
     FlashTemplate floatTemplate;
     EXPECT_EQ(floatTemplate.propertyValueFor("pageWidth", ""), "960");
