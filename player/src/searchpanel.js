@@ -2,8 +2,9 @@
 // count of hits and, for each hit, its page and passage. Enter searches; once the results are in,
 // Enter and Shift+Enter go to the next and the previous hit. Choosing a hit marks it on the page
 // pictures (HitLayer) and emits 'goto' {page, from}. A search runs chunk by chunk of the book's
-// text, as each is there, so the first hits show while the rest is still coming; the list shows
-// a hundred hits and more as it scrolls or on demand.
+// text, as each is there, so the first hits are listed while the rest is still coming; the count
+// shows before the book turns to the first hit. The list shows a hundred hits and more as it
+// scrolls or on demand.
 import { el } from './dom.js';
 import { foldQuery } from './search.js';
 import { Panel } from './panels.js';
@@ -47,7 +48,7 @@ export class SearchPanel extends Panel {
 
   /**
    * Searches the book for `query`, chunk by chunk of its text as each arrives, lists the hits and
-   * turns to the first one as soon as it is found; the results panel opens unless `quietly`.
+   * then turns to the first one; the results panel opens unless `quietly`.
    */
   search(query, quietly = false) {
     const key = foldQuery(query);
@@ -70,23 +71,31 @@ export class SearchPanel extends Panel {
     const index = text.index;
     let pages = 0;
     const stale = {};
+    // Every chunk is asked for at once; each is searched, in order, as it is there.
+    for (let k = 1; k <= index.chunkCount; k++) text.loadChunk(k);
     const chunk = (k) => (k > index.chunkCount ? null : text.loadChunk(k).then(() => {
       if (this.run !== run) throw stale; // a later search took over
       const [from, to] = text.chunkPages(k);
       const found = index.search(query, from, to);
       pages += found.pages;
-      const first = !this.hits.length;
       for (const hit of found.hits) {
         const words = index.page(hit.page).words;
         this.hits.push({ page: hit.page, boxes: hit.words.map((i) => words[i]), engine: hit });
       }
       this.more(BATCH);
-      if (first && this.hits.length) this.choose(0, 'search');
       return chunk(k + 1);
     }));
     return Promise.resolve(chunk(1)).then(() => {
       this.status.textContent = this.hits.length ? this.count(this.hits.length, pages) : this.t('noHits').replace('{q}', query.trim());
       this.marks.show(this.hits, this.hits[this.at] || null, this.book);
+      // The answer shows first; then the book turns to the first hit, unless the reader chose one meanwhile.
+      if (this.hits.length && this.at < 0) {
+        return new Promise((done) => requestAnimationFrame(() => {
+          if (this.run === run && this.at < 0) this.choose(0, 'search');
+          done();
+        }));
+      }
+      return undefined;
     }, (e) => {
       if (e === stale) return;
       console.warn(e);
