@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "base/FileUtil.h"
 #include "base/NotificationCenter.h"
 #include "base/PagewindException.h"
@@ -147,6 +149,25 @@ TEST(FlashPageSourcePDF, ThumbnailsAndDetailTiles)
     const RgbImage blue = decodeJpeg(file::readFile(file::joinPath(tiles->pageFilePath(), "1_0.jpg")).value_or(""));
     ASSERT_EQ(blue.width, 513);
     EXPECT_LT(blue.pixels[(500 * 513 + 200) * 3], 40);  // inside the blue box
+    const RgbImage grey = decodeJpeg(file::readFile(source.getThumbPageAtIndex(2)->pageFilePath()).value_or(""));
+    ASSERT_FALSE(grey.pixels.empty());
+    EXPECT_NEAR(grey.pixels[grey.pixels.size() / 2], 120, 3) << "the picture page's thumbnail keeps its grey";
+
+    // The words' tile: a PNG of 513 by 513 pixels in 4-bit grey, holding black and white.
+    const std::string png = file::readFile(file::joinPath(tiles->pageFilePath(), "0_2.png")).value_or("");
+    ASSERT_GT(png.size(), 45u);
+    EXPECT_EQ(png.substr(12, 4) + png.substr(16, 8) + png.substr(24, 2), std::string("IHDR\0\0\2\1\0\0\2\1\4\0", 14));
+    const std::size_t idat = png.find("IDAT");
+    uLongf size = 513 * 258;
+    std::vector<unsigned char> rows(size);
+    ASSERT_EQ(uncompress(rows.data(), &size, reinterpret_cast<const Bytef*>(png.data() + idat + 4),
+                         static_cast<uLong>(png.size() - idat - 4)), Z_OK);
+    EXPECT_EQ(size, 513u * 258u);
+    EXPECT_NE(std::find(rows.begin(), rows.end(), 0xff), rows.end());
+    bool black = false;
+    for (std::size_t at = 0; at < size; ++at)
+        black = black || (at % 258 != 0 && (rows[at] >> 4) < 3);  // past each row's filter byte
+    EXPECT_TRUE(black);
 }
 
 // Pages a range names past the end or below 1 are left out with a warning; when no page is
