@@ -289,8 +289,6 @@ class Player {
       this.toolbar.setEnabled('zoomOut', zoomed);
       this.toolbar.setEnabled('zoomIn', scale < limit - 0.001);
     });
-    // The deepest zoom of a page follows its picture, known once the picture has arrived.
-    this.bus.on('picture', () => { if (!this.zoom.zoomed) this.toolbar.setEnabled('zoomIn', this.zoom.limit() > 1.001); });
     this.bus.on('turnstart', () => this.sound.play());
     this.bus.on('autoplay', ({ playing }) => {
       this.toolbar.setPressed('autoPlay', playing);

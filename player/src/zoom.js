@@ -62,11 +62,9 @@ export class Zoom {
     return clamp(widest ? DETAIL * widest / focus.w : DETAIL, 1, MAX_ZOOM);
   }
 
-  /** The deepest zoom into the focus page, or into the page in the middle of the stage before a zoom. */
+  /** The deepest zoom into the focus page; before a zoom there is always some way to go. */
   limit() {
-    const st = this.stage.getBoundingClientRect();
-    const focus = this.focus || this.focusAt(st.left + st.width / 2, st.top + st.height / 2);
-    return focus ? this.maxScale(focus) : 1;
+    return this.focus ? this.maxScale(this.focus) : Infinity;
   }
 
   /** Zooms to `scale`, keeping the point under (clientX, clientY) in place. */
