@@ -14,4 +14,4 @@ mkdir -p "$work/manuals"
 long="$work/manuals/manual196.pdf"
 [ -f "$long" ] || mutool merge -o "$long" "$tasn1" "$tasn1" "$tasn1" "$tasn1" "$tasn1" "$mime" 1-16
 [ -d tests/player/node_modules ] || (cd tests/player && npm ci --no-audit --no-fund >/dev/null)
-node bench/manuals.mjs "$cli" "$work/manuals" "$tasn1" "$mime" "$long" | tee bench/manuals.txt
+PAGEWIND_CLI="$cli" node bench/manuals.mjs "$cli" "$work/manuals" "$tasn1" "$mime" "$long" | tee bench/manuals.txt
