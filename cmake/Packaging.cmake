@@ -22,7 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The preview and published books are read by a browser; the desktop finds the icon and entry.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "chromium | firefox-esr | www-browser")
+# Pagewind's own translations are inside the program; Qt's standard dialogs and buttons take
+# theirs from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "chromium | firefox-esr | www-browser, qt6-translations-l10n")
 # gzip: a quarter of the time xz takes, for a package a little larger.
 set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
 include(CPack)

@@ -1,12 +1,8 @@
 #include "app/BookPagesCommand.h"
 
-#include <QStringList>
-
 #include "app/AppSettings.h"
 #include "app/ImportWindowDelegate.h"
 #include "base/NumberText.h"
-#include "book/FlashPageSource.h"
-#include "pdf/PictureDocumentBuilder.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
 
@@ -17,8 +13,7 @@ BookPagesCommand::BookPagesCommand(const QString& text, State before, State afte
 {
 }
 
-BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelegate& sheet, const QStringList& builtPictures,
-                                                       const FlashTemplate& current)
+BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelegate& sheet, const FlashTemplate& current)
 {
     const AppSettings& settings = AppSettings::shareInstance();
     State state;
@@ -26,16 +21,9 @@ BookPagesCommand::State BookPagesCommand::importedState(const ImportWindowDelega
     const bool ranged = settings.importPageRangeType() == ImportWindowDelegate::pageRange;
     pages.choice = {ranged ? settings.importPageRange().toStdString() : "ALL", settings.importQualityLevel(),
                     settings.importLinks() == 1, settings.importBookmark() == 1, sheet.importsText()};
-    const bool built = !builtPictures.isEmpty() &&
-                       settings.lastImportedFile() == QString::fromStdString(PictureDocumentBuilder::buildFilePath());
-    pages.origin = built ? PagesOrigin::pictures : PagesOrigin::pdf;
-    for (const QString& picture : built ? builtPictures : QStringList())
-        pages.builtPictures.push_back(picture.toStdString());
-    if (!built)
-        pages.pdfPath = settings.lastImportedFile().toStdString();
+    pages.origin = PagesOrigin::pdf;
+    pages.pdfPath = settings.lastImportedFile().toStdString();
     pages.pageSource = sheet.flashPageSource();
-    if (pages.pageSource)
-        pages.pageSource->setSourceFileIsBuilt(built);  // readers download it under the book's title
     pages.annotations = sheet.flashPagesAnnotations();
     pages.outline = sheet.flashOutline();
     pages.text = sheet.flashPagesText();

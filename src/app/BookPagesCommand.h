@@ -6,7 +6,6 @@
 
 #include "project/BookProject.h"
 
-#include <QStringList>
 
 namespace pw {
 
@@ -25,12 +24,10 @@ public:
     };
     using Apply = std::function<void(const State&)>;
 
-    // What the import sheet made, with where it came from: the pictures of the build when it
-    // imported the build file made of them, else the PDF it imported, and the import's choices
-    // (which the sheet stores in the settings as it starts); the page size is the first page's,
-    // the title the document's when the current template's is still its own (adoptDocumentTitle).
-    static State importedState(const ImportWindowDelegate& sheet, const QStringList& builtPictures,
-                               const FlashTemplate& current);
+    // What the import sheet made, with the PDF it imported and the import's choices (which the
+    // sheet stores in the settings as it starts); the page size is the first page's, the title
+    // the document's when the current template's is still its own (adoptDocumentTitle).
+    static State importedState(const ImportWindowDelegate& sheet, const FlashTemplate& current);
 
     BookPagesCommand(const QString& text, State before, State after, Apply apply);
 

@@ -2,6 +2,7 @@
 
 #include <QUndoStack>
 
+#include "app/InterfaceLanguage.h"
 #include "app/MyColorOper.h"
 #include "app/PropertyValueCommand.h"
 #include "base/Log.h"
@@ -54,6 +55,13 @@ FlashTemplateProperty* FlashTemplateOutlineDelegate::propertyAt(const QModelInde
 QStringList FlashTemplateOutlineDelegate::listChoices(const FlashTemplateProperty& property)
 {
     return qs(property.valueSource()).split(QLatin1Char(','));
+}
+
+QStringList FlashTemplateOutlineDelegate::shownChoices(const FlashTemplateProperty& property)
+{
+    const QStringList shown = qs(property.choicesIn(InterfaceLanguage::spoken())).split(QLatin1Char(','));
+    const QStringList stored = listChoices(property);
+    return shown.size() == stored.size() ? shown : stored;
 }
 
 QStringList FlashTemplateOutlineDelegate::allowedExtensions(const QString& valueSource)
@@ -123,12 +131,13 @@ QVariant FlashTemplateOutlineDelegate::data(const QModelIndex& index, int role) 
         return {};
     if (role == kPropertyTypeRole)
         return property->propertyType();
+    const std::string language = InterfaceLanguage::spoken();
     if (role == Qt::ToolTipRole)
-        return qs(property->desc());
+        return qs(property->descIn(language));
     if (index.column() == keyColumn) {
         if (role != Qt::DisplayRole)
             return {};
-        return property->title().empty() ? tr("(Untitled)") : qs(property->title());
+        return property->title().empty() ? tr("(Untitled)") : qs(property->titleIn(language));
     }
     return valueData(*property, role);
 }
@@ -141,16 +150,23 @@ QVariant FlashTemplateOutlineDelegate::valueData(const FlashTemplateProperty& pr
         if (role == Qt::CheckStateRole)
             return valueAsBool(value) ? Qt::Checked : Qt::Unchecked;
         if (role == Qt::DisplayRole)
-            return qs(property.aTitle());
+            return qs(property.aTitleIn(InterfaceLanguage::spoken()));
         return {};
     case pt_color:
         if (role == Qt::DecorationRole)
             return MyColorOper::colorFromHexRGB(value ? std::optional(qs(*value)) : std::nullopt);
+        // Shown as the colour dialog and the web write colours; stored as the book reads them.
+        if ((role == Qt::DisplayRole || role == Qt::EditRole) && value)
+            return MyColorOper::colorFromHexRGB(qs(*value)).name();
         break;
-    case pt_list:
+    case pt_list: {
+        const int choice = static_cast<int>(listChoices(property).indexOf(value ? qs(*value) : QString()));
         if (role == Qt::EditRole)
-            return static_cast<int>(listChoices(property).indexOf(value ? qs(*value) : QString()));
+            return choice;
+        if (role == Qt::DisplayRole && choice >= 0)
+            return shownChoices(property).at(choice);
         break;
+    }
     default:
         break;
     }
@@ -197,9 +213,15 @@ std::optional<std::string> FlashTemplateOutlineDelegate::newValueFor(const Flash
         if (role != Qt::CheckStateRole)
             return std::nullopt;
         return value.toInt() == Qt::Checked ? "YES" : "NO";
-    case pt_color:
+    case pt_color: {
         PW_LOG_DEBUG("color value is:%s", value.toString().toUtf8().constData());
+        // A colour typed as it is shown ("#4a5568") is stored in the stored form.
+        const QString typed = value.toString().trimmed();
+        const QColor named(typed);
+        if (typed.startsWith(QLatin1Char('#')) && named.isValid())
+            return MyColorOper::colorToHexRGB(named).value_or(QString()).toStdString();
         return value.toString().toStdString();
+    }
     default:
         return value.toString().toStdString();
     }
@@ -218,7 +240,7 @@ bool FlashTemplateOutlineDelegate::setData(const QModelIndex& index, const QVari
     templatetree::Path path = templatetree::pathOf(*iFlashTmpl, *property);
     if (!iUndoStack)
         return storeValue(path, text);
-    const QString title = property->title().empty() ? qs(property->key()) : qs(property->title());
+    const QString title = property->title().empty() ? qs(property->key()) : qs(property->titleIn(InterfaceLanguage::spoken()));
     iUndoStack->push(new PropertyValueCommand(this, std::move(path), property->value(), text, title));  // the stack owns it
     return true;
 }

@@ -46,6 +46,9 @@ public:
 
     // The choices of a list property's valueSource, split at "," and taken unchanged.
     static QStringList listChoices(const FlashTemplateProperty& property);
+    // The same choices as the interface shows them, in its language where the template gives
+    // them (as many, in the same order); else listChoices.
+    static QStringList shownChoices(const FlashTemplateProperty& property);
     // The file extensions a file property's valueSource allows: ";" deleted, the part after
     // the first "|" (or all of it), split at "*." ("Images|*.jpg;*.png" gives jpg and png).
     static QStringList allowedExtensions(const QString& valueSource);

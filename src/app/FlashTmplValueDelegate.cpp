@@ -22,7 +22,7 @@ namespace {
 
 std::optional<QColor> askColor(const QColor& current, QWidget* parent)
 {
-    const QColor chosen = QColorDialog::getColor(current, parent, QObject::tr("Choose a colour"));
+    const QColor chosen = QColorDialog::getColor(current, parent, FlashTmplValueDelegate::tr("Choose a colour"));
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
@@ -33,10 +33,10 @@ std::optional<QString> askFile(const QString& proposed, const QStringList& exten
     QStringList patterns;
     for (const QString& extension : extensions)
         patterns.append(QStringLiteral("*.") + extension);
-    QString filter = QObject::tr("All files (*)");
+    QString filter = FlashTmplValueDelegate::tr("All files (*)");
     if (!patterns.isEmpty())
-        filter = QObject::tr("Allowed files (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") + filter;
-    const QString title = QObject::tr("Choose a file");
+        filter = FlashTmplValueDelegate::tr("Allowed files (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") + filter;
+    const QString title = FlashTmplValueDelegate::tr("Choose a file");
     const QString start = proposed.isEmpty() ? WindowMemory::lastFolder(title) : proposed;
     const QString chosen = QFileDialog::getOpenFileName(parent, title, start, filter);
     if (chosen.isEmpty())
@@ -50,8 +50,10 @@ std::optional<QString> askFile(const QString& proposed, const QStringList& exten
 FlashTmplValueDelegate::FlashTmplValueDelegate(QObject* parent)
     : QStyledItemDelegate(parent), iColorChooser(askColor), iFileChooser(askFile)
 {
-    if (auto* view = qobject_cast<QAbstractItemView*>(parent))
+    if (auto* view = qobject_cast<QAbstractItemView*>(parent)) {
         view->installEventFilter(this);
+        view->setEditTriggers(view->editTriggers() | QAbstractItemView::AnyKeyPressed);
+    }
 }
 
 bool FlashTmplValueDelegate::eventFilter(QObject* watched, QEvent* event)
@@ -65,19 +67,38 @@ bool FlashTmplValueDelegate::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || (focused && focused != view && view->isAncestorOf(focused)))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool opens = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier)
+        return false;
     // The row's value, wherever in the row the keyboard focus is.
     const QModelIndex current = view->currentIndex();
     const QModelIndex value = current.sibling(current.row(), FlashTemplateOutlineDelegate::valueColumn);
-    const int type = typeOf(value);
-    if (!opens || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || (type != pt_color && type != pt_file) ||
-        !(value.flags() & Qt::ItemIsEditable))
+    if (!(value.flags() & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)))
         return false;
-    if (type == pt_color)
-        onSelectColor(view->model(), value, view);
-    else
-        onSelectFile(view->model(), value, view);
-    return true;
+    const int type = typeOf(value);
+    const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier;
+    if ((enter || (key->key() == Qt::Key_Space && modifiers == Qt::NoModifier)) && (type == pt_color || type == pt_file)) {
+        if (type == pt_color)
+            onSelectColor(view->model(), value, view);
+        else
+            onSelectFile(view->model(), value, view);
+        return true;
+    }
+    if (enter && type == pt_bool) {
+        const bool on = value.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        view->model()->setData(value, on ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        return true;
+    }
+    if (enter && type != pt_bool) {
+        view->setCurrentIndex(value);
+        view->edit(value);
+        return true;
+    }
+    // Typing on a row starts editing its value with what was typed, as in a spreadsheet.
+    const bool typing = !key->text().isEmpty() && key->text().at(0).isPrint() && key->key() != Qt::Key_Space;
+    if (typing && type != pt_bool && current.column() != FlashTemplateOutlineDelegate::valueColumn)
+        view->setCurrentIndex(value);
+    return false;
 }
 
 int FlashTmplValueDelegate::typeOf(const QModelIndex& index)
@@ -99,7 +120,7 @@ QRect FlashTmplValueDelegate::buttonRect(const QRect& cell)
 
 void FlashTmplValueDelegate::onSelectColor(QAbstractItemModel* model, const QModelIndex& index, QWidget* parent) const
 {
-    const QColor current = MyColorOper::colorFromHexRGB(index.data(Qt::EditRole).toString());
+    const QColor current = index.data(Qt::DecorationRole).value<QColor>();
     const std::optional<QColor> chosen = iColorChooser(current, parent);
     if (!chosen)
         return;
@@ -168,10 +189,13 @@ void FlashTmplValueDelegate::paintFile(QPainter* painter, const QStyleOptionView
     const QRect button = buttonRect(option.rect);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
+    // The palette's button colours, so that a dark palette gets a dark button.
     const bool hovered = (option.state & QStyle::State_MouseOver) != 0;
-    painter->setPen(QColor(0x60, 0x60, 0x60));
-    painter->setBrush(hovered ? QColor(0xd8, 0xe6, 0xf5) : QColor(0xf0, 0xf0, 0xf0));
+    const QPalette& palette = option.palette;
+    painter->setPen(palette.color(QPalette::Mid));
+    painter->setBrush(palette.color(hovered ? QPalette::Midlight : QPalette::Button));
     painter->drawRoundedRect(QRectF(button).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter->setPen(palette.color(QPalette::ButtonText));
     painter->drawText(button, Qt::AlignCenter, QStringLiteral("…"));
     painter->restore();
 }
@@ -185,7 +209,7 @@ QWidget* FlashTmplValueDelegate::createEditor(QWidget* parent, const QStyleOptio
     const FlashTemplateProperty* property = outline ? outline->propertyAt(index) : nullptr;
     auto* combo = new QComboBox(parent);  // the view owns its editors
     if (property)
-        combo->addItems(FlashTemplateOutlineDelegate::listChoices(*property));
+        combo->addItems(FlashTemplateOutlineDelegate::shownChoices(*property));
     combo->setFrame(false);
     // A pick is stored at once, as a pop-up menu would.
     // Qt declares createEditor const, but committing is a signal of this delegate.

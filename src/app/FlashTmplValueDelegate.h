@@ -11,7 +11,9 @@ namespace pw {
 // that opens the colour dialog, a file field whose small button opens the file dialog
 // (filtered by the property's extensions), a combo box for lists; switches are check boxes
 // (the model's check state) and everything else is free text. On the view it is made for,
-// Enter or Space on a colour or file property opens its chooser, as a click would.
+// Enter or Space on a colour or file property opens its chooser, as a click would; Enter edits
+// any other value (a switch is turned) and typing starts editing the value with the key typed
+// (the delegate adds the view's edit trigger for typing).
 class FlashTmplValueDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

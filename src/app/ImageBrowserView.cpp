@@ -265,8 +265,26 @@ void ImageBrowserView::removeSelection()
 void ImageBrowserView::showSelectionInFolder()
 {
     const QList<int> rows = selectedRows();
-    if (iModel && !rows.isEmpty())
-        iFolderOpener(QFileInfo(iModel->pathAt(rows.first())).absolutePath());
+    if (!iModel || rows.isEmpty())
+        return;
+    const QString folder = QFileInfo(iModel->pathAt(rows.first())).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        emit problem(tr("Show in Folder"), tr("The folder \u201c%1\u201d no longer exists. Locate\u2026 in this menu finds "
+                                              "the picture in its new place.")
+                                               .arg(folder));
+        return;
+    }
+    iFolderOpener(folder);
+}
+
+void ImageBrowserView::locateSelection()
+{
+    for (const int row : selectedRows()) {
+        if (iModel && iModel->isMissing(row)) {
+            emit locateRequested(row);
+            return;
+        }
+    }
 }
 
 QMenu* ImageBrowserView::makeContextMenu()
@@ -287,6 +305,9 @@ QMenu* ImageBrowserView::makeContextMenu()
     add("moveToEnd", tr("Move to &End"), QKeySequence(tr("Ctrl+End")), &ImageBrowserView::moveSelectionToEnd, this);
     menu->addSeparator();
     add("showInFolder", tr("Show in &Folder"), QKeySequence(), &ImageBrowserView::showSelectionInFolder, this);
+    const QList<int> rows = selectedRows();
+    const bool missing = iModel && std::any_of(rows.begin(), rows.end(), [this](int row) { return iModel->isMissing(row); });
+    add("locate", tr("&Locate\u2026"), QKeySequence(), &ImageBrowserView::locateSelection, this)->setEnabled(missing);
     return menu;
 }
 

@@ -13,7 +13,8 @@ class ImageListModel;
 // The thumbnail grid of the picture list. Drag thumbnails to rearrange them and drop files from
 // the desktop to insert them: both land where the insertion mark shows, between two thumbnails
 // or after the last. Ctrl+Up / Ctrl+Down move the selection one place, Ctrl+Home / Ctrl+End to
-// the start or end; Delete removes it; the context menu offers the same and Show in Folder.
+// the start or end; Delete removes it; the context menu offers the same, Show in Folder, and
+// Locate for a missing picture.
 // Moved pictures stay selected.
 class ImageBrowserView : public QListView {
     Q_OBJECT
@@ -37,15 +38,22 @@ public:
     // Where the insertion mark stands during a drag, or -1.
     int insertionIndex() const { return iInsertionIndex; }
 
-    // The context menu for the selection, its actions named "remove", "moveToStart", "moveToEnd"
-    // and "showInFolder". The caller owns it.
+    // The context menu for the selection, its actions named "remove", "moveToStart", "moveToEnd",
+    // "showInFolder" and "locate" (for a missing picture). The caller owns it.
     QMenu* makeContextMenu();
     // Moves the selection by steps (negative: towards the start), or to the start or end.
     void moveSelectionBy(int steps);
     void moveSelectionToStart();
     void moveSelectionToEnd();
     void removeSelection();
+    // Shows the first selected picture's folder; a folder that is gone is reported instead.
     void showSelectionInFolder();
+    // Asks to locate the first selected picture that is missing.
+    void locateSelection();
+
+signals:
+    void locateRequested(int row);
+    void problem(const QString& title, const QString& message);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -180,6 +180,24 @@ void ImageListModel::reorder(const std::vector<int>& order)
     emit layoutChanged();
 }
 
+void ImageListModel::replacePaths(const QStringList& paths)
+{
+    const bool sameRows = paths.size() == count();
+    if (!sameRows)
+        beginResetModel();
+    std::vector<std::string> entries;
+    for (const QString& path : paths)
+        entries.push_back(path.toStdString());
+    iProject->pictures() = std::move(entries);
+    iExists.clear();  // a relinked picture is there now
+    if (!sameRows) {
+        endResetModel();
+        return;
+    }
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1));
+}
+
 QStringList ImageListModel::paths() const
 {
     QStringList result;

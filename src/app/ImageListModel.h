@@ -57,6 +57,9 @@ public:
     void removeAt(const QList<int>& rows);
     // order[newRow] is the old row; selections and other persistent indexes follow their pictures.
     void reorder(const std::vector<int>& order);
+    // Puts these paths in place of the entries, row for row (a relink); a list of another
+    // length replaces the entries whole.
+    void replacePaths(const QStringList& paths);
     // Asks the view to select these rows (after a step of the undo stack).
     void requestSelection(const QList<int>& rows) { emit selectionRequested(rows); }
 

@@ -244,7 +244,7 @@ void ImportWindowDelegate::mainThread_handleMSG(qlonglong pageIndex, qlonglong t
 {
     if (!iLblInfo->isVisible() && !iIsImporting)
         return;
-    iLblInfo->setText(QStringLiteral("Importing:%1/%2").arg(pageIndex).arg(totalPage));
+    iLblInfo->setText(tr("Importing page %1 of %2").arg(pageIndex).arg(totalPage));
 }
 
 void ImportWindowDelegate::importEnded()

@@ -18,29 +18,37 @@
 #include <QUrl>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <utility>
 
 #include "app/AppEnvironment.h"
+#include "app/AppSettings.h"
 #include "app/ApplyChangeIndicator.h"
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/ImageBrowserView.h"
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
+#include "app/InterfaceLanguage.h"
 #include "app/OutputWindowDelegate.h"
 #include "app/PageImportTask.h"
-#include "app/PictureBuildTask.h"
+#include "app/PreferencesDialog.h"
 #include "app/PicturesPane.h"
 #include "app/PreviewBuilder.h"
 #include "app/ProgressSheet.h"
 #include "app/ProjectSession.h"
 #include "app/PropertiesPane.h"
 #include "app/RecentProjects.h"
+#include "app/RelinkCommand.h"
 #include "app/SelectTemplateWindowDelegate.h"
 #include "app/SheetSupport.h"
 #include "app/TemplateChangeCommand.h"
 #include "app/WindowActions.h"
 #include "app/WindowMemory.h"
 #include "base/Log.h"
+#include "base/NumberText.h"
+#include "book/FlashPageSource.h"
+#include "pdf/ImportPDFOperation.h"
 #include "pdf/PictureDocumentBuilder.h"
+#include "project/PictureRelink.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
@@ -79,8 +87,8 @@ Leafreel_for_macAppDelegate::Leafreel_for_macAppDelegate(QWidget* parent) : QMai
     iSelectTmplWindow = new SelectTemplateWindowDelegate(this);
     iOutputWindow = new OutputWindowDelegate(this);
     iImportWindow = new ImportWindowDelegate(this);
-    iBuildTask = new PictureBuildTask(this);
-    iBuildProgress = new ProgressSheet(tr("Making the pages from your pictures…"), this);
+    iPreferences = new PreferencesDialog(this);
+    iBuildProgress = new ProgressSheet(tr("Reading the pictures…"), this);
     iPageImport = new PageImportTask(this);
     iPageImportProgress = new ProgressSheet(tr("Making the pages of the project…"), this);
     iPreview = new PreviewBuilder(this);
@@ -143,10 +151,27 @@ void Leafreel_for_macAppDelegate::connectActions()
     connect(a.importSettings, &QAction::triggered, this, &Self::OnImportTmplSettings);
     connect(a.exportSettings, &QAction::triggered, this, &Self::OnExportTmplSettings);
     connect(a.about, &QAction::triggered, this, &Self::OnAbout);
+    connect(a.preferences, &QAction::triggered, iPreferences, &PreferencesDialog::openWithStored);
+    browserView()->addActions({a.deleteSelection, a.selectAll});
+    connect(a.deleteSelection, &QAction::triggered, browserView(), &ImageBrowserView::removeSelection);
+    connect(a.selectAll, &QAction::triggered, this, [this] {
+        browserView()->setFocus();
+        browserView()->selectAll();
+    });
+    connect(browserView()->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Self::updateEditActions);
+    for (const auto rowsChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(iBrowserData, rowsChanged, this, [this] {
+            updateEditActions();
+            showStatus(tr("%n picture(s) in the list", nullptr, iBrowserData->count()));
+        });
+    }
+    connect(iBrowserData, &QAbstractItemModel::modelReset, this, &Self::updateEditActions);
     connect(iApplyIndicator, &ApplyChangeIndicator::imageChanged, this,
             [this](const QString& path) { iActions->apply->setIcon(QIcon(path)); });
 
     connect(iPictures, &PicturesPane::addRequested, this, &Self::OnImportImage);
+    connect(browserView(), &ImageBrowserView::locateRequested, this, &Self::locatePicture);
+    connect(browserView(), &ImageBrowserView::problem, this, &Self::showProblem);
     connect(iPictures, &PicturesPane::buildRequested, this, &Self::OnBuildToPDF);
     connect(iProperties, &PropertiesPane::chooseTemplateRequested, this, &Self::OnSelectTemplate);
     connect(iProperties, &PropertiesPane::importSettingsRequested, this, &Self::OnImportTmplSettings);
@@ -162,10 +187,16 @@ void Leafreel_for_macAppDelegate::connectActions()
     connect(iSession, &ProjectSession::problem, this, &Self::showProblem);
     connect(iSession->undoStack(), &QUndoStack::indexChanged, this, &Self::updateTitle);
 
-    connect(iBuildProgress, &QProgressDialog::canceled, iBuildTask, &PictureBuildTask::cancel);
-    connect(iBuildTask, &PictureBuildTask::finished, this, &Self::pictureBuildDidEnd);
+    connect(iBuildProgress, &QProgressDialog::canceled, iPageImport, &PageImportTask::cancel);
     connect(iPageImportProgress, &QProgressDialog::canceled, iPageImport, &PageImportTask::cancel);
-    connect(iPageImport, &PageImportTask::progress, iPageImportProgress, &ProgressSheet::setProgress);
+    connect(iPageImport, &PageImportTask::progress, this, [this](int done, int total) {
+        if (!iBuilding) {
+            iPageImportProgress->setProgress(done, total);
+            return;
+        }
+        iBuildProgress->setProgress(done, total);
+        iBuildProgress->setLabelText(tr("Building the book: page %1 of %2").arg(done).arg(total));
+    });
     connect(iPageImport, &PageImportTask::finished, this, &Self::pagesRemade);
     connect(iPreview, &PreviewBuilder::rebuilt, this, &Self::previewDidRebuild);
     connect(iPreview, &PreviewBuilder::cancelled, this,
@@ -185,10 +216,8 @@ void Leafreel_for_macAppDelegate::applicationDidFinishLaunching()
 {
     prepareLog();
     PW_LOG_INFO("version is:%s", PAGEWIND_VERSION);
-    if (!WindowMemory::restoreWindow(*this, *iSplitter)) {
-        if (const QScreen* screen = QApplication::primaryScreen())
-            setGeometry(screen->availableGeometry());
-    }
+    PictureDocumentBuilder::removeStaleBuildFiles();
+    WindowMemory::restoreWindow(*this, *iSplitter);
     iTipObserver = ObserverRegistration("UpdateFlashTmplProTipNotification", [this](const Notification&) {
         updateTmplPropertyTip();
     });
@@ -222,6 +251,12 @@ void Leafreel_for_macAppDelegate::closeEvent(QCloseEvent* event)
 }
 
 
+void Leafreel_for_macAppDelegate::updateEditActions()
+{
+    iActions->deleteSelection->setEnabled(browserView()->selectionModel()->hasSelection());
+    iActions->selectAll->setEnabled(iBrowserData->count() > 0);
+}
+
 void Leafreel_for_macAppDelegate::updateTitle()
 {
     setWindowTitle(iSession->windowTitle());
@@ -231,14 +266,27 @@ void Leafreel_for_macAppDelegate::updateTitle()
 void Leafreel_for_macAppDelegate::installProject(const BookProject::OpenReport& report)
 {
     iPageImport->cancel();
-    iBuildPictures.clear();
     iBrowserData->setProject(project());
     if (project()->bookPages().origin != PagesOrigin::demonstration && report.missingPages.empty())
         remakePages();
     showTemplate(project()->flashTemplate());
     updateTitle();
-    if (const QString missing = ProjectSession::reportText(report); !missing.isEmpty())
-        showProblem(tr("Open"), missing);
+    const QString missing = ProjectSession::reportText(report);
+    if (missing.isEmpty())
+        return;
+    QMessageBox* box = showProblem(tr("Open"), missing);
+    const QList<int> rows = [this] {
+        QList<int> found;
+        for (int row = 0; row < iBrowserData->count(); ++row) {
+            if (iBrowserData->isMissing(row))
+                found.append(row);
+        }
+        return found;
+    }();
+    if (rows.isEmpty())
+        return;
+    QPushButton* locate = box->addButton(tr("&Locate\u2026"), QMessageBox::ActionRole);
+    connect(locate, &QPushButton::clicked, this, [this, first = rows.first()] { locatePicture(first); });
 }
 
 void Leafreel_for_macAppDelegate::remakePages()
@@ -249,15 +297,21 @@ void Leafreel_for_macAppDelegate::remakePages()
         return;
     }
     iPagesFor = project();
+    iBuilding = false;
     iPageImport->start(project()->bookPages());
-    iPageImportProgress->begin(tr("Making the pages of \u201c%1\u201d…").arg(qs(project()->displayName())));
+    iPageImportProgress->begin(tr("Making the pages of \u201c%1\u201d…").arg(iSession->displayName()));
     showStatus(tr("Making the pages…"));
 }
 
 void Leafreel_for_macAppDelegate::pagesRemade()
 {
     iPageImportProgress->end();
-    const PageImportTask::Outcome& outcome = iPageImport->outcome();
+    iBuildProgress->end();
+    const PageImportTask::Outcome outcome = iPageImport->takeOutcome();
+    if (std::exchange(iBuilding, false) && iPagesFor.lock() == project()) {
+        buildEnded(outcome);
+        return;
+    }
     if (iPagesFor.lock() != project()) {
         // Another project is in place since the run started: make its pages instead.
         const BookPages& wanted = project()->bookPages();
@@ -309,8 +363,8 @@ void Leafreel_for_macAppDelegate::updateTmplPropertyTip()
     const FlashTemplateProperty* property = iTmplDelegate->propertyAt(selected.first());
     if (!property)
         return;
-    toolTipBox()->setTitle(qs(property->title()));
-    toolTip()->setPlainText(qs(property->desc()));
+    toolTipBox()->setTitle(qs(property->titleIn(InterfaceLanguage::spoken())));
+    toolTip()->setPlainText(qs(property->descIn(InterfaceLanguage::spoken())));
 }
 
 void Leafreel_for_macAppDelegate::reloadOutlineView()
@@ -324,8 +378,10 @@ void Leafreel_for_macAppDelegate::showTemplate(const std::shared_ptr<FlashTempla
     project()->setFlashTemplate(flashTemplate);
     iTmplDelegate->setFlashTmpl(flashTemplate);
     outlineView()->expandAll();
-    btnFloat()->setText(capitalizedTitle(qs(flashTemplate->tmplName())));
-    btnFloat()->setAccessibleName(tr("Template: %1").arg(btnFloat()->text()));
+    const QString name = capitalizedTitle(qs(flashTemplate->tmplName()));
+    const std::optional<std::string>& style = flashTemplate->styleName();
+    btnFloat()->setText(style ? tr("%1 \u2014 %2", "template, style").arg(name, qs(*style)) : name);
+    btnFloat()->setAccessibleName(style ? tr("Template: %1, style: %2").arg(name, qs(*style)) : tr("Template: %1").arg(name));
     applyChange();
 }
 
@@ -361,62 +417,71 @@ QString Leafreel_for_macAppDelegate::capitalizedTitle(const QString& name)
 void Leafreel_for_macAppDelegate::OnImportImage()
 {
     sheet::PanelOptions options;
-    options.title = tr("Please select image files to open");
+    options.title = tr("Add Pictures");
     options.mode = QFileDialog::ExistingFiles;
     options.filter = tr("Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)");
-    sheet::openPanel(this, options, [this](const QStringList& files) {
-        iBrowserData->addPictures(files);
-        const int count = iBrowserData->count();
-        showStatus(count == 1 ? tr("1 picture in the list") : tr("%1 pictures in the list").arg(count));
-    });
+    sheet::openPanel(this, options, [this](const QStringList& files) { iBrowserData->addPictures(files); });
 }
 
 void Leafreel_for_macAppDelegate::OnBuildToPDF()
 {
-    if (iBuildTask->isRunning())
-        return;
+    if (iPageImport->isRunning())
+        return;  // its sheet is up; this press came before it showed
     if (iBrowserData->count() == 0) {
         showStatus(tr("Add pictures first: Build turns the picture list into the book's pages."));
         return;
     }
-    iBuildPictures = iBrowserData->paths();
-    std::vector<std::string> pictures;
-    for (const QString& path : iBuildPictures)
-        pictures.push_back(path.toStdString());
-    PW_LOG_DEBUG("Template: %s", PictureDocumentBuilder::buildFolderPath().c_str());
-    showStatus(tr("Making the pages…"));
-    iBuildTask->start(std::move(pictures));
-    iBuildProgress->begin();
+    BookPages origin;
+    origin.origin = PagesOrigin::pictures;
+    for (const QString& path : iBrowserData->paths())
+        origin.builtPictures.push_back(path.toStdString());
+    // Pictures have no words, links or bookmarks; the quality stays what this book's pages had.
+    const BookPages& current = project()->bookPages();
+    origin.choice.qualityLevel = current.origin == PagesOrigin::pictures ? current.choice.qualityLevel
+                                                                         : AppSettings::shareInstance().importQualityLevel();
+    origin.choice.text = false;
+    iPagesFor = project();
+    iBuilding = true;
+    showStatus(tr("Building the book…"));
+    iPageImport->start(origin);
+    iBuildProgress->begin(tr("Reading the pictures…"));
 }
 
-void Leafreel_for_macAppDelegate::pictureBuildDidEnd()
+void Leafreel_for_macAppDelegate::buildEnded(const PageImportTask::Outcome& outcome)
 {
-    iBuildProgress->end();
-    const PictureBuildTask::Outcome& outcome = iBuildTask->outcome();
-    if (outcome.errorName == "BUILD_CANCELLED") {
+    if (outcome.cancelled) {
         showStatus(tr("Build cancelled; the book is unchanged."));
         return;
     }
-    if (!outcome.ok()) {
-        PW_LOG_ERROR("build error:%s", outcome.errorText.c_str());
-        const QString message = outcome.errorName == "BUILD_NO_PICTURE"
-                                    ? tr("None of the files in the list is a picture that can be read.")
-                                    : tr("The pages could not be made: %1").arg(qs(outcome.errorText));
-        showProblem(tr("Build"), message);
+    if (outcome.errorName == "BUILD_NO_PICTURE") {
+        showProblem(tr("Build Book"), tr("None of the files in the list is a picture that can be read."));
         return;
     }
-    if (!outcome.result.skipped.empty())
-        showStatus(outcome.result.skipped.size() == 1
-                       ? tr("1 file in the list is not a picture and was left out.")
-                       : tr("%1 files in the list are not pictures and were left out.").arg(outcome.result.skipped.size()));
-    iImportWindow->setImportFile(qs(outcome.result.pdfPath));
-    iImportWindow->open();
-    iImportWindow->startImport();
+    if (!outcome.problem.isEmpty()) {
+        PW_LOG_ERROR("build error:%s", outcome.problem.toUtf8().constData());
+        showProblem(tr("Build Book"), tr("The pages could not be made: %1").arg(outcome.problem));
+        return;
+    }
+    const auto [width, height] = ImportPDFOperation::firstPageSize(outcome.pages.pageSource.get());
+    BookPagesCommand::State built{outcome.pages, text::decimalText(width), text::decimalText(height),
+                                  flashTmpl()->propertyValueFor("bookTitle", "")};
+    pushPages(tr("Build Book"), std::move(built));
+    const int pages = static_cast<int>(outcome.pages.pageSource->normalPages().size());
+    if (outcome.skipped.isEmpty()) {
+        showStatus(tr("The book has %n page(s).", nullptr, pages));
+        return;
+    }
+    QStringList names;
+    for (const QString& path : outcome.skipped)
+        names.append(QStringLiteral("  ") + path);
+    showProblem(tr("Build Book"), tr("The book has %n page(s). These files of the list are not pictures that can be "
+                                     "read and were left out:\n%1",
+                                     nullptr, pages)
+                                      .arg(names.join(QLatin1Char('\n'))));
 }
 
 void Leafreel_for_macAppDelegate::OnImportPDF()
 {
-    iBuildPictures.clear();
     iImportWindow->open();
 }
 
@@ -424,14 +489,12 @@ void Leafreel_for_macAppDelegate::importWindowDidEnd(int returnCode)
 {
     if (returnCode != 1)
         return;
-    BookPagesCommand::State imported = BookPagesCommand::importedState(*iImportWindow, iBuildPictures, *flashTmpl());
-    const QString text = imported.pages.origin == PagesOrigin::pictures ? tr("Build Book") : tr("Import PDF");
-    pushPages(text, std::move(imported));
+    pushPages(tr("Import PDF"), BookPagesCommand::importedState(*iImportWindow, *flashTmpl()));
 }
 
 void Leafreel_for_macAppDelegate::OnSelectTemplate()
 {
-    iSelectTmplWindow->prepairToTmpl(qs(flashTmpl()->tmplName()));
+    iSelectTmplWindow->prepairToTmpl(qs(flashTmpl()->tmplName()), qs(flashTmpl()->styleName().value_or("")));
     iSelectTmplWindow->open();
 }
 
@@ -444,6 +507,10 @@ void Leafreel_for_macAppDelegate::selectTmplWindowDidEnd(int returnCode)
         return;
     const QString stylePath = QFileInfo(*shot).absolutePath();
     const QString tmplName = QFileInfo(stylePath).dir().dirName();
+    // OK on the style in use keeps the book as it is, edits included.
+    if (tmplName.toStdString() == flashTmpl()->tmplName() &&
+        QFileInfo(stylePath).fileName().toStdString() == flashTmpl()->styleName().value_or(""))
+        return;
     std::shared_ptr<FlashTemplate> next = templatetree::copyOf(*flashTmpl());
     next->changeTmplTo(tmplName.toStdString(), stylePath.toStdString());
     iSession->undoStack()->push(new TemplateChangeCommand(tr("Choose Template"), flashTmpl(), std::move(next),
@@ -510,13 +577,57 @@ void Leafreel_for_macAppDelegate::showStatus(const QString& message)
     statusBar()->showMessage(message);
 }
 
-void Leafreel_for_macAppDelegate::showProblem(const QString& title, const QString& message)
+QMessageBox* Leafreel_for_macAppDelegate::showProblem(const QString& title, const QString& message)
 {
     showStatus(message.section(QLatin1Char('\n'), 0, 0));
     auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     box->open();
+    return box;
+}
+
+void Leafreel_for_macAppDelegate::locatePicture(int row)
+{
+    const QString missing = iBrowserData->pathAt(row);
+    if (missing.isEmpty())
+        return;
+    sheet::PanelOptions options;
+    options.title = tr("Locate \u201c%1\u201d").arg(QFileInfo(missing).fileName());
+    options.startPath = WindowMemory::lastFolder(tr("Add Pictures"));
+    sheet::openPanel(this, options, [this, missing](const QStringList& chosen) { relinkTo(missing, chosen.first()); });
+}
+
+void Leafreel_for_macAppDelegate::relinkTo(const QString& missing, const QString& found)
+{
+    const RelinkCommand::Paths before{iBrowserData->paths(), project()->bookPages().builtPictures};
+    std::vector<std::string> all = before.builtPictures;
+    for (const QString& path : before.pictures)
+        all.push_back(path.toStdString());
+    const std::map<std::string, std::string> moves = relink::foundAgain(all, missing.toStdString(), found.toStdString());
+    if (moves.empty())
+        return;
+    std::vector<std::string> pictures;
+    for (const QString& path : before.pictures)
+        pictures.push_back(path.toStdString());
+    RelinkCommand::Paths after{{}, relink::applied(before.builtPictures, moves)};
+    for (const std::string& path : relink::applied(pictures, moves))
+        after.pictures.append(qs(path));
+    const int count = static_cast<int>(moves.size());
+    iSession->undoStack()->push(new RelinkCommand(tr("Locate %n Picture(s)", nullptr, count), before, std::move(after),
+                                                  [this](const RelinkCommand::Paths& paths) {
+                                                      iBrowserData->replacePaths(paths.pictures);
+                                                      BookPages pages = project()->bookPages();
+                                                      pages.builtPictures = paths.builtPictures;
+                                                      project()->setBookPages(std::move(pages));
+                                                  }));
+    showStatus(tr("%n missing picture(s) found again.", nullptr, count));
+    // Pages that could not be made for want of these pictures are made now.
+    const BookPages& pages = project()->bookPages();
+    const bool allThere = std::all_of(pages.builtPictures.begin(), pages.builtPictures.end(),
+                                      [](const std::string& path) { return QFileInfo::exists(qs(path)); });
+    if (pages.origin == PagesOrigin::pictures && !pages.pageSource && allThere && !iPageImport->isRunning())
+        remakePages();
 }
 
 } // namespace pw

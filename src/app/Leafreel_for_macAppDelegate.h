@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/BookPagesCommand.h"
+#include "app/PageImportTask.h"
 #include "app/PicturesPane.h"
 #include "app/PreviewBuilder.h"
 #include "app/ProjectSession.h"
@@ -14,6 +15,7 @@
 #include "project/BookProject.h"
 
 class QGroupBox;
+class QMessageBox;
 class QPushButton;
 class QSplitter;
 class QTextEdit;
@@ -30,8 +32,7 @@ class ImageBrowserView;
 class ImageListModel;
 class ImportWindowDelegate;
 class OutputWindowDelegate;
-class PageImportTask;
-class PictureBuildTask;
+class PreferencesDialog;
 class ProgressSheet;
 class SelectTemplateWindowDelegate;
 class WindowActions;
@@ -70,10 +71,10 @@ public:
     ApplyChangeIndicator* applyIndicator() const { return iApplyIndicator; }
     WindowActions* actions() const { return iActions; }
     ImportWindowDelegate* importWindow() const { return iImportWindow; }
-    PictureBuildTask* buildTask() const { return iBuildTask; }
     PageImportTask* pageImportTask() const { return iPageImport; }
     OutputWindowDelegate* outputWindow() const { return iOutputWindow; }
     SelectTemplateWindowDelegate* selectTmplWindow() const { return iSelectTmplWindow; }
+    PreferencesDialog* preferencesWindow() const { return iPreferences; }
     QGroupBox* toolTipBox() const { return iProperties->tipBox(); }
     QTextEdit* toolTip() const { return iProperties->tip(); }
     QPushButton* btnFloat() const { return iProperties->templateButton(); }
@@ -96,9 +97,10 @@ public slots:
     void OnAbout();
 
     void importWindowDidEnd(int returnCode);
-    // The pictures are in the build file (or the build failed or was cancelled).
-    void pictureBuildDidEnd();
     void selectTmplWindowDidEnd(int returnCode);
+    // Asks where the missing picture of the row is now; it and the other missing pictures of its
+    // folder found there are relinked as one step.
+    void locatePicture(int row);
 
 signals:
     // A rebuild ended: complete tells whether the whole book was written.
@@ -115,15 +117,20 @@ private:
     void installProject(const BookProject::OpenReport& report);
     void remakePages();
     void pagesRemade();
+    // The end of a Build: its pages become the book as one step, or why not is shown.
+    void buildEnded(const PageImportTask::Outcome& outcome);
     void showTemplate(const std::shared_ptr<FlashTemplate>& flashTemplate);
     void pushPages(const QString& text, BookPagesCommand::State after);
     void showPages(const BookPagesCommand::State& state);
     void previewDidRebuild(const QString& page, const QString& problem);
     void reloadOutlineView();
     void updateTitle();
+    // Delete and Select All are there when the picture list has something to act on.
+    void updateEditActions();
     void updateTmplPropertyTip();
+    void relinkTo(const QString& missing, const QString& found);
     void showStatus(const QString& message);
-    void showProblem(const QString& title, const QString& message);
+    QMessageBox* showProblem(const QString& title, const QString& message);
 
     ProjectSession* iSession = nullptr;
     WindowActions* iActions = nullptr;
@@ -137,16 +144,16 @@ private:
     SelectTemplateWindowDelegate* iSelectTmplWindow = nullptr;
     OutputWindowDelegate* iOutputWindow = nullptr;
     ImportWindowDelegate* iImportWindow = nullptr;
-    PictureBuildTask* iBuildTask = nullptr;
+    PreferencesDialog* iPreferences = nullptr;
     ProgressSheet* iBuildProgress = nullptr;
     PageImportTask* iPageImport = nullptr;
     ProgressSheet* iPageImportProgress = nullptr;
     PreviewBuilder* iPreview = nullptr;
 
-    // The pictures of the build whose import the import sheet runs; empty for a PDF import.
-    QStringList iBuildPictures;
-    // The project whose pages the page import task makes.
+    // The project whose pages the page import task makes, and whether for a Build (else for
+    // the project as it was opened).
     std::weak_ptr<BookProject> iPagesFor;
+    bool iBuilding = false;
     bool iTerminated = false;
 
     ObserverRegistration iTipObserver;

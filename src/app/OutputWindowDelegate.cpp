@@ -82,12 +82,12 @@ OutputWindowDelegate::~OutputWindowDelegate() = default;
 
 std::unique_ptr<QMessageBox> OutputWindowDelegate::makeFinishedQuestion(QWidget* parent, const QString& embedCode)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, tr("Open the result files?"),
-                                             tr("Open the result files?"), QMessageBox::NoButton, parent);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, tr("Book Published"), tr("Open the result files?"),
+                                             QMessageBox::NoButton, parent);
     box->setInformativeText(tr("Publish finished! Open it?"));
     if (!embedCode.isEmpty()) {
         box->setDetailedText(embedCode);
-        QPushButton* copy = box->addButton(tr("Copy Embed Code"), QMessageBox::ActionRole);
+        QPushButton* copy = box->addButton(tr("&Copy Embed Code"), QMessageBox::ActionRole);
         copy->setToolTip(tr("Copies the HTML that shows this book inside another web page"));
         // A message box closes on any of its buttons; this one copies and leaves the question open.
         QObject::disconnect(copy, &QAbstractButton::clicked, nullptr, nullptr);
@@ -96,8 +96,8 @@ std::unique_ptr<QMessageBox> OutputWindowDelegate::makeFinishedQuestion(QWidget*
             copy->setText(tr("Embed Code Copied"));
         });
     }
-    QPushButton* open = box->addButton(tr("Open it"), QMessageBox::AcceptRole);
-    box->addButton(tr("No"), QMessageBox::RejectRole);
+    QPushButton* open = box->addButton(tr("&Open it"), QMessageBox::AcceptRole);
+    box->addButton(tr("&No"), QMessageBox::RejectRole);
     box->setDefaultButton(open);
     box->setWindowModality(Qt::WindowModal);
     return box;
@@ -109,8 +109,9 @@ std::unique_ptr<QMessageBox> OutputWindowDelegate::makeReplaceQuestion(QWidget* 
                                              tr("\u201c%1\u201d already holds a book. Replace it?").arg(book),
                                              QMessageBox::NoButton, parent);
     box->setInformativeText(tr("Its pages and settings are replaced by this book's; other files in the folder stay."));
-    box->addButton(tr("Replace"), QMessageBox::DestructiveRole);
+    box->addButton(tr("&Replace"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box->addButton(QMessageBox::Cancel);
+    cancel->setText(tr("Cancel"));
     box->setDefaultButton(cancel);
     box->setWindowModality(Qt::WindowModal);
     return box;
@@ -132,7 +133,7 @@ void OutputWindowDelegate::buildLayout()
     folderRow->addWidget(openFolder);
 
     iTxtOutputName = new QLineEdit(this);
-    iTxtOutputName->setPlaceholderText(tr("index"));
+    iTxtOutputName->setPlaceholderText(QStringLiteral("index"));  // the page an empty name gives
     iTxtTitle = new QLineEdit(this);
     iTxtTitle->setPlaceholderText(tr("Title of the web page"));
 
@@ -183,11 +184,12 @@ void OutputWindowDelegate::openFor(const BookProject& project)
     iFlashOutline = pages.outline;
     iFlashPagesAnnotations = pages.annotations;
     iFlashPagesText = pages.text;
-    const QString source = pages.origin == PagesOrigin::pdf ? QString::fromStdString(pages.pdfPath) : tr("the pictures");
-    iPagesProblem = pages.pageSource ? QString()
-                                     : tr("The book's pages could not be made from %1. Build the pictures or import "
-                                          "the PDF again.")
-                                           .arg(source);
+    if (pages.pageSource)
+        iPagesProblem.clear();
+    else if (pages.origin == PagesOrigin::pdf)
+        iPagesProblem = tr("The book's pages could not be made from %1. Import the PDF again.").arg(QString::fromStdString(pages.pdfPath));
+    else
+        iPagesProblem = tr("The book's pages could not be made from the pictures. Build the book again.");
     setPublishChoice(project.publishChoice());
     open();
 }
@@ -322,7 +324,7 @@ void OutputWindowDelegate::publishEnded()
         const int shown = 5;
         QString text = lines.mid(0, shown).join(QLatin1Char('\n'));
         if (lines.size() > shown)
-            text += tr("\n… and %1 more").arg(lines.size() - shown);
+            text += tr("\n… and %n more", nullptr, static_cast<int>(lines.size() - shown));
         showError(tr("The book is incomplete:\n%1").arg(text));
         return;
     }

@@ -1,6 +1,7 @@
 #include "app/PageImportTask.h"
 
 #include <QtConcurrent/QtConcurrentRun>
+#include <cstdio>
 
 #include "base/PagewindException.h"
 #include "pdf/FlashPageSourcePDF.h"
@@ -11,6 +12,23 @@ namespace pw {
 
 namespace {
 constexpr std::int32_t kImportDPI = 144;
+
+struct BuildFileRemoval {
+    const std::string& path;
+    ~BuildFileRemoval() { std::remove(path.c_str()); }
+};
+
+// The build PDF is the book's own PDF, which a published book may offer for download: it gets a
+// name of its own (the next build must not overwrite it) and goes with the last page source that
+// offers it, so no build file outlives its book, nor the run.
+void keepBuiltPdf(FlashPageSource& pages)
+{
+    const std::optional<std::string> kept = PictureDocumentBuilder::keepBuildFile();
+    if (!kept)
+        return;
+    pages.setSourceFile(*kept);
+    pages.setSourceFileKeeper(std::shared_ptr<const void>(nullptr, [path = *kept](const void*) { std::remove(path.c_str()); }));
+}
 } // namespace
 
 PageImportTask::PageImportTask(QObject* parent) : QObject(parent)
@@ -52,12 +70,22 @@ void PageImportTask::start(const BookPages& origin)
         Outcome outcome;
         outcome.pages = origin;
         try {
-            if (fromPictures)
-                PictureDocumentBuilder::buildFromPictures(origin.builtPictures, stop.get());
-            if (!stop->load())
+            if (fromPictures) {
+                // A build that does not become the book's pages leaves no file behind.
+                BuildFileRemoval removal{operation->PDFPath()};
+                const auto built = PictureDocumentBuilder::buildFromPictures(origin.builtPictures, stop.get());
+                for (const std::string& picture : built.skipped)
+                    outcome.skipped.append(QString::fromStdString(picture));
+                if (!stop->load())
+                    operation->run();
+                if (!stop->load() && operation->flashPageSource())
+                    keepBuiltPdf(*operation->flashPageSource());
+            } else if (!stop->load()) {
                 operation->run();
+            }
         } catch (const PagewindException& error) {
             outcome.problem = QString::fromStdString(error.reason());
+            outcome.errorName = error.name();
         }
         outcome.cancelled = stop->load() || operation->isCancelled();
         if (outcome.cancelled || !outcome.problem.isEmpty())
@@ -66,10 +94,11 @@ void PageImportTask::start(const BookPages& origin)
         outcome.pages.annotations = operation->flashPagesAnnotation();
         outcome.pages.outline = operation->flashOutline();
         outcome.pages.text = operation->flashPagesText();
-        if (outcome.pages.pageSource)
-            outcome.pages.pageSource->setSourceFileIsBuilt(fromPictures);  // downloaded under the book's title
-        else
+        if (!outcome.pages.pageSource) {
             outcome.problem = QString::fromStdString(operation->errorMessage().value_or("the import made no pages"));
+            return outcome;
+        }
+        outcome.pages.pageSource->setSourceFileIsBuilt(fromPictures);  // downloaded under the book's title
         return outcome;
     }));
 }

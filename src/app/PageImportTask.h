@@ -3,8 +3,11 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "base/NotificationCenter.h"
 #include "project/BookProject.h"
@@ -13,9 +16,11 @@ namespace pw {
 
 class ImportPDFOperation;
 
-// Makes the pages of an opened project again from their origin, on a pool thread: the built
-// pictures into the build PDF and that imported, or the project's PDF imported, with the
-// project's import choices. Progress and the end reach the main thread as signals.
+// Makes a book's pages from their origin on a pool thread: pictures into the build PDF and that
+// imported (the build file then lives as long as the pages, which may offer it for download, and
+// is removed at once when no pages come of it), or a PDF imported, with the origin's import
+// choices. The window runs it for Build and for an opened project. Progress and
+// the end reach the main thread as signals.
 class PageImportTask : public QObject {
     Q_OBJECT
 
@@ -23,6 +28,8 @@ public:
     struct Outcome {
         BookPages pages;  // the origin with the objects made; no objects when it failed
         QString problem;  // why no pages were made; empty after a success
+        std::string errorName;  // the failure's name ("BUILD_NO_PICTURE", ...), when it had one
+        QStringList skipped;  // pictures that could not be read and made no page
         bool cancelled = false;
     };
 
@@ -33,7 +40,9 @@ public:
     void start(const BookPages& origin);
     void cancel();
     bool isRunning() const { return iWatcher != nullptr; }
-    const Outcome& outcome() const { return iOutcome; }
+    // What the last run made, once finished was emitted; taking it leaves nothing behind here
+    // (pages hold files that go when the last holder lets them go).
+    Outcome takeOutcome() { return std::exchange(iOutcome, Outcome{}); }
 
 signals:
     void progress(int done, int total);

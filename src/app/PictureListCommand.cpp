@@ -9,11 +9,9 @@ namespace pw {
 namespace {
 
 // "Add Picture", "Add 3 Pictures": the step's name in the Edit menu.
-QString named(const char* one, const char* many, qsizetype count)
+QString named(const char* text, qsizetype count)
 {
-    const char* context = "PictureListCommand";
-    return count == 1 ? QCoreApplication::translate(context, one)
-                      : QCoreApplication::translate(context, many).arg(count);
+    return QCoreApplication::translate("PictureListCommand", text, nullptr, static_cast<int>(count));
 }
 
 QList<int> runOf(int row, qsizetype count)
@@ -33,7 +31,7 @@ PictureListCommand::PictureListCommand(ImageListModel* model, Kind kind, const Q
 
 PictureListCommand* PictureListCommand::inserting(ImageListModel* model, int row, QStringList paths)
 {
-    auto* command = new PictureListCommand(model, Kind::insert, named("Add Picture", "Add %1 Pictures", paths.size()));
+    auto* command = new PictureListCommand(model, Kind::insert, named(QT_TRANSLATE_N_NOOP("PictureListCommand", "Add %n Picture(s)"), paths.size()));
     command->iRow = row;
     command->iPaths = std::move(paths);
     return command;  // the undo stack takes it
@@ -41,7 +39,7 @@ PictureListCommand* PictureListCommand::inserting(ImageListModel* model, int row
 
 PictureListCommand* PictureListCommand::removing(ImageListModel* model, QList<int> rows)
 {
-    auto* command = new PictureListCommand(model, Kind::remove, named("Remove Picture", "Remove %1 Pictures", rows.size()));
+    auto* command = new PictureListCommand(model, Kind::remove, named(QT_TRANSLATE_N_NOOP("PictureListCommand", "Remove %n Picture(s)"), rows.size()));
     for (const int row : rows)
         command->iPaths.append(model->pathAt(row));
     command->iRows = std::move(rows);
@@ -50,7 +48,7 @@ PictureListCommand* PictureListCommand::removing(ImageListModel* model, QList<in
 
 PictureListCommand* PictureListCommand::reordering(ImageListModel* model, std::vector<int> order, QList<int> moved)
 {
-    auto* command = new PictureListCommand(model, Kind::reorder, named("Move Picture", "Move %1 Pictures", moved.size()));
+    auto* command = new PictureListCommand(model, Kind::reorder, named(QT_TRANSLATE_N_NOOP("PictureListCommand", "Move %n Picture(s)"), moved.size()));
     command->iOrder = std::move(order);
     command->iRows = std::move(moved);
     return command;

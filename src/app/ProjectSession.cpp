@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
+#include <algorithm>
 
 #include "app/RecentProjects.h"
 #include "app/WindowMemory.h"
@@ -15,14 +16,9 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ProjectSession", text);
-}
-
 QString filter()
 {
-    return tr("Pagewind projects (*.%1)").arg(QLatin1String(BookProject::kExtension));
+    return ProjectSession::tr("Pagewind projects (*.%1)").arg(QLatin1String(BookProject::kExtension));
 }
 
 std::optional<QString> askPath(QWidget* parent, const QString& title, const QString& proposed, bool save)
@@ -59,7 +55,7 @@ QString listed(const std::vector<std::string>& paths)
     for (std::size_t i = 0; i < paths.size() && i < kShown; ++i)
         names.append(QStringLiteral("  ") + QString::fromStdString(paths[i]));
     if (paths.size() > kShown)
-        names.append(QObject::tr("  … and %1 more").arg(paths.size() - kShown));
+        names.append(ProjectSession::tr("  … and %n more", nullptr, static_cast<int>(paths.size() - kShown)));
     return names.join(QLatin1Char('\n'));
 }
 
@@ -70,8 +66,12 @@ ProjectSession::ProjectSession(QWidget* window)
       iWindow(window),
       iProject(std::make_shared<BookProject>()),
       iUnsavedQuestion(askUnsaved),
-      iOpenQuestion([](QWidget* parent, const QString& proposed) { return askPath(parent, tr("Open a project"), proposed, false); }),
-      iSaveQuestion([](QWidget* parent, const QString& proposed) { return askPath(parent, tr("Save the project"), proposed, true); })
+      iOpenQuestion([](QWidget* parent, const QString& proposed) {
+          return askPath(parent, ProjectSession::tr("Open a project"), proposed, false);
+      }),
+      iSaveQuestion([](QWidget* parent, const QString& proposed) {
+          return askPath(parent, ProjectSession::tr("Save the project"), proposed, true);
+      })
 {
     iUndoStack = new QUndoStack(this);
     connect(iUndoStack, &QUndoStack::cleanChanged, this, &ProjectSession::titleChanged);
@@ -85,7 +85,10 @@ std::unique_ptr<QMessageBox> ProjectSession::makeUnsavedQuestion(QWidget* parent
                                              tr("Do you want to save the changes to \u201c%1\u201d?").arg(name),
                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box->setInformativeText(tr("Your changes are lost if you don't save them."));
-    box->button(QMessageBox::Discard)->setText(tr("Don't Save"));
+    // Each with a key of its own: Alt+D answers "Don't Save" as a click would.
+    box->button(QMessageBox::Save)->setText(tr("&Save"));
+    box->button(QMessageBox::Discard)->setText(tr("&Don't Save"));
+    box->button(QMessageBox::Cancel)->setText(tr("Cancel"));
     box->setDefaultButton(QMessageBox::Save);
     box->setWindowModality(Qt::WindowModal);
     return box;
@@ -94,12 +97,21 @@ std::unique_ptr<QMessageBox> ProjectSession::makeUnsavedQuestion(QWidget* parent
 QString ProjectSession::reportText(const BookProject::OpenReport& report)
 {
     QStringList parts;
-    if (!report.missingPages.empty())
-        parts.append(tr("The book's pages cannot be made again, these files are missing:\n%1\nThe preview shows the "
-                        "demonstration pages until you build or import the pages again.")
-                         .arg(listed(report.missingPages)));
+    // Pages built of pictures of the list are named once, with the list's pictures.
+    std::vector<std::string> pagesOnly;
+    for (const std::string& page : report.missingPages) {
+        if (std::find(report.missingPictures.begin(), report.missingPictures.end(), page) == report.missingPictures.end())
+            pagesOnly.push_back(page);
+    }
     if (!report.missingPictures.empty())
         parts.append(tr("These pictures of the list are missing; they are marked in the list:\n%1").arg(listed(report.missingPictures)));
+    if (!pagesOnly.empty())
+        parts.append(tr("The book's pages cannot be made again, these files are missing:\n%1\nThe preview shows the "
+                        "demonstration pages until you build or import the pages again.")
+                         .arg(listed(pagesOnly)));
+    else if (!report.missingPages.empty())
+        parts.append(tr("The book's pages are made of missing pictures: the preview shows the demonstration pages until "
+                        "Locate\u2026 finds them."));
     if (!report.missingFiles.empty())
         parts.append(tr("These files chosen in the properties are missing:\n%1").arg(listed(report.missingFiles)));
     if (report.missingStyle)
@@ -128,16 +140,21 @@ void ProjectSession::markChanged()
     emit titleChanged();
 }
 
+QString ProjectSession::displayName() const
+{
+    return iProject->filePath().empty() ? tr("Untitled") : QString::fromStdString(iProject->displayName());
+}
+
 QString ProjectSession::windowTitle() const
 {
-    return tr("%1[*] \u2014 Pagewind").arg(QString::fromStdString(iProject->displayName()));
+    return tr("%1[*] \u2014 Pagewind").arg(displayName());
 }
 
 bool ProjectSession::maybeSave()
 {
     if (!isModified())
         return true;
-    switch (iUnsavedQuestion(iWindow, QString::fromStdString(iProject->displayName()))) {
+    switch (iUnsavedQuestion(iWindow, displayName())) {
     case Answer::save:
         return save();
     case Answer::discard:

@@ -37,6 +37,8 @@ public:
     bool isModified() const;
     // A change that is not an undo step (the publish choices) makes the project modified too.
     void markChanged();
+    // The project file's name without extension, or "Untitled" in the interface's language.
+    QString displayName() const;
     // "name[*] — Pagewind", for QWidget::setWindowTitle with setWindowModified.
     QString windowTitle() const;
 

@@ -34,13 +34,13 @@ PropertiesPane::PropertiesPane(FlashTemplateOutlineDelegate* model, QWidget* par
     iOutlineView = new QTreeView(this);
     iOutlineView->setModel(model);
     iOutlineView->setAccessibleName(tr("Properties"));
-    iValueDelegate = new FlashTmplValueDelegate(iOutlineView);
+    iOutlineView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                  QAbstractItemView::SelectedClicked);
+    iValueDelegate = new FlashTmplValueDelegate(iOutlineView);  // adds editing by typing
     iOutlineView->setItemDelegateForColumn(FlashTemplateOutlineDelegate::valueColumn, iValueDelegate);
     iOutlineView->setIndentation(8);
     iOutlineView->setAlternatingRowColors(true);
     iOutlineView->setMouseTracking(true);
-    iOutlineView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                  QAbstractItemView::SelectedClicked);
     iOutlineView->header()->setSectionResizeMode(QHeaderView::Interactive);
     iOutlineView->header()->resizeSection(0, 170);
     const auto followSelection = [this, model] {

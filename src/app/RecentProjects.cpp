@@ -1,6 +1,7 @@
 #include "app/RecentProjects.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -57,7 +58,7 @@ void RecentProjects::fillMenu(QMenu* menu, const std::function<void(const QStrin
     }
     if (!list.isEmpty())
         menu->addSeparator();
-    QAction* clearAction = menu->addAction(QObject::tr("&Clear Menu"));
+    QAction* clearAction = menu->addAction(QCoreApplication::translate("RecentProjects", "&Clear Menu"));
     clearAction->setEnabled(!list.isEmpty());
     QObject::connect(clearAction, &QAction::triggered, menu, [] { clear(); });
     menu->setToolTipsVisible(true);

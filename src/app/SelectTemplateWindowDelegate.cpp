@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/Leafreel_for_macAppDelegate.h"
 #include "template/FlashTemplate.h"
 
 namespace pw {
@@ -124,13 +125,16 @@ void SelectTemplateWindowDelegate::fillTemplateTable()
     const QSignalBlocker blocker(iTableViewTmpls);
     iTableViewTmpls->clear();
     for (const QString& folder : iTmplListData) {
-        auto* item = new QListWidgetItem(QFileInfo(folder).fileName(), iTableViewTmpls);  // the list owns it
+        // Named as the main window names templates; the folder's own name stays with the item.
+        const QString name = QFileInfo(folder).fileName();
+        auto* item = new QListWidgetItem(Leafreel_for_macAppDelegate::capitalizedTitle(name), iTableViewTmpls);  // the list owns it
+        item->setData(kFolderNameRole, name);
         item->setIcon(QIcon(QDir(folder).filePath(QStringLiteral("icon.png"))));
         item->setSizeHint(QSize(0, 35));
     }
 }
 
-void SelectTemplateWindowDelegate::prepairToTmpl(const QString& name)
+void SelectTemplateWindowDelegate::prepairToTmpl(const QString& name, const QString& style)
 {
     reloadTmplList();
     fillTemplateTable();
@@ -146,10 +150,10 @@ void SelectTemplateWindowDelegate::prepairToTmpl(const QString& name)
             matched = folderName;
         }
     }
-    reloadStylesForTmpl(matched);
+    reloadStylesForTmpl(matched, style);
 }
 
-void SelectTemplateWindowDelegate::reloadStylesForTmpl(const QString& name)
+void SelectTemplateWindowDelegate::reloadStylesForTmpl(const QString& name, const QString& style)
 {
     iTmplStylesData.clear();
     iImgBrowserView->clear();
@@ -160,8 +164,11 @@ void SelectTemplateWindowDelegate::reloadStylesForTmpl(const QString& name)
         item->setToolTip(style.styleName);
         iTmplStylesData.push_back(std::move(style));
     }
-    if (!iTmplStylesData.empty())
-        iImgBrowserView->setCurrentRow(0);
+    if (iTmplStylesData.empty())
+        return;
+    const auto inUse = std::find_if(iTmplStylesData.begin(), iTmplStylesData.end(),
+                                    [&](const IKBTmplStyleItem& item) { return item.styleName == style; });
+    iImgBrowserView->setCurrentRow(inUse == iTmplStylesData.end() ? 0 : static_cast<int>(inUse - iTmplStylesData.begin()));
 }
 
 std::optional<QString> SelectTemplateWindowDelegate::selectedStyle()
@@ -201,7 +208,7 @@ void SelectTemplateWindowDelegate::onCancel()
 
 void SelectTemplateWindowDelegate::onRefresh()
 {
-    const QString current = iTableViewTmpls->currentItem() ? iTableViewTmpls->currentItem()->text() : QString();
+    const QString current = iTableViewTmpls->currentItem() ? iTableViewTmpls->currentItem()->data(kFolderNameRole).toString() : QString();
     reloadTmplList();
     const QSignalBlocker blocker(iTableViewTmpls);
     fillTemplateTable();

@@ -26,13 +26,15 @@ public:
 
     explicit SelectTemplateWindowDelegate(QWidget* parent = nullptr);
 
-    // Fresh lists, the template of that name (any letter case) selected, its styles shown.
-    void prepairToTmpl(const QString& name);
+    // Fresh lists, the template of that name (any letter case) selected, its styles shown and
+    // the style of that name selected (the first when none has it), so that OK keeps what is in use.
+    void prepairToTmpl(const QString& name, const QString& style = {});
     // The template folders: those below the templates folder that hold "flashTemplate.xml",
     // in name order.
     void reloadTmplList();
     // The styles of a template: its style folders that hold "tmplSetting.txt", in name order.
-    void reloadStylesForTmpl(const QString& name);
+    // The style of that name is selected, else the first.
+    void reloadStylesForTmpl(const QString& name, const QString& style = {});
     // The "shot.jpg" path of the selected style; none when no style is selected.
     std::optional<QString> selectedStyle();
 
@@ -63,6 +65,7 @@ private:
 
     QListWidget* iTableViewTmpls = nullptr;
     QListWidget* iImgBrowserView = nullptr;
+    static constexpr int kFolderNameRole = Qt::UserRole + 1;
     std::vector<IKBTmplStyleItem> iTmplStylesData;
     QStringList iTmplListData;
     int iSelectedItemIndex = -1;

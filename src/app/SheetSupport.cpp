@@ -11,7 +11,11 @@ QLabel* makeErrorLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);  // owned by its Qt parent
     label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #b00020;"));
+    // A red that reads on the sheet's own background, light or dark.
+    QPalette palette = label->palette();
+    const bool dark = palette.color(QPalette::Window).lightnessF() < 0.5;
+    palette.setColor(QPalette::WindowText, dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb0, 0x00, 0x20));
+    label->setPalette(palette);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->hide();
     return label;

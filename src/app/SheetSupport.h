@@ -11,7 +11,8 @@ class QWidget;
 // Pieces the sheets share.
 namespace pw::sheet {
 
-// A hidden, wrapping, selectable label in the error colour, for what went wrong.
+// A hidden, wrapping, selectable label in the error colour (a red that reads on the palette's
+// window colour), for what went wrong.
 QLabel* makeErrorLabel(QWidget* parent);
 
 // What a file panel asks for. The panel starts in the folder it was last left in (remembered

@@ -41,6 +41,13 @@ WindowActions::WindowActions(QMainWindow* window, QUndoStack* undoStack) : QObje
     undo->setShortcut(QKeySequence::Undo);
     redo = undoStack->createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence::Redo);
+    deleteSelection = makeAction(this, tr("&Delete"), QKeySequence::Delete);
+    deleteSelection->setToolTip(tr("Remove the selected pictures from the list"));
+    selectAll = makeAction(this, tr("Select &All"), QKeySequence::SelectAll);
+    for (QAction* action : {deleteSelection, selectAll})
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);  // the window adds them to the list
+    preferences = makeAction(this, tr("Pre&ferences…"), QKeySequence::Preferences);
+    preferences->setMenuRole(QAction::PreferencesRole);
     apply = makeAction(this, tr("&Apply"), QKeySequence(tr("Ctrl+R")));
     apply->setToolTip(tr("Show the changed properties in the preview"));
     apply->setIcon(QIcon(ApplyChangeIndicator::resourcePath(QStringLiteral("apply"))));
@@ -50,7 +57,7 @@ WindowActions::WindowActions(QMainWindow* window, QUndoStack* undoStack) : QObje
     about = makeAction(this, tr("&About Pagewind"), QKeySequence());
     about->setMenuRole(QAction::AboutRole);
     for (QAction* action : {newProject, openProject, save, saveAs, addPictures, buildBook, importPdf, publish, quit, undo,
-                            redo, apply, chooseTemplate, importSettings, exportSettings, about})
+                            redo, apply, chooseTemplate, importSettings, exportSettings, preferences, about})
         window->addAction(action);  // shortcuts work wherever the focus is in the window
     buildMenus(window);
     buildToolbar(window);
@@ -70,11 +77,30 @@ void WindowActions::buildMenus(QMainWindow* window)
     file->addAction(quit);
     QMenu* edit = window->menuBar()->addMenu(tr("&Edit"));
     edit->addActions({undo, redo});
+    edit->addSeparator();
+    edit->addActions({deleteSelection, selectAll});
+    edit->addSeparator();
+    edit->addAction(preferences);
     QMenu* book = window->menuBar()->addMenu(tr("&Template"));
     book->addActions({chooseTemplate, apply});
     book->addSeparator();
     book->addActions({importSettings, exportSettings});
     window->menuBar()->addMenu(tr("&Help"))->addAction(about);
+}
+
+QIcon WindowActions::toolbarIcon(const QIcon& icon, const QSize& size)
+{
+    // The largest picture the icon has, scaled to the size and to twice it for dense screens.
+    QSize largest;
+    for (const QSize& available : icon.availableSizes())
+        largest = available.width() > largest.width() ? available : largest;
+    const QPixmap source = icon.pixmap(largest.isValid() ? largest : size * 2);
+    if (source.isNull())
+        return icon;
+    QIcon uniform;
+    for (const int scale : {1, 2})
+        uniform.addPixmap(source.scaled(size * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return uniform;
 }
 
 void WindowActions::buildToolbar(QMainWindow* window)
@@ -83,6 +109,8 @@ void WindowActions::buildToolbar(QMainWindow* window)
     toolbar->setObjectName(QStringLiteral("bookToolbar"));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar->setIconSize(QSize(28, 28));
+    for (QAction* action : {addPictures, buildBook, importPdf, chooseTemplate, publish})
+        action->setIcon(toolbarIcon(action->icon(), toolbar->iconSize()));
     toolbar->addActions({addPictures, buildBook, importPdf});
     toolbar->addSeparator();
     toolbar->addActions({chooseTemplate, apply});

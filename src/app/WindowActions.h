@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 
 class QAction;
@@ -10,7 +11,9 @@ class QUndoStack;
 namespace pw {
 
 // The main window's actions with their standard shortcuts, its menus (File, Edit, Template,
-// Help) and its toolbar. The window connects the actions to what they do.
+// Help) and its toolbar. The window connects the actions to what they do. Delete and Select All
+// act on the picture list: their keys work where the window gives them to the list, so that
+// text fields keep their own.
 class WindowActions : public QObject {
     Q_OBJECT
 
@@ -30,11 +33,18 @@ public:
     QAction* quit = nullptr;
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    QAction* deleteSelection = nullptr;
+    QAction* selectAll = nullptr;
+    QAction* preferences = nullptr;
     QAction* apply = nullptr;
     QAction* chooseTemplate = nullptr;
     QAction* importSettings = nullptr;
     QAction* exportSettings = nullptr;
     QAction* about = nullptr;
+
+    // A toolbar icon of the size given, whatever sizes the style draws the standard one at, so
+    // that the toolbar's buttons line up.
+    static QIcon toolbarIcon(const QIcon& icon, const QSize& size);
 
 private:
     void buildMenus(QMainWindow* window);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QString>
 
 class QMainWindow;
@@ -11,9 +13,13 @@ namespace pw {
 // splitter sizes, and the folder each file dialog was last left in.
 namespace WindowMemory {
 
+// The window's normal place, whether it is maximised, and the splitter.
 void saveWindow(const QMainWindow& window, const QSplitter& splitter);
-// Restores both; false on the first run, when nothing was saved yet.
+// Restores both, the window wholly on a screen with its frame; the first time (false is
+// returned then) it fills the primary screen's available room less its frame.
 bool restoreWindow(QMainWindow& window, QSplitter& splitter);
+// The window rectangle (without frame) nearest to wanted whose frame lies within available.
+QRect fittedGeometry(const QRect& wanted, const QRect& available, const QMargins& frame);
 
 // The folder the dialog of that name last chose in; empty when none, or when it is gone.
 QString lastFolder(const QString& dialog);

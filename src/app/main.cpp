@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "app/AppEnvironment.h"
+#include "app/InterfaceLanguage.h"
 #include "app/Leafreel_for_macAppDelegate.h"
 #include "app/ProjectSession.h"
 #include "app/QuitOnSignal.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Pagewind"));
     QApplication::setApplicationVersion(QStringLiteral(PAGEWIND_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/pagewind.png")));
+    const pw::InterfaceLanguage language(pw::InterfaceLanguage::current());
     const pw::QuitOnSignal quitOnSignal;
     pw::Leafreel_for_macAppDelegate window;
     window.show();

@@ -65,6 +65,9 @@ public:
     // under the book's title, since its own name says nothing about the book.
     bool sourceFileIsBuilt() const { return iSourceFileIsBuilt; }
     void setSourceFileIsBuilt(bool built) { iSourceFileIsBuilt = built; }
+    // Held as long as the page source: a built PDF's owner removes the file when the last page
+    // source that offers it goes.
+    void setSourceFileKeeper(std::shared_ptr<const void> keeper) { iSourceFileKeeper = std::move(keeper); }
 
 protected:
     // The normal-page record with that number, found by bisection: records are made in
@@ -84,6 +87,7 @@ private:
     PageList iThumbPages;
     std::string iSourceFile;
     bool iSourceFileIsBuilt = false;
+    std::shared_ptr<const void> iSourceFileKeeper;
     std::atomic<bool> iStoped{false};
 };
 

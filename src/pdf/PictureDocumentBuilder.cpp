@@ -1,9 +1,12 @@
 #include "pdf/PictureDocumentBuilder.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -171,6 +174,37 @@ Resolution statedResolution(const std::string& bytes)
     return {};
 }
 
+// The process id a build file name carries last: "output-12.pdf" and the kept "output-12-3.pdf"
+// give 12, the unfinished copy "output-12.pdf.part-34" the writer's 34; none for any other name.
+std::optional<long> buildFileOwner(const std::string& name)
+{
+    const auto number = [](const std::string& digits) -> std::optional<long> {
+        if (digits.empty() || digits.size() > 9 ||
+            !std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c) != 0; }))
+            return std::nullopt;
+        return std::stol(digits);
+    };
+    const std::string prefix = "output-";
+    const std::size_t pdf = name.find(".pdf");
+    if (name.rfind(prefix, 0) != 0 || pdf == std::string::npos)
+        return std::nullopt;
+    const std::string stem = name.substr(prefix.size(), pdf - prefix.size());
+    const std::string rest = name.substr(pdf + 4);
+    const std::size_t dash = stem.find('-');
+    const std::optional<long> pid = number(stem.substr(0, dash));
+    if (!pid || (dash != std::string::npos && !number(stem.substr(dash + 1))))
+        return std::nullopt;
+    if (rest.empty())
+        return pid;
+    const std::string part = ".part-";
+    return rest.rfind(part, 0) == 0 ? number(rest.substr(part.size())) : std::nullopt;
+}
+
+bool processIsGone(long pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
 
 struct PictureDocumentBuilder::Handle : pdf::DocumentHandle {};
@@ -306,6 +340,29 @@ std::string PictureDocumentBuilder::buildFolderPath()
 std::string PictureDocumentBuilder::buildFilePath()
 {
     return file::joinPath(buildFolderPath(), "output-" + std::to_string(::getpid()) + ".pdf");
+}
+
+std::optional<std::string> PictureDocumentBuilder::keepBuildFile()
+{
+    static std::atomic<int> kept{0};
+    const std::string path = file::joinPath(buildFolderPath(), "output-" + std::to_string(::getpid()) + "-" +
+                                                                    std::to_string(++kept) + ".pdf");
+    if (std::rename(buildFilePath().c_str(), path.c_str()) != 0)
+        return std::nullopt;
+    return path;
+}
+
+void PictureDocumentBuilder::removeStaleBuildFiles()
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(buildFolderPath(), error)) {
+        const std::optional<long> owner = buildFileOwner(entry.path().filename().string());
+        if (!owner || *owner == ::getpid() || !processIsGone(*owner))
+            continue;
+        std::error_code ignored;
+        if (std::filesystem::remove(entry.path(), ignored))
+            PW_LOG_INFO("removed the build file %s of a process that ended", entry.path().c_str());
+    }
 }
 
 PictureDocumentBuilder::BuildResult PictureDocumentBuilder::buildFromPictures(const std::vector<std::string>& pictures,

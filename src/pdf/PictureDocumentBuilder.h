@@ -47,6 +47,13 @@ public:
     // "output-PID.pdf" in the build folder: two processes building at once (two copies of the
     // application, parallel command lines on a server) must never share the file.
     static std::string buildFilePath();
+    // Moves the build file to a name of its own, "output-PID-N.pdf" in the build folder (N counts
+    // up in the process), so that the next build does not overwrite it; none when it cannot.
+    static std::optional<std::string> keepBuildFile();
+    // Removes the build files that processes no longer running left in the build folder (a crash
+    // leaves its "output-PID.pdf", the files it kept, or the unfinished copy being written);
+    // those of running processes stay. Nothing happens without the folder.
+    static void removeStaleBuildFiles();
     // The build action: the pictures in order into the build file (replacing an earlier one).
     // Throws PagewindException "BUILD_NO_PICTURE" when no picture could be read (nothing is
     // written then) and "PDF_WRITE" when the file cannot be written. stop, when set, ends the

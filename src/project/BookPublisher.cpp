@@ -10,6 +10,7 @@
 #include "book/FlashBookOutput.h"
 #include "book/FlashBookOutputApp.h"
 #include "book/ReadingVersion.h"
+#include "pdf/IconPictures.h"
 #include "template/HTMLConfigInfo.h"
 
 namespace pw {
@@ -102,6 +103,7 @@ BookPublisher::Result publishApplication(const BookPublisher::Book& book, const 
 {
     BookPublisher::Result result;
     FlashBookOutputApp writer(book.pageSource, book.flashTemplate, target.folder, htmlNameFor(target));
+    writer.setIconMaker(iconPictures);
     runWriter(writer, book, target, progress, stop);
     result.stopped = writer.stopped();
     result.failures = writer.failures();

@@ -31,6 +31,7 @@ std::unique_ptr<FlashTemplateProperty> copyProperty(const FlashTemplateProperty&
     copy->setTitle(original.title());
     copy->setATitle(original.aTitle());
     copy->setDesc(original.desc());
+    copy->setTranslations(original.translations());
     copy->setValue(original.value());
     copy->setValueSource(original.valueSource());
     copy->setDefaultValue(original.defaultValue());

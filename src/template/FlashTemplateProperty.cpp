@@ -6,9 +6,19 @@
 namespace pw {
 namespace {
 
+// The first child of that name without a language: the property's own text.
+xml::Element ownElement(const xml::Element& element, const char* name)
+{
+    for (const xml::Element& child : element.elementsForName(name)) {
+        if (!child.attributeForName("lang"))
+            return child;
+    }
+    return {};
+}
+
 std::string requiredText(const xml::Element& element, const char* name)
 {
-    const xml::Element child = element.firstElementForName(name);
+    const xml::Element child = ownElement(element, name);
     if (!child) {
         const xml::Element key = element.firstElementForName("key");
         const std::string which = key ? " \"" + key.stringValue() + "\"" : std::string();
@@ -33,8 +43,22 @@ void FlashTemplateProperty::loadFromNode(const xml::Element& element)
     std::string valueSource = requiredText(element, "valueSource");
     std::string defaultValue = requiredText(element, "defalutValue");
     const std::optional<std::string> typeName = element.attributeForName("type");
-    const xml::Element aTitleElement = element.firstElementForName("aTitle");
-
+    const xml::Element aTitleElement = ownElement(element, "aTitle");
+    Translations translations;
+    for (const xml::Element& child : element.childElements()) {
+        const std::optional<std::string> language = child.attributeForName("lang");
+        if (!language || language->empty())
+            continue;
+        const std::string name = child.name();
+        if (name == "title")
+            translations[*language].title = child.stringValue();
+        else if (name == "aTitle")
+            translations[*language].aTitle = child.stringValue();
+        else if (name == "desc")
+            translations[*language].desc = child.stringValue();
+        else if (name == "valueSource")
+            translations[*language].choices = child.stringValue();
+    }
     Children children;
     if (const xml::Element holder = element.firstElementForName("childProperties")) {
         for (const xml::Element& childElement : holder.elementsForName("property")) {
@@ -52,10 +76,35 @@ void FlashTemplateProperty::loadFromNode(const xml::Element& element)
     valueSource_ = std::move(valueSource);
     defaultValue_ = std::move(defaultValue);
     aTitle_ = aTitleElement ? aTitleElement.stringValue() : std::string();
+    translations_ = std::move(translations);
     propertyType_ = flashTemplatePropertyTypeFromString(typeName);
     if (element.attributeForName("aType"))
         propertyType_ = pt_bool;
     setChildProperties(std::move(children));
+}
+
+const std::string& FlashTemplateProperty::titleIn(std::string_view language) const
+{
+    const auto found = translations_.find(language);
+    return found != translations_.end() && !found->second.title.empty() ? found->second.title : title_;
+}
+
+const std::string& FlashTemplateProperty::aTitleIn(std::string_view language) const
+{
+    const auto found = translations_.find(language);
+    return found != translations_.end() && !found->second.aTitle.empty() ? found->second.aTitle : aTitle_;
+}
+
+const std::string& FlashTemplateProperty::descIn(std::string_view language) const
+{
+    const auto found = translations_.find(language);
+    return found != translations_.end() && !found->second.desc.empty() ? found->second.desc : desc_;
+}
+
+const std::string& FlashTemplateProperty::choicesIn(std::string_view language) const
+{
+    const auto found = translations_.find(language);
+    return found != translations_.end() && !found->second.choices.empty() ? found->second.choices : valueSource_;
 }
 
 void FlashTemplateProperty::setChildProperties(Children children)

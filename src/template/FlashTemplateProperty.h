@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/XmlDocument.h"
@@ -32,6 +35,15 @@ enum FlashTemplatePropertyType : std::int32_t {
 class FlashTemplateProperty {
 public:
     using Children = std::vector<std::unique_ptr<FlashTemplateProperty>>;
+    // What the interface shows of the property in one language.
+    struct ShownTexts {
+        std::string title;
+        std::string aTitle;
+        std::string desc;
+        std::string choices;  // a list's choices as shown, in the order of valueSource
+    };
+    // By language code ("de", "fr", "es", "zh_CN").
+    using Translations = std::map<std::string, ShownTexts, std::less<>>;
 
     // Type 0, title "Empty", every other text empty, no value, no parent, no children.
     FlashTemplateProperty() = default;
@@ -42,6 +54,9 @@ public:
     // another name changes nothing. Throws PagewindException("ERROR_TEMPLATE_PROPERTY", ...)
     // naming the missing element when one of "key", "title", "desc", "value", "valueSource",
     // "defalutValue" is missing here or in any descendant; this property is then unchanged.
+    // Elements "title", "aTitle", "desc" and "valueSource" with an attribute "lang" are the texts
+    // in that language (for a list, its choices as shown); the ones without it are the
+    // property's own, wherever they stand.
     void loadFromNode(const xml::Element& element);
 
     std::size_t childCount() const { return childProperties_.size(); }
@@ -58,6 +73,16 @@ public:
     void setATitle(std::string aTitle) { aTitle_ = std::move(aTitle); }
     const std::string& desc() const { return desc_; }
     void setDesc(std::string desc) { desc_ = std::move(desc); }
+    const Translations& translations() const { return translations_; }
+    void setTranslations(Translations translations) { translations_ = std::move(translations); }
+    // The title, switch title or description in the language, where the template gives it in
+    // that language; else the property's own.
+    const std::string& titleIn(std::string_view language) const;
+    const std::string& aTitleIn(std::string_view language) const;
+    const std::string& descIn(std::string_view language) const;
+    // A list's choices as shown in the language, separated by "," as in valueSource; the
+    // valueSource itself when the template gives none there.
+    const std::string& choicesIn(std::string_view language) const;
     const std::optional<std::string>& value() const { return value_; }
     // No side effects: change notification is the editor's business.
     void setValue(std::optional<std::string> value) { value_ = std::move(value); }
@@ -80,6 +105,7 @@ private:
     std::string title_ = "Empty";
     std::string aTitle_;
     std::string desc_;
+    Translations translations_;
     std::optional<std::string> value_;
     std::string valueSource_;
     std::string defaultValue_;

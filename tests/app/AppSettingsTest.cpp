@@ -1,10 +1,12 @@
 // The persisted settings: the keys and first-run values stored, absent, broken and foreign keys,
-// nothing stored before saveSettings. The sheets' tests load back what each sheet saves.
+// nothing stored before saveSettings; the interface language chosen. The sheets' tests load back
+// what each sheet saves.
 #include <QSettings>
 #include <QTest>
 
 #include "AppTestSupport.h"
 #include "app/AppSettings.h"
+#include "app/InterfaceLanguage.h"
 
 using pw::AppSettings;
 
@@ -13,6 +15,8 @@ class AppSettingsTest : public QObject {
 
 private slots:
     void storedUnderTheTenKeysAndLoadedBack();
+    void theLanguageIsTheChosenOneElseTheSystemsElseEnglish_data();
+    void theLanguageIsTheChosenOneElseTheSystemsElseEnglish();
 };
 
 void AppSettingsTest::storedUnderTheTenKeysAndLoadedBack()
@@ -50,6 +54,31 @@ void AppSettingsTest::storedUnderTheTenKeysAndLoadedBack()
     QCOMPARE(loaded.importQualityLevel(), 0);
     QCOMPARE(loaded.lastOutputFileName(), QStringLiteral("Trip"));
     QCOMPARE(loaded.lastOutputFileFolder(), QString());
+}
+
+void AppSettingsTest::theLanguageIsTheChosenOneElseTheSystemsElseEnglish_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("the system's first we speak") << "" << QStringList{"pt-BR", "de-CH", "fr-FR"} << "de";
+    QTest::newRow("chosen over the system") << "es" << QStringList{"de-DE"} << "es";
+    QTest::newRow("a choice not offered") << "xx" << QStringList{"fr_CA"} << "fr";
+    QTest::newRow("simplified Chinese") << "" << QStringList{"zh-Hans-CN"} << "zh_CN";
+    QTest::newRow("traditional Chinese is not spoken") << "" << QStringList{"zh-TW", "es-MX"} << "es";
+    QTest::newRow("nothing we speak") << "" << QStringList{"ja-JP"} << "en";
+}
+
+void AppSettingsTest::theLanguageIsTheChosenOneElseTheSystemsElseEnglish()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, system);
+    QFETCH(QString, spoken);
+    QCOMPARE(pw::InterfaceLanguage::resolve(chosen, system), spoken);
+    // The choice is kept in the store; one not offered counts as none.
+    const pw::test::AppSandbox sandbox;
+    pw::InterfaceLanguage::setChosen(chosen);
+    QCOMPARE(pw::InterfaceLanguage::chosen(), pw::InterfaceLanguage::codes().contains(chosen) ? chosen : QString());
 }
 
 QTEST_MAIN(AppSettingsTest)

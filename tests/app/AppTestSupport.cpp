@@ -6,11 +6,23 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include "app/AppSettings.h"
 #include "base/ResourceFolder.h"
 
 namespace pw::test {
+
+namespace {
+// English plural forms ("1 picture", "2 pictures"), as the application installs them at start.
+void installEnglish()
+{
+    auto* english = new QTranslator(QCoreApplication::instance());  // the application owns it
+    if (english->load(QStringLiteral("pagewind_en"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(english);
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(installEnglish)
 
 QString screenshotFolder()
 {

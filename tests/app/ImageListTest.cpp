@@ -1,6 +1,7 @@
 // The picture list through its own view: drops land at the insertion mark, internal drags,
 // keyboard and context-menu reordering with the selection kept and undone, hidden and
-// missing pictures, and thumbnails at the screen's pixel ratio with the visible ones first.
+// missing pictures (Show in Folder, Locate), and thumbnails at the screen's pixel ratio with the
+// visible ones first.
 #include <QApplication>
 #include <QDrag>
 #include <QMenu>
@@ -181,7 +182,9 @@ void ImageListTest::keyboardAndMenuMoveTheSelection_data()
     QTest::newRow("menu: Move to End") << QList<int>{0} << "moveToEnd" << QStringList{"b", "c", "d", "a"} << QList<int>{3};
     QTest::newRow("menu: Remove") << QList<int>{1, 3} << "remove" << QStringList{"a", "c"} << QList<int>{1};
     QTest::newRow("Delete") << QList<int>{0} << "Del" << QStringList{"b", "c", "d"} << QList<int>{0};
+    // The pictures here are missing: their folder is gone (said, not opened), and Locate is offered.
     QTest::newRow("menu: Show in Folder") << QList<int>{2} << "showInFolder" << QStringList{"a", "b", "c", "d"} << QList<int>{2};
+    QTest::newRow("menu: Locate") << QList<int>{1, 3} << "locate" << QStringList{"a", "b", "c", "d"} << QList<int>{1, 3};
 }
 
 void ImageListTest::keyboardAndMenuMoveTheSelection()
@@ -193,6 +196,8 @@ void ImageListTest::keyboardAndMenuMoveTheSelection()
     ShownList list({"a", "b", "c", "d"});
     QString shown;
     list.view.setFolderOpener([&](const QString& folder) { shown = folder; });
+    connect(&list.view, &ImageBrowserView::problem, this, [&](const QString& title) { shown = title; });
+    connect(&list.view, &ImageBrowserView::locateRequested, this, [&](int row) { shown = QStringLiteral("locate %1").arg(row); });
     list.select(selection);
     const std::unique_ptr<QMenu> menu(list.view.makeContextMenu());
     if (auto* action = menu->findChild<QAction*>(how)) {
@@ -203,7 +208,7 @@ void ImageListTest::keyboardAndMenuMoveTheSelection()
     }
     QCOMPARE(fileNames(list.model.paths()), expected);
     QCOMPARE(list.selected(), selectedAfter);
-    QCOMPARE(shown, how == "showInFolder" ? QStringLiteral("/pictures") : QString());
+    QCOMPARE(shown, how == "showInFolder" ? QStringLiteral("Show in Folder") : how == "locate" ? QStringLiteral("locate 1") : QString());
     // A change is one undo step; no change, no step.
     QCOMPARE(list.stack.count(), expected == QStringList({"a", "b", "c", "d"}) ? 0 : 1);
     list.stack.undo();

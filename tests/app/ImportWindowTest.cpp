@@ -124,7 +124,7 @@ void ImportWindowTest::importsWhatTheChoicesSayAndFailuresKeepTheSheetOpen()
     QCOMPARE(finished.first().first().toInt(), 1);
     QCOMPARE(sheet.flashPageSource()->normalPages().size(), std::size_t(pages));
     // The import thread's progress reached the label, up to the last page.
-    QCOMPARE(sheet.lblInfo()->text(), QStringLiteral("Importing:%1/%1").arg(pages));
+    QCOMPARE(sheet.lblInfo()->text(), QStringLiteral("Importing page %1 of %1").arg(pages));
     QCOMPARE(sheet.pageWidth(), 595);
     QCOMPARE(sheet.pageHeight(), 841);
     QCOMPARE(bool(sheet.flashPagesText()), text);

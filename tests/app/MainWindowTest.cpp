@@ -11,16 +11,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QTreeView>
 #include <QUndoStack>
 #include <QWebEnginePage>
@@ -33,8 +37,11 @@
 #include "app/ImageBrowserView.h"
 #include "app/ImageListModel.h"
 #include "app/ImportWindowDelegate.h"
+#include "app/InterfaceLanguage.h"
 #include "app/OutputWindowDelegate.h"
-#include "app/PictureBuildTask.h"
+#include "app/AppSettings.h"
+#include "app/PageImportTask.h"
+#include "app/PreferencesDialog.h"
 #include "app/ProgressSheet.h"
 #include "app/RecentProjects.h"
 #include "app/SelectTemplateWindowDelegate.h"
@@ -42,6 +49,7 @@
 #include "base/NotificationCenter.h"
 #include "book/FlashPageSource.h"
 #include "project/TemplateTree.h"
+#include "pdf/PictureDocumentBuilder.h"
 #include "support/TestPdf.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
@@ -92,11 +100,13 @@ private slots:
     void buildTurnsThePictureListIntoTheBook();
     void everyEditUndoes_data();
     void everyEditUndoes();
+    void theChooserOpensOnTheStyleInUseAndOkKeepsTheEdits();
     void windowsKeepTheirOwnPreviewAndRememberTheirPlace();
     void namesAndPaths();
     void everyControlIsNamedAndTheSheetsAreKeptAsScreenshots();
     void aSavedProjectOpensWithItsBookAndOpeningNamesWhatIsMissing();
     void unsavedChangesAreAskedAbout();
+    void speaksTheLanguageChosenInPreferences();
 };
 
 void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedInThePreview()
@@ -177,65 +187,96 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedIn
 void MainWindowTest::buildTurnsThePictureListIntoTheBook()
 {
     const pw::test::AppSandbox sandbox;
-    StartedWindow started;
+    // Build files left by processes that ended are removed at start; a running one's stays.
+    const QString builds = sandbox.path(QStringLiteral("tmp/Leafreel/"));
+    const QString ownBuild = QString::fromStdString(pw::PictureDocumentBuilder::buildFilePath());
+    for (const char* name : {"output-99999999.pdf", "output-99999999.pdf.part-99999999", "output-1.pdf"})
+        sandbox.writeFile(QStringLiteral("tmp/Leafreel/") + QLatin1String(name), "%PDF-1.4");
+    StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
+    QCOMPARE(QDir(builds).entryList(QDir::Files), QStringList({"output-1.pdf"}));
     const auto before = window.flashPageSource();
-    // Cancel on the progress sheet stops a build: nothing is written, the book stays.
-    window.browserData()->addPictures(QStringList(2000, demoPicture("03-dunes.jpg")));
-    window.OnBuildToPDF();
-    for (pw::ProgressSheet* sheet : window.findChildren<pw::ProgressSheet*>()) {
-        if (sheet->labelText().startsWith(QStringLiteral("Making the pages from")))
-            sheet->findChild<QPushButton*>()->click();
+    pw::ProgressSheet* sheet = nullptr;
+    for (pw::ProgressSheet* candidate : window.findChildren<pw::ProgressSheet*>()) {
+        if (candidate->labelText() == QStringLiteral("Reading the pictures…"))
+            sheet = candidate;
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!window.buildTask()->isRunning(), 30000);
+    QVERIFY(sheet);
+
+    // Build has its own sheet, which counts the pages; Cancel stops it and leaves the book.
+    QStringList forty;
+    for (int i = 0; i < 40; ++i)
+        forty.append(demoPicture(i % 2 ? "02-lake.jpg" : "01-sunrise.jpg"));
+    window.browserData()->addPictures(forty);
+    window.actions()->buildBook->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(sheet->isVisible() && sheet->labelText().contains(QStringLiteral(" of 40")), 60000);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Building the book: page \\d+ of 40$")).match(sheet->labelText()).hasMatch(),
+             qPrintable(sheet->labelText()));
+    QVERIFY(sheet->grab().save(pw::test::screenshotFolder() + QStringLiteral("/build-sheet.png")));
+    sheet->findChild<QPushButton*>()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window.pageImportTask()->isRunning(), 60000);
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Build cancelled; the book is unchanged."));
-    QVERIFY(!QFile::exists(QString::fromStdString(pw::PictureDocumentBuilder::buildFilePath())));
+    QVERIFY(!QFile::exists(ownBuild));
     QCOMPARE(window.flashPageSource(), before);
     window.session()->undoStack()->undo();
 
-    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg"), demoPicture("03-dunes.jpg")});
-    QSignalSpy ended(window.importWindow(), &QDialog::finished);
-    window.OnBuildToPDF();
-    window.OnBuildToPDF();  // a second press while building starts nothing more
-    QTRY_VERIFY_WITH_TIMEOUT(ended.count() == 1, 60000);
+    // The pages are made without the import sheet; the files that are no pictures are listed.
+    const QString notAPicture = QStringLiteral(PAGEWIND_SOURCE_DIR "/README.md");
+    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), notAPicture, demoPicture("02-lake.jpg"), demoPicture("03-dunes.jpg")});
+    QVERIFY(rebuildsPreview(window, [&] {
+        window.OnBuildToPDF();
+        window.OnBuildToPDF();  // a second press while building starts nothing more
+    }));
+    QVERIFY(!window.importWindow()->isVisible());
     QCOMPARE(window.flashPageSource()->normalPages().size(), std::size_t(3));
     QCOMPARE(window.project()->bookPages().origin, pw::PagesOrigin::pictures);
-    QCOMPARE(window.project()->bookPages().builtPictures.size(), std::size_t(3));
+    QCOMPARE(window.project()->bookPages().builtPictures.size(), std::size_t(4));
+    QVERIFY(window.findChildren<QMessageBox*>().last()->text().contains(QStringLiteral("The book has 3 pages. These files") + QStringLiteral(" of the list are not pictures that can be read and were left out:\n  ") + notAPicture));
     const std::string width = window.flashTmpl()->propertyValueFor("pageWidth", "");
     QVERIFY(width != "960" && !width.empty());
-    QCOMPARE(window.browserData()->count(), 3);  // the list stays as it was
+    QCOMPARE(window.browserData()->count(), 4);  // the list stays as it was
+    // The build file is now the book's own PDF (readers may download it): kept under a name of its
+    // own while the book has it, gone with the book. The import's own choices are not touched.
+    QVERIFY(!QFile::exists(ownBuild));
+    const QString kept = QStringLiteral("output-%1-*.pdf").arg(QCoreApplication::applicationPid());
+    QCOMPARE(QDir(builds).entryList({kept}).size(), 1);
+    QCOMPARE(pw::AppSettings().lastImportedFile(), QString());
 
     // The build is one step: undone, the book and its page size are as they were.
     window.session()->undoStack()->undo();
     QCOMPARE(window.flashPageSource(), before);
     QCOMPARE(window.flashTmpl()->propertyValueFor("pageWidth", ""), std::string("960"));
     QVERIFY(rebuildsPreview(window, [&] { window.session()->undoStack()->redo(); }));
-    const auto built = window.flashPageSource();
+    const pw::FlashPageSource* built = window.flashPageSource().get();  // held by the book alone
 
     // A list without a readable picture is refused with a message; the book stays.
-    window.browserData()->removeItems({0, 1, 2});
-    window.browserData()->addImageWithPath(QStringLiteral(PAGEWIND_SOURCE_DIR "/README.md"));
+    window.browserData()->removeItems({0, 1, 2, 3});
+    window.browserData()->addImageWithPath(notAPicture);
     window.OnBuildToPDF();
-    QTRY_VERIFY_WITH_TIMEOUT(!window.buildTask()->isRunning(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.pageImportTask()->isRunning(), 30000);
     QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("None of the files")));
-    QCOMPARE(window.flashPageSource(), built);
+    QCOMPARE(window.flashPageSource().get(), built);
+    QVERIFY(rebuildsPreview(window, [&] { window.session()->newProject(); }));
+    QTRY_COMPARE(QDir(builds).entryList({kept}), QStringList());
 }
 
 void MainWindowTest::everyEditUndoes_data()
 {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("undoText");
-    QTest::newRow("property") << "property" << "&Undo Change \u201cPage width\u201d";
-    QTest::newRow("template and style") << "template" << "&Undo Choose Template";
-    QTest::newRow("settings file") << "settings" << "&Undo Import Settings";
-    QTest::newRow("pictures") << "pictures" << "&Undo Add 2 Pictures";
-    QTest::newRow("picture removal") << "removal" << "&Undo Remove Picture";
+    QTest::addColumn<QString>("status");  // when the edit counts the pictures
+    QTest::newRow("property") << "property" << "&Undo Change \u201cPage width\u201d" << "";
+    QTest::newRow("template and style") << "template" << "&Undo Choose Template" << "";
+    QTest::newRow("settings file") << "settings" << "&Undo Import Settings" << "";
+    QTest::newRow("pictures") << "pictures" << "&Undo Add 2 Pictures" << "4 pictures in the list";
+    QTest::newRow("Edit: Select All, Delete") << "removal" << "&Undo Remove 2 Pictures" << "0 pictures in the list";
 }
 
 void MainWindowTest::everyEditUndoes()
 {
     QFETCH(QString, edit);
     QFETCH(QString, undoText);
+    QFETCH(QString, status);
     const pw::test::AppSandbox sandbox;
     StartedWindow started(true);
     Leafreel_for_macAppDelegate& window = started.window;
@@ -255,10 +296,17 @@ void MainWindowTest::everyEditUndoes()
         pw::test::answerPanel(&window, file);
     } else if (edit == "pictures") {
         window.OnImportImage();
+        QCOMPARE(pw::test::openedPanel(&window)->windowTitle(), QStringLiteral("Add Pictures"));
         pw::test::answerPanel(&window, QStringLiteral("\"03-dunes.jpg\" \"04-forest.jpg\""), demoPicture({}));
     } else {
-        window.browserView()->selectionModel()->select(window.browserData()->index(1), QItemSelectionModel::ClearAndSelect);
-        QTest::keyClick(window.browserView(), Qt::Key_Delete);
+        // The Edit menu's own items, as a click finds them.
+        QMenu* editMenu = window.menuBar()->actions().at(1)->menu();
+        for (const char* item : {"Select &All", "&Delete"}) {
+            const QList<QAction*> actions = editMenu->actions();
+            const auto found = std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == QLatin1String(item); });
+            QVERIFY2(found != actions.end() && (*found)->isEnabled(), item);
+            (*found)->trigger();
+        }
     }
     QTRY_VERIFY(window.session()->undoStack()->canUndo());
     const QStringList after = snapshot(window);
@@ -266,6 +314,8 @@ void MainWindowTest::everyEditUndoes()
     QCOMPARE(window.actions()->undo->text(), undoText);
     QCOMPARE(window.actions()->undo->shortcut(), QKeySequence(QKeySequence::Undo));
     QCOMPARE(window.actions()->redo->shortcut(), QKeySequence(QKeySequence::Redo));
+    if (!status.isEmpty())
+        QCOMPARE(window.statusBar()->currentMessage(), status);
     window.actions()->undo->trigger();
     QCOMPARE(snapshot(window), before);
     QVERIFY(!window.isWindowModified());
@@ -273,11 +323,50 @@ void MainWindowTest::everyEditUndoes()
     QCOMPARE(snapshot(window), after);
 }
 
+void MainWindowTest::theChooserOpensOnTheStyleInUseAndOkKeepsTheEdits()
+{
+    const pw::test::AppSandbox sandbox;
+    StartedWindow started(true);
+    Leafreel_for_macAppDelegate& window = started.window;
+    pw::SelectTemplateWindowDelegate* chooser = window.selectTmplWindow();
+    const auto choose = [&](const QString& tmpl, const QString& style) {
+        window.actions()->chooseTemplate->trigger();
+        QTRY_VERIFY(chooser->isVisible());
+        const QList<QListWidgetItem*> templates = chooser->tableViewTmpls()->findItems(tmpl, Qt::MatchExactly);
+        QVERIFY(!templates.isEmpty());  // named as the main window names templates
+        chooser->tableViewTmpls()->setCurrentItem(templates.first());
+        chooser->imgBrowserView()->setCurrentItem(chooser->imgBrowserView()->findItems(style, Qt::MatchExactly).first());
+        QTest::keyClick(chooser->imgBrowserView(), Qt::Key_Return);
+        QTRY_VERIFY(!chooser->isVisible());
+    };
+    choose(QStringLiteral("Classic"), QStringLiteral("Walnut"));
+    QCOMPARE(window.btnFloat()->text(), QStringLiteral("Classic \u2014 Walnut"));
+    auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(window.outlineView()->model());
+    QVERIFY(model->setData(model->index(2, pw::FlashTemplateOutlineDelegate::valueColumn), "Edited", Qt::EditRole));
+    const QStringList edited = snapshot(window);
+    const int steps = window.session()->undoStack()->count();
+
+    // Ctrl+T then Enter: the chooser shows the style in use, and taking it changes nothing.
+    QCOMPARE(window.actions()->chooseTemplate->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+    window.actions()->chooseTemplate->trigger();
+    QTRY_VERIFY(chooser->isVisible());
+    QCOMPARE(chooser->tableViewTmpls()->currentItem()->text(), QStringLiteral("Classic"));
+    QCOMPARE(chooser->imgBrowserView()->currentItem()->text(), QStringLiteral("Walnut"));
+    QVERIFY(chooser->grab().save(pw::test::screenshotFolder() + QStringLiteral("/template-chooser-current-style.png")));
+    QTest::keyClick(chooser->imgBrowserView(), Qt::Key_Return);
+    QTRY_VERIFY(!chooser->isVisible());
+    QCOMPARE(snapshot(window), edited);
+    QCOMPARE(window.session()->undoStack()->count(), steps);
+}
+
 void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
 {
     const pw::test::AppSandbox sandbox;
     auto second = std::make_unique<StartedWindow>(true);
     const QString secondPreview = second->window.flashPreviewFolder();
+    // The first start fills the screen's room less a frame: the title bar stays on the screen.
+    const QRect wide = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(wide.contains(second->window.geometry()) && second->window.height() < wide.height());
     QString firstPreview;
     {
         StartedWindow first(true);
@@ -290,7 +379,7 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     QVERIFY(!QDir(firstPreview).exists());
     QVERIFY(QFile::exists(secondPreview + QStringLiteral("/index.html")));
     // The window closed last leaves its place for the next start.
-    second->window.resize(1000, 700);
+    second->window.resize(1000, 650);
     second->window.splitter()->setSizes({380, 480, 132});
     const QList<int> sizes = second->window.splitter()->sizes();
     QVERIFY(second->window.close());
@@ -298,13 +387,33 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     QVERIFY(!QDir(secondPreview).exists());
 
     StartedWindow again(true);
-    QCOMPARE(again.window.size(), QSize(1000, 700));
+    QCOMPARE(again.window.size(), QSize(1000, 650));
     QCOMPARE(again.window.splitter()->sizes(), sizes);
     again.window.OnImportImage();
     QFileDialog* panel = pw::test::openedPanel(&again.window);
     QVERIFY(panel);
     QCOMPARE(QDir(panel->directory()).canonicalPath(), QDir(demoPicture({})).canonicalPath());
     panel->reject();
+
+    // A maximised window comes back maximised.
+    again.window.showMaximized();
+    QTRY_VERIFY(again.window.isMaximized());
+    QVERIFY(again.window.close());
+    auto maximised = std::make_unique<StartedWindow>(true);
+    QVERIFY(maximised->window.isMaximized());
+    // Left half off the small screen and larger than it, the window comes back whole on it.
+    const auto screens = QGuiApplication::screens();
+    const auto smallScreen = std::find_if(screens.begin(), screens.end(), [](QScreen* s) { return s->name() == "small"; });
+    QVERIFY(smallScreen != screens.end());  // screens.json
+    const QRect small = (*smallScreen)->availableGeometry();
+    maximised->window.showNormal();
+    maximised->window.setGeometry(small.left() + 300, small.top() - 80, small.width() + 200, small.height() + 100);
+    QVERIFY(maximised->window.close());
+    maximised.reset();
+    StartedWindow moved(true);
+    const QRect back = moved.window.geometry();
+    QVERIFY2(small.contains(back) && back.width() < small.width() && back.height() < small.height(),
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(back.x()).arg(back.y()).arg(back.width()).arg(back.height())));
 }
 
 void MainWindowTest::namesAndPaths()
@@ -342,6 +451,12 @@ void MainWindowTest::everyControlIsNamedAndTheSheetsAreKeptAsScreenshots()
         shown->hide();
     };
     checkNames(&window);
+    // The toolbar's pictures are all as large as the toolbar asks, so its buttons line up.
+    auto* toolbar = window.findChild<QToolBar*>();
+    for (QAction* action : toolbar->actions()) {
+        if (!action->isSeparator())
+            QCOMPARE(action->icon().actualSize(toolbar->iconSize()), toolbar->iconSize());
+    }
     window.OnSelectTemplate();
     keep(window.selectTmplWindow(), "template-chooser");
     window.OnConvertToFlipBook();
@@ -351,16 +466,22 @@ void MainWindowTest::everyControlIsNamedAndTheSheetsAreKeptAsScreenshots()
 
     const auto unsaved = pw::ProjectSession::makeUnsavedQuestion(&window, QStringLiteral("Our Trip"));
     keep(unsaved.get(), "unsaved-changes-question");
+    // Every answer has a key of its own: Alt+D is "Don't Save".
+    unsaved->show();
+    QApplication::setActiveWindow(unsaved.get());
+    QTest::keyClick(unsaved.get(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(unsaved->clickedButton(), unsaved->button(QMessageBox::Discard));
     const auto replace = pw::OutputWindowDelegate::makeReplaceQuestion(&window, QStringLiteral("/home/ann/Books/Trip"));
     keep(replace.get(), "replace-book-question");
     const QString embed = QStringLiteral("<iframe src=\"trip/index.html\" title=\"Trip\"></iframe>");
     const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window, embed);
     QCOMPARE(finished->informativeText(), QStringLiteral("Publish finished! Open it?"));  // once misspelt
+    QVERIFY(finished->windowTitle() != finished->text());  // a short title, not the question again
     keep(finished.get(), "publish-finished-question");
     // Copying the embed code leaves the question open.
     finished->show();
     const QList<QAbstractButton*> buttons = finished->buttons();
-    const auto copy = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == QStringLiteral("Copy Embed Code"); });
+    const auto copy = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == QStringLiteral("&Copy Embed Code"); });
     QVERIFY(copy != buttons.end());
     (*copy)->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), embed);
@@ -422,10 +543,56 @@ void MainWindowTest::aSavedProjectOpensWithItsBookAndOpeningNamesWhatIsMissing()
              qPrintable(message));
     QVERIFY(!second.window.flashPageSource());
 
+    // Pictures moved with their folder are named once, and Locate… in the message finds them all
+    // in the new folder as one step; the pages are made again.
+    QVERIFY(QDir().mkpath(sandbox.path(QStringLiteral("old"))));
+    for (const auto& [name, picture] : {std::pair{"a.jpg", "01-sunrise.jpg"}, std::pair{"b.jpg", "02-lake.jpg"}})
+        QVERIFY(QFile::copy(demoPicture(picture), sandbox.path(QStringLiteral("old/")) + QLatin1String(name)));
+    const QStringList old{sandbox.path(QStringLiteral("old/a.jpg")), sandbox.path(QStringLiteral("old/b.jpg"))};
+    QVERIFY(rebuildsPreview(second.window, [&] { second.window.session()->newProject(); }));
+    second.window.browserData()->addPictures(old);
+    QVERIFY(rebuildsPreview(second.window, [&] { second.window.OnBuildToPDF(); }));
+    QCOMPARE(second.window.project()->bookPages().origin, pw::PagesOrigin::pictures);
+    QVERIFY(second.window.session()->saveTo(sandbox.path(QStringLiteral("moved.pagewind"))));
+    QVERIFY(QDir(sandbox.path({})).rename(QStringLiteral("old"), QStringLiteral("new")));
+    QVERIFY(rebuildsPreview(second.window, [&] { QVERIFY(second.window.session()->openPath(sandbox.path(QStringLiteral("moved.pagewind")))); }));
+    QMessageBox* report = second.window.findChildren<QMessageBox*>().last();
+    QCOMPARE(report->text().count(old.first()), 1);
+    QVERIFY(!second.window.flashPageSource());
+    report->show();
+    QVERIFY(report->grab().save(pw::test::screenshotFolder() + QStringLiteral("/relink-message.png")));
+    QPushButton* locate = nullptr;
+    for (QPushButton* button : report->findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("&Locate\u2026"))
+            locate = button;
+    }
+    QVERIFY(locate);
+    const int steps = second.window.session()->undoStack()->count();
+    QVERIFY(rebuildsPreview(second.window, [&] {
+        locate->click();
+        pw::test::answerPanel(&second.window, sandbox.path(QStringLiteral("new/a.jpg")));
+    }));
+    QCOMPARE(pw::test::fileNames(second.window.browserData()->paths()), QStringList({"a.jpg", "b.jpg"}));
+    QCOMPARE(second.window.browserData()->paths().last(), sandbox.path(QStringLiteral("new/b.jpg")));
+    QVERIFY(!second.window.browserData()->isMissing(1));
+    QTRY_VERIFY_WITH_TIMEOUT(second.window.flashPageSource(), 60000);
+    QCOMPARE(second.window.flashPageSource()->normalPages().size(), std::size_t(2));
+    QCOMPARE(second.window.session()->undoStack()->count(), steps + 1);
+    QSignalSpy thumbnails(second.window.browserData(), &pw::ImageListModel::thumbnailReady);
+    second.window.browserView()->grab();  // asks for the thumbnails of the new places
+    QTRY_VERIFY_WITH_TIMEOUT(thumbnails.count() >= 2, 30000);
+    QVERIFY(second.window.browserView()->grab().save(pw::test::screenshotFolder() + QStringLiteral("/relinked-pictures.png")));
+    // Undone, the pictures are missing again; Show in Folder then says their folder is gone.
+    second.window.session()->undoStack()->undo();
+    QVERIFY(second.window.browserData()->isMissing(0));
+    second.window.browserView()->selectionModel()->select(second.window.browserData()->index(0), QItemSelectionModel::ClearAndSelect);
+    second.window.browserView()->showSelectionInFolder();
+    QVERIFY(second.window.findChildren<QMessageBox*>().last()->text().contains(QStringLiteral("no longer exists")));
+
     sandbox.writeFile(QStringLiteral("new.pagewind"), "<pagewindProject version=\"9\"/>");
     QVERIFY(!second.window.session()->openPath(sandbox.path(QStringLiteral("new.pagewind"))));
     QVERIFY(second.problems.last().contains(QStringLiteral("newer")));
-    QCOMPARE(second.window.session()->project()->displayName(), std::string("p"));  // the open project stays
+    QCOMPARE(second.window.session()->project()->displayName(), std::string("moved"));  // the open project stays
 
     // Open Recent keeps the last ten; one that is gone is named and removed.
     for (int i = 0; i < 12; ++i)
@@ -470,6 +637,54 @@ void MainWindowTest::unsavedChangesAreAskedAbout()
     QVERIFY(QFile::exists(w.savePath));
     QCOMPARE(w.asked, QStringList(5, QStringLiteral("Untitled")));
     QVERIFY(!w.window.isVisible());
+}
+
+void MainWindowTest::speaksTheLanguageChosenInPreferences()
+{
+    const pw::test::AppSandbox sandbox;
+    {
+        StartedWindow english(true);
+        english.window.actions()->preferences->trigger();
+        pw::PreferencesDialog* preferences = english.window.preferencesWindow();
+        QTRY_VERIFY(preferences->isVisible());
+        preferences->language()->setCurrentIndex(preferences->language()->findText(QStringLiteral("Deutsch")));
+        QTest::keyClick(preferences->language(), Qt::Key_Return);
+        QTRY_VERIFY(!preferences->isVisible());
+        QCOMPARE(english.window.menuBar()->actions().first()->text(), QStringLiteral("&File"));  // from the next start
+    }
+    // The next start speaks German: menus, sheets (with Qt's own buttons), messages.
+    const pw::InterfaceLanguage german(pw::InterfaceLanguage::current());
+    QVERIFY(german.installed() >= 2);
+    StartedWindow started(true);
+    Leafreel_for_macAppDelegate& window = started.window;
+    QStringList menus;
+    for (QAction* menu : window.menuBar()->actions())
+        menus.append(menu->text());
+    QCOMPARE(menus, QStringList({"&Datei", "&Bearbeiten", "&Vorlage", "&Hilfe"}));
+    QCOMPARE(window.actions()->buildBook->text(), QStringLiteral("Buch &erstellen"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Unbenannt[*] \u2014 Pagewind"));
+    // The template's own texts: a property's title, a list's choice (the value stays "English").
+    QCOMPARE(window.outlineView()->model()->index(0, 0).data().toString(), QStringLiteral("Seitenbreite"));
+    auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(window.outlineView()->model());
+    int language = 0;
+    while (model->propertyAt(model->index(language, 0))->key() != "languageSetting")
+        ++language;
+    QCOMPARE(model->index(language, 1).data().toString(), QStringLiteral("Englisch"));
+    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), demoPicture("02-lake.jpg")});
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("2 Bilder in der Liste"));
+    QTest::qWait(1000);  // the thumbnails, for the screenshot
+    QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/main-window-de.png")));
+    window.OnImportPDF();
+    QCOMPARE(window.importWindow()->windowTitle(), QStringLiteral("PDF importieren"));
+    QStringList buttons;
+    for (const QPushButton* button : window.importWindow()->findChildren<QPushButton*>())
+        buttons.append(button->text().remove(QLatin1Char('&')));
+    QVERIFY2(buttons.contains(QStringLiteral("Importieren")) && buttons.contains(QStringLiteral("Abbrechen")),
+             qPrintable(buttons.join(QLatin1Char(','))));
+    window.importWindow()->reject();
+    const auto unsaved = pw::ProjectSession::makeUnsavedQuestion(&window, window.session()->displayName());
+    QCOMPARE(unsaved->text(), QStringLiteral("Möchten Sie die Änderungen an \u201eUnbenannt\u201c speichern?"));
+    QCOMPARE(unsaved->button(QMessageBox::Discard)->text(), QStringLiteral("&Nicht speichern"));
 }
 
 QTEST_MAIN(MainWindowTest)

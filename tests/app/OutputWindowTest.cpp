@@ -1,4 +1,5 @@
-// The publish sheet: both output types, the finished question, failures shown in the sheet.
+// The publish sheet: both output types (the application named after the book, with its icon),
+// the finished question, failures shown in the sheet.
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QElapsedTimer>
@@ -9,6 +10,9 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <QImage>
+#include <QRegularExpression>
+#include <QtEndian>
 
 #include "AppTestSupport.h"
 #include "app/AppSettings.h"
@@ -162,6 +166,24 @@ void OutputWindowTest::publishesOrShowsWhyNot()
                               ? QStringLiteral("<iframe src=\"%1/%2\" title=\"Our Trip\"").arg(QFileInfo(where).fileName(), QFileInfo(page).fileName())
                               : QString();
     QVERIFY2(publish.embedCode.startsWith(frame) && publish.embedCode.isEmpty() == frame.isEmpty(), qPrintable(publish.embedCode));
+    if (type != OutputWindowDelegate::macApplication)
+        return;
+    // The application is named after the book and has an icon made of its first page.
+    const QString bundle = sandbox.path(opened) + QStringLiteral("/Contents/");
+    const QString info = QString::fromUtf8(contents(bundle + QStringLiteral("Info.plist")));
+    for (const auto& [key, value] : {std::pair{"CFBundleName", "Trip"}, std::pair{"CFBundleDisplayName", "Our Trip"},
+                                     std::pair{"CFBundleIdentifier", "org.pagewind.book.trip"}, std::pair{"CFBundleIconFile", "AppIcon"}}) {
+        const QRegularExpression entry(QStringLiteral("<key>%1</key>\\s*<string>%2</string>").arg(QLatin1String(key), QLatin1String(value)));
+        QVERIFY2(entry.match(info).hasMatch(), key);
+    }
+    const QByteArray icon = contents(bundle + QStringLiteral("Resources/AppIcon.icns"));
+    QVERIFY(icon.startsWith("icns"));
+    QCOMPARE(qFromBigEndian<quint32>(icon.constData() + 4), quint32(icon.size()));
+    const qsizetype entry = icon.indexOf("ic07");  // 128 by 128 pixels
+    QVERIFY(entry > 0);
+    const QImage picture = QImage::fromData(icon.mid(entry + 8, qFromBigEndian<quint32>(icon.constData() + entry + 4) - 8), "PNG");
+    QCOMPARE(picture.size(), QSize(128, 128));
+    QCOMPARE(qAlpha(picture.pixel(64, 64)), 255);  // the page
 }
 
 void OutputWindowTest::aBookThereIsReplacedWhenTheUserSaysAndNeverHalfway()

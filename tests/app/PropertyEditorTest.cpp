@@ -1,12 +1,17 @@
 // The property editor: display and storing rules through the model, colour texts, the file
-// extensions of a filter, and the colour and file choosers. The description that follows the
-// selection is tested with the window.
+// extensions of a filter, the colour and file choosers and the text editors opened from the
+// keyboard, and painting with a dark palette. The description that follows the selection is
+// tested with the window.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
 
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/FlashTmplValueDelegate.h"
 #include "app/MyColorOper.h"
+#include "app/SheetSupport.h"
 #include "base/NotificationCenter.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
@@ -63,8 +68,9 @@ private slots:
     void colorFromHexRGB();
     void colorToHexRGB();
     void allowedExtensions();
-    void choosersOpenFromTheKeyboardAndStoreTheAnswer_data();
-    void choosersOpenFromTheKeyboardAndStoreTheAnswer();
+    void keysOpenChoosersAndEditorsAndStoreTheAnswer_data();
+    void keysOpenChoosersAndEditorsAndStoreTheAnswer();
+    void paintsWithTheDarkPalette();
 
 private:
     std::shared_ptr<pw::FlashTemplate> iTemplate;
@@ -91,6 +97,7 @@ void PropertyEditorTest::displayRules()
     QVERIFY(valueOf(1).flags() & Qt::ItemIsUserCheckable);
     QCOMPARE(valueOf(2).data(Qt::EditRole).toInt(), 1);
     QCOMPARE(valueOf(3).data(Qt::DecorationRole).value<QColor>(), QColor(255, 128, 0));
+    QCOMPARE(valueOf(3).data().toString(), QStringLiteral("#ff8000"));  // as the colour dialog writes it
     QCOMPARE(valueOf(4).data().toString(), QStringLiteral("/old/flip.mp3"));
     const QModelIndex group = iModel->index(5, 0);
     QCOMPARE(iModel->rowCount(group), 1);
@@ -120,6 +127,7 @@ void PropertyEditorTest::storingRules_data()
     QTest::newRow("pick a list choice") << 2 << QVariant(2) << int(Qt::EditRole) << "center" << 1;
     QTest::newRow("list index out of range") << 2 << QVariant(7) << int(Qt::EditRole) << "right" << 0;
     QTest::newRow("same text posts nothing") << 3 << QVariant("0xff8000") << int(Qt::EditRole) << "0xff8000" << 0;
+    QTest::newRow("colour typed as shown") << 3 << QVariant("#12AB34") << int(Qt::EditRole) << "0x12ab34" << 1;
     QTest::newRow("free text is not trimmed") << 0 << QVariant(" My Book ") << int(Qt::EditRole) << " My Book " << 1;
     QTest::newRow("empty text replaces absent") << 0 << QVariant("") << int(Qt::EditRole) << "" << 1;
 }
@@ -175,7 +183,7 @@ void PropertyEditorTest::allowedExtensions()
     QCOMPARE(FlashTemplateOutlineDelegate::allowedExtensions(QStringLiteral("*.mp3")), QStringList({"mp3"}));
 }
 
-void PropertyEditorTest::choosersOpenFromTheKeyboardAndStoreTheAnswer_data()
+void PropertyEditorTest::keysOpenChoosersAndEditorsAndStoreTheAnswer_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
@@ -189,10 +197,13 @@ void PropertyEditorTest::choosersOpenFromTheKeyboardAndStoreTheAnswer_data()
                                                           << "0xff8000";
     QTest::newRow("Enter on a file") << 4 << 1 << int(Qt::Key_Enter) << true << "file mp3 wav" << "/new/page.wav";
     QTest::newRow("Space on a file, cancelled") << 4 << 1 << int(Qt::Key_Space) << false << "file mp3 wav" << "/old/flip.mp3";
-    QTest::newRow("Enter on a text") << 0 << 1 << int(Qt::Key_Return) << true << "" << "<absent>";
+    // Texts are edited from the keyboard too (the test types "rip" and Enter into the editor).
+    QTest::newRow("Enter on a text") << 0 << 1 << int(Qt::Key_Return) << true << "" << "rip";
+    QTest::newRow("typing on a text's title") << 0 << 0 << int(Qt::Key_T) << true << "" << "Trip";
+    QTest::newRow("Enter on a switch") << 1 << 0 << int(Qt::Key_Return) << true << "" << "NO";
 }
 
-void PropertyEditorTest::choosersOpenFromTheKeyboardAndStoreTheAnswer()
+void PropertyEditorTest::keysOpenChoosersAndEditorsAndStoreTheAnswer()
 {
     QFETCH(int, row);
     QFETCH(int, column);
@@ -214,12 +225,39 @@ void PropertyEditorTest::choosersOpenFromTheKeyboardAndStoreTheAnswer()
         return answers ? std::optional(QStringLiteral("/new/page.wav")) : std::nullopt;
     });
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
     view.setCurrentIndex(iModel->index(row, column));
-    QTest::keyClick(&view, static_cast<Qt::Key>(key));
+    if (key == Qt::Key_T)
+        QTest::keyClick(&view, 'T');  // a typed letter, with its text
+    else
+        QTest::keyClick(&view, static_cast<Qt::Key>(key));
+    if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        QTest::keyClicks(editor, QStringLiteral("rip"));
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
     QCOMPARE(seen, asked);
-    QCOMPARE(QString::fromStdString(iModel->propertyAt(valueOf(row))->value().value_or("<absent>")), stored);
+    QTRY_COMPARE(QString::fromStdString(iModel->propertyAt(valueOf(row))->value().value_or("<absent>")), stored);
     QVERIFY(view.isVisible());
+}
+
+void PropertyEditorTest::paintsWithTheDarkPalette()
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x28, 0x28, 0x28));
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    QWidget sheet;
+    QCOMPARE(pw::sheet::makeErrorLabel(&sheet)->palette().color(QPalette::WindowText).lightnessF() > 0.5, true);
+    QTreeView view;
+    view.setModel(iModel.get());
+    view.setItemDelegateForColumn(FlashTemplateOutlineDelegate::valueColumn, new pw::FlashTmplValueDelegate(&view));
+    view.resize(500, 300);
+    const QImage shown = view.viewport()->grab().toImage();
+    QApplication::setPalette(light);
+    const QRect button = pw::FlashTmplValueDelegate::buttonRect(view.visualRect(valueOf(4)));
+    QVERIFY2(QColor(shown.pixel(button.topLeft() + QPoint(2, 3))).lightnessF() < 0.5, "the file button is painted light");
 }
 
 QTEST_MAIN(PropertyEditorTest)

@@ -34,9 +34,10 @@ void TemplateChooserTest::listsTheFoldersAndOkAndDoubleClickAnswerTheStyle()
     pw::resources::setResourceFolder(box.path(QStringLiteral("R")).toStdString());
 
     SelectTemplateWindowDelegate chooser;
-    chooser.prepairToTmpl(QStringLiteral("FLOAT"));
+    chooser.prepairToTmpl(QStringLiteral("FLOAT"), QStringLiteral("Green"));
     QCOMPARE(fileNames(chooser.tmplListData()), QStringList({"Atlas", "float"}));
-    QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
+    QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("Float"));  // as the window names it
+    QCOMPARE(chooser.imgBrowserView()->currentItem()->text(), QStringLiteral("Green"));  // the style in use
     QCOMPARE(fileNames(SelectTemplateWindowDelegate::styleFolders(QStringLiteral("float"))), QStringList({"Blank", "Green", "Red"}));
     QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));
     QCOMPARE(chooser.tmplStylesData().front().styleName, QStringLiteral("Blank"));
@@ -53,7 +54,7 @@ void TemplateChooserTest::listsTheFoldersAndOkAndDoubleClickAnswerTheStyle()
     chooser.onRefresh();
     QCOMPARE(fileNames(chooser.tmplListData()), QStringList({"Atlas", "float", "Zen"}));
     QCOMPARE(chooser.tmplStylesData().size(), std::size_t(3));
-    QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("float"));
+    QCOMPARE(chooser.tableViewTmpls()->currentItem()->text(), QStringLiteral("Float"));
 
     chooser.open();
     chooser.imgBrowserView()->setCurrentRow(2);

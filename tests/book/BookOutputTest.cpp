@@ -337,7 +337,13 @@ TEST_F(BookOutputTest, ApplicationBundleIsReplacedAsAWhole)
         EXPECT_EQ(writer.outputHTMLFileName(), path("new/Trip.app/Contents/Resources/index.html"));
     }
     EXPECT_FALSE(file::exists(path("new/Trip.app/Contents/leftover")));
-    EXPECT_EQ(read("new/Trip.app/Contents/Info.plist"), "<plist/>");
+    // The application carries the book's name (no title given: the name) and an identifier of it.
+    const std::string info = read("new/Trip.app/Contents/Info.plist");
+    for (const char* entry : {"<key>CFBundleName</key>", "<string>Trip</string>", "<key>CFBundleDisplayName</key>",
+                              "<string>org.pagewind.book.trip</string>"})
+        EXPECT_NE(info.find(entry), std::string::npos) << entry << " in " << info;
+    EXPECT_EQ(FlashBookOutputApp::bundleIdentifierFor("Ünïcode Trip!"), "org.pagewind.book.n-code-trip");
+    EXPECT_EQ(FlashBookOutputApp::bundleIdentifierFor("日本").rfind("org.pagewind.book.book-", 0), 0u);
     EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/index.html")));
     EXPECT_TRUE(writtenBook("new/Trip.app/Contents/Resources"));
     EXPECT_TRUE(file::isRegularFile(path("new/Trip.app/Contents/Resources/files/page/1.jpg")));

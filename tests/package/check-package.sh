@@ -38,6 +38,7 @@ for library in libc6 libqt6widgets6 libqt6webenginewidgets6 libxml2 libzip4 libt
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb --field "$deb" Package)" = pagewind ] || fail "the package is not named pagewind"
+dpkg-deb --field "$deb" Recommends | grep -q qt6-translations-l10n || fail "Recommends lacks Qt's translations"
 
 dpkg-deb --extract "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/pagewind.desktop"

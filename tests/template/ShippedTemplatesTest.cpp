@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -111,6 +112,21 @@ TEST_F(ShippedTemplates, EveryTemplateLoadsWithAllItsProperties)
         ASSERT_TRUE(tmpl.tmplHTMLFilePath()) << name;
         EXPECT_TRUE(file::isRegularFile(*tmpl.tmplHTMLFilePath())) << name;
         EXPECT_FALSE(shippedStyles(name).empty()) << name << " has no style";
+        // Every title, switch title and tip is there in the interface's four other languages.
+        pw::templatetree::forEachProperty(tmpl, [&](const FlashTemplateProperty& p) {
+            for (const char* language : {"de", "fr", "es", "zh_CN"}) {
+                const auto texts = p.translations().find(language);
+                ASSERT_NE(texts, p.translations().end()) << name << ": " << p.key() << " has no " << language;
+                EXPECT_TRUE(!texts->second.title.empty() && !texts->second.desc.empty() &&
+                            texts->second.aTitle.empty() == p.aTitle().empty())
+                    << name << ": " << p.key() << " in " << language;
+                if (p.propertyType() == pw::pt_list) {  // as many choices shown as there are to store
+                    EXPECT_EQ(std::count(texts->second.choices.begin(), texts->second.choices.end(), ','),
+                              std::count(p.valueSource().begin(), p.valueSource().end(), ','))
+                        << name << ": " << p.key() << " in " << language;
+                }
+            }
+        });
     }
 }
 
