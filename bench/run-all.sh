@@ -4,6 +4,8 @@
 #   import      pagewind-cli import vs pdftoppm and mutool draw (bench/import.sh)
 #   phones      the build action on 40 phone photos vs an earlier version and img2pdf + pdftoppm
 #               (bench/phone-build.sh)
+#   pictures    40 HEIC and 20 CMYK photos through pagewind-cli publish vs vipsthumbnail
+#               (bench/picture-intake.sh)
 #   build       the build action's PDF making vs img2pdf, 40 photos
 #   publish     pagewind-cli publish of a 500-page book vs cp of its page files
 #   player      opening a 10- and a 500-page book in headless Chromium
@@ -19,6 +21,7 @@ source bench/lib.sh
 
 bash bench/import.sh
 bash bench/phone-build.sh
+bash bench/picture-intake.sh
 build_release
 cli="$build/bin/pagewind-cli"
 make_photos
@@ -74,6 +77,12 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo
   echo '```'
   cat bench/phone-build.txt
+  echo '```'
+  echo
+  echo "## Photos as phones and print shops make them (4032x3024 pixels, pages at most 4096 pixels, JPEG quality 90)"
+  echo
+  echo '```'
+  cat bench/picture-intake.txt
   echo '```'
   echo
   echo "## Search in a 1,000-page text book (times in ms, best of five; sizes in KB)"

@@ -109,7 +109,7 @@ void ImageBrowserView::selectRows(const QList<int>& rows)
 
 bool ImageBrowserView::acceptsDrag(const QDropEvent* event) const
 {
-    return iModel && (iModel->ownDragRows(event->mimeData()) || event->mimeData()->hasUrls());
+    return iModel && (iModel->ownDragRows(event->mimeData()) || !ImageListModel::droppedPictures(event->mimeData()).isEmpty());
 }
 
 void ImageBrowserView::setInsertionIndex(int index)
@@ -155,12 +155,7 @@ void ImageBrowserView::dropEvent(QDropEvent* event)
     if (const std::optional<QList<int>> rows = iModel->ownDragRows(event->mimeData())) {
         iModel->moveItems(*rows, at);
     } else {
-        QStringList paths;
-        for (const QUrl& url : event->mimeData()->urls()) {
-            if (url.isLocalFile())
-                paths.append(url.toLocalFile());
-        }
-        iModel->insertDroppedPaths(paths, at);
+        iModel->insertDroppedPaths(ImageListModel::droppedPictures(event->mimeData()), at);
     }
     // The model did the move itself: the drag source must not delete anything.
     event->setDropAction(Qt::CopyAction);

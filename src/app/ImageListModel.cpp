@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
@@ -18,13 +17,17 @@ namespace pw {
 
 namespace {
 
+// A grey card in a square of the thumbnail's size: the list sizes every item after the first
+// one's picture, and a portrait photo needs the full height.
 QPixmap placeholderPixmap(bool missing)
 {
-    QPixmap pixmap(ImageListModel::kThumbnailSize, ImageListModel::kThumbnailSize * 3 / 4);
-    pixmap.fill(QColor(0xe4, 0xe4, 0xe4));
+    constexpr int kSide = ImageListModel::kThumbnailSize;
+    QPixmap pixmap(kSide, kSide);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(0, kSide / 8, kSide, kSide * 3 / 4), QColor(0xe4, 0xe4, 0xe4));
     if (!missing)
         return pixmap;
-    QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0xb0, 0x00, 0x20), 4));
     const QRect mark = QRect(0, 0, 40, 40).translated(pixmap.rect().center() - QPoint(20, 20));
@@ -40,6 +43,22 @@ QList<int> sortedDistinct(QList<int> rows, int count)
     rows.erase(std::remove_if(rows.begin(), rows.end(), [count](int row) { return row < 0 || row >= count; }), rows.end());
     return rows;
 }
+
+} // namespace
+
+// A text file or a folder would only become an empty page.
+QStringList ImageListModel::droppedPictures(const QMimeData* data)
+{
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (url.isLocalFile() && !QFileInfo(path).isDir() && PictureIntake::isAcceptedFileName(path.toStdString()))
+            paths.append(path);
+    }
+    return paths;
+}
+
+namespace {
 
 bool isHidden(const QString& path)
 {
@@ -255,13 +274,25 @@ QVariant ImageListModel::data(const QModelIndex& index, int role) const
         return {};
     const MyImageObject entry(pathAt(index.row()));
     const bool missing = isMissing(index.row());
+    const std::optional<PictureOutcome> problem = missing ? std::nullopt : iThumbnails->problem(entry.path());
+    const bool unreadable = problem && !problem->usable();
     switch (role) {
     case Qt::DisplayRole:
-        return missing ? tr("%1\n(missing)").arg(entry.imageTitle()) : entry.imageTitle();
+        if (missing || unreadable)
+            return missing ? tr("%1\n(missing)").arg(entry.imageTitle()) : tr("%1\n(cannot be read)").arg(entry.imageTitle());
+        return entry.imageTitle();
     case Qt::ToolTipRole:
-        return missing ? tr("%1\nThis file is missing: it was moved or deleted.").arg(entry.path()) : entry.path();
+        if (missing)
+            return tr("%1\nThis file is missing: it was moved or deleted.").arg(entry.path());
+        if (problem)
+            return unreadable ? tr("%1\nThis file cannot be read: %2. It is left out of the book.")
+                                    .arg(entry.path(), QString::fromStdString(problem->reason))
+                              : tr("%1\nThis picture is damaged; its page may show grey.").arg(entry.path());
+        return entry.path();
     case Qt::AccessibleTextRole:
-        return missing ? tr("%1, missing").arg(entry.imageTitle()) : entry.imageTitle();
+        if (missing || unreadable)
+            return missing ? tr("%1, missing").arg(entry.imageTitle()) : tr("%1, cannot be read").arg(entry.imageTitle());
+        return entry.imageTitle();
     case Qt::DecorationRole:
         return thumbnailFor(entry.path(), missing);
     default:
@@ -328,7 +359,7 @@ std::optional<QList<int>> ImageListModel::ownDragRows(const QMimeData* data) con
 
 bool ImageListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int, int, const QModelIndex&) const
 {
-    return data && (ownDragRows(data) || data->hasUrls());
+    return data && (ownDragRows(data) || !droppedPictures(data).isEmpty());
 }
 
 bool ImageListModel::dropMimeData(const QMimeData* data, Qt::DropAction, int row, int, const QModelIndex& parent)
@@ -338,13 +369,9 @@ bool ImageListModel::dropMimeData(const QMimeData* data, Qt::DropAction, int row
     const int dropIndex = row >= 0 ? row : (parent.isValid() ? parent.row() : count());
     if (const std::optional<QList<int>> rows = ownDragRows(data))
         return moveItems(*rows, dropIndex);
-    QStringList paths;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    }
+    const QStringList paths = droppedPictures(data);
     insertDroppedPaths(paths, dropIndex);
-    return true;
+    return !paths.isEmpty();
 }
 
 QVariant ImageListModel::thumbnailFor(const QString& path, bool missing) const
@@ -357,7 +384,7 @@ QVariant ImageListModel::thumbnailFor(const QString& path, bool missing) const
     if (!image)
         return placeholder;
     if (image->isNull())
-        return QIcon::fromTheme(QStringLiteral("image-missing"));
+        return missingMark;
     return QPixmap::fromImage(*image);
 }
 

@@ -73,6 +73,9 @@ public:
     // The rows the view shows now: their thumbnails are decoded before any others.
     void prioritize(int first, int last);
 
+    // The files of a drop from elsewhere (a file manager) that the picture intake reads, by
+    // their kind; a drop with none of them is refused.
+    static QStringList droppedPictures(const QMimeData* data);
     // The rows of a drag that started in this list, or none for any other drag.
     std::optional<QList<int>> ownDragRows(const QMimeData* data) const;
 

@@ -43,6 +43,7 @@
 #include "app/TemplateChangeCommand.h"
 #include "app/WindowActions.h"
 #include "app/WindowMemory.h"
+#include "base/FileUtil.h"
 #include "base/Log.h"
 #include "base/NumberText.h"
 #include "book/FlashPageSource.h"
@@ -419,7 +420,10 @@ void Leafreel_for_macAppDelegate::OnImportImage()
     sheet::PanelOptions options;
     options.title = tr("Add Pictures");
     options.mode = QFileDialog::ExistingFiles;
-    options.filter = tr("Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)");
+    QStringList patterns;
+    for (const std::string& extension : PictureIntake::acceptedExtensions())
+        patterns << QStringLiteral("*.") + qs(extension) << QStringLiteral("*.") + qs(extension).toUpper();
+    options.filter = tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' ')));
     sheet::openPanel(this, options, [this](const QStringList& files) { iBrowserData->addPictures(files); });
 }
 
@@ -467,17 +471,25 @@ void Leafreel_for_macAppDelegate::buildEnded(const PageImportTask::Outcome& outc
                                   flashTmpl()->propertyValueFor("bookTitle", "")};
     pushPages(tr("Build Book"), std::move(built));
     const int pages = static_cast<int>(outcome.pages.pageSource->normalPages().size());
-    if (outcome.skipped.isEmpty()) {
+    if (outcome.skipped.isEmpty() && outcome.damaged.isEmpty()) {
         showStatus(tr("The book has %n page(s).", nullptr, pages));
         return;
     }
-    QStringList names;
-    for (const QString& path : outcome.skipped)
-        names.append(QStringLiteral("  ") + path);
-    showProblem(tr("Build Book"), tr("The book has %n page(s). These files of the list are not pictures that can be "
-                                     "read and were left out:\n%1",
-                                     nullptr, pages)
-                                      .arg(names.join(QLatin1Char('\n'))));
+    const auto indented = [](const QStringList& lines) {
+        QStringList result;
+        for (const QString& line : lines)
+            result.append(QStringLiteral("  ") + line);
+        return result.join(QLatin1Char('\n'));
+    };
+    QStringList parts;
+    if (!outcome.skipped.isEmpty())
+        parts.append(tr("The book has %n page(s). These files of the list are not pictures that can be "
+                        "read and were left out:\n%1",
+                        nullptr, pages)
+                         .arg(indented(outcome.skipped)));
+    if (!outcome.damaged.isEmpty())
+        parts.append(tr("These pictures are damaged; their pages may show grey:\n%1").arg(indented(outcome.damaged)));
+    showProblem(tr("Build Book"), parts.join(QStringLiteral("\n\n")));
 }
 
 void Leafreel_for_macAppDelegate::OnImportPDF()

@@ -12,6 +12,7 @@
 #include "app/ProjectSession.h"
 #include "app/PropertiesPane.h"
 #include "base/NotificationCenter.h"
+#include "pdf/PictureDocumentBuilder.h"
 #include "project/BookProject.h"
 
 class QGroupBox;

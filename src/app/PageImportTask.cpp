@@ -74,8 +74,10 @@ void PageImportTask::start(const BookPages& origin)
                 // A build that does not become the book's pages leaves no file behind.
                 BuildFileRemoval removal{operation->PDFPath()};
                 const auto built = PictureDocumentBuilder::buildFromPictures(origin.builtPictures, stop.get());
-                for (const std::string& picture : built.skipped)
-                    outcome.skipped.append(QString::fromStdString(picture));
+                for (const PictureOutcome& picture : built.skipped)
+                    outcome.skipped.append(QString::fromStdString(picture.path + ": " + picture.reason));
+                for (const PictureOutcome& picture : built.damaged)
+                    outcome.damaged.append(QString::fromStdString(picture.path));
                 if (!stop->load())
                     operation->run();
                 if (!stop->load() && operation->flashPageSource())

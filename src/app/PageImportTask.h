@@ -29,7 +29,8 @@ public:
         BookPages pages;  // the origin with the objects made; no objects when it failed
         QString problem;  // why no pages were made; empty after a success
         std::string errorName;  // the failure's name ("BUILD_NO_PICTURE", ...), when it had one
-        QStringList skipped;  // pictures that could not be read and made no page
+        QStringList skipped;  // "PATH: REASON" for each picture that could not be read and made no page
+        QStringList damaged;  // pictures that are damaged but made a page
         bool cancelled = false;
     };
 

@@ -1,31 +1,38 @@
 #include "app/ThumbnailLoader.h"
 
-#include <QImageReader>
 #include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
-namespace pw {
+#include "base/PagewindException.h"
 
-namespace {
-// Pictures whose header claims more pixels than this are not decoded for a thumbnail.
-constexpr qint64 kMaxSourcePixels = 200'000'000;
-} // namespace
+namespace pw {
 
 ThumbnailLoader::ThumbnailLoader(int size, QObject* parent) : QObject(parent), iSize(size) {}
 
-QImage ThumbnailLoader::load(const QString& path, int size, qreal ratio)
+QImage ThumbnailLoader::load(const QString& path, int size, qreal ratio, PictureOutcome* outcome)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize original = reader.size();
-    if (!original.isValid() || qint64(original.width()) * original.height() > kMaxSourcePixels)
-        return {};
     const int pixels = static_cast<int>(std::lround(size * ratio));
-    // Decoders that scale while decoding (JPEG) do far less work this way.
-    reader.setScaledSize(original.scaled(pixels, pixels, Qt::KeepAspectRatio));
-    QImage image = reader.read();
+    PictureIntake::Picture picture;
+    try {
+        picture = PictureIntake::thumbnailJpeg(path.toStdString(), pixels);
+    } catch (const PagewindException& e) {
+        picture.outcome = {PictureOutcome::Status::unreadable, path.toStdString(), e.reason()};
+    }
+    if (outcome)
+        *outcome = picture.outcome;
+    QImage image;
+    if (!picture.outcome.usable() ||
+        !image.loadFromData(reinterpret_cast<const uchar*>(picture.bytes.data()), static_cast<int>(picture.bytes.size()),
+                            "JPEG"))
+        return {};
     image.setDevicePixelRatio(ratio);
     return image;
+}
+
+std::optional<PictureOutcome> ThumbnailLoader::problem(const QString& path) const
+{
+    const auto found = iProblems.constFind(path);
+    return found == iProblems.constEnd() ? std::nullopt : std::optional(*found);
 }
 
 void ThumbnailLoader::setDevicePixelRatio(qreal ratio)
@@ -70,7 +77,11 @@ void ThumbnailLoader::startNext()
     const qreal ratio = iRatio;
     iWatcher = new QFutureWatcher<Result>(this);
     connect(iWatcher, &QFutureWatcher<Result>::finished, this, &ThumbnailLoader::onFinished);
-    iWatcher->setFuture(QtConcurrent::run([path, size, ratio] { return Result{path, load(path, size, ratio), ratio}; }));
+    iWatcher->setFuture(QtConcurrent::run([path, size, ratio] {
+        Result result{path, {}, ratio, {}};
+        result.image = load(path, size, ratio, &result.outcome);
+        return result;
+    }));
 }
 
 void ThumbnailLoader::onFinished()
@@ -79,6 +90,10 @@ void ThumbnailLoader::onFinished()
     iWatcher->deleteLater();
     iWatcher = nullptr;
     iPending.remove(done.path);
+    if (done.outcome.status == PictureOutcome::Status::ok)
+        iProblems.remove(done.path);
+    else
+        iProblems.insert(done.path, done.outcome);
     // One made before the ratio changed is made again when next asked for.
     if (qFuzzyCompare(done.ratio, iRatio))
         iCache.insert(done.path, new QImage(std::move(done.image)));  // the cache owns its entries

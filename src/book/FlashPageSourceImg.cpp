@@ -1,10 +1,54 @@
 #include "book/FlashPageSourceImg.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "base/FileUtil.h"
+#include "base/Log.h"
+#include "base/PagewindException.h"
+#include "base/PlatformPaths.h"
 #include "book/FlashPageImage.h"
 
 namespace pw {
+
+FlashPageSourceImg::~FlashPageSourceImg()
+{
+    if (!iWorkFolder.empty())
+        file::removeAll(iWorkFolder);
+}
+
+std::shared_ptr<FlashPageSourceImg> FlashPageSourceImg::fromPictures(const std::vector<std::string>& pictures,
+                                                                     std::vector<PictureOutcome>& problems,
+                                                                     const std::atomic<bool>* stop)
+{
+    auto source = std::make_shared<FlashPageSourceImg>();
+    for (const std::string& picture : pictures) {
+        if (stop && stop->load())
+            throw PagewindException("PAGES_CANCELLED", "making the pages was cancelled");
+        if (source->iWorkFolder.empty()) {
+            const auto folder = file::makeUniqueFolder(file::joinPath(platform::userTemporaryFolder(), "pagewind-pages.XXXXXX"));
+            if (!folder)
+                throw PagewindException("PAGES_WRITE", "could not make a work folder for the page pictures");
+            source->iWorkFolder = *folder;
+        }
+        PictureIntake::Picture made = PictureIntake::pagePicture(picture);
+        if (made.outcome.status != PictureOutcome::Status::ok)
+            problems.push_back(made.outcome);
+        if (!made.outcome.usable())
+            continue;
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(picture, error);
+        std::string page = error ? picture : absolute.lexically_normal().string();
+        if (!made.original) {
+            page = file::joinPath(source->iWorkFolder, std::to_string(source->pages().size() + 1) + "." + made.extension());
+            if (!file::writeFileReplacing(page, made.bytes))
+                throw PagewindException("PAGES_WRITE", "could not write the page picture " + page);
+        }
+        source->addImgPageFromFile(page);
+    }
+    source->generateNormalPages();
+    return source;
+}
 
 void FlashPageSourceImg::addImgPageFromFile(const std::string& path)
 {

@@ -1,13 +1,34 @@
 #pragma once
 
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "book/FlashPageSource.h"
+#include "picture/PictureIntake.h"
 
 namespace pw {
 
-// Pages that are image files as they are (the demonstration pages, the CLI's pictures):
-// the n-th file added becomes page n; nothing is scaled or re-encoded.
+// Pages that are image files (the demonstration pages, the CLI's pictures): the n-th file
+// added becomes page n.
 class FlashPageSourceImg : public FlashPageSource {
 public:
+    FlashPageSourceImg() = default;
+    FlashPageSourceImg(const FlashPageSourceImg&) = delete;
+    FlashPageSourceImg& operator=(const FlashPageSourceImg&) = delete;
+    // Removes the work folder of pages made by fromPictures.
+    ~FlashPageSourceImg() override;
+
+    // The user's pictures as pages, each as the picture intake makes it fit to show: a JPEG
+    // that already is stays as it is; any other is written as an upright sRGB JPEG or PNG into
+    // a work folder of the page source's own. Unreadable pictures are left out. problems gets
+    // the outcome of every picture that was not plainly fine. stop, when set, ends the run
+    // between pictures with PagewindException "PAGES_CANCELLED".
+    static std::shared_ptr<FlashPageSourceImg> fromPictures(const std::vector<std::string>& pictures,
+                                                            std::vector<PictureOutcome>& problems,
+                                                            const std::atomic<bool>* stop = nullptr);
+
     // Appends a FlashPageImage for the file with page number = number of pages + 1.
     void addImgPageFromFile(const std::string& path);
 
@@ -16,6 +37,9 @@ public:
     void generateNormalPages() override;
     const FlashPage* getPageAtIndex(std::int32_t position) const override;
     const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const override;
+
+private:
+    std::string iWorkFolder;
 };
 
 } // namespace pw

@@ -3,7 +3,6 @@
 
 #include <iostream>
 
-#include "base/PagewindException.h"
 #include "cli/BookOptions.h"
 #include "cli/Commands.h"
 #include "cli/PdfImport.h"
@@ -20,15 +19,7 @@ int runBuild(const std::vector<std::string>& args)
         throw UsageError("build needs at least one picture");
 
     auto flashTemplate = prepareTemplate(options);
-    std::cerr << "making a PDF of " << parsed.positionals.size() << " pictures\n";
-    PictureDocumentBuilder::BuildResult built;
-    try {
-        built = PictureDocumentBuilder::buildFromPictures(parsed.positionals);
-    } catch (const PagewindException& e) {
-        throw Failure(e.reason());
-    }
-    for (const std::string& skipped : built.skipped)
-        printWarning("skipped " + skipped + ": not a picture that can be read");
+    const PictureDocumentBuilder::BuildResult built = buildPictures(parsed.positionals);
     const ImportedBook book = importBuiltPDF(built.pdfPath, importOptions);
     applyImportedBook(*flashTemplate, book, parsed);
     writeBook(options, std::move(flashTemplate), book.pages, book.outline, book.annotations, book.text);

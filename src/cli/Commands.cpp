@@ -4,23 +4,41 @@
 
 #include "cli/BookOptions.h"
 #include "cli/PdfImport.h"
+#include "picture/PictureIntake.h"
 
 namespace pw::cli {
 
 namespace {
 
 const std::string kImportHelp = std::string(BookOptions::helpText()) + ImportOptions::helpText();
-const std::string kBuildHelp = kImportHelp;
-const std::string kPublishHelp =
-    std::string(BookOptions::helpText()) +
-    "  --project FILE       the book of a saved project: its pages made again from its pictures\n"
-    "                       or PDF, its template and values; -o, --name, --title and --app\n"
-    "                       override the project's publish choices\n";
+
+// The picture types read, as the intake lists them, wrapped under the options.
+std::string pictureTypes()
+{
+    std::string text = "\nPICTURE: a picture file of these types (in any case of letters):\n ";
+    std::size_t line = 1;
+    for (const std::string& extension : PictureIntake::acceptedExtensions()) {
+        if (line + extension.size() + 2 > 90) {
+            text += "\n ";
+            line = 1;
+        }
+        text += " ." + extension;
+        line += extension.size() + 2;
+    }
+    return text + "\nOne that cannot be read is left out with a warning.\n";
+}
 
 } // namespace
 
 const std::vector<Command>& commands()
 {
+    static const std::string kBuildHelp = kImportHelp + pictureTypes();
+    static const std::string kPublishHelp =
+        std::string(BookOptions::helpText()) +
+        "  --project FILE       the book of a saved project: its pages made again from its pictures\n"
+        "                       or PDF, its template and values; -o, --name, --title and --app\n"
+        "                       override the project's publish choices\n" +
+        pictureTypes();
     static const std::vector<Command> table = {
         {"publish", "[options] -o FOLDER PICTURE... | --project FILE [-o FOLDER]",
          "make a book of the pictures, one page each, or of a saved project", kPublishHelp, runPublish},

@@ -1,5 +1,6 @@
 #include "cli/PdfImport.h"
 
+#include <atomic>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -95,6 +96,27 @@ bool switchedOn(const ParsedArguments& parsed, const std::string& name)
 }
 
 } // namespace
+
+PictureDocumentBuilder::BuildResult buildPictures(const std::vector<std::string>& pictures)
+{
+    std::cerr << "making a PDF of " << pictures.size() << " pictures\n";
+    PictureDocumentBuilder::BuildResult built;
+    {
+        // Also keeps Ctrl-C from the picture library's threads, which start here.
+        std::atomic<bool> stop{false};
+        const StopSignalWatcher watcher([&stop] { stop = true; });
+        try {
+            built = PictureDocumentBuilder::buildFromPictures(pictures, &stop);
+        } catch (const PagewindException& e) {
+            throw Failure(watcher.stopped() ? "interrupted; nothing was written" : e.reason());
+        }
+    }
+    for (const PictureOutcome& skipped : built.skipped)
+        printWarning(skipped.message());
+    for (const PictureOutcome& damaged : built.damaged)
+        printWarning(damaged.message());
+    return built;
+}
 
 std::vector<OptionSpec> ImportOptions::optionSpecs()
 {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/CliSupport.h"
+#include "pdf/PictureDocumentBuilder.h"
 
 namespace pw {
 class FlashOutline;
@@ -58,6 +59,10 @@ ImportedBook importPDF(const std::string& pdfPath, const ImportOptions& options)
 // importPDF for the PDF that a build made of pictures: the pages know it as built, and the file is
 // removed with the imported book (made or not), since nothing reads it after the book.
 ImportedBook importBuiltPDF(const std::string& pdfPath, const ImportOptions& options);
+// The build action's PDF making, cancelled by Ctrl-C ("interrupted"), then warnings of the
+// pictures it left out and of the damaged ones it took, naming each. Throws Failure when no
+// picture could be read, naming every file.
+PictureDocumentBuilder::BuildResult buildPictures(const std::vector<std::string>& pictures);
 
 // Sets "pageWidth" and "pageHeight" from the import, unless --set gave them, and "bookTitle"
 // from the document's title unless the template's own was changed.

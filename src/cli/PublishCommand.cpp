@@ -1,13 +1,13 @@
-// pagewind-cli publish [options] -o FOLDER PICTURE...: the pictures become the pages as they
-// are (no scaling, no re-encoding) and the book is written into FOLDER. The pages take the
-// first picture's shape unless --set gives the page size.
+// pagewind-cli publish [options] -o FOLDER PICTURE...: the pictures become the pages, each as
+// the picture intake makes it fit to show (a JPEG that already is goes in as it is), and the
+// book is written into FOLDER. The pages take the first picture's shape unless --set gives the
+// page size.
 // pagewind-cli publish --project FILE [-o FOLDER]: the book of a saved project, made as the
 // application makes it: its pages again from their pictures or PDF, its template and values.
 
+#include <atomic>
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
-#include <tuple>
 
 #include "base/FileUtil.h"
 #include "base/PagewindException.h"
@@ -15,6 +15,7 @@
 #include "cli/BookOptions.h"
 #include "cli/Commands.h"
 #include "cli/PdfImport.h"
+#include "cli/StopSignalWatcher.h"
 #include "pdf/PictureDocumentBuilder.h"
 #include "project/BookProject.h"
 #include "template/FlashTemplate.h"
@@ -29,6 +30,14 @@ std::string listed(const std::vector<std::string>& paths)
     std::string text;
     for (const std::string& path : paths)
         text += (text.empty() ? "" : ", ") + path;
+    return text;
+}
+
+std::string listedReasons(const std::vector<PictureOutcome>& outcomes)
+{
+    std::string text;
+    for (const PictureOutcome& outcome : outcomes)
+        text += (text.empty() ? "" : "; ") + outcome.path + ": " + outcome.reason;
     return text;
 }
 
@@ -47,14 +56,7 @@ ImportedBook makePages(const BookPages& pages)
     options.text = pages.choice.text;
     if (pages.origin == PagesOrigin::pdf)
         return importPDF(pages.pdfPath, options);
-    std::cerr << "making a PDF of " << pages.builtPictures.size() << " pictures\n";
-    PictureDocumentBuilder::BuildResult built;
-    try {
-        built = PictureDocumentBuilder::buildFromPictures(pages.builtPictures);
-    } catch (const PagewindException& e) {
-        throw Failure(e.reason());
-    }
-    return importBuiltPDF(built.pdfPath, options);
+    return importBuiltPDF(buildPictures(pages.builtPictures).pdfPath, options);
 }
 
 ImportedBook buildDownload(const std::vector<std::string>& pictures, FlashPageSource& pages)
@@ -135,30 +137,33 @@ int runPublish(const std::vector<std::string>& args)
             throw Failure("no such picture: " + picture);
     }
     auto flashTemplate = prepareTemplate(options);
-    const std::string& first = parsed.positionals.front();
-    const auto size = PictureDocumentBuilder::pictureSize(first);
-    if (size) {
-        // The page size as an import sets it, from the first page.
+    std::vector<PictureOutcome> problems;
+    std::shared_ptr<FlashPageSourceImg> pageSource;
+    {
+        std::atomic<bool> stop{false};
+        const StopSignalWatcher watcher([&stop] { stop = true; });
+        try {
+            pageSource = FlashPageSourceImg::fromPictures(parsed.positionals, problems, &stop);
+        } catch (const PagewindException& e) {
+            throw Failure(watcher.stopped() ? "interrupted; nothing was written" : e.reason());
+        }
+    }
+    if (pageSource->pages().empty())
+        throw Failure("none of the files is a picture that can be read (" + listedReasons(problems) + ")");
+    for (const PictureOutcome& problem : problems)
+        printWarning(problem.message());
+    // The page size as an import sets it, from the first page.
+    if (const auto size = PictureIntake::readSize(pageSource->pages().front()->pageFilePath())) {
         ImportedBook shape;
-        std::tie(shape.pageWidth, shape.pageHeight) = *size;
+        shape.pageWidth = size->width;
+        shape.pageHeight = size->height;
         applyImportedBook(*flashTemplate, shape, parsed);
     }
-    auto pageSource = std::make_shared<FlashPageSourceImg>();
-    for (const std::string& picture : parsed.positionals) {
-        std::error_code error;
-        const std::filesystem::path absolute = std::filesystem::absolute(picture, error);
-        pageSource->addImgPageFromFile(error ? picture : absolute.lexically_normal().string());
-    }
-    pageSource->generateNormalPages();
     // A book that offers its PDF for download gets the one that Build makes of the pictures.
     ImportedBook built;
     if (valueAsBool(flashTemplate->propertyValueFor("showDownload", "NO")))
         built = buildDownload(parsed.positionals, *pageSource);
     writeBook(options, std::move(flashTemplate), std::move(pageSource));
-    // Told once the book stands, so that a failure stays a single line.
-    if (!size)
-        std::cerr << "pagewind-cli: warning: the size of " << first
-                  << " cannot be read; the pages keep the template's page size\n";
     return kExitOk;
 }
 

@@ -68,10 +68,11 @@ int runServe(const std::vector<std::string>& args)
     const ParsedArguments parsed = parseArguments(args, {{"--port", true}});
     if (parsed.positionals.size() != 1)
         throw UsageError("serve takes exactly one folder");
+    // A wrong call is told as one (exit 2) whatever the folder holds.
+    const int requestedPort = parsed.has("--port") ? parsePort(*parsed.last("--port")) : kDefaultPort;
     const std::string& folder = parsed.positionals[0];
     if (!file::isDirectory(folder))
         throw Failure("no such folder: " + folder);
-    const int requestedPort = parsed.has("--port") ? parsePort(*parsed.last("--port")) : kDefaultPort;
 
     const sigset_t signals = blockStopSignals();
     StaticFileServer server(folder);

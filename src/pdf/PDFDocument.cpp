@@ -16,7 +16,6 @@
 #include "pdf/PageTextReader.h"
 #include "pdf/PdfContext.h"
 #include "pdf/PicturePage.h"
-#include "pdf/PictureScaler.h"
 
 namespace pw {
 
@@ -204,10 +203,30 @@ float cappedScale(const PDFRect& bounds, float scale, int maxSide)
     return scale * float(maxSide) / longSide;
 }
 
+// A page that is one picture is drawn no larger than the picture's own pixels: enlarging it
+// would add bytes and no detail.
+float pictureCappedScale(fz_context* ctx, pdf_page* page, fz_rect bounds, float scale)
+{
+    const fz_irect box = fz_round_rect(bounds);
+    fz_image* picture = nullptr;
+    guarded(ctx, [&] { picture = pdf::solePagePicture(ctx, page, fz_identity, box); });
+    const float width = bounds.x1 - bounds.x0;
+    const float height = bounds.y1 - bounds.y0;
+    if (picture && width > 0 && height > 0)
+        scale = std::min({scale, float(picture->w) / width, float(picture->h) / height});
+    fz_drop_image(ctx, picture);
+    return scale;
+}
+
 // The whole pixels of the page at that scale, rounded as MuPDF rounds the picture it draws.
 fz_irect pictureBox(fz_rect bounds, float scale)
 {
     return fz_round_rect(fz_transform_rect(bounds, fz_scale(scale, scale)));
+}
+
+float renderScale(fz_context* ctx, pdf_page* page, fz_rect bounds, float scale, int maxSide)
+{
+    return pictureCappedScale(ctx, page, bounds, cappedScale(toPDFRect(bounds), scale, maxSide));
 }
 
 std::size_t pixelBytes(const RgbImage& image)
@@ -257,9 +276,8 @@ bool decodeJpegPicture(fz_context* ctx, fz_image* picture, std::vector<unsigned 
     return JpegDecoder::decodeRgb(data, size, picture->w, picture->h, rgb);
 }
 
-// Any other picture: decoded by MuPDF and brought to RGB, unless it is RGB already, then
-// enlarged into the pixels.
-bool enlargeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
+// Any other picture: decoded by MuPDF and brought to RGB, unless it is RGB already.
+bool decodeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
 {
     fz_pixmap* decoded = nullptr;
     fz_pixmap* converted = nullptr;
@@ -274,31 +292,28 @@ bool enlargeWithMuPDF(fz_context* ctx, fz_image* picture, RgbImage& image, char 
         },
         &message);
     const fz_pixmap* pixels = converted ? converted : decoded;
-    ok = ok && pixels->n == 3 && pixels->w == picture->w && pixels->h == picture->h;
-    if (ok)
-        scaleBilinear(pixels->samples, pixels->w, pixels->h, static_cast<std::size_t>(pixels->stride), image);
+    ok = ok && pixels->n == 3 && pixels->w == image.width && pixels->h == image.height;
+    const std::size_t row = static_cast<std::size_t>(image.width) * 3;
+    for (int y = 0; ok && y < image.height; ++y)
+        std::memcpy(image.pixels.data() + row * static_cast<std::size_t>(y),
+                    pixels->samples + static_cast<std::ptrdiff_t>(y) * pixels->stride, row);
     fz_drop_pixmap(ctx, converted);
     fz_drop_pixmap(ctx, decoded);
     return ok;
 }
 
-// A page that is one picture: decoded once at its own size, then enlarged into the pixels.
-bool drawPicture(fz_context* ctx, fz_image* picture, RgbImage& image, std::vector<unsigned char>& scratch,
-                 char (&message)[256])
+// A page that is one picture at its own size: the picture decoded straight into the pixels.
+bool drawPicture(fz_context* ctx, fz_image* picture, RgbImage& image, char (&message)[256])
 {
     image.pixels.resize(pixelBytes(image));
-    if (!decodeJpegPicture(ctx, picture, scratch))
-        return enlargeWithMuPDF(ctx, picture, image, message);
-    scaleBilinear(scratch.data(), picture->w, picture->h, static_cast<std::size_t>(picture->w) * 3, image);
-    return true;
+    return decodeJpegPicture(ctx, picture, image.pixels) || decodeWithMuPDF(ctx, picture, image, message);
 }
 
-bool drawPage(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image,
-              std::vector<unsigned char>& scratch, char (&message)[256])
+bool drawPage(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box, RgbImage& image, char (&message)[256])
 {
     fz_image* picture = nullptr;
-    guarded(ctx, [&] { picture = pdf::enlargedPagePicture(ctx, page, ctm, box); });
-    const bool drawn = picture && drawPicture(ctx, picture, image, scratch, message);
+    guarded(ctx, [&] { picture = pdf::pagePictureAtItsSize(ctx, page, ctm, box); });
+    const bool drawn = picture && drawPicture(ctx, picture, image, message);
     fz_drop_image(ctx, picture);
     return drawn || drawWithMuPDF(ctx, page, ctm, box, image, message);
 }
@@ -546,32 +561,25 @@ PDFRect PDFDocument::displayBounds(int pageIndex) const
     return toPDFRect(bounds);
 }
 
-int PDFDocument::onlyPictureSide(int pageIndex) const
+PictureSize PDFDocument::renderedSize(int pageIndex, float scale, int maxSide) const
 {
     checkPage(pageIndex);
     const std::lock_guard lock(iMutex);
     fz_context* ctx = threadContext();
     pdf_page* page = nullptr;
-    int side = 0;
+    fz_rect bounds{};
     char message[256] = {};
     const bool ok = guarded(
         ctx,
         [&] {
             page = loadPage(ctx, *iHandle, pageIndex);
-            side = pdf::onlyPictureSide(ctx, page);
+            bounds = pdf_bound_page(ctx, page);
         },
         &message);
+    const fz_irect box = ok ? pictureBox(bounds, renderScale(ctx, page, bounds, scale, maxSide)) : fz_irect{};
     fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
     if (!ok)
         throwPdfError(message);
-    return side;
-}
-
-PictureSize PDFDocument::renderedSize(int pageIndex, float scale, int maxSide) const
-{
-    const PDFRect bounds = displayBounds(pageIndex);
-    const fz_irect box = pictureBox(fz_make_rect(bounds.x, bounds.y, bounds.x + bounds.width, bounds.y + bounds.height),
-                                    cappedScale(bounds, scale, maxSide));
     return PictureSize{box.x1 - box.x0, box.y1 - box.y0};
 }
 
@@ -597,13 +605,13 @@ void PDFDocument::renderPage(int pageIndex, float scale, int maxSide, RgbImage& 
             bounds = pdf_bound_page(ctx, page);
         },
         &message);
-    const float capped = cappedScale(toPDFRect(bounds), scale, maxSide);
+    const float capped = ok ? renderScale(ctx, page, bounds, scale, maxSide) : scale;
     const fz_irect box = pictureBox(bounds, capped);
     const bool hasArea = box.x1 > box.x0 && box.y1 > box.y0;
     if (ok && hasArea) {
         image.width = box.x1 - box.x0;
         image.height = box.y1 - box.y0;
-        ok = drawPage(ctx, page, fz_scale(capped, capped), box, image, iPictureScratch, message);
+        ok = drawPage(ctx, page, fz_scale(capped, capped), box, image, message);
     }
     fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
     if (!ok)

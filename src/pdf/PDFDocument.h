@@ -85,9 +85,6 @@ public:
 
     // The displayed page size in points (crop box, turned by the rotation).
     PDFRect displayBounds(int pageIndex) const;
-    // The longer side in pixels of the one picture that a page shows and nothing else (a page of
-    // the build action, a scan); 0 for any other page.
-    int onlyPictureSide(int pageIndex) const;
     // The pixel size renderPage gives the page for the same scale and maxSide.
     PictureSize renderedSize(int pageIndex, float scale, int maxSide) const;
     // Renders the page scaled by scale onto white, but never with a side longer than maxSide
@@ -106,8 +103,6 @@ private:
     std::unique_ptr<Handle> iHandle;
     int iPageCount = 0;
     mutable std::mutex iMutex;
-    // The decoded picture of a picture page, kept between pages for the same reason.
-    mutable std::vector<unsigned char> iPictureScratch;
 };
 
 } // namespace pw

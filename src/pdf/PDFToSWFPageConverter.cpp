@@ -59,13 +59,12 @@ std::optional<TileLayout> PDFToSWFPageConverter::writeDetail(const PDFDocument& 
     const int pageSide = std::max(page.width, page.height);
     if (pageSide < kMinDetailPageSide)
         return std::nullopt;
-    // A page that is one picture has no detail beyond the picture's own pixels.
-    const int pictureSide = doc.onlyPictureSide(pageNumber - 1);
-    const int maxSide = pictureSide > 0 ? std::min(kMaxDetailSide, pictureSide) : kMaxDetailSide;
-    const PictureSize size = doc.renderedSize(pageNumber - 1, kDetailScale, maxSide);
+    // A page that is one picture is never drawn larger than the picture, which its page picture
+    // mostly shows already: it has no detail to add.
+    const PictureSize size = doc.renderedSize(pageNumber - 1, kDetailScale, kMaxDetailSide);
     if (std::max(size.width, size.height) < kMinDetailGain * float(pageSide))
         return std::nullopt;
-    doc.renderPage(pageNumber - 1, kDetailScale, maxSide, detail);
+    doc.renderPage(pageNumber - 1, kDetailScale, kMaxDetailSide, detail);
     const std::string folder = detailFolderForPage(pageNumber);
     file::removeAll(folder);
     std::optional<TileLayout> layout = PageTiler::writeTiles(detail, folder, quality());

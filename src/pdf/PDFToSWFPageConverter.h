@@ -61,7 +61,7 @@ public:
     // down), never enlarged, written as a JPEG at path. False when it cannot be written.
     bool writeThumbnail(const RgbImage& page, const std::string& path) const;
     // The detail of a page whose picture is page: rendered again at kDetailScale (a page that is
-    // one picture only up to that picture's own pixels) and cut into tiles in
+    // one picture never beyond that picture's own pixels) and cut into tiles in
     // detailFolderForPage. None, writing nothing, when the page has no more detail than its
     // picture shows. detail is a buffer reused from page to page. Throws PagewindException when
     // the page cannot be rendered.

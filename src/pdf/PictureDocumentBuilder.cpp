@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -16,6 +17,7 @@
 #include "base/Log.h"
 #include "base/PagewindException.h"
 #include "base/PlatformPaths.h"
+#include "pdf/PDFToSWFPageConverter.h"
 #include "pdf/PdfContext.h"
 
 namespace pw {
@@ -25,153 +27,21 @@ using pdf::threadContext;
 
 namespace {
 
-unsigned byteAt(const std::string& bytes, std::size_t at)
+// The import draws a page at twice its size in points, at most kMaxPictureSide pixels a side:
+// a picture larger than that would only be made smaller again.
+int renderedSide(const PictureIntake::Size& size)
 {
-    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0u;
+    const double points = std::max(size.width * 72.0 / size.dpiX, size.height * 72.0 / size.dpiY);
+    const double pixels = std::ceil(points * PDFToSWFPageConverter::kRenderScale);
+    return static_cast<int>(std::clamp(pixels, 1.0, double(PDFToSWFPageConverter::kMaxPictureSide)));
 }
 
-unsigned bigEndian16(const std::string& bytes, std::size_t at)
+std::string listed(const std::vector<PictureOutcome>& outcomes)
 {
-    return (byteAt(bytes, at) << 8) | byteAt(bytes, at + 1);
-}
-
-unsigned long bigEndian32(const std::string& bytes, std::size_t at)
-{
-    return (static_cast<unsigned long>(bigEndian16(bytes, at)) << 16) | bigEndian16(bytes, at + 2);
-}
-
-struct Resolution {
-    bool known = false;  // the format tells whether the file states one
-    int x = 0;
-    int y = 0;
-};
-
-unsigned tiff16(const std::string& bytes, std::size_t at, bool little)
-{
-    return little ? byteAt(bytes, at) | (byteAt(bytes, at + 1) << 8) : bigEndian16(bytes, at);
-}
-
-unsigned long tiff32(const std::string& bytes, std::size_t at, bool little)
-{
-    return little ? tiff16(bytes, at, true) | (static_cast<unsigned long>(tiff16(bytes, at + 2, true)) << 16)
-                  : bigEndian32(bytes, at);
-}
-
-int dotsPerInch(double density, unsigned unit, unsigned inches, unsigned centimetres)
-{
-    const double perInch = unit == inches ? 1.0 : unit == centimetres ? 2.54 : 0.0;
-    return static_cast<int>(density * perInch + 0.5);
-}
-
-// The EXIF block's XResolution and YResolution (first image directory) in the unit its
-// ResolutionUnit names (inches when it names none). tiff is the offset of the TIFF header.
-Resolution exifResolution(const std::string& bytes, std::size_t tiff, std::size_t end)
-{
-    Resolution resolution{true, 0, 0};
-    const bool little = bytes.compare(tiff, 2, "II") == 0;
-    if (!little && bytes.compare(tiff, 2, "MM") != 0)
-        return resolution;
-    const std::size_t directory = tiff + tiff32(bytes, tiff + 4, little);
-    if (directory + 2 > end)
-        return resolution;
-    const unsigned entries = tiff16(bytes, directory, little);
-    double x = 0;
-    double y = 0;
-    unsigned unit = 2;
-    for (unsigned i = 0; i < entries && directory + 2 + 12 * (i + 1) <= end; ++i) {
-        const std::size_t entry = directory + 2 + 12 * i;
-        const unsigned tag = tiff16(bytes, entry, little);
-        if (tag == 0x0128) {
-            unit = tiff16(bytes, entry + 8, little);
-            continue;
-        }
-        if (tag != 0x011A && tag != 0x011B)
-            continue;
-        const std::size_t value = tiff + tiff32(bytes, entry + 8, little);
-        const unsigned long denominator = value + 8 <= end ? tiff32(bytes, value + 4, little) : 0;
-        const double density = denominator ? static_cast<double>(tiff32(bytes, value, little)) / double(denominator) : 0;
-        (tag == 0x011A ? x : y) = density;
-    }
-    resolution.x = dotsPerInch(x, unit, 2, 3);
-    resolution.y = dotsPerInch(y, unit, 2, 3);
-    return resolution;
-}
-
-// JPEG: the JFIF header's density, when its unit is inches or centimetres; else the EXIF
-// block's resolution, as cameras and phones state it.
-Resolution jpegResolution(const std::string& bytes)
-{
-    Resolution jfif{true, 0, 0};
-    Resolution exif{true, 0, 0};
-    std::size_t at = 2;
-    while (at + 4 < bytes.size() && byteAt(bytes, at) == 0xFF) {
-        const unsigned marker = byteAt(bytes, at + 1);
-        const unsigned length = bigEndian16(bytes, at + 2);
-        if (marker == 0xE0 && bytes.compare(at + 4, 5, std::string("JFIF\0", 5)) == 0) {
-            const unsigned unit = byteAt(bytes, at + 11);
-            jfif.x = dotsPerInch(bigEndian16(bytes, at + 12), unit, 1, 2);
-            jfif.y = dotsPerInch(bigEndian16(bytes, at + 14), unit, 1, 2);
-        }
-        if (marker == 0xE1 && bytes.compare(at + 4, 6, std::string("Exif\0\0", 6)) == 0)
-            exif = exifResolution(bytes, at + 10, std::min(bytes.size(), std::size_t{at + 2 + length}));
-        if (marker == 0xDA || length < 2)
-            break;
-        at += 2 + length;
-    }
-    return jfif.x > 0 && jfif.y > 0 ? jfif : exif;
-}
-
-// PNG: the pHYs chunk, when its unit is the metre.
-Resolution pngResolution(const std::string& bytes)
-{
-    Resolution resolution{true, 0, 0};
-    std::size_t at = 8;
-    while (at + 8 <= bytes.size()) {
-        const unsigned long length = bigEndian32(bytes, at);
-        const std::string type = bytes.substr(at + 4, 4);
-        if (type == "pHYs" && length >= 9 && byteAt(bytes, at + 16) == 1) {
-            resolution.x = static_cast<int>(static_cast<double>(bigEndian32(bytes, at + 8)) * 0.0254 + 0.5);
-            resolution.y = static_cast<int>(static_cast<double>(bigEndian32(bytes, at + 12)) * 0.0254 + 0.5);
-            return resolution;
-        }
-        if (type == "IDAT" || type == "IEND")
-            break;
-        at += 12 + length;
-    }
-    return resolution;
-}
-
-// Width times height from a JPEG frame header or PNG header; 0 when unknown. Checked before any
-// decoder sees the file, so a header claiming absurd dimensions costs nothing.
-std::int64_t statedPixels(const std::string& bytes)
-{
-    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
-        return static_cast<std::int64_t>(bigEndian32(bytes, 16)) * static_cast<std::int64_t>(bigEndian32(bytes, 20));
-    if (byteAt(bytes, 0) != 0xFF || byteAt(bytes, 1) != 0xD8)
-        return 0;
-    std::size_t at = 2;
-    while (at + 9 < bytes.size() && byteAt(bytes, at) == 0xFF) {
-        const unsigned marker = byteAt(bytes, at + 1);
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (frame)
-            return static_cast<std::int64_t>(bigEndian16(bytes, at + 5)) * bigEndian16(bytes, at + 7);
-        const unsigned length = bigEndian16(bytes, at + 2);
-        if (marker == 0xDA || length < 2)
-            break;
-        at += 2 + length;
-    }
-    return 0;
-}
-
-// What the file itself says of its resolution. MuPDF assumes 96 dpi for JPEG and PNG files that
-// state none, while a picture without a stated resolution is 72 dpi here.
-Resolution statedResolution(const std::string& bytes)
-{
-    if (byteAt(bytes, 0) == 0xFF && byteAt(bytes, 1) == 0xD8)
-        return jpegResolution(bytes);
-    if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
-        return pngResolution(bytes);
-    return {};
+    std::string text;
+    for (const PictureOutcome& outcome : outcomes)
+        text += (text.empty() ? "" : "; ") + outcome.path + ": " + outcome.reason;
+    return text;
 }
 
 // The process id a build file name carries last: "output-12.pdf" and the kept "output-12-3.pdf"
@@ -219,19 +89,20 @@ PictureDocumentBuilder::PictureDocumentBuilder() : iHandle(std::make_unique<Hand
 
 PictureDocumentBuilder::~PictureDocumentBuilder() = default;
 
-PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::string& path)
+PictureOutcome PictureDocumentBuilder::addPicture(const std::string& path)
 {
-    const std::optional<std::string> bytes = file::readFile(path);
-    if (!bytes || bytes->empty()) {
-        PW_LOG_WARN("skipping %s: it cannot be read or is empty", path.c_str());
-        return AddResult::notAPicture;
-    }
-    if (statedPixels(*bytes) > kMaxPicturePixels) {
-        PW_LOG_WARN("skipping %s: its header claims more than %lld million pixels", path.c_str(),
-                    static_cast<long long>(kMaxPicturePixels / 1000000));
-        return AddResult::tooLarge;
-    }
-    const Resolution stated = statedResolution(*bytes);
+    PictureOutcome outcome;
+    const std::optional<PictureIntake::Size> size = PictureIntake::readSize(path, &outcome);
+    if (!size)
+        return outcome;
+    PictureIntake::Options options;
+    options.maxSide = renderedSide(*size);
+    PictureIntake::Picture picture = PictureIntake::pagePicture(path, options);
+    if (!picture.outcome.usable())
+        return picture.outcome;
+    const std::string bytes = picture.original ? file::readFile(path).value_or("") : std::move(picture.bytes);
+    const float pageWidth = float(size->width * 72.0 / size->dpiX);
+    const float pageHeight = float(size->height * 72.0 / size->dpiY);
     fz_context* ctx = threadContext();
     pdf_document* doc = iHandle->doc;
     fz_buffer* buffer = nullptr;
@@ -240,31 +111,13 @@ PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::
     pdf_obj* resources = nullptr;
     pdf_obj* page = nullptr;
     fz_buffer* contents = nullptr;
-    bool tooLarge = false;
-    int width = 0;
-    int height = 0;
     char message[256] = {};
     const bool ok = guarded(
         ctx,
         [&] {
-            buffer = fz_new_buffer_from_copied_data(ctx, reinterpret_cast<const unsigned char*>(bytes->data()),
-                                                     bytes->size());
+            buffer = fz_new_buffer_from_copied_data(ctx, reinterpret_cast<const unsigned char*>(bytes.data()),
+                                                     bytes.size());
             image = fz_new_image_from_buffer(ctx, buffer);
-            width = image->w;
-            height = image->h;
-            if (std::int64_t(width) * std::int64_t(height) > kMaxPicturePixels) {
-                tooLarge = true;
-                return;
-            }
-            int xres = 0;
-            int yres = 0;
-            fz_image_resolution(image, &xres, &yres);
-            if (stated.known) {
-                xres = stated.x > 0 ? stated.x : 72;
-                yres = stated.y > 0 ? stated.y : 72;
-            }
-            const float pageWidth = float(width) * 72.0f / float(xres > 0 ? xres : 72);
-            const float pageHeight = float(height) * 72.0f / float(yres > 0 ? yres : 72);
             imageObject = pdf_add_image(ctx, doc, image);
             resources = pdf_new_dict(ctx, doc, 1);
             pdf_obj* xobjects = pdf_dict_put_dict(ctx, resources, PDF_NAME(XObject), 1);
@@ -282,40 +135,11 @@ PictureDocumentBuilder::AddResult PictureDocumentBuilder::addPicture(const std::
     fz_drop_image(ctx, image);
     fz_drop_buffer(ctx, buffer);
     if (!ok) {
-        PW_LOG_WARN("skipping %s: not a picture (%s)", path.c_str(), message);
-        return AddResult::notAPicture;
-    }
-    if (tooLarge) {
-        PW_LOG_WARN("skipping %s: %d by %d pixels is more than %lld million", path.c_str(), width, height,
-                    static_cast<long long>(kMaxPicturePixels / 1000000));
-        return AddResult::tooLarge;
+        PW_LOG_WARN("%s: its page could not be made: %s", path.c_str(), message);
+        return PictureOutcome{PictureOutcome::Status::unreadable, path, "not a picture that can be read"};
     }
     ++iPageCount;
-    return AddResult::added;
-}
-
-std::optional<std::pair<int, int>> PictureDocumentBuilder::pictureSize(const std::string& path)
-{
-    const std::optional<std::string> bytes = file::readFile(path);
-    if (!bytes || bytes->empty())
-        return std::nullopt;
-    fz_context* ctx = threadContext();
-    fz_buffer* buffer = nullptr;
-    fz_image* image = nullptr;
-    int width = 0;
-    int height = 0;
-    const bool ok = guarded(ctx, [&] {
-        buffer = fz_new_buffer_from_copied_data(ctx, reinterpret_cast<const unsigned char*>(bytes->data()),
-                                                 bytes->size());
-        image = fz_new_image_from_buffer(ctx, buffer);
-        width = image->w;
-        height = image->h;
-    });
-    fz_drop_image(ctx, image);
-    fz_drop_buffer(ctx, buffer);
-    if (!ok || width <= 0 || height <= 0)
-        return std::nullopt;
-    return std::make_pair(width, height);
+    return picture.outcome;
 }
 
 void PictureDocumentBuilder::writeToFile(const std::string& path) const
@@ -373,11 +197,15 @@ PictureDocumentBuilder::BuildResult PictureDocumentBuilder::buildFromPictures(co
     for (const std::string& picture : pictures) {
         if (stop && stop->load())
             throw PagewindException("BUILD_CANCELLED", "the build was cancelled");
-        if (builder.addPicture(picture) != AddResult::added)
-            result.skipped.push_back(picture);
+        PictureOutcome outcome = builder.addPicture(picture);
+        if (outcome.status == PictureOutcome::Status::unreadable)
+            result.skipped.push_back(std::move(outcome));
+        else if (outcome.status == PictureOutcome::Status::damaged)
+            result.damaged.push_back(std::move(outcome));
     }
     if (builder.pageCount() == 0)
-        throw PagewindException("BUILD_NO_PICTURE", "none of the files is a picture that can be read");
+        throw PagewindException("BUILD_NO_PICTURE",
+                                "none of the files is a picture that can be read (" + listed(result.skipped) + ")");
     const std::string folder = buildFolderPath();
     PW_LOG_INFO("Template: %s", folder.c_str());
     if (!file::isDirectory(folder) && ::mkdir(folder.c_str(), 0700) != 0 && !file::isDirectory(folder))

@@ -8,23 +8,23 @@
 #include <utility>
 #include <vector>
 
+#include "picture/PictureIntake.h"
+
 namespace pw {
 
-// Makes a PDF document of pictures, one page per picture at the picture's own size in points
-// (pixels times 72 over its resolution; 72 dpi when the file states none). JPEG files are
-// embedded as they are; PNG, BMP, TIFF and the other formats MuPDF reads are stored losslessly.
+// Makes a PDF document of pictures, one page per picture at the upright picture's own size in
+// points (pixels times 72 over its resolution; 72 dpi when the file states none). Pictures come
+// through the picture intake: a JPEG already fit to show is embedded as it is, anything else as
+// the intake's upright sRGB JPEG or PNG, no larger than the import will render it.
 class PictureDocumentBuilder {
 public:
-    enum class AddResult { added, notAPicture, tooLarge };
-
-    // Pictures of more pixels than this are refused from their header, before decoding.
-    static constexpr std::int64_t kMaxPicturePixels = 200'000'000;
-
-    // What the build action made: the PDF and the pictures it left out.
+    // What the build action made: the PDF, the pictures it left out and the damaged ones it
+    // took, each with what the intake said of it.
     struct BuildResult {
         std::string pdfPath;
         int pageCount = 0;
-        std::vector<std::string> skipped;
+        std::vector<PictureOutcome> skipped;
+        std::vector<PictureOutcome> damaged;
     };
 
     PictureDocumentBuilder();
@@ -32,13 +32,10 @@ public:
     PictureDocumentBuilder& operator=(const PictureDocumentBuilder&) = delete;
     ~PictureDocumentBuilder();
 
-    // Appends a page showing the picture. A file that is not a readable picture, or one whose
-    // header claims more than kMaxPicturePixels pixels, adds no page (a warning names it).
-    AddResult addPicture(const std::string& path);
+    // Appends a page showing the picture, unless the intake cannot read it (the outcome says
+    // why, naming the file); a damaged picture makes a page.
+    PictureOutcome addPicture(const std::string& path);
     int pageCount() const { return iPageCount; }
-    // The width and height in pixels of a picture file MuPDF reads, from its header where the
-    // format allows; none for a file that is not a readable picture.
-    static std::optional<std::pair<int, int>> pictureSize(const std::string& path);
     // Writes the document atomically over the path. Throws PagewindException "PDF_WRITE".
     void writeToFile(const std::string& path) const;
 
@@ -55,8 +52,8 @@ public:
     // those of running processes stay. Nothing happens without the folder.
     static void removeStaleBuildFiles();
     // The build action: the pictures in order into the build file (replacing an earlier one).
-    // Throws PagewindException "BUILD_NO_PICTURE" when no picture could be read (nothing is
-    // written then) and "PDF_WRITE" when the file cannot be written. stop, when set, ends the
+    // Throws PagewindException "BUILD_NO_PICTURE", naming every file and why, when no picture
+    // could be read (nothing is written then) and "PDF_WRITE" when the file cannot be written. stop, when set, ends the
     // run between pictures with "BUILD_CANCELLED".
     static BuildResult buildFromPictures(const std::vector<std::string>& pictures,
                                          const std::atomic<bool>* stop = nullptr);

@@ -1,6 +1,5 @@
 #include "pdf/PicturePage.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include <mupdf/pdf.h>
@@ -90,20 +89,14 @@ bool near(float a, float b)
     return std::fabs(a - b) < 1.0f;
 }
 
-// Upright, unflipped, over the whole box, and no larger than it: an enlargement, which MuPDF
-// interpolates up to twice the picture's size (beyond, only for pictures that ask for it).
-bool coversAsEnlargement(const fz_image* image, fz_matrix ctm, fz_irect box)
+// Upright, unflipped and over the whole box.
+bool coversUpright(fz_matrix ctm, fz_irect box)
 {
     if (std::fabs(ctm.b) > 1e-4f || std::fabs(ctm.c) > 1e-4f || ctm.a <= 0 || ctm.d <= 0)
         return false;
     const fz_rect drawn = fz_transform_rect(fz_unit_rect, ctm);
-    if (!near(drawn.x0, float(box.x0)) || !near(drawn.y0, float(box.y0)) || !near(drawn.x1, float(box.x1)) ||
-        !near(drawn.y1, float(box.y1)))
-        return false;
-    const int width = box.x1 - box.x0;
-    const int height = box.y1 - box.y0;
-    const bool interpolated = image->interpolate || (width <= 2 * image->w && height <= 2 * image->h);
-    return width >= image->w && height >= image->h && interpolated;
+    return near(drawn.x0, float(box.x0)) && near(drawn.y0, float(box.y0)) && near(drawn.x1, float(box.x1)) &&
+           near(drawn.y1, float(box.y1));
 }
 
 bool isPlainPicture(const fz_image* image)
@@ -120,9 +113,12 @@ bool hasXObjects(fz_context* ctx, pdf_page* page)
     return pdf_dict_len(ctx, pdf_dict_get(ctx, resources, PDF_NAME(XObject))) > 0;
 }
 
-// Runs the probe over the page; the one picture it draws (kept for the caller), or nullptr.
-fz_image* probedPicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_matrix* pictureCtm)
+} // namespace
+
+fz_image* solePagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
 {
+    if (!hasXObjects(ctx, page))
+        return nullptr;
     fz_cookie cookie{};
     fz_device* device = newProbe(ctx, &cookie);
     PictureProbe* probe = probeOf(device);
@@ -132,10 +128,9 @@ fz_image* probedPicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_matri
     {
         pdf_run_page(ctx, page, device, ctm, &cookie);
         fz_close_device(ctx, device);
-        if (!cookie.abort && probe->image && probe->alpha >= 1.0f) {
+        if (!cookie.abort && probe->image && probe->alpha >= 1.0f && isPlainPicture(probe->image) &&
+            coversUpright(probe->ctm, box))
             image = fz_keep_image(ctx, probe->image);
-            *pictureCtm = probe->ctm;
-        }
     }
     fz_always(ctx)
     {
@@ -143,34 +138,19 @@ fz_image* probedPicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_matri
     }
     fz_catch(ctx)
     {
-        image = nullptr;  // a page the probe cannot run is no picture page
+        image = nullptr;  // a page the probe cannot run is drawn the usual way
     }
     return image;
 }
 
-} // namespace
-
-int onlyPictureSide(fz_context* ctx, pdf_page* page)
+fz_image* pagePictureAtItsSize(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
 {
-    if (!hasXObjects(ctx, page))
-        return 0;
-    fz_matrix ctm = fz_identity;
-    fz_image* image = probedPicture(ctx, page, fz_identity, &ctm);
-    const int side = image ? std::max(image->w, image->h) : 0;
-    fz_drop_image(ctx, image);
-    return side;
-}
-
-fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box)
-{
-    if (!hasXObjects(ctx, page))
+    fz_image* image = solePagePicture(ctx, page, ctm, box);
+    if (image && (box.x1 - box.x0 != image->w || box.y1 - box.y0 != image->h)) {
+        fz_drop_image(ctx, image);
         return nullptr;
-    fz_matrix pictureCtm = fz_identity;
-    fz_image* image = probedPicture(ctx, page, ctm, &pictureCtm);
-    if (image && isPlainPicture(image) && coversAsEnlargement(image, pictureCtm, box))
-        return image;
-    fz_drop_image(ctx, image);
-    return nullptr;
+    }
+    return image;
 }
 
 } // namespace pw::pdf

@@ -5,17 +5,15 @@
 typedef struct pdf_page pdf_page;
 
 // Pages that show one picture over their whole area and nothing else: what the build action
-// and most scanners make. Enlarging such a page's picture one axis at a time is several times
-// faster than MuPDF's interpolation pixel by pixel, with the same look.
+// and most scanners make. Such a page is never drawn larger than its picture, and at the
+// picture's own size it is the picture decoded, several times faster than MuPDF's drawing.
 namespace pw::pdf {
 
-// The picture of such a page when drawn with ctm into the pixels box, enlarged (not reduced)
-// and upright; a kept image the caller drops, or nullptr for any other page (also one with a
-// soft mask, colour key, transparency, clip, or anything drawn besides). Called inside guarded.
-fz_image* enlargedPagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box);
-
-// The longer side in pixels of the one picture a page draws and nothing else, whatever its
-// place and size on the page; 0 for any other page. Called inside guarded.
-int onlyPictureSide(fz_context* ctx, pdf_page* page);
+// The picture of such a page when drawn with ctm over the pixels box, upright; a kept image the
+// caller drops, or nullptr for any other page (also one with a soft mask, colour key,
+// transparency, clip, or anything drawn besides). Called inside guarded.
+fz_image* solePagePicture(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box);
+// The same, only when the box is the picture's own size.
+fz_image* pagePictureAtItsSize(fz_context* ctx, pdf_page* page, fz_matrix ctm, fz_irect box);
 
 } // namespace pw::pdf

@@ -1,9 +1,10 @@
 // The picture list through its own view: drops land at the insertion mark, internal drags,
-// keyboard and context-menu reordering with the selection kept and undone, hidden and
-// missing pictures (Show in Folder, Locate), and thumbnails at the screen's pixel ratio with the
-// visible ones first.
+// keyboard and context-menu reordering with the selection kept and undone, hidden, missing
+// (Show in Folder, Locate) and unreadable pictures, and upright thumbnails at the screen's pixel
+// ratio, the visible first.
 #include <QApplication>
 #include <QDrag>
+#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <QWindow>
 
 #include "AppTestSupport.h"
+#include "support/TestPictures.h"
 #include "app/ImageBrowserView.h"
 #include "app/ImageListModel.h"
 
@@ -88,6 +90,7 @@ private slots:
     void keyboardAndMenuMoveTheSelection_data();
     void keyboardAndMenuMoveTheSelection();
     void thumbnailsAtThePixelRatioVisibleFirst();
+    void aPortraitPhotoShowsUprightAndTextIsMarked();
 };
 
 void ImageListTest::hiddenFilesAreSkippedAndMissingOnesMarked()
@@ -128,11 +131,12 @@ void ImageListTest::filesDroppedOnTheViewLandAtTheMark()
     QFETCH(int, index);
     ShownList list({"0", "1", "2", "3", "4", "5"});
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile("/drop/A"), QUrl::fromLocalFile("/drop/B"), QUrl(QStringLiteral("https://example.com/x"))});
+    files.setUrls({QUrl::fromLocalFile("/drop/A.jpg"), QUrl::fromLocalFile("/drop/B.HEIC"), QUrl::fromLocalFile("/drop/notes.txt"),
+                   QUrl(QStringLiteral("https://example.com/x.jpg"))});
     QCOMPARE(list.dropAt(&files, at), index);
     QStringList expected{"0", "1", "2", "3", "4", "5"};
-    expected.insert(index, QStringLiteral("B"));
-    expected.insert(index, QStringLiteral("A"));  // in the order of the drag
+    expected.insert(index, QStringLiteral("B.HEIC"));
+    expected.insert(index, QStringLiteral("A.jpg"));  // in the order of the drag, no text file
     QCOMPARE(fileNames(list.model.paths()), expected);
     QCOMPARE(list.view.insertionIndex(), -1);  // the mark goes with the drop
     QCOMPARE(list.selected(), QList<int>({index, index + 1}));
@@ -160,10 +164,10 @@ void ImageListTest::aThumbnailDraggedThroughTheViewMoves()
     QCOMPARE(list.selected(), QList<int>({3}));
 
     // A drag that came from another list is taken as files, not as rows of this one.
-    ShownList other({"x"});
+    ShownList other({"x.jpg"});
     std::unique_ptr<QMimeData> foreign(other.model.mimeData({other.model.index(0)}));
     list.dropAt(foreign.get(), list.rect(0).center() - QPoint(list.rect(0).width() / 4, 0));
-    QCOMPARE(fileNames(list.model.paths()).first(), QStringLiteral("x"));
+    QCOMPARE(fileNames(list.model.paths()).first(), QStringLiteral("x.jpg"));
     QCOMPARE(list.model.count(), 7);
 }
 
@@ -249,6 +253,38 @@ void ImageListTest::thumbnailsAtThePixelRatioVisibleFirst()
     const QPixmap thumbnail = model.data(model.index(39), Qt::DecorationRole).value<QPixmap>();
     QCOMPARE(thumbnail.devicePixelRatio(), 2.0);
     QCOMPARE(std::max(thumbnail.width(), thumbnail.height()), 2 * ImageListModel::kThumbnailSize);
+}
+
+// A phone's portrait photo (stored sideways, EXIF orientation 6) shows upright; a text file
+// named as a picture is marked with the reason, and one dropped as text is refused.
+void ImageListTest::aPortraitPhotoShowsUprightAndTextIsMarked()
+{
+    QTemporaryDir folder;
+    const pw::test::PictureCase photo{"orientation-6.jpg", pw::PictureOutcome::Status::ok, 300, 400};
+    const QString portrait = QString::fromStdString(pw::test::writePicture(folder.path().toStdString(), photo));
+    const QString letter = folder.filePath(QStringLiteral("letter.jpg"));
+    QFile text(letter);
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Dear reader") > 0);
+    text.close();
+    ShownList list(QStringList{});
+    list.model.addPictures({portrait, letter});
+    QTRY_VERIFY_WITH_TIMEOUT(list.model.data(list.model.index(1), Qt::DisplayRole).toString().endsWith("(cannot be read)"), 20000);
+    QVERIFY(list.model.data(list.model.index(1), Qt::ToolTipRole).toString().contains("not a picture that can be read"));
+    QImage thumbnail;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (thumbnail = list.model.data(list.model.index(0), Qt::DecorationRole).value<QPixmap>().toImage()).height() > 2 * 100, 20000);
+    QCOMPARE(thumbnail.size(), QSize(192, 256));  // upright, at two device pixels a pixel
+    const QColor marker = thumbnail.pixelColor(48, 64);
+    const QColor rest = thumbnail.pixelColor(144, 192);
+    QVERIFY2(marker.red() > 180 && marker.green() < 100, qPrintable(marker.name()));
+    QVERIFY2(rest.green() > 150 && rest.red() < 90, qPrintable(rest.name()));
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(folder.filePath(QStringLiteral("notes.txt")))});
+    list.dropAt(&dropped, list.rect(0).center());
+    QCOMPARE(list.model.count(), 2);
+    list.view.update();
+    QTest::qWait(50);
+    QVERIFY(list.view.grab().save(pw::test::screenshotFolder() + QStringLiteral("/picture-list-portrait.png")));
 }
 
 QTEST_MAIN(ImageListTest)

@@ -70,6 +70,9 @@ TEST(Outline, WriteThenReadGivesTheSameTree)
     const auto read = roundTrip(outline);
     expectSameTree(outline.items(), read->items(), nullptr);
     EXPECT_EQ(read->items()[0]->caption(), "Tom & Jerry <1>");
+    // An entry read again gets the children it reads, not those and its old ones.
+    read->items()[0]->loadItemFromXMLNode(first->outlineItemAsXMLNode().get());
+    expectSameTree(outline.items(), read->items(), nullptr);
 }
 
 TEST(Outline, EmptyOutlinesAndChildlessEntries)

@@ -24,7 +24,7 @@ FlashPagesText bookWithText(std::size_t pages, const std::vector<std::size_t>& w
 TEST(SearchTextWriter, ScriptsOfASmallBook)
 {
     std::vector<PageText> pages(2);
-    pages[1].lines = {TextLine{{TextWord{"Caf\xC3\xA9 \"q\"", 0.1f, 0.25f, 0.33333f, 0.05f},
+    pages[1].lines = {TextLine{{TextWord{"Caf\xC3\xA9 \"q\"", 0.1f, 0.25f, 0.12346f, 0.05f},
                                 TextWord{"hy-", 0.5f, 0.25f, 0.1f, 0.05f}},
                                true},
                       TextLine{{TextWord{"phen\x01", 0.1f, 0.3f, 0.2f, 1.5f}}, false}};
@@ -36,7 +36,7 @@ TEST(SearchTextWriter, ScriptsOfASmallBook)
               header + "\"pageCount\":2,\"chunkSize\":50,\"chunks\":1,\"pages\":[2]});\n");
     EXPECT_EQ(SearchTextWriter::chunkScript(text, 1),
               header + "\"chunk\":1,\"pages\":[{\"page\":2,\"lines\":[{\"y\":2500,\"h\":500,\"j\":1,\"w\":[[\"Caf\xC3\xA9 "
-                       "\\\"q\\\"\",1000,3333],[\"hy-\",5000,1000]]},{\"y\":3000,\"h\":7000,\"w\":[[\"phen\",1000,2000]]}]}]});\n");
+                       "\\\"q\\\"\",1000,1235],[\"hy-\",5000,1000]]},{\"y\":3000,\"h\":7000,\"w\":[[\"phen\",1000,2000]]}]}]});\n");
 }
 
 TEST(SearchTextWriter, ChunksHoldFiftyPagesAndTheFolderIsSwappedWhole)

@@ -6,6 +6,7 @@
 #include "CliRunner.h"
 #include "base/FileUtil.h"
 #include "base/XmlDocument.h"
+#include "support/TestPictures.h"
 
 namespace file = pw::file;
 namespace fs = std::filesystem;
@@ -13,6 +14,12 @@ using pw::test::CliResult;
 using pw::test::runCli;
 
 namespace {
+
+std::vector<std::string> operator+(std::vector<std::string> args, const std::vector<std::string>& more)
+{
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
 
 std::string property(const std::string& type, const std::string& key, const std::string& value,
                      const std::string& children = "")
@@ -52,7 +59,7 @@ protected:
         }
         write("R/AppFiles/TmplData/mac.app/Contents/Info.plist", "<plist/>");
         for (const std::string picture : {"a.jpg", "b.png", "c.jpg"})
-            write(picture, "picture " + picture);
+            pw::test::writePicture(scratch_.path(), {picture});
     }
 
     CliResult publish(std::vector<std::string> extra)
@@ -109,6 +116,7 @@ TEST_F(CliTest, FailuresExitWithOneAndWriteNothing)
     write("blocker", "a file where a folder should go");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"-o", path("out"), path("a.jpg"), path("missing.jpg")}, "no such picture: " + path("missing.jpg")},
+        {{"-o", path("out"), "--", "-name.jpg"}, "no such picture: -name.jpg"},  // a picture, and "--" none
         {{"-o", path("out"), "--template", "nosuch", path("a.jpg")}, "unknown template \"nosuch\""},
         {{"-o", path("out"), "--template", "float/images", path("a.jpg")}, "unknown template"},
         {{"-o", path("out"), "--style", "Neon", path("a.jpg")}, "unknown style \"Neon\""},
@@ -133,10 +141,11 @@ TEST_F(CliTest, PublishWritesTheWholeBook)
                                       "--set", "isHardCover=YES", path("a.jpg"), path("b.png"), path("c.jpg")});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, path("out/deep/index.html") + "\n");
+    // Upright JPEGs go in as they are; the PNG is made again, a small drawing stays PNG.
+    EXPECT_TRUE(file::isRegularFile(path("out/deep/files/page/2.png")));
     const std::vector<std::pair<std::string, std::string>> files = {
-        {"out/deep/files/page/1.jpg", "picture a.jpg"},
-        {"out/deep/files/page/2.png", "picture b.png"},
-        {"out/deep/files/page/3.jpg", "picture c.jpg"},
+        {"out/deep/files/page/1.jpg", *file::readFile(path("a.jpg"))},
+        {"out/deep/files/page/3.jpg", *file::readFile(path("c.jpg"))},
         {"out/deep/files/extfiles/backgroundImage.jpg", "style picture"},
         {"out/deep/book.swf", "SWF of float"},
         {"out/deep/index.html", "<title>Our Trip</title>"},
@@ -169,7 +178,7 @@ TEST_F(CliTest, PictureNamesThatAreNotUtf8)
     EXPECT_TRUE(pw::xml::Document::isWellFormed(xml)) << xml;
     const std::string url = "./files/page/1.J\xEF\xBF\xBDG";
     EXPECT_NE(xml.find("<normalUrl>" + url + "</normalUrl>"), std::string::npos) << xml;
-    EXPECT_EQ(file::readFile(path("out/" + url.substr(2))), "picture a.jpg");
+    EXPECT_EQ(file::readFile(path("out/" + url.substr(2))), file::readFile(path("a.jpg")));
 }
 
 TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
@@ -180,7 +189,8 @@ TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
     EXPECT_EQ(file::readFile(path("o1/Trip.html")), "<title>Trip</title>") << "no book title: the name";
 
     // With the code that embeds the book in a page beside its folder, sized for a spread and the toolbar.
-    const CliResult embedded = publish({"-o", path("o 2"), "--name", "Trip", "--title", "A & B", "--print-embed", path("a.jpg")});
+    const CliResult embedded = publish({"-o", path("o 2"), "--name", "Trip", "--title", "A & B", "--print-embed", "--set",
+                                        "pageWidth=960", "--set", "pageHeight=600", path("a.jpg")});
     ASSERT_EQ(embedded.exitCode, 0) << embedded.err;
     EXPECT_EQ(file::readFile(path("o 2/Trip.html")), "<title>A &amp; B</title>");
     EXPECT_EQ(embedded.out, path("o 2/Trip.html") + "\n<iframe src=\"o%202/Trip.html\" title=\"A &amp; B\" width=\"960\" "
@@ -225,20 +235,56 @@ TEST_F(CliTest, PublishTakesThePageShapeOfTheFirstPicture)
         {{demo, path("a.jpg")}, "1600", "1000", false},
         {{"--set", "pageWidth=700", demo}, "700", "1000", false},
         {{"--set", "pageHeight=300", "--set", "pageWidth=400", demo}, "400", "300", false},
-        {{path("a.jpg"), demo}, "960", "600", true},  // not a picture that can be measured
+        {{write("letter.jpg", "not a picture"), demo}, "1600", "1000", true},  // left out
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"-o", path("shape")};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const CliResult result = publish(args);
         ASSERT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(result.err.find("cannot be read") != std::string::npos, c.warns) << result.err;
+        EXPECT_EQ(result.err.find("skipped " + path("letter.jpg")) != std::string::npos, c.warns) << result.err;
         const auto doc = pw::xml::Document::parse(decodedBook(path("shape")));
         ASSERT_TRUE(doc);
         std::map<std::string, std::string> items;
         for (const auto& item : doc->rootElement().firstElementForName("extConfig").elementsForName("item"))
             items[item.attributeForName("name").value_or("")] = item.stringValue();
         EXPECT_EQ(items["pageWidth"] + "x" + items["pageHeight"], c.width + "x" + c.height) << c.args.front();
+    }
+}
+
+// Every kind of picture makes the same pages through build (a PDF imported) and publish (the
+// pictures themselves): upright, in sRGB, at their own size; bad files are named and left out.
+TEST_F(CliTest, EveryKindOfPictureThroughBuildAndPublish)
+{
+    std::vector<std::string> pictures;
+    for (const auto& c : pw::test::pictureCases())
+        pictures.push_back(pw::test::writePicture(path("kinds"), c));
+    for (const std::string command : {"build", "publish"}) {
+        SCOPED_TRACE(command);
+        const CliResult result = runCli(std::vector<std::string>{command, "--resources", resources_, "-o", path(command)} + pictures);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        int page = 0;
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            const auto& c = pw::test::pictureCases()[i];
+            using Status = pw::PictureOutcome::Status;
+            const std::string warning = c.status == Status::unreadable ? "skipped " + pictures[i] + ": "
+                                        : c.status == Status::damaged ? pictures[i] + " is damaged; its page may show grey"
+                                                                      : pictures[i];
+            EXPECT_EQ(result.err.find(warning) != std::string::npos, c.status != Status::ok) << c.name << result.err;
+            if (c.status == Status::unreadable)
+                continue;
+            const std::string stem = path(command + "/files/page/" + std::to_string(++page));
+            EXPECT_TRUE(pw::test::showsCase(file::isRegularFile(stem + ".png") ? stem + ".png" : stem + ".jpg", c, 10));
+        }
+    }
+    // With no picture that can be read, nothing is made and every file is named.
+    const std::vector<std::string> bad = {pictures[17], pictures[18]};
+    for (const std::string command : {"build", "publish"}) {
+        const CliResult result = runCli(std::vector<std::string>{command, "--resources", resources_, "-o", path("none")} + bad);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find("pagewind-cli: none of the files is a picture that can be read"), std::string::npos);
+        EXPECT_NE(result.err.find(bad[0] + ": not a picture"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(bad[1] + ": not a picture"), std::string::npos) << result.err;
     }
 }
 
@@ -261,6 +307,7 @@ TEST_F(CliTest, HelpAndVersion)
     const CliResult publishHelp = runCli({"publish", "--help"});
     EXPECT_EQ(publishHelp.exitCode, 0);
     EXPECT_NE(publishHelp.out.find("--settings FILE"), std::string::npos) << publishHelp.out;
+    EXPECT_NE(publishHelp.out.find(".jpg .jpeg .jpe .png .heic .heif"), std::string::npos) << publishHelp.out;
     const CliResult version = runCli({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("pagewind-cli ", 0), 0u);

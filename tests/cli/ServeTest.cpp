@@ -134,6 +134,7 @@ TEST_F(ServeTest, BadArgumentsAreReported)
         {{"serve"}, 2, "exactly one folder"},
         {{"serve", folder(), "--port", "http"}, 2, "--port takes a number"},
         {{"serve", folder(), "--port", "70000"}, 2, "--port takes a number"},
+        {{"serve", path("nowhere"), "--port", "80abc"}, 2, "--port takes a number"},  // before the folder's check
         {{"serve", path("nowhere")}, 1, "no such folder"},
     };
     for (const Case& c : cases) {

@@ -170,13 +170,16 @@ TEST(FlashPageSourcePDF, ThumbnailsAndDetailTiles)
     EXPECT_TRUE(black);
 }
 
-// Pages a range names past the end or below 1 are left out with a warning; when no page is
-// left, or the file is no PDF, the import fails and makes nothing.
+// Pages a range names past the end or below 1 are left out with a warning, and pages shown blank
+// are told; when no page is left, or the file is no PDF, the import fails and makes nothing.
 TEST(ImportPDFOperation, PagesLeftOutAreToldAndNoPageLeftFails)
 {
     ScratchFolder scratch;
     const std::string ten = scratch.write("ten.pdf", makePlainPdf(10));
     const std::string text = scratch.write("letter.pdf", "not a PDF at all");
+    std::string zeroWide = makePdf({{}, {.picture = std::string(3, '\x80'), .pictureWidth = 1}, {}});  // MuPDF cannot draw page 2
+    zeroWide.replace(zeroWide.find("/Width 1 "), 9, "/Width 0 ");  // once its picture is 0 pixels wide
+    const std::string blank = scratch.write("blank.pdf", zeroWide);
     const std::string none = "The page range selects no page of this document: ";
     const struct {
         std::string path;
@@ -189,6 +192,7 @@ TEST(ImportPDFOperation, PagesLeftOutAreToldAndNoPageLeftFails)
         {ten, "0,2,11,13-14", {"pages 11, 13-14 are past the last page, 10, and were left out",
                                "page 0 does not exist (pages count from 1) and was left out"}, std::nullopt},
         {ten, "10-11", {"page 11 is past the last page, 10, and was left out"}, std::nullopt},
+        {blank, "ALL", {"page 2 could not be rendered and is shown blank (image width is zero (or less))"}, std::nullopt},
         {text, "1-3", {}, "Not a readable PDF file: " + text},
         {ten, "12-14", {}, none + "pages 12-14 are past the last page, 10, and were left out"},
         {ten, "0", {}, none + "page 0 does not exist (pages count from 1) and was left out"},

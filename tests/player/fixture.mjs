@@ -19,9 +19,9 @@ function crc32(bytes) {
  * A one-entry ZIP archive. `descriptor` moves the sizes into a trailing data descriptor (flag bit 3),
  * as streaming writers do; `stored` keeps the content uncompressed; `localExtra` (bytes) is an extra
  * field in the local header only, as some writers leave one there that the central directory lacks;
- * `central` false leaves out the central directory.
+ * `central` false leaves out the central directory, `signed` false the descriptor's optional signature; `comment` ends the archive.
  */
-export function zipOne(name, content, { descriptor = false, stored = false, localExtra = Buffer.alloc(0), central = true } = {}) {
+export function zipOne(name, content, { descriptor = false, stored = false, localExtra = Buffer.alloc(0), central = true, signed = true, comment = '' } = {}) {
   const data = Buffer.from(content);
   const packed = stored ? data : deflateRawSync(data);
   const nameBytes = Buffer.from(name, 'utf8');
@@ -49,7 +49,7 @@ export function zipOne(name, content, { descriptor = false, stored = false, loca
     dd.writeUInt32LE(crc, 4);
     dd.writeUInt32LE(packed.length, 8);
     dd.writeUInt32LE(data.length, 12);
-    parts.push(dd);
+    parts.push(signed ? dd : dd.subarray(4));
   }
   if (!central) return Buffer.concat(parts);
   const centralOffset = parts.reduce((n, p) => n + p.length, 0);
@@ -61,7 +61,8 @@ export function zipOne(name, content, { descriptor = false, stored = false, loca
   end.writeUInt16LE(1, 10);
   end.writeUInt32LE(46 + nameBytes.length, 12);
   end.writeUInt32LE(centralOffset, 16);
-  return Buffer.concat([...parts, record, nameBytes, end]);
+  end.writeUInt16LE(comment.length, 20);
+  return Buffer.concat([...parts, record, nameBytes, end, Buffer.from(comment)]);
 }
 
 export function encryptBook(zipBytes) {

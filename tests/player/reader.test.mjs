@@ -1,6 +1,6 @@
 // The player's parts that run without a browser: reading a book.bin written by pagewind-cli (RC4,
-// the ZIP entry, book.xml into the book model), settings, the fold geometry and the book's fit,
-// and the template pages built from player/.
+// the ZIP entry, book.xml into the book model), settings, search, the fold geometry, the book's fit
+// and its turns (in a DOM without layout), and the template pages built from player/.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync, mkdtempSync } from 'node:fs';
@@ -9,6 +9,7 @@ import { tmpdir } from 'node:os';
 import { fileURLToPath } from 'node:url';
 import { execFileSync } from 'node:child_process';
 import { DOMParser } from '@xmldom/xmldom';
+import { parseHTML } from 'linkedom';
 import { rc4, keyBytes } from '../../player/src/rc4.js';
 import { readFirstEntry, entryContent, ZipError } from '../../player/src/zip.js';
 import { parseBook, prefixInt, pageFileNumber, bookPageForFile, BookFormatError } from '../../player/src/model.js';
@@ -22,7 +23,10 @@ import { Resume, resumedPage } from '../../player/src/resume.js';
 import { AutoPlay } from '../../player/src/autoplay.js';
 import { EventBus } from '../../player/src/bus.js';
 import { HtmlValidate } from 'html-validate';
-import { fold, foldTarget, turnPath, RISE } from '../../player/src/fold.js';
+import { fold, foldTarget, turnPath, progressOf, ease, RISE } from '../../player/src/fold.js';
+import { TextIndex, foldQuery } from '../../player/src/search.js';
+import { FlipView } from '../../player/src/flipview.js';
+import { el } from '../../player/src/dom.js';
 import { zipOne, encryptBook } from './fixture.mjs';
 import { importBook, scratch } from './harness.mjs';
 import { makePdf } from './pdf.mjs';
@@ -30,6 +34,9 @@ import { makePdf } from './pdf.mjs';
 const here = dirname(fileURLToPath(import.meta.url));
 const parser = new DOMParser({ errorHandler: { warning() {}, error() {}, fatalError(e) { throw new Error(e); } } });
 const hex = (bytes) => Buffer.from(bytes).toString('hex');
+// Under mutation testing (tests/player/mutation.sh) the tests that need a build of pagewind-cli, or
+// compare the pages built from the mutated player with the committed ones, stand aside.
+const notMutated = { skip: !!process.env.PAGEWIND_MUTATION && 'not under mutation testing' };
 
 test('RC4 matches a published test vector (the book.bin test decodes what pagewind-cli encrypts)', () => {
   assert.equal(hex(rc4(keyBytes('Key'), Buffer.from('Plaintext'))), 'bbf316e8d940af0ad3');
@@ -39,9 +46,9 @@ test('RC4 matches a published test vector (the book.bin test decodes what pagewi
 test('ZIP entries are read with sizes in the header or a data descriptor, stored or deflated, after a local extra field', () => {
   const text = '<flipbook count="0">' + 'x'.repeat(5000) + '</flipbook>';
   const localExtra = Buffer.from('5554090003a1b2c3d4a1b2c3d4', 'hex'); // a timestamp field, as Info-ZIP writes
-  // Without a central directory, the data descriptor is found by scanning.
+  // Without a central directory, the data descriptor is found by scanning; an unsigned one only through the directory.
   for (const options of [{}, { descriptor: true }, { stored: true }, { descriptor: true, stored: true }, { stored: true, localExtra },
-    { descriptor: true, localExtra }, { descriptor: true, central: false }]) {
+    { descriptor: true, localExtra }, { descriptor: true, central: false }, { descriptor: true, signed: false, comment: 'a comment' }]) {
     const entry = readFirstEntry(zipOne('book.xml', text, options));
     assert.equal(entry.name, 'book.xml', JSON.stringify(options));
     assert.equal(Buffer.from(entryContent(entry)).toString(), text, JSON.stringify(options));
@@ -52,11 +59,22 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
   const good = zipOne('book.xml', '<flipbook/>'.repeat(50));
   const flipped = Buffer.from(good);
   for (let i = 40; i < 60; i++) flipped[i] ^= 0xff;
+  // `good` with v added to the 32-bit field at `at`, or the 16-bit one set to v.
+  const patched = (at, v, bits = 32) => {
+    const b = Buffer.from(good);
+    if (bits === 32) b.writeUInt32LE(b.readUInt32LE(at) + v, at);
+    else b.writeUInt16LE(v, at);
+    return b;
+  };
   const cases = {
     empty: Buffer.alloc(0),
     'not a zip': Buffer.from('<html>not found</html>'.padEnd(40)),
     truncated: good.subarray(0, 45),
     'damaged deflate data': flipped,
+    'no sizes anywhere': zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40),
+    // Sizes one byte more or less than the entry inflates to, or past the end; sealed; not deflated; a name past the end.
+    'size +1': patched(22, 1), 'size -1': patched(22, -1), 'compressed size': patched(18, 1000), sealed: patched(6, 1, 16),
+    'method 12': patched(8, 12, 16), 'long name': patched(26, 500, 16),
   };
   for (const [name, bytes] of Object.entries(cases)) {
     assert.throws(() => entryContent(readFirstEntry(bytes)), ZipError, name);
@@ -79,7 +97,7 @@ async function htmlFaults(path) {
   return report.results.flatMap((r) => r.messages.map((m) => m.ruleId + ': ' + m.message + ' (line ' + m.line + ')'));
 }
 
-test('a book.bin written by pagewind-cli decodes into pages, settings, outline, links and its PDF; its pages are valid HTML', async () => {
+test('a book.bin written by pagewind-cli decodes into pages, settings, outline, links and its PDF; its pages are valid HTML', notMutated, async () => {
   // Pages 3 to 6 of a PDF: a web link and a link to document page 5 on page 4, nested bookmarks.
   const pages = Array.from({ length: 6 }, () => ({}));
   pages[3].links = [{ x: 61.2, y: 712.8, width: 122.4, height: 39.6, uri: 'https://example.org/a?b=1&c=2' }, { x: 306, y: 396, width: 61.2, height: 79.2, target: 4 }];
@@ -101,8 +119,7 @@ test('a book.bin written by pagewind-cli decodes into pages, settings, outline, 
     [3, 4, 5, 6].map((n) => ['./files/large/' + n + '/', 3060, 6, 8, 48]));
   assert.equal(book.hasText, false);
   const links = book.annotations.get(2);
-  assert.deepEqual(links.map((l) => l.kind), ['url', 'goto']);
-  assert.equal(links[0].url, 'https://example.org/a?b=1&c=2');
+  assert.deepEqual(links.map((l) => [l.kind, l.url]), [['url', 'https://example.org/a?b=1&c=2'], ['goto', undefined]]);
   for (const [k, v] of Object.entries({ x: 0.1, y: 0.05, width: 0.2, height: 0.05 })) assert.ok(Math.abs(links[0].rect[k] - v) < 1e-3, k);
   assert.equal(bookPageForFile(book, links[1].target), 3, 'document page 5 is the third book page');
   const s = readSettings(book.config, 'float');
@@ -120,8 +137,27 @@ test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elem
     + '<ols><x/><o><c>A</c><c>B</c><p> 12abc</p><l>1</l><o><c>nested directly</c></o><ci/></o></ols></flipbook>', parser);
   assert.equal(odd.config.get('k'), '1');
   assert.deepEqual(odd.outline.map((o) => [o.caption, o.page, o.children.length]), [['A', 12, 0]]);
-  for (const [text, n] of [['12abc', 12], ['  -3', -3], ['abc', 0], ['', 0], ['+7x', 7]]) assert.equal(prefixInt(text), n, text);
-  for (const [url, n] of [['./files/page/7.png', 7], ['./files/page/x.jpg', 0], ['', 0]]) assert.equal(pageFileNumber(url), n, url);
+  for (const [text, n] of [['12abc', 12], ['  -3', -3], ['abc', 0], ['', 0], ['+7x', 7], ['x12', 0]]) assert.equal(prefixInt(text), n, text);
+  for (const [url, n] of [['./files/page/7.png', 7], ['./files/page/x.jpg', 0], ['', 0], ['12.jpg', 12], ['./files/7.jpg/x.png', 0],
+    ['./files/a7.jpg', 0]]) assert.equal(pageFileNumber(url), n, url);
+  // Larger and smaller pictures default to the page's; links of one page gather from every pageAnnos
+  // that names it; links of no page, of unknown kinds or without a place are left out.
+  const [OPEN_URL, GOTO_PAGE] = ['OpenURL', 'GotoPage'].map((a) => 'com.corvane.flipbook.pageeditor.TAnnoAction' + a); // as files hold them
+  const anno = (type, inner, place = '<location x="0.1" y="0.2" width="0.3" height="x"/>') => '<anno><action actionType="' + type + '">'
+    + inner + '</action>' + place + '</anno>';
+  const book = parseBook('<flipbook count="2"><pages><page isHardPage="true"><normalUrl> ./files/page/3.jpg </normalUrl></page>'
+    + '<page><normalUrl>./files/page/7.jpg</normalUrl><largeUrl>L</largeUrl><thumbUrl>T</thumbUrl></page></pages>'
+    + '<ols><o><c> A </c><p>2</p><l>1</l><ci><o><c>B</c><p>3</p><l>2</l><ci/></o></ci></o></ols><pagesAnnos>'
+    + '<pageAnnos pageIndex="2">' + anno(OPEN_URL, '<url> https://a.b/ </url>') + anno('other', '') + anno(OPEN_URL, '', '')
+    + '</pageAnnos><pageAnnos pageIndex="2">' + anno(GOTO_PAGE, '<pageIndex>7</pageIndex>') + '</pageAnnos>'
+    + '<pageAnnos pageIndex="0">' + anno(OPEN_URL, '<url>x</url>') + '</pageAnnos><pageAnnos pageIndex="1"/></pagesAnnos></flipbook>', parser);
+  assert.deepEqual(book.pages.map((p) => [p.index, p.hard, p.normalUrl, p.largeUrl, p.thumbUrl, p.fileNumber]),
+    [[1, true, './files/page/3.jpg', './files/page/3.jpg', './files/page/3.jpg', 3], [2, false, './files/page/7.jpg', 'L', 'T', 7]]);
+  assert.deepEqual([book.count, book.outline], [2, [{ caption: 'A', page: 2, level: 1, children: [{ caption: 'B', page: 3, level: 2, children: [] }] }]]);
+  assert.deepEqual([...book.annotations.keys()], [2]);
+  const rect = { x: 0.1, y: 0.2, width: 0.3, height: 0 };
+  assert.deepEqual(book.annotations.get(2), [{ kind: 'url', url: 'https://a.b/', rect }, { kind: 'goto', target: 7, rect }]);
+  assert.deepEqual([bookPageForFile(book, 7), bookPageForFile(book, 4)], [2, 0]);
   // A largeUrl names tiles only with a layout that adds up; otherwise it is a picture or nothing.
   const large = (attributes, url = './files/large/1/') => parseBook('<flipbook><pages><page><normalUrl>n.jpg</normalUrl><largeUrl '
     + attributes + '>' + url + '</largeUrl></page></pages></flipbook>', parser).pages[0];
@@ -222,6 +258,7 @@ test('the book fits its stage: spreads on wide stages where each page gets 300 p
 test('a fold keeps the page joined at the spine, its size, and within the book', () => {
   const [w, h] = [400, 600];
   const dist = (a, b) => Math.hypot(a[0] - b[0], a[1] - b[1]);
+  const area = (poly) => Math.abs(poly.reduce((sum, p, i) => sum + p[0] * poly[(i + 1) % poly.length][1] - poly[(i + 1) % poly.length][0] * p[1], 0)) / 2;
   const asked = [[200, 600], [-350, 600], [-900, 600], [300, 100], [-100, 300], [390, 590], [0, -200], [-390, 20], [100, 900]];
   for (const corner of [[w, h], [w, 0]]) {
     for (const point of [...asked, ...[0.1, 0.3, 0.5, 0.7, 0.9].map((k) => turnPath(w, h, corner, k))]) {
@@ -234,11 +271,25 @@ test('a fold keeps the page joined at the spine, its size, and within the book',
       assert.ok(moved.every((p) => p[1] >= -RISE * h - 1 && p[1] <= h + RISE * h + 1), name + ': within the book');
       if (point[1] === corner[1]) assert.ok(moved.every((p) => p[1] >= -1e-6 && p[1] <= h + 1e-6), name + ': straight across, exactly');
       for (let i = 1; i < moved.length; i++) assert.ok(Math.abs(dist(moved[i], moved[0]) - dist(f.folded[i], f.folded[0])) < 1e-6, 'paper keeps its size');
+      // The folded and the flat part make the whole page; a fold made more upright rises as far as it may.
+      assert.ok(Math.abs(area(f.folded) + area(f.flat) - w * h) < 1e-6 && (area(f.folded) > 0) === (dist(t, corner) > 1e-6), name + ': the whole page');
+      const rise = Math.max(0, ...moved.map((p) => Math.max(-p[1], p[1] - h)));
+      if (t[1] !== Math.min(h, Math.max(0, point[1])) && dist(t, [0, corner[1]]) < w - 1e-6) assert.ok(Math.abs(rise - RISE * h) < 1, name + ': ' + rise);
     }
   }
+  // A turn played by itself starts and ends gently and is half way at half time; the corner lifts on the way
+  // and lands on the other side; how far a page has turned goes from 0 to 1.
+  assert.deepEqual([0, 0.25, 0.5, 0.75, 1].map(ease), [0, 0.125, 0.5, 0.875, 1]);
+  for (const corner of [[w, h], [w, 0]]) {
+    const [start, half, end] = [0, 0.5, 1].map((k) => turnPath(w, h, corner, k));
+    assert.deepEqual([start, end].map((p) => p.map(Math.round)), [corner, [-w, corner[1]]]);
+    assert.ok(Math.abs(half[0]) < 1e-9 && Math.abs(half[1] - corner[1]) > 0.05 * h, 'lifted over the spine: ' + half);
+  }
+  assert.deepEqual([[w, 0], [0, 5], [-w, 0], [3 * w, 0], [-3 * w, 0]].map((t) => progressOf(w, t)), [0, 0.5, 1, 0, 1]);
+  assert.deepEqual(fold(w, h, [w, h], [w, h]).folded, [], 'a corner left where it lies folds nothing');
 });
 
-test('the committed template pages are what player/build.mjs makes of player/, each with the seven placeholders', () => {
+test('the committed template pages are what player/build.mjs makes of player/, each with the seven placeholders', notMutated, () => {
   const out = mkdtempSync(join(tmpdir(), 'pw-pages-'));
   execFileSync(process.execPath, [join(here, '..', '..', 'player', 'build.mjs'), out], { stdio: 'ignore' });
   const committed = (t) => {
@@ -256,5 +307,140 @@ test('the committed template pages are what player/build.mjs makes of player/, e
     assert.equal(html.split('${').length - 1, 7, t);
     assert.match(html, /<title>\$\{index\.title\}<\/title>/, t);
     assert.match(html, new RegExp('<body data-template="' + t + '"'), t);
+  }
+});
+
+test('search finds words whatever their case, accents, ligatures, quotes and dashes, across line ends, in page order', () => {
+  const text = (more) => ({ format: 'pagewind-text', version: 1, ...more });
+  // Words [text, x, width] in ten-thousandths; a line ending in a split word has j: 1.
+  const line = (y, words, j) => ({ y, h: 300, j, w: words.map((w, i) => [w, i * 1000, 900]) });
+  const index = new TextIndex(text({ pageCount: 9, chunks: 2, chunkSize: 5, pages: [1, 3, 7] }));
+  index.addChunk(text({ chunk: 2, pages: [{ page: 7, lines: [line(0, ['\ufb01ne', 'e-mail', 'x\u2013y', 'HO\u0308HE', 'a'])] }, { page: 'x' }] }));
+  assert.equal(index.complete, false, 'a chunk still missing');
+  index.addChunk(text({ chunk: 1, pages: [
+    { page: 3, lines: [line(0, ['the', 'inter-'], 1), line(500, ['national', 'Stra\u00dfe', '\u201c\u0152uvre\u201d', 'half-'])] },
+    { page: 1, lines: [line(0, ['Caf\u00e9', 'au', 'lait,', 'CAFE', 'noir', 'caf\u00e9']), line(400, [])] },
+  ] }));
+  assert.equal(index.complete, true);
+  for (const [query, hits] of [
+    ['caf\u00e9', [[1, [0]], [1, [3]], [1, [5]]]], ['  Cafe \t AU  ', [[1, [0, 1]]]], ['international', [[3, [1, 2]]]],
+    ['inter-national', []], ['half', [[3, [5]]]], ['strasse', [[3, [3]]]], ['"oeuvre"', [[3, [4]]]], ['fine', [[7, [0]]]], ['x-y', [[7, [2]]]],
+    ['hohe', [[7, [3]]]], ['mail x', [[7, [1, 2]]]], ['na', [[3, [2]], [3, [2]]]], ['', []], [' ', []], ['zebra', []],
+  ]) {
+    const found = index.search(query);
+    assert.deepEqual(found.hits.map((h) => [h.page, h.words]), hits, query);
+    assert.equal(found.pages, new Set(hits.map((h) => h[0])).size, query);
+  }
+  assert.deepEqual([index.page(3).words[2], index.page(2)], [{ text: 'national', x: 0, y: 0.05, width: 0.09, height: 0.03 }, null]);
+  assert.equal(foldQuery(' Stra\u00dfe\u00a0\u2018Caf\u00c9\u2019 '), "strasse 'cafe'");
+  // A passage shows up to six words either side, with an ellipsis where it leaves words out.
+  const long = new TextIndex(text({ chunks: 1, pages: [2] }));
+  long.addChunk(text({ chunk: 1, pages: [{ page: 2, lines: [line(0, 'one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen'.split(' '))] }] }));
+  assert.deepEqual(long.passageOf(long.search('eight nine').hits[0]), { before: '\u2026 two three four five six seven', match: 'eight nine', after: 'ten eleven twelve thirteen fourteen fifteen' });
+  assert.deepEqual(long.passageOf(long.search('two').hits[0]), { before: 'one', match: 'two', after: 'three four five six seven eight \u2026' });
+  for (const bad of [null, { format: 'other', version: 1 }, text({ version: 2 })]) assert.throws(() => new TextIndex(bad), JSON.stringify(bad));
+  assert.throws(() => index.addChunk(text({ version: 3, chunk: 3 })));
+});
+
+// The page-turn view in a DOM without layout, on a clock of our own that plays its animation frames.
+const dom = parseHTML('<!doctype html><html><body></body></html>');
+let clock = 0;
+const frames = new Map();
+const frame = (fn) => { frames.set(frames.size + clock * 1e3 + Math.random(), fn); return [...frames.keys()].pop(); };
+
+/** Runs the animation frames asked for, `ms` apart, until none is (the turns have ended). */
+function play(ms = 16) {
+  for (let i = 0; i < 2000 && frames.size; i++) {
+    const due = [...frames.values()];
+    frames.clear();
+    clock += ms;
+    due.forEach((fn) => fn(clock));
+  }
+}
+
+/** A pointer event of `kind` at x, y of the book (one book pixel a screen pixel), on `target`. */
+function pointer(type, x, y, target, kind = 'mouse') {
+  const e = new dom.window.Event('pointer' + type, { bubbles: true, cancelable: true });
+  Object.assign(e, { clientX: x, clientY: y, button: 0, pointerId: 1, pointerType: kind });
+  target.dispatchEvent(e);
+}
+
+/**
+ * A book of `count` pages 300 x 400 at `page`, reading `rtl`, one page at a time when `single`; `steps`
+ * are asked of it in turn: 'next', 'prev', a page to go to, 'layout' (spreads or one page, the other
+ * way), 'hover x y', or a press `[kind, ms, [x, y], ...]` moving through the points `ms` apart ('text':
+ * a mouse on the words). Gives the pages shown at the end, the slots, the book's shift and events.
+ */
+function turned({ count = 9, page = 4, rtl = false, single = false }, steps) {
+  // Each view's own window, for the pointer events it listens to there; other tests set globals of their own.
+  Object.assign(globalThis, { window: parseHTML('').window, document: dom.document, requestAnimationFrame: frame, cancelAnimationFrame: (id) => frames.delete(id) });
+  Object.defineProperty(globalThis, 'performance', { value: { now: () => clock }, configurable: true });
+  const bus = new EventBus();
+  const events = [];
+  for (const name of ['turnstart', 'turnend', 'doubletap']) bus.on(name, (d) => events.push(name + (d.target ?? (d.completed === undefined ? '' : d.completed ? '+' : '-'))));
+  const pages = { want() {}, show() {}, element: (n) => (n >= 1 && n <= count ? el('div', 'pw-page', { 'data-page': String(n) }, [el('div', 'pw-text')])
+    : el('div', 'pw-page pw-blank', { 'data-page': '' })) };
+  const view = new FlipView(bus, { pages: Array.from({ length: count }, () => ({})) }, { rtl, flipSpeed: 200 }, pages, page);
+  view.setLayout(single, 300, 400);
+  view.root.getBoundingClientRect = () => ({ left: 0, top: 0, width: view.bookWidth, height: 400 });
+  for (const step of steps) {
+    if (step === 'next' || step === 'prev') view[step]();
+    else if (step === 'layout') view.setLayout(!view.single, 300, 400);
+    else if (typeof step === 'number') view.goToPage(step);
+    else if (typeof step === 'string') pointer('move', +step.split(' ')[1], +step.split(' ')[2], window);
+    else {
+      const [kind, ms, first, ...rest] = step;
+      pointer('down', ...first, kind === 'text' ? view.slots.right.querySelector('.pw-text') : view.root, kind === 'text' ? 'mouse' : kind);
+      for (const p of rest) { clock += ms; pointer('move', ...p, window, kind); play(0); }
+      pointer('up', ...(rest.length ? rest[rest.length - 1] : first), window, kind);
+    }
+    if (!(Array.isArray(step) && step.hold)) play();
+  }
+  return { shown: view.visiblePages().join(','), slots: ['left', 'right'].map((s) => (view.slots[s].hidden ? '-' : view.slots[s].dataset.page)),
+    shift: view.root.style.transform, events: events.join(' ') };
+}
+
+test('pages lie in their slots by reading direction, a closed book stands in the middle', () => {
+  // [rtl, single, page]: the pages in the left and right slots ('-' hidden, '0' or count + 1 blank), the book's shift.
+  for (const [rtl, single, page, slots, shift] of [
+    [false, false, 4, ['4', '5'], ''], [true, false, 4, ['5', '4'], ''], [false, false, 1, ['0', '1'], 'translateX(-150px)'],
+    [true, false, 1, ['1', '0'], 'translateX(150px)'], [false, false, 8, ['8', '9'], ''], [false, false, 10, ['10', '11'], 'translateX(150px)'],
+    [true, false, 10, ['11', '10'], 'translateX(-150px)'], [false, true, 4, ['-', '4'], ''], [true, true, 4, ['4', '-'], ''], [false, true, 1, ['-', '1'], ''],
+  ]) {
+    const got = turned({ count: page === 10 ? 10 : 9, page, rtl, single }, []);
+    assert.deepEqual([got.slots, got.shift], [slots, shift], [rtl, single, page].join(' '));
+  }
+});
+
+test('the book turns when asked, by clicks and taps on its edges, by drags and flicks, within itself', () => {
+  const [R, L, M, low] = [597, 3, 450, 380]; // the right edge, the left edge, the middle of the right page, near the bottom
+  const cases = [
+    ['next, next, prev', {}, ['next', 'next', 'prev'], '6,7', 'turnstart3 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
+    ['to the first and last pages, no further', {}, [1, 'prev', 99, 'next', 7], '6,7', 'turnstart0 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
+    ['one page at a time', { single: true }, ['next', 'prev', 'prev', 9, 'next'], '9', 'turnstart5 turnend+ turnstart4 turnend+ turnstart3 turnend+ turnstart9 turnend+'],
+    ['a click on either edge', {}, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '2,3', 'turnstart3 turnend+ turnstart2 turnend+ turnstart1 turnend+'],
+    ['right to left, a click on either edge', { rtl: true }, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '6,7', 'turnstart1 turnend+ turnstart2 turnend+ turnstart3 turnend+'],
+    ['one page: taps on either edge', { single: true }, [['touch', 0, [297, 200]], ['touch', 0, [297, 200]], ['touch', 0, [3, 200]]], '5', 'turnstart5 turnend+ turnstart6 turnend+ turnstart5 turnend+'],
+    ['one page right to left', { single: true, rtl: true }, [['touch', 0, [3, 200]], ['touch', 0, [297, 200]], ['touch', 0, [297, 200]]], '3', 'turnstart5 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
+    ['a click inside a page turns nothing, two quick taps zoom', {}, [['mouse', 0, [M, 200]], ['touch', 0, [150, 200]], ['touch', 0, [152, 202]]], '4,5', 'doubletap'],
+    ['a second click while a page turns turns one more', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 0, [R, low]]], '8,9', 'turnstart3 turnend+ turnstart4 turnend+'],
+    ['a slow drag past the spine turns', {}, [['mouse', 300, [R, low], [M, low], [250, low], [100, low]]], '6,7', 'turnstart3 turnend+'],
+    ['a slow drag short of the spine falls back', {}, [['mouse', 300, [R, low], [500, low], [400, low]]], '4,5', 'turnstart3 turnend-'],
+    ['a slow drag back from the left edge', {}, [['mouse', 300, [L, 20], [200, 20], [400, 30], [550, 30]]], '2,3', 'turnstart1 turnend+'],
+    ['a quick stroke anywhere flicks, either way', {}, [['touch', 16, [M, 200], [430, 200], [410, 200]], ['touch', 16, [150, 200], [170, 200], [190, 200]], ['touch', 16, [150, 200], [170, 200], [190, 200]]], '2,3',
+      'turnstart3 turnend+ turnstart2 turnend+ turnstart1 turnend+'],
+    ['right to left, a stroke to the left turns back', { rtl: true }, [['touch', 16, [M, 200], [430, 200], [410, 200]]], '2,3', 'turnstart1 turnend+'],
+    ['a stroke up or down turns nothing', {}, [['touch', 16, [M, 200], [452, 230], [455, 260]]], '4,5', ''],
+    ['a mouse drag over the words selects them', {}, [['text', 300, [M, 200], [400, 200], [300, 200]]], '4,5', ''],
+    ['one page: a drag past its middle turns', { single: true }, [['mouse', 300, [297, low], [200, low], [120, low]]], '5', 'turnstart5 turnend+'],
+    ['a hovered corner lifts, and a click on it turns', {}, ['hover 590 390', ['mouse', 0, [590, 390]]], '6,7', 'turnstart3 turnend+'],
+    ['a lifted corner falls back when the mouse leaves', {}, ['hover 590 390', 'hover 450 200'], '4,5', 'turnend-'],
+    ['a lifted corner taken and carried over', {}, ['hover 590 390', ['mouse', 300, [590, 390], [300, 390], [20, 390]]], '6,7', 'turnstart3 turnend+'],
+    ['a press while a page turns drags nothing', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 300, [M, 200], [100, 200]]], '6,7', 'turnstart3 turnend+'],
+    ['spreads to one page and back keep the page', { page: 5 }, ['layout', 'next', 'layout'], '4,5', 'turnstart5 turnend+'],
+  ];
+  for (const [name, options, steps, shown, events] of cases) {
+    const got = turned(options, steps);
+    assert.deepEqual([got.shown, got.events], [shown, events], name);
   }
 });

@@ -64,7 +64,7 @@ TEST(HTMLConfigInfo, GeneratedPages)
     const std::string defaultPage = "<title>Quirewright</title>|" + defaults.HTMLKeywords() + "|" +
                                     defaults.HTMLDescription() + "||";
     const std::string customPage =
-        "<title>Caf\xC3\xA9 &amp; &lt;b&gt;</title>|k &quot;x&quot;|d|<script>b</script>|<script>o</script>";
+        "<title>Caf\xC3\xA9 &amp; &lt;b&gt;</title>|k &quot;x&quot;|d &lt;i&gt;|<script>b</script>|<script>o</script>";
     const std::vector<Case> cases = {
         {"defaults", allFive, false, defaultPage},
         {"texts escaped, scripts as they are", allFive, true, customPage},
@@ -79,7 +79,7 @@ TEST(HTMLConfigInfo, GeneratedPages)
         if (c.customised) {
             info.setHTMLTitle("Caf\xC3\xA9 & <b>");
             info.setHTMLKeywords("k \"x\"");
-            info.setHTMLDescription("d");
+            info.setHTMLDescription("d <i>");
             info.setHTMLScript("<script>b</script>");
             info.setOtherScript("<script>o</script>");
         }

@@ -150,6 +150,28 @@ Diese Datei fehlt: Sie wurde verschoben oder gelöscht.</translation>
         <source>%1, missing</source>
         <translation>%1, fehlt</translation>
     </message>
+    <message>
+        <source>%1
+(cannot be read)</source>
+        <translation>%1
+(nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>%1
+This file cannot be read: %2. It is left out of the book.</source>
+        <translation>%1
+Diese Datei kann nicht gelesen werden: %2. Sie kommt nicht ins Buch.</translation>
+    </message>
+    <message>
+        <source>%1
+This picture is damaged; its page may show grey.</source>
+        <translation>%1
+Dieses Bild ist beschädigt; seine Seite kann grau erscheinen.</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1, nicht lesbar</translation>
+    </message>
 </context>
 <context>
     <name>pw::ImportWindowDelegate</name>
@@ -355,10 +377,6 @@ Diese Datei fehlt: Sie wurde verschoben oder gelöscht.</translation>
         <translation>Bilder hinzufügen</translation>
     </message>
     <message>
-        <source>Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</source>
-        <translation>Bilder (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</translation>
-    </message>
-    <message>
         <source>Add pictures first: Build turns the picture list into the book&apos;s pages.</source>
         <translation>Fügen Sie zuerst Bilder hinzu: „Buch erstellen“ macht aus der Bilderliste die Seiten des Buches.</translation>
     </message>
@@ -472,6 +490,16 @@ Diese Datei fehlt: Sie wurde verschoben oder gelöscht.</translation>
     <message>
         <source>The preview does not print; readers print the published book in their browser.</source>
         <translation>Die Vorschau druckt nicht; Leser drucken das veröffentlichte Buch in ihrem Browser.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>These pictures are damaged; their pages may show grey:
+%1</source>
+        <translation>Diese Bilder sind beschädigt; ihre Seiten können grau erscheinen:
+%1</translation>
     </message>
 </context>
 <context>

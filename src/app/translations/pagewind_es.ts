@@ -150,6 +150,28 @@ Falta este archivo: se movió o se eliminó.</translation>
         <source>%1, missing</source>
         <translation>%1, falta</translation>
     </message>
+    <message>
+        <source>%1
+(cannot be read)</source>
+        <translation>%1
+(no se puede leer)</translation>
+    </message>
+    <message>
+        <source>%1
+This file cannot be read: %2. It is left out of the book.</source>
+        <translation>%1
+Este archivo no se puede leer: %2. Queda fuera del libro.</translation>
+    </message>
+    <message>
+        <source>%1
+This picture is damaged; its page may show grey.</source>
+        <translation>%1
+Esta imagen está dañada; su página puede verse gris.</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1, no se puede leer</translation>
+    </message>
 </context>
 <context>
     <name>pw::ImportWindowDelegate</name>
@@ -355,10 +377,6 @@ Falta este archivo: se movió o se eliminó.</translation>
         <translation>Añadir imágenes</translation>
     </message>
     <message>
-        <source>Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</source>
-        <translation>Imágenes (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</translation>
-    </message>
-    <message>
         <source>Add pictures first: Build turns the picture list into the book&apos;s pages.</source>
         <translation>Añada primero imágenes: «Crear el libro» convierte la lista de imágenes en las páginas del libro.</translation>
     </message>
@@ -472,6 +490,16 @@ Falta este archivo: se movió o se eliminó.</translation>
     <message>
         <source>The preview does not print; readers print the published book in their browser.</source>
         <translation>La vista previa no imprime; los lectores imprimen el libro publicado en su navegador.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>These pictures are damaged; their pages may show grey:
+%1</source>
+        <translation>Estas imágenes están dañadas; sus páginas pueden verse grises:
+%1</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,28 @@ Ce fichier est manquant : il a été déplacé ou supprimé.</translation>
         <source>%1, missing</source>
         <translation>%1, manquant</translation>
     </message>
+    <message>
+        <source>%1
+(cannot be read)</source>
+        <translation>%1
+(illisible)</translation>
+    </message>
+    <message>
+        <source>%1
+This file cannot be read: %2. It is left out of the book.</source>
+        <translation>%1
+Ce fichier ne peut pas être lu : %2. Il est laissé hors du livre.</translation>
+    </message>
+    <message>
+        <source>%1
+This picture is damaged; its page may show grey.</source>
+        <translation>%1
+Cette image est endommagée ; sa page peut apparaître grise.</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1, illisible</translation>
+    </message>
 </context>
 <context>
     <name>pw::ImportWindowDelegate</name>
@@ -355,10 +377,6 @@ Ce fichier est manquant : il a été déplacé ou supprimé.</translation>
         <translation>Ajouter des images</translation>
     </message>
     <message>
-        <source>Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</source>
-        <translation>Images (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</translation>
-    </message>
-    <message>
         <source>Add pictures first: Build turns the picture list into the book&apos;s pages.</source>
         <translation>Ajoutez d&apos;abord des images : « Créer le livre » fait de la liste d&apos;images les pages du livre.</translation>
     </message>
@@ -472,6 +490,16 @@ Ce fichier est manquant : il a été déplacé ou supprimé.</translation>
     <message>
         <source>The preview does not print; readers print the published book in their browser.</source>
         <translation>L&apos;aperçu n&apos;imprime pas ; les lecteurs impriment le livre publié dans leur navigateur.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>These pictures are damaged; their pages may show grey:
+%1</source>
+        <translation>Ces images sont endommagées ; leurs pages peuvent apparaître grises :
+%1</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,28 @@ This file is missing: it was moved or deleted.</source>
         <source>%1, missing</source>
         <translation>%1，缺失</translation>
     </message>
+    <message>
+        <source>%1
+(cannot be read)</source>
+        <translation>%1
+(无法读取)</translation>
+    </message>
+    <message>
+        <source>%1
+This file cannot be read: %2. It is left out of the book.</source>
+        <translation>%1
+无法读取此文件：%2。它不会放入书中。</translation>
+    </message>
+    <message>
+        <source>%1
+This picture is damaged; its page may show grey.</source>
+        <translation>%1
+此图片已损坏；它的页面可能显示为灰色。</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1，无法读取</translation>
+    </message>
 </context>
 <context>
     <name>pw::ImportWindowDelegate</name>
@@ -351,10 +373,6 @@ This file is missing: it was moved or deleted.</source>
         <translation>添加图片</translation>
     </message>
     <message>
-        <source>Pictures (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</source>
-        <translation>图片 (*.jpg *.jpeg *.bmp *.png *.tif *.tiff *.JPG *.JPEG *.PNG)</translation>
-    </message>
-    <message>
         <source>Add pictures first: Build turns the picture list into the book&apos;s pages.</source>
         <translation>请先添加图片：“生成书”会把图片列表变成书的页面。</translation>
     </message>
@@ -463,6 +481,16 @@ This file is missing: it was moved or deleted.</source>
     <message>
         <source>The preview does not print; readers print the published book in their browser.</source>
         <translation>预览不能打印；读者可在浏览器中打印已发布的书。</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>These pictures are damaged; their pages may show grey:
+%1</source>
+        <translation>这些图片已损坏；它们的页面可能显示为灰色：
+%1</translation>
     </message>
 </context>
 <context>
