@@ -2,7 +2,8 @@
 // on 127.0.0.1, turned by key (the animated fold) and dragged by the mouse (the fold following the
 // pointer), half and half; the best of three runs. Peers in the same run: the same book standing still (the browser's own
 // floor), and the flat-card player this one replaced, when git has it. Prints JSON: {ours, card,
-// idle}, each with the frame time's p50, p95 and max in ms, the share of frames that came late
+// idle}, each with the frame time's p50, p95 and max in ms (and with PW_TURN_BEFORE=COMMIT, "before": the same
+// book played by that commit's player), the share of frames that came late
 // (more than 25 ms after the one before, in %), the layouts per turn, and the 95th percentile of
 // the processor time a frame takes on the main thread and in the display compositor.
 import { join } from 'node:path';
@@ -26,6 +27,15 @@ try {
   writeFileSync(join(card, 'index.html'), page);
 } catch (e) {
   console.error('player-turn: no flat-card player in git, measured without it');
+}
+
+// The same book under an earlier player, to tell what a change did to turning.
+let before = null;
+if (process.env.PW_TURN_BEFORE) {
+  before = join(work, 'before');
+  cpSync(folder, before, { recursive: true });
+  writeFileSync(join(before, 'index.html'), execFileSync('git', ['-C', SOURCE_DIR, 'show',
+    process.env.PW_TURN_BEFORE + ':resources/AppFiles/Templates/float/html/index.html']));
 }
 
 const browser = await launch();
@@ -125,6 +135,7 @@ async function best(root, turning) {
 }
 
 const result = { ours: await best(folder, '.pw-turn:not([hidden])') };
+if (before) result.before = await best(before, '.pw-turn:not([hidden])');
 if (card) result.card = await best(card, '.pw-leaf.pw-turning');
 result.idle = await measure(folder, null, 3000);
 await browser.close();

@@ -11,6 +11,8 @@
 #   player      opening a 10- and a 500-page book in headless Chromium
 #   turn        page-turn frame times of a 500-page book vs the flat-card player (bench/player-turn.mjs)
 #   search      searching a 1,000-page text book once its text is loaded (bench/search.sh)
+#   manuals     two real manuals and a 196-page book of their pages: book size, thumbnails, zoom
+#               detail against a larger picture and SVG, search over http (bench/manuals.sh)
 #   long        importing 1,000 to 100,000 pages (bench/long-document.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,10 +47,12 @@ p=${published% *}; c=${copied% *}
 player=$(PAGEWIND_CLI="$cli" node bench/player-open.mjs)
 p10=$(node -e "console.log(JSON.parse(process.argv[1])['10'])" "$player")
 p500=$(node -e "console.log(JSON.parse(process.argv[1])['500'])" "$player")
-turn=$(PAGEWIND_CLI="$cli" node bench/player-turn.mjs)
+# The player before thumbnails and zoom detail came, on the same book.
+turn=$(PW_TURN_BEFORE=d1ba784 PAGEWIND_CLI="$cli" node bench/player-turn.mjs)
 field() { node -e "const r = JSON.parse(process.argv[1]); console.log(r[process.argv[2]] ? r[process.argv[2]][process.argv[3]] : '—')" "$turn" "$1" "$2"; }
 
 bash bench/search.sh
+PAGEWIND_CLI="$cli" bash bench/manuals.sh
 
 # Last: its 100,000 deleted files slow the file system for a while after.
 bash bench/long-document.sh
@@ -87,6 +91,20 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   cat bench/search.txt
   echo '```'
   echo
+  echo "## Real manuals: book size, thumbnails, zoom detail, search"
+  echo
+  echo "\`bench/manuals.sh\`: libtasn1.pdf (libtasn1-doc, 36 pages) and shared-mime-info-spec.pdf"
+  echo "(shared-mime-info, 17 pages), and a 196-page book of their pages, imported with the command"
+  echo "line's defaults (quality 1, links, bookmarks, text). Sizes in KB (a page's share of each folder),"
+  echo "\`growth\`: the whole book over the same book without thumbnails and detail. Detail forms, KB a"
+  echo "page: our tiles (\`largeKB\`), one larger picture (360 dpi JPEG 85) and MuPDF's SVG. Zooms:"
+  echo "\`fetchedOverShown\` is the bytes of the tiles fetched over the bytes of their parts on the screen;"
+  echo "\`pictureOverDevicePixels\` the fewest tile pixels a device pixel. Search: ms from Enter to the count."
+  echo
+  echo '\`\`\`'
+  cat bench/manuals.txt
+  echo '\`\`\`'
+  echo
   echo "## Long documents (flat page tree, small pages, JPEG quality 25; single runs)"
   echo
   echo '```'
@@ -100,6 +118,7 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo "| player: open a 10-page book | ${p10} ms | — | — |"
   echo "| player: open a 500-page book | ${p500} ms | the 10-page book ${p10} ms | $(ratio "$p10" "$p500") |"
   echo "| player: turn frame time, 95th percentile | $(field ours p95) ms | flat-card player $(field card p95) ms | $(ratio "$(field card p95)" "$(field ours p95)") |"
+  echo "| player: turn frame time, 95th percentile, against the player before thumbnails and detail | $(field ours p95) ms | d1ba784 $(field before p95) ms | $(ratio "$(field before p95)" "$(field ours p95)") |"
   echo "| player: turn frames more than 25 ms apart | $(field ours late) % | flat-card player $(field card late) % | — |"
   echo "| player: main-thread time a frame, 95th percentile | $(field ours mainP95) ms | flat-card player $(field card mainP95) ms | $(ratio "$(field card mainP95)" "$(field ours mainP95)") |"
   echo "| player: compositor time a frame, 95th percentile | $(field ours compositorP95) ms | flat-card player $(field card compositorP95) ms | $(ratio "$(field card compositorP95)" "$(field ours compositorP95)") |"

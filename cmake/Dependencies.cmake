@@ -20,6 +20,7 @@ pkg_check_modules(TURBOJPEG REQUIRED IMPORTED_TARGET libturbojpeg)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
 pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
 pkg_check_modules(NETTLE REQUIRED IMPORTED_TARGET nettle)
+pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 pkg_check_modules(LOG4CPLUS REQUIRED IMPORTED_TARGET log4cplus)
 # Pictures as people bring them: decoding, orientation, colour (lcms2) and the formats libheif reads.
 pkg_check_modules(VIPS REQUIRED IMPORTED_TARGET vips)

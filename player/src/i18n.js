@@ -4,7 +4,7 @@
 
 const TEXTS = {
   English: {
-    search: 'Search', searchResults: 'Search results', searching: 'Searching…', noHits: 'No hits for “{q}”',
+    moreHits: 'Show more', search: 'Search', searchResults: 'Search results', searching: 'Searching…', noHits: 'No hits for “{q}”',
     hitCount: '{hits} on {pages}', hitOne: '1 hit', hitMany: '{n} hits', pageOne: '1 page', pageMany: '{n} pages',
     textFailed: 'The text of this book could not be loaded.',
     first: 'First page', prev: 'Previous page', next: 'Next page', last: 'Last page',
@@ -21,7 +21,7 @@ const TEXTS = {
     autoPlay: 'Auto-play', autoPlayOn: 'Auto-play started', autoPlayOff: 'Auto-play stopped',
   },
   German: {
-    search: 'Suchen', searchResults: 'Suchergebnisse', searching: 'Suche läuft…', noHits: 'Keine Treffer für „{q}“',
+    moreHits: 'Mehr zeigen', search: 'Suchen', searchResults: 'Suchergebnisse', searching: 'Suche läuft…', noHits: 'Keine Treffer für „{q}“',
     hitCount: '{hits} auf {pages}', hitOne: '1 Treffer', hitMany: '{n} Treffer', pageOne: '1 Seite', pageMany: '{n} Seiten',
     textFailed: 'Der Text dieses Buches konnte nicht geladen werden.',
     first: 'Erste Seite', prev: 'Vorherige Seite', next: 'Nächste Seite', last: 'Letzte Seite',
@@ -38,7 +38,7 @@ const TEXTS = {
     autoPlay: 'Automatisch blättern', autoPlayOn: 'Automatisches Blättern gestartet', autoPlayOff: 'Automatisches Blättern angehalten',
   },
   French: {
-    search: 'Rechercher', searchResults: 'Résultats de la recherche', searching: 'Recherche…', noHits: 'Aucun résultat pour « {q} »',
+    moreHits: 'Afficher plus', search: 'Rechercher', searchResults: 'Résultats de la recherche', searching: 'Recherche…', noHits: 'Aucun résultat pour « {q} »',
     hitCount: '{hits} sur {pages}', hitOne: '1 résultat', hitMany: '{n} résultats', pageOne: '1 page', pageMany: '{n} pages',
     textFailed: "Le texte de ce livre n'a pas pu être chargé.",
     first: 'Première page', prev: 'Page précédente', next: 'Page suivante', last: 'Dernière page',
@@ -55,7 +55,7 @@ const TEXTS = {
     autoPlay: 'Lecture automatique', autoPlayOn: 'Lecture automatique lancée', autoPlayOff: 'Lecture automatique arrêtée',
   },
   Spanish: {
-    search: 'Buscar', searchResults: 'Resultados de la búsqueda', searching: 'Buscando…', noHits: 'No hay resultados para «{q}»',
+    moreHits: 'Mostrar más', search: 'Buscar', searchResults: 'Resultados de la búsqueda', searching: 'Buscando…', noHits: 'No hay resultados para «{q}»',
     hitCount: '{hits} en {pages}', hitOne: '1 resultado', hitMany: '{n} resultados', pageOne: '1 página', pageMany: '{n} páginas',
     textFailed: 'No se pudo cargar el texto de este libro.',
     first: 'Primera página', prev: 'Página anterior', next: 'Página siguiente', last: 'Última página',
@@ -72,7 +72,7 @@ const TEXTS = {
     autoPlay: 'Reproducción automática', autoPlayOn: 'Reproducción automática iniciada', autoPlayOff: 'Reproducción automática detenida',
   },
   Chinese: {
-    search: '搜索', searchResults: '搜索结果', searching: '正在搜索…', noHits: '未找到“{q}”',
+    moreHits: '显示更多', search: '搜索', searchResults: '搜索结果', searching: '正在搜索…', noHits: '未找到“{q}”',
     hitCount: '{pages}中有 {hits}', hitOne: '1 处结果', hitMany: '{n} 处结果', pageOne: '1 页', pageMany: '{n} 页',
     textFailed: '无法加载此书的文字。',
     first: '第一页', prev: '上一页', next: '下一页', last: '最后一页',

@@ -1,5 +1,7 @@
 // Page layers above the picture: the hot spots of the link annotations (on the shown pages, reached
-// with Tab and followed with Enter), and the printed page numbers.
+// with Tab and followed with Enter), and the printed page numbers. On touch screens a hot spot
+// smaller than a finger takes taps from an invisible margin around it (player.css), and a tap
+// where margins overlap goes to the nearest hot spot.
 import { el } from './dom.js';
 import { bookPageForFile } from './model.js';
 
@@ -35,10 +37,27 @@ export class LinkLayer {
       } else if (page) {
         spot.href = '#page=' + page; // focusable, and a real address for "open in new tab"
       }
-      spot.addEventListener('click', (e) => this.activate(e, anno, page));
+      spot.anno = { anno, page };
+      spot.addEventListener('click', (e) => {
+        const near = nearestSpot(layer, e, spot);
+        if (near === spot) this.activate(e, anno, page);
+        else this.activateInstead(e, near);
+      });
       layer.appendChild(spot);
     }
     target.appendChild(layer);
+  }
+
+  /** Follows the hot spot `spot` for a tap that landed on another's margin. */
+  activateInstead(e, spot) {
+    const { anno, page } = spot.anno;
+    e.stopPropagation();
+    e.preventDefault();
+    if (anno.kind === 'url') {
+      if (isSafeUrl(anno.url)) window.open(anno.url.trim(), '_blank', 'noopener,noreferrer');
+    } else if (page) {
+      this.bus.emit('goto', { page });
+    }
   }
 
   activate(e, anno, page) {
@@ -50,6 +69,22 @@ export class LinkLayer {
     e.preventDefault();
     if (page) this.bus.emit('goto', { page });
   }
+}
+
+/** Of the hot spots in `layer`, the one nearest the event's point; `hit` when the point lies on it (or has none). */
+export function nearestSpot(layer, e, hit) {
+  const distance = (spot) => {
+    const r = spot.getBoundingClientRect();
+    return Math.hypot(Math.max(r.left - e.clientX, 0, e.clientX - r.right), Math.max(r.top - e.clientY, 0, e.clientY - r.bottom));
+  };
+  if (!e.clientX && !e.clientY) return hit; // Enter on a focused spot: no point
+  let best = hit;
+  let bestDistance = distance(hit);
+  for (const spot of layer.children) {
+    const d = distance(spot);
+    if (d < bestDistance) [best, bestDistance] = [spot, d];
+  }
+  return best;
 }
 
 export class PageNumberLayer {

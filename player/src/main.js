@@ -128,6 +128,10 @@ class Player {
     this.layout();
     // A link into the book with a search shows the first hit; a small screen keeps the results for later.
     if (words && this.search) this.search.search(words, this.view.single);
+    // Once the first pages are shown, the words come in the background, for a quick first search.
+    if (text) {
+      const off = this.bus.on('picture', () => { off(); text.preload(); });
+    }
     if (this.resumed) {
       this.notice.show(this.t('resumed').replace('{n}', String(this.resumed)), { ms: 6000,
         action: { label: this.t('backToStart'), run: () => this.bus.emit('goto', { page: 1 }) } });
@@ -277,12 +281,13 @@ class Player {
       // On a small screen the panel covers the book: it makes way once a page is chosen.
       if (from === 'panel' && this.view.single) this.closePanels();
     });
-    this.bus.on('zoom', ({ scale }) => {
+    this.bus.on('zoom', ({ scale, limit }) => {
       const zoomed = scale > 1.001;
       this.root.classList.toggle('pw-zoomed', zoomed);
       this.view.enabled = !zoomed;
       if (zoomed) this.view.abandonPress();
       this.toolbar.setEnabled('zoomOut', zoomed);
+      this.toolbar.setEnabled('zoomIn', scale < limit - 0.001);
     });
     this.bus.on('turnstart', () => this.sound.play());
     this.bus.on('autoplay', ({ playing }) => {
@@ -378,8 +383,8 @@ class Player {
 export function start() {
   const root = document.getElementById('pagewind') || document.body;
   const t = translator('English');
-  // The book's words load beside it; only their index, which is small, before the book shows.
-  Promise.all([loadBook(), loadText()]).then(([book, text]) => {
+  // The book says whether it has words; only their index, which is small, loads before it shows.
+  loadBook().then((book) => Promise.all([book, book.hasText === false ? null : loadText()])).then(([book, text]) => {
     window.pagewindPlayer = new Player(root, book, text);
     root.dispatchEvent(new CustomEvent('pagewind-ready', { bubbles: true }));
   }, (error) => {

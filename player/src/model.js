@@ -74,6 +74,20 @@ function readAnnotations(root) {
 }
 
 /**
+ * The tiles of a page's detail from its largeUrl element (docs/book-pictures.md): {url, width,
+ * height, tileSize, codes}, or null when it names a single picture or its layout does not add up.
+ */
+export function readTiles(large) {
+  const number = (name) => prefixInt(large.getAttribute(name));
+  const codes = large.getAttribute('tiles');
+  const tiles = { url: large.textContent.trim(), width: number('width'), height: number('height'), tileSize: number('tileSize'), codes };
+  if (!codes || !tiles.url || tiles.width <= 0 || tiles.height <= 0 || tiles.tileSize <= 0) return null;
+  tiles.columns = Math.ceil(tiles.width / tiles.tileSize);
+  tiles.rows = Math.ceil(tiles.height / tiles.tileSize);
+  return codes.length === tiles.columns * tiles.rows && /^[pj0]*$/.test(codes) ? tiles : null;
+}
+
+/**
  * Parses the text of book.xml. `parser` is a DOMParser (injectable for tests).
  * Throws BookFormatError when the text is not XML or its root is not `flipbook`.
  */
@@ -91,21 +105,28 @@ export function parseBook(xmlText, parser) {
   const pagesEl = child(root, 'pages');
   const pages = (pagesEl ? children(pagesEl, 'page') : []).map((p, i) => {
     const normal = childText(p, 'normalUrl');
+    // A largeUrl is tiles when it says so (and is used only when their layout adds up), else a picture.
+    const large = child(p, 'largeUrl');
+    const tiled = !!large && large.hasAttribute('tiles');
     return {
       index: i + 1,
       hard: p.getAttribute('isHardPage') === 'true',
       normalUrl: normal,
-      largeUrl: childText(p, 'largeUrl') || normal,
+      largeUrl: (!tiled && childText(p, 'largeUrl')) || normal,
       thumbUrl: childText(p, 'thumbUrl') || normal,
+      detail: tiled ? readTiles(large) : null,
       fileNumber: pageFileNumber(normal),
     };
   });
   const ols = child(root, 'ols');
   const annos = child(root, 'pagesAnnos');
+  const hasText = root.getAttribute('hasText');
   const download = child(root, 'download');
   const file = download ? (download.getAttribute('file') || '').trim() : '';
   return {
     count: prefixInt(root.getAttribute('count')),
+    // true or false as the book says; null for a book written before it said, which may have text.
+    hasText: hasText === 'true' ? true : hasText === 'false' ? false : null,
     config,
     pages,
     outline: ols ? readOutline(ols) : [],

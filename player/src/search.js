@@ -101,14 +101,19 @@ export class PageText {
   }
 }
 
-/** The pages of a book that have text, filled chunk by chunk, searched as a whole. */
+/**
+ * The pages of a book that have text, filled chunk by chunk, searched as a whole or a run of pages
+ * at a time. A page's words are prepared for search when it is first needed, or ahead of that in
+ * idle time (prepare).
+ */
 export class TextIndex {
   constructor(index) {
     checkTextObject(index);
     this.pageCount = index.pageCount | 0;
     this.chunkCount = index.chunks | 0;
     this.pagesWithText = new Set(Array.isArray(index.pages) ? index.pages : []);
-    this.pages = new Map();
+    this.pages = new Map(); // number -> PageText
+    this.raw = new Map(); // number -> lines, not prepared yet
     this.loadedChunks = new Set();
   }
 
@@ -116,7 +121,7 @@ export class TextIndex {
   addChunk(value) {
     checkTextObject(value);
     for (const page of Array.isArray(value.pages) ? value.pages : []) {
-      if (Number.isInteger(page.page)) this.pages.set(page.page, new PageText(page.page, page.lines));
+      if (Number.isInteger(page.page) && !this.pages.has(page.page)) this.raw.set(page.page, page.lines);
     }
     this.loadedChunks.add(value.chunk);
   }
@@ -126,7 +131,20 @@ export class TextIndex {
   }
 
   page(number) {
+    if (!this.pages.has(number) && this.raw.has(number)) {
+      this.pages.set(number, new PageText(number, this.raw.get(number)));
+      this.raw.delete(number);
+    }
     return this.pages.get(number) || null;
+  }
+
+  /** Prepares pages not prepared yet while `more()` says there is time; true when none is left. */
+  prepare(more = () => true) {
+    for (const number of this.raw.keys()) {
+      if (!more()) return false;
+      this.page(number);
+    }
+    return true;
   }
 
   /** The passage around a hit, {before, match, after}, as printed. */
@@ -135,18 +153,18 @@ export class TextIndex {
   }
 
   /**
-   * Every occurrence of the query, in page order: {hits: [{page, words}], pages}, words being
+   * Every occurrence of the query on pages from..to (all by default), in page order: {hits: [{page, words}], pages}, words being
    * indexes into the page's words (passageOf gives a hit's passage when it is shown). Matching
    * ignores case and accents and runs across line breaks; an empty query finds nothing.
    */
-  search(query) {
+  search(query, from = 1, to = Infinity) {
     const needle = foldQuery(query);
     const hits = [];
     let pages = 0;
     if (!needle) return { hits, pages };
-    const numbers = [...this.pages.keys()].sort((a, b) => a - b);
+    const numbers = [...this.pages.keys(), ...this.raw.keys()].filter((n) => n >= from && n <= to).sort((a, b) => a - b);
     for (const number of numbers) {
-      const page = this.pages.get(number);
+      const page = this.page(number);
       let at = page.text.indexOf(needle);
       if (at >= 0) pages++;
       while (at >= 0) {

@@ -1,12 +1,15 @@
 // Search: the field (in the toolbar, or its menu on small screens) and the results panel with the
 // count of hits and, for each hit, its page and passage. Enter searches; once the results are in,
 // Enter and Shift+Enter go to the next and the previous hit. Choosing a hit marks it on the page
-// pictures (HitLayer) and emits 'goto' {page, from}. The book's text loads with the first search.
+// pictures (HitLayer) and emits 'goto' {page, from}. A search runs chunk by chunk of the book's
+// text, as each is there, so the first hits are listed while the rest is still coming; the count
+// shows before the book turns to the first hit. The list shows a hundred hits and more as it
+// scrolls or on demand.
 import { el } from './dom.js';
 import { foldQuery } from './search.js';
 import { Panel } from './panels.js';
 
-const BATCH = 200; // results added to the list at a time, as it scrolls
+const BATCH = 100; // results added to the list at a time, as it scrolls or on demand
 
 export class SearchPanel extends Panel {
   /** `text`: the BookText; `marks`: the HitLayer; `book`: the element whose pages show the marks. */
@@ -22,7 +25,9 @@ export class SearchPanel extends Panel {
     this.box = el('span', 'pw-search-box', { role: 'search' }, [this.field]);
     this.status = el('p', 'pw-search-count', { role: 'status' });
     this.list = el('ol', 'pw-results');
-    this.root.append(this.status, this.list);
+    this.moreHits = el('button', 'pw-more-hits', { type: 'button', hidden: '' }, [t('moreHits')]);
+    this.moreHits.addEventListener('click', () => this.more(this.list.children.length + BATCH));
+    this.root.append(this.status, this.list, this.moreHits);
     this.query = '';
     this.hits = [];
     this.at = -1;
@@ -42,16 +47,19 @@ export class SearchPanel extends Panel {
   }
 
   /**
-   * Searches the book for `query` (loading its text first), lists the hits and turns to the first
-   * one; the results panel opens unless `quietly`.
+   * Searches the book for `query`, chunk by chunk of its text as each arrives, lists the hits and
+   * then turns to the first one; the results panel opens unless `quietly`.
    */
   search(query, quietly = false) {
     const key = foldQuery(query);
+    const run = {};
+    this.run = run;
     this.field.value = query;
     this.query = key;
     this.hits = [];
     this.at = -1;
     this.list.textContent = '';
+    this.moreHits.hidden = true;
     this.marks.show([], null, this.book);
     if (!key) {
       this.status.textContent = '';
@@ -59,21 +67,39 @@ export class SearchPanel extends Panel {
     }
     this.status.textContent = this.t('searching');
     if (!quietly) this.bus.emit('searchopen');
-    return this.text.loadAll().then(() => {
-      if (this.query !== key) return; // a later search took over
-      const index = this.text.index;
-      const found = index.search(query);
-      this.hits = found.hits.map((hit) => {
+    const text = this.text;
+    const index = text.index;
+    let pages = 0;
+    const stale = {};
+    // Every chunk is asked for at once; each is searched, in order, as it is there.
+    for (let k = 1; k <= index.chunkCount; k++) text.loadChunk(k);
+    const chunk = (k) => (k > index.chunkCount ? null : text.loadChunk(k).then(() => {
+      if (this.run !== run) throw stale; // a later search took over
+      const [from, to] = text.chunkPages(k);
+      const found = index.search(query, from, to);
+      pages += found.pages;
+      for (const hit of found.hits) {
         const words = index.page(hit.page).words;
-        return { page: hit.page, boxes: hit.words.map((i) => words[i]), engine: hit };
-      });
-      this.status.textContent = this.hits.length ? this.count(this.hits.length, found.pages)
-        : this.t('noHits').replace('{q}', query.trim());
+        this.hits.push({ page: hit.page, boxes: hit.words.map((i) => words[i]), engine: hit });
+      }
       this.more(BATCH);
-      if (this.hits.length) this.choose(0, 'search');
+      return chunk(k + 1);
+    }));
+    return Promise.resolve(chunk(1)).then(() => {
+      this.status.textContent = this.hits.length ? this.count(this.hits.length, pages) : this.t('noHits').replace('{q}', query.trim());
+      this.marks.show(this.hits, this.hits[this.at] || null, this.book);
+      // The answer shows first; then the book turns to the first hit, unless the reader chose one meanwhile.
+      if (this.hits.length && this.at < 0) {
+        return new Promise((done) => requestAnimationFrame(() => {
+          if (this.run === run && this.at < 0) this.choose(0, 'search');
+          done();
+        }));
+      }
+      return undefined;
     }, (e) => {
+      if (e === stale) return;
       console.warn(e);
-      if (this.query === key) this.status.textContent = this.t('textFailed');
+      if (this.run === run) this.status.textContent = this.t('textFailed');
     });
   }
 
@@ -83,7 +109,7 @@ export class SearchPanel extends Panel {
     return this.t('hitCount').replace('{hits}', n('hitOne', 'hitMany', hits)).replace('{pages}', n('pageOne', 'pageMany', pages));
   }
 
-  /** Lists the hits up to `upTo`. */
+  /** Lists the hits up to `upTo`; the button under the list offers the rest. */
   more(upTo) {
     const index = this.text.index;
     const t = this.t;
@@ -96,6 +122,7 @@ export class SearchPanel extends Panel {
       ]);
       this.list.appendChild(el('li', '', {}, [item]));
     }
+    this.moreHits.hidden = this.list.children.length >= this.hits.length;
   }
 
   step(by) {

@@ -1,6 +1,7 @@
 // Loads the book's text (files/search/, docs/search-text.md) with script elements, which work over
-// http and from a page opened from a file: index.js when the book opens, a chunk of pages only
-// when it is first needed, and each file once.
+// http and from a page opened from a file: index.js when the book opens, a chunk of pages when it
+// is first needed or, once the first pages are shown, one after another in idle time, so that
+// the first search finds the text there; each file once.
 import { TextIndex } from './search.js';
 import { loadScript } from './dom.js';
 
@@ -54,9 +55,34 @@ export class BookText {
     for (let k = 1; k <= this.index.chunkCount; k++) all.push(this.loadChunk(k));
     return Promise.all(all);
   }
+
+  /** The first and last page of chunk k. */
+  chunkPages(k) { return [(k - 1) * this.chunkSize + 1, k * this.chunkSize]; }
+
+  /**
+   * Loads the chunks one after another and prepares their words for search, each step when the
+   * browser is idle, so that reading goes on undisturbed. Resolves when all is ready.
+   */
+  preload() {
+    if (!this.preloading) {
+      const idle = () => new Promise((resolve) => {
+        if (window.requestIdleCallback) requestIdleCallback(resolve, { timeout: 500 });
+        else setTimeout(() => resolve(null), 30);
+      });
+      const prepareAll = () => idle().then((deadline) => {
+        const done = this.index.prepare(() => !deadline || deadline.timeRemaining() > 2);
+        return done ? undefined : prepareAll();
+      });
+      let chain = Promise.resolve();
+      for (let k = 1; k <= this.index.chunkCount; k++) chain = chain.then(idle).then(() => this.loadChunk(k)).then(prepareAll);
+      this.preloading = chain.catch((e) => console.warn(e));
+    }
+    return this.preloading;
+  }
 }
 
-/** Loads files/search/index.js: resolves to a BookText, or to null for a book without text. */
+/** Loads files/search/index.js: resolves to a BookText, or to null for a book without text. Only
+ * for books that have text, or may (written before books said): any other asks for no file. */
 export function loadText() {
   return runScript('index.js').then(() => {
     const index = arrived.index;

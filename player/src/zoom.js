@@ -1,12 +1,16 @@
 // Zoom into the page under the pointer or finger: the camera (the element around the book)
 // is scaled and moved with a transform, panning is bounded to that page, and the zoom stops
-// where the picture has no more detail (a picture pixel shown at two CSS pixels, that is twice
-// the device pixel ratio in device pixels). Emits 'zoom' {scale, page}.
+// where the page's most detailed picture has no more detail (one of its pixels shown at two CSS
+// pixels), or at MAX_ZOOM. Once the zoom rests, a page with detail tiles gets those that meet the
+// screen where its picture would look soft (DetailLayer). Emits 'zoom' {scale, page, limit}.
 import { clamp } from './dom.js';
+import { DetailLayer, needsDetail } from './detail.js';
 
 const DETAIL = 2;      // CSS pixels per picture pixel at the deepest zoom
+const MAX_ZOOM = 8;
 const STEP = 1.5;      // one step of the buttons and keys
 const TAP_GAP = 350;
+const REST = 150;      // milliseconds without change before the zoom counts as resting
 
 export class Zoom {
   constructor(bus, book, view, stage, camera) {
@@ -23,6 +27,8 @@ export class Zoom {
     this.pinch = null;
     this.lastTap = null;
     this.pointer = null;
+    this.tiles = new DetailLayer();
+    this.resting = 0;
     this.attach();
     bus.on('doubletap', ({ clientX, clientY }) => this.zoomTo(this.deepest(clientX, clientY, 2.5), clientX, clientY, true));
   }
@@ -49,9 +55,16 @@ export class Zoom {
   }
 
   maxScale(focus) {
+    const detail = this.book.pages[focus.page - 1].detail;
     const img = focus.element.querySelector('.pw-img');
     const natural = img && img.complete && img.naturalWidth ? img.naturalWidth : 0;
-    return Math.max(1, natural ? DETAIL * natural / focus.w : DETAIL);
+    const widest = Math.max(natural, detail ? detail.width : 0);
+    return clamp(widest ? DETAIL * widest / focus.w : DETAIL, 1, MAX_ZOOM);
+  }
+
+  /** The deepest zoom into the focus page; before a zoom there is always some way to go. */
+  limit() {
+    return this.focus ? this.maxScale(this.focus) : Infinity;
   }
 
   /** Zooms to `scale`, keeping the point under (clientX, clientY) in place. */
@@ -87,14 +100,31 @@ export class Zoom {
 
   enter(focus) {
     this.focus = focus;
-    const large = this.book.pages[focus.page - 1].largeUrl;
+    const page = this.book.pages[focus.page - 1];
     const img = focus.element.querySelector('.pw-img');
-    if (img && large && img.getAttribute('src') && img.getAttribute('src') !== large) img.src = large;
+    // A larger picture in place of tiles (books of other makers) replaces the page picture.
+    if (!page.detail && img && page.largeUrl && img.getAttribute('src') && img.getAttribute('src') !== page.largeUrl) img.src = page.largeUrl;
+  }
+
+  /** Lays the detail tiles over the part of the focus page on the stage, where its picture is soft there. */
+  sharpen() {
+    const f = this.focus;
+    const detail = f && this.book.pages[f.page - 1].detail;
+    if (!detail || !this.zoomed || !f.element.isConnected) return;
+    const img = f.element.querySelector('.pw-img');
+    if (!needsDetail(img && img.naturalWidth ? img.naturalWidth : 0, f.w * this.scale)) return;
+    const st = this.stage.getBoundingClientRect();
+    const share = (offset, start, size, room) => [clamp((0 - offset - start * this.scale) / (size * this.scale), 0, 1),
+      clamp((room - offset - start * this.scale) / (size * this.scale), 0, 1)];
+    const [x0, x1] = share(this.x, f.x, f.w, st.width);
+    const [y0, y1] = share(this.y, f.y, f.h, st.height);
+    this.tiles.show(f.element, detail, { x0, y0, x1, y1 });
   }
 
   /** Back to the whole book, centred. */
   reset(animate) {
     if (!this.zoomed && !this.focus) return;
+    if (this.focus) this.tiles.clear(this.focus.element);
     this.scale = 1;
     this.x = 0;
     this.y = 0;
@@ -119,7 +149,10 @@ export class Zoom {
     this.camera.style.transform = this.zoomed
       ? 'translate(' + Math.round(this.x * 100) / 100 + 'px,' + Math.round(this.y * 100) / 100 + 'px) scale(' + Math.round(this.scale * 1e4) / 1e4 + ')'
       : '';
-    this.bus.emit('zoom', { scale: this.scale, page: this.focus ? this.focus.page : 0 });
+    // The detail comes once the zoom rests, for where it came to rest.
+    clearTimeout(this.resting);
+    if (this.zoomed) this.resting = setTimeout(() => this.sharpen(), REST + (animate ? 280 : 0));
+    this.bus.emit('zoom', { scale: this.scale, page: this.focus ? this.focus.page : 0, limit: this.limit() });
   }
 
   attach() {

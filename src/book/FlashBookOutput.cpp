@@ -231,14 +231,77 @@ void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
     }
 }
 
-void FlashBookOutput::prepaireZoomendPage(const std::string&)
+bool FlashBookOutput::copyTiles(const FlashPageTiles& tiles, const std::string& folder)
 {
-    // The zoomed pages are the normal pages (iZoomedPageSameAsNormalPage).
+    const TileLayout& layout = tiles.layout();
+    if (!file::createDirectories(folder) || static_cast<int>(layout.codes.size()) != layout.columns() * layout.rows())
+        return false;
+    for (int row = 0; row < layout.rows(); ++row) {
+        for (int column = 0; column < layout.columns(); ++column) {
+            const std::string name =
+                TileLayout::tileName(column, row, layout.codes[static_cast<std::size_t>(row * layout.columns() + column)]);
+            if (!name.empty() &&
+                !file::copyFile(file::joinPath(tiles.pageFilePath(), name), file::joinPath(folder, name)))
+                return false;
+        }
+    }
+    return true;
 }
 
-void FlashBookOutput::prepaireThumbPage(const std::string&)
+void FlashBookOutput::prepaireZoomendPage(const std::string& baseFolder)
 {
-    // Thumbnails use the normal page images.
+    iZoomedURLs.clear();
+    if (!iFlashPageSource || iFlashPageSource->zoomedPages().empty())
+        return;
+    const std::string folder = folderPath(baseFolder, iZoomedPageFolder);
+    file::createDirectories(folder);
+    for (const auto& page : iFlashPageSource->normalPages()) {
+        const FlashPage* zoomed = page ? iFlashPageSource->getZoomedPageAtIndex(page->pageIndex()) : nullptr;
+        if (!zoomed || iStopped)
+            continue;
+        const std::int32_t n = page->pageIndex();
+        const std::string url = "./" + iResourceFolder + "/" + iZoomedPageFolder + "/";
+        if (const auto* tiles = dynamic_cast<const FlashPageTiles*>(zoomed)) {
+            const std::string name = log::format("%d", n);
+            const std::string target = file::joinPath(folder, name);
+            file::removeAll(target);
+            if (copyTiles(*tiles, target))
+                iZoomedURLs[n] = {url + name + "/", tiles->layout()};
+            else
+                addFailure(log::format("page %d: could not copy its detail from %s", n, tiles->pageFilePath().c_str()));
+            continue;
+        }
+        const std::string name = log::format("%d.%s", n, bookExtension(zoomed->pageFilePath()).c_str());
+        const std::string target = file::joinPath(folder, name);
+        clearWayFor(target, zoomed->pageFilePath());
+        if (file::copyFile(zoomed->pageFilePath(), target))
+            iZoomedURLs[n] = {url + name, std::nullopt};
+        else
+            addFailure(log::format("page %d: could not copy %s", n, zoomed->pageFilePath().c_str()));
+    }
+}
+
+void FlashBookOutput::prepaireThumbPage(const std::string& baseFolder)
+{
+    iThumbURLs.clear();
+    if (!iFlashPageSource)
+        return;
+    const std::string folder = folderPath(baseFolder, iThumbPageFolder);
+    for (const auto& page : iFlashPageSource->normalPages()) {
+        const FlashPage* thumb = page ? iFlashPageSource->getThumbPageAtIndex(page->pageIndex()) : nullptr;
+        if (!thumb)
+            continue;
+        if (iThumbURLs.empty())
+            file::createDirectories(folder);
+        const std::int32_t n = page->pageIndex();
+        const std::string name = log::format("%d.%s", n, bookExtension(thumb->pageFilePath()).c_str());
+        const std::string target = file::joinPath(folder, name);
+        clearWayFor(target, thumb->pageFilePath());
+        if (file::copyFile(thumb->pageFilePath(), target))
+            iThumbURLs[n] = "./" + iResourceFolder + "/" + iThumbPageFolder + "/" + name;
+        else
+            addFailure(log::format("page %d: could not copy its thumbnail %s", n, thumb->pageFilePath().c_str()));
+    }
 }
 
 void FlashBookOutput::prepaireExtFiles(const std::string& baseFolder)
@@ -451,15 +514,14 @@ std::string FlashBookOutput::getNormalPageURL(const FlashPage* page) const
 
 std::string FlashBookOutput::getZoomedPageURL(const FlashPage* page) const
 {
-    if (iZoomedPageSameAsNormalPage || !page)
-        return getNormalPageURL(page);
-    return log::format("./%s/%s/%d.%s", iResourceFolder.c_str(), iZoomedPageFolder.c_str(), page->pageIndex(),
-                       bookExtension(page->pageFilePath()).c_str());
+    const auto found = page ? iZoomedURLs.find(page->pageIndex()) : iZoomedURLs.end();
+    return found == iZoomedURLs.end() ? getNormalPageURL(page) : found->second.first;
 }
 
 std::string FlashBookOutput::getThumbPageURL(const FlashPage* page) const
 {
-    return getNormalPageURL(page);
+    const auto found = page ? iThumbURLs.find(page->pageIndex()) : iThumbURLs.end();
+    return found == iThumbURLs.end() ? getNormalPageURL(page) : found->second;
 }
 
 void FlashBookOutput::appendItem(xml::Element node, const FlashTemplateProperty& property) const
@@ -483,6 +545,11 @@ void FlashBookOutput::appendChildPropertyToNode(xml::Element node, const FlashTe
     }
 }
 
+bool FlashBookOutput::hasText() const
+{
+    return iFlashPagesText && iFlashPagesText->hasText();
+}
+
 bool FlashBookOutput::hasHardCover() const
 {
     return iFlashTemplate && upperCased(textOf(iFlashTemplate->propertyValueFor("isHardCover", "no"))) == "YES";
@@ -500,6 +567,8 @@ xml::Document FlashBookOutput::bookXML() const
     root->addAttribute("appAppVersion", kAppVersion);
     root->addAttribute("appWebsite", kAppWebsite);
     root->addAttribute("e", "noext");
+    // The player asks for files/search only when it is there: a book without words fetches none.
+    root->addAttribute("hasText", hasText() ? "true" : "false");
 
     xml::Element extConfig = root->addChildElement("extConfig");
     if (iFlashTemplate) {
@@ -522,7 +591,15 @@ xml::Document FlashBookOutput::bookXML() const
         page.addAttribute("isHardPage", hardPage ? "true" : "false");
         page.addAttribute("isEncrypted", "false");
         page.addChildElement("normalUrl", getNormalPageURL(normal));
-        page.addChildElement("largeUrl", getZoomedPageURL(normal));
+        xml::Element large = page.addChildElement("largeUrl", getZoomedPageURL(normal));
+        const auto zoomed = normal ? iZoomedURLs.find(normal->pageIndex()) : iZoomedURLs.end();
+        if (zoomed != iZoomedURLs.end() && zoomed->second.second) {
+            const TileLayout& layout = *zoomed->second.second;
+            large.addAttribute("width", text::decimalText(layout.width));
+            large.addAttribute("height", text::decimalText(layout.height));
+            large.addAttribute("tileSize", text::decimalText(layout.tileSize));
+            large.addAttribute("tiles", layout.codes);
+        }
         page.addChildElement("thumbUrl", getThumbPageURL(normal));
     }
 

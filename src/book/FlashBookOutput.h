@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "base/XmlDocument.h"
+#include "book/FlashPageTiles.h"
 
 namespace pw {
 
@@ -22,10 +24,12 @@ class FlashPagesText;
 class HTMLConfigInfo;
 
 // Writes one complete book into a folder: the HTML page, book.swf, the page images under
-// files/page/, the files chosen in file properties under files/extfiles/, the annotation
-// files under files/pageConfig/, the text of the pages under files/search/, the PDF offered for
-// download under files/download/, the configuration file files/book.bin and its script twin
-// files/book.js, and the plain reading version text.html. Made for one run.
+// files/page/, their thumbnails under files/thumb/ and their detail for zooming under
+// files/large/ (docs/book-pictures.md), the files chosen in file properties under
+// files/extfiles/, the annotation files under files/pageConfig/, the text of the pages under
+// files/search/, the PDF offered for download under files/download/, the configuration file
+// files/book.bin and its script twin files/book.js, and the plain reading version text.html.
+// Made for one run.
 //
 // File-system failures do not stop the run (a page that cannot be copied is simply missing);
 // each one is logged and collected in failures(), so a caller can tell a complete book from
@@ -61,15 +65,17 @@ public:
     void prepaireExtFiles(const std::string& baseFolder, const FlashTemplateProperty& property);
     void PrepareAnnotationFiles(const std::string& baseFolder);
 
-    // "./files/page/<n>.<ext>" for a normal-page record; "" for none. The zoomed and thumbnail
-    // URLs are the same, because those images are the normal ones.
+    // "./files/page/<n>.<ext>" for a normal-page record; "" for none. The zoomed URL names the
+    // page's detail that this run wrote ("./files/large/<n>/" for tiles), the thumbnail URL its
+    // thumbnail ("./files/thumb/<n>.jpg"); a page without them has its normal URL for both.
     std::string getNormalPageURL(const FlashPage* page) const;
     std::string getZoomedPageURL(const FlashPage* page) const;
     std::string getThumbPageURL(const FlashPage* page) const;
 
     // The book configuration document: root "flipbook" with "extConfig" (one "item" per
     // property in depth-first pre-order), "pages", then "ols" and the annotations element
-    // when those are set. Changes nothing of the book objects.
+    // when those are set. The root's "hasText" says whether files/search is written; a
+    // "largeUrl" of tiles carries their layout. Changes nothing of the book objects.
     xml::Document bookXML() const;
     // Writes bookXML as book.bin at the path, and the same bytes as the script book.js beside
     // it, each atomically over an existing file: the old file stays until the new one is
@@ -135,6 +141,9 @@ private:
     std::string templateText(const std::string& key) const;
     void outputSearchText();
     void outputPlayer();
+    bool hasText() const;
+    // Copies the tiles of a page's detail into folder; false when one cannot be copied.
+    static bool copyTiles(const FlashPageTiles& tiles, const std::string& folder);
 
     std::shared_ptr<FlashTemplate> iFlashTemplate;
     std::shared_ptr<FlashPageSource> iFlashPageSource;
@@ -152,7 +161,10 @@ private:
     const std::string iSearchInfoFolder = "search";
     const std::string iAnnotationFilesFolder = "pageConfig";
     const std::string iDownloadFolder = "download";
-    const bool iZoomedPageSameAsNormalPage = true;
+    // What this run wrote beside the normal pages, by page number: the URL of each thumbnail,
+    // and of each page's detail with its tile layout (none for a single picture).
+    std::map<std::int32_t, std::string> iThumbURLs;
+    std::map<std::int32_t, std::pair<std::string, std::optional<TileLayout>>> iZoomedURLs;
     std::vector<std::string> iFailures;
     PageProgress iPageProgress;
     bool iStopped = false;

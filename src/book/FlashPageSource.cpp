@@ -71,25 +71,39 @@ std::vector<std::int32_t> FlashPageSource::parsePageRange(std::string_view text,
     return result;
 }
 
-const FlashPage* FlashPageSource::getZoomedPageAtIndex(std::int32_t) const
+const FlashPage* FlashPageSource::getZoomedPageAtIndex(std::int32_t pageIndex) const
 {
-    return nullptr;
+    return findIn(iZoomedPages, pageIndex);
 }
 
-const FlashPage* FlashPageSource::getThumbPageAtIndex(std::int32_t) const
+const FlashPage* FlashPageSource::getThumbPageAtIndex(std::int32_t pageIndex) const
 {
-    return nullptr;
+    return findIn(iThumbPages, pageIndex);
+}
+
+const FlashPage* FlashPageSource::findIn(const PageList& list, std::int32_t pageIndex)
+{
+    if (const FlashPage* page = findInOrder(list, pageIndex))
+        return page;
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [pageIndex](const auto& page) { return page && page->pageIndex() == pageIndex; });
+    return found == list.end() ? nullptr : found->get();
 }
 
 const FlashPage* FlashPageSource::findNormalPageInOrder(std::int32_t pageIndex) const
 {
+    return findInOrder(iNormalPages, pageIndex);
+}
+
+const FlashPage* FlashPageSource::findInOrder(const PageList& list, std::int32_t pageIndex)
+{
     // A plain bisection rather than std::lower_bound, which requires a sorted list; this one
     // is defined for any order and checks what it lands on.
     std::size_t low = 0;
-    std::size_t high = iNormalPages.size();
+    std::size_t high = list.size();
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        const FlashPage* page = iNormalPages[middle].get();
+        const FlashPage* page = list[middle].get();
         if (!page)
             return nullptr;
         if (page->pageIndex() == pageIndex)

@@ -42,7 +42,8 @@ public:
     virtual const FlashPage* getPageAtIndex(std::int32_t position) const = 0;
     // The normal-page record with that page number (from 1), or nullptr.
     virtual const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const = 0;
-    // No page source makes zoomed or thumbnail pages; the base answers nullptr.
+    // The zoomed (detail) and thumbnail records with that page number, or nullptr: pages of an
+    // imported PDF have them, pictures do not.
     virtual const FlashPage* getZoomedPageAtIndex(std::int32_t pageIndex) const;
     virtual const FlashPage* getThumbPageAtIndex(std::int32_t pageIndex) const;
 
@@ -74,6 +75,10 @@ protected:
     // when the bisection misses, which a list rearranged by hand can make it do; callers then
     // scan the list.
     const FlashPage* findNormalPageInOrder(std::int32_t pageIndex) const;
+    // The same for any list of records made in page order.
+    static const FlashPage* findInOrder(const PageList& list, std::int32_t pageIndex);
+    // findInOrder, then a scan of the list.
+    static const FlashPage* findIn(const PageList& list, std::int32_t pageIndex);
 
 private:
     PageList iPages;

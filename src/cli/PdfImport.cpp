@@ -86,6 +86,15 @@ int parseQuality(const std::string& text)
     return text[0] - '0';
 }
 
+// On unless --no-NAME; --NAME is taken too, and both at once are a contradiction.
+bool switchedOn(const ParsedArguments& parsed, const std::string& name)
+{
+    const bool off = parsed.has("--no-" + name);
+    if (off && parsed.has("--" + name))
+        throw UsageError("--" + name + " and --no-" + name + " contradict each other");
+    return !off;
+}
+
 } // namespace
 
 PictureDocumentBuilder::BuildResult buildPictures(const std::vector<std::string>& pictures)
@@ -111,7 +120,8 @@ PictureDocumentBuilder::BuildResult buildPictures(const std::vector<std::string>
 
 std::vector<OptionSpec> ImportOptions::optionSpecs()
 {
-    return {{"--range", true}, {"--quality", true}, {"--links", false}, {"--bookmarks", false}, {"--no-text", false}};
+    return {{"--range", true},     {"--quality", true},       {"--links", false},  {"--no-links", false},
+            {"--bookmarks", false}, {"--no-bookmarks", false}, {"--no-text", false}};
 }
 
 std::vector<OptionSpec> ImportOptions::commandSpecs()
@@ -131,8 +141,8 @@ ImportOptions ImportOptions::from(const ParsedArguments& parsed)
         throw UsageError("--range must not be empty (ALL, or pages such as 1-3,7)");
     if (const auto quality = parsed.last("--quality"))
         options.qualityLevel = parseQuality(*quality);
-    options.links = parsed.has("--links");
-    options.bookmarks = parsed.has("--bookmarks");
+    options.links = switchedOn(parsed, "links");
+    options.bookmarks = switchedOn(parsed, "bookmarks");
     options.text = !parsed.has("--no-text");
     return options;
 }
@@ -140,9 +150,10 @@ ImportOptions ImportOptions::from(const ParsedArguments& parsed)
 const char* ImportOptions::helpText()
 {
     return "  --range TEXT         the pages to import: ALL (default) or numbers and ranges, 1-3,7\n"
-           "  --quality N          JPEG quality, 0 best (default) .. 4 smallest\n"
-           "  --links              turn the PDF's links into clickable areas\n"
-           "  --bookmarks          turn the PDF's bookmarks into the book's outline\n"
+           "  --quality N          JPEG quality: 1 (85, the default), 0 best (100), 2 (65), 3 (45),\n"
+           "                       4 smallest (25)\n"
+           "  --no-links           leave out the PDF's links (by default they become clickable areas)\n"
+           "  --no-bookmarks       leave out the PDF's bookmarks (by default they become the outline)\n"
            "  --no-text            leave out the text of the pages (readers then cannot search)\n";
 }
 

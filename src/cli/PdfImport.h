@@ -18,19 +18,21 @@ class FlashTemplate;
 
 namespace pw::cli {
 
-// The options of the commands that import a PDF: --range, --quality, --links, --bookmarks,
-// --no-text.
+// The options of the commands that import a PDF: --range, --quality, --no-links, --no-bookmarks,
+// --no-text. Links and bookmarks come along unless left out; --links and --bookmarks are still
+// taken (they ask for what is done anyway), so older scripts keep working.
 struct ImportOptions {
     std::string range = "ALL";
-    int qualityLevel = 0;
-    bool links = false;
-    bool bookmarks = false;
+    int qualityLevel = 1;
+    bool links = true;
+    bool bookmarks = true;
     bool text = true;
 
     static std::vector<OptionSpec> optionSpecs();
     // The book options and these, for the commands that import.
     static std::vector<OptionSpec> commandSpecs();
-    // Throws UsageError for a quality outside 0..4 or an empty range.
+    // Throws UsageError for a quality outside 0..4, an empty range, or --links with --no-links
+    // (the same for bookmarks).
     static ImportOptions from(const ParsedArguments& parsed);
     static const char* helpText();
 };

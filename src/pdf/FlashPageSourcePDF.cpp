@@ -12,6 +12,7 @@
 #include "base/Log.h"
 #include "base/NotificationCenter.h"
 #include "base/PagewindException.h"
+#include "book/FlashPageTiles.h"
 #include "pdf/PDFDocument.h"
 #include "pdf/PDFToSWFPageConverter.h"
 
@@ -65,6 +66,14 @@ struct FlashPageSourcePDF::PageResult {
     PageOutcome outcome = PageOutcome::missing;
     std::string reason;  // why the page is blank or missing
     PageText text;
+    std::string thumbPath;            // empty when none was made
+    std::optional<TileLayout> detail;  // in the converter's detail folder of the page
+};
+
+// The pictures a worker keeps from page to page, so that their buffers are made once.
+struct FlashPageSourcePDF::Pictures {
+    RgbImage page;
+    RgbImage detail;
 };
 
 FlashPageSourcePDF::FlashPageSourcePDF(const std::string& pdfPath, const std::string& pageRange, std::int32_t dpi,
@@ -132,9 +141,27 @@ void FlashPageSourcePDF::postProgress(std::int32_t position, const char* type) c
          {"type", std::string(type)}});
 }
 
-FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pageNumber, const PDFDocument* doc,
-                                                                RgbImage& picture) const noexcept
+void FlashPageSourcePDF::addSmallAndLarge(PDFToSWFPageConverter& converter, std::int32_t pageNumber,
+                                          const PDFDocument& doc, Pictures& pictures, PageResult& result) const
 {
+    const std::string thumb = converter.thumbPathForPage(pageNumber);
+    if (converter.writeThumbnail(pictures.page, thumb))
+        result.thumbPath = thumb;
+    else
+        PW_LOG_WARN("page %d: the thumbnail could not be written", pageNumber);
+    if (result.outcome != PageOutcome::rendered)
+        return;
+    try {
+        result.detail = converter.writeDetail(doc, pageNumber, pictures.page, pictures.detail);
+    } catch (const PagewindException& e) {
+        PW_LOG_WARN("page %d: no detail for zooming: %s", pageNumber, e.reason().c_str());
+    }
+}
+
+FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pageNumber, const PDFDocument* doc,
+                                                                Pictures& pictures) const noexcept
+{
+    RgbImage& picture = pictures.page;
     PageResult result;
     result.done = true;
     try {
@@ -152,6 +179,7 @@ FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pag
                 result.outcome = PageOutcome::rendered;
                 if (iCollectText)
                     result.text = textOfPage(*doc, pageNumber);
+                addSmallAndLarge(*converter, pageNumber, *doc, pictures, result);
                 return result;
             }
             result.reason = "the JPEG file could not be written";
@@ -161,8 +189,11 @@ FlashPageSourcePDF::PageResult FlashPageSourcePDF::makePageFile(std::int32_t pag
         }
         PW_LOG_ERROR("page %d could not be rendered: %s", pageNumber, result.reason.c_str());
         // White paper keeps the book's pages in their places and the import going.
-        if (converter->writeJpeg(converter->blankPage(*doc, pageNumber), result.path))
+        picture = converter->blankPage(*doc, pageNumber);
+        if (converter->writeJpeg(picture, result.path)) {
             result.outcome = PageOutcome::blank;
+            addSmallAndLarge(*converter, pageNumber, *doc, pictures, result);
+        }
     } catch (...) {
         // Only allocation can fail here; the page then has no file and the import fails.
         result.outcome = PageOutcome::missing;
@@ -198,8 +229,8 @@ void FlashPageSourcePDF::generatePages()
         return next++;
     };
     // Each worker keeps its picture from page to page.
-    const auto makeAt = [&](std::size_t position, const PDFDocument* doc, RgbImage& picture) {
-        PageResult result = makePageFile(iNeedToImportPages[position], doc, picture);
+    const auto makeAt = [&](std::size_t position, const PDFDocument* doc, Pictures& pictures) {
+        PageResult result = makePageFile(iNeedToImportPages[position], doc, pictures);
         const std::lock_guard lock(mutex);
         results[position] = std::move(result);
         changed.notify_all();
@@ -215,23 +246,23 @@ void FlashPageSourcePDF::generatePages()
     if (iPDFDoc && total > 1)
         helper.start([&] {
             const std::shared_ptr<PDFDocument> own = PDFDocument::open(sourceFile());
-            RgbImage picture;
+            Pictures pictures;
             while (own) {
                 const std::optional<std::size_t> position = takeNext();
                 if (!position)
                     break;
-                makeAt(*position, own.get(), picture);
+                makeAt(*position, own.get(), pictures);
             }
         });
 
     // Records and progress go out in page order, on this thread, as the pages complete.
     std::size_t posted = 0;
     bool stopped = false;
-    RgbImage picture;
+    Pictures pictures;
     while (!stopped) {
         const std::optional<std::size_t> position = takeNext();
         if (position)
-            makeAt(*position, iPDFDoc.get(), picture);
+            makeAt(*position, iPDFDoc.get(), pictures);
         std::unique_lock lock(mutex);
         if (!position) {
             // Nothing left to take: wait for the pages the helper still works on.
@@ -263,6 +294,14 @@ void FlashPageSourcePDF::recordPage(std::int32_t pageNumber, PageResult result)
         iFailedPages.push_back({pageNumber, result.reason.empty() ? "not enough memory" : result.reason});
     pages().push_back(std::make_unique<FlashPage>(std::move(result.path), pageNumber));
     iPageTexts.push_back(std::move(result.text));
+    if (!result.thumbPath.empty())
+        thumbPages().push_back(std::make_unique<FlashPage>(std::move(result.thumbPath), pageNumber));
+    if (result.detail) {
+        auto* converter = dynamic_cast<PDFToSWFPageConverter*>(iToPageConverter.get());
+        if (converter)
+            zoomedPages().push_back(
+                std::make_unique<FlashPageTiles>(converter->detailFolderForPage(pageNumber), pageNumber, *result.detail));
+    }
 }
 
 void FlashPageSourcePDF::generateNormalPages()

@@ -46,6 +46,8 @@ public:
     // The first normal page with that number; none as soon as the stop flag is set.
     const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const override;
     // Renders the selected pages, one record each, with a progress notification after each.
+    // Each page also gets a thumbnail (its picture shrunk, in thumbPages) and, when the page has
+    // more detail than its picture shows, tiles of it rendered larger (in zoomedPages).
     // Two workers (this thread and a helper with its own handle on the document) render and
     // encode alternate pages, so both cores work while at most two rendered pages are held.
     // A page that fails to render, for whatever reason, gets a white picture of its size and
@@ -73,8 +75,13 @@ public:
 
 private:
     struct PageResult;
-    // Renders one page into its file; never throws.
-    PageResult makePageFile(std::int32_t pageNumber, const PDFDocument* doc, RgbImage& picture) const noexcept;
+    struct Pictures;
+    // Renders one page into its files; never throws.
+    PageResult makePageFile(std::int32_t pageNumber, const PDFDocument* doc, Pictures& pictures) const noexcept;
+    // The thumbnail and the detail of a page whose picture was written; a failure leaves the
+    // page without them.
+    void addSmallAndLarge(PDFToSWFPageConverter& converter, std::int32_t pageNumber, const PDFDocument& doc,
+                          Pictures& pictures, PageResult& result) const;
     PageText textOfPage(const PDFDocument& doc, std::int32_t pageNumber) const;
     void recordPage(std::int32_t pageNumber, PageResult result);
     void postProgress(std::int32_t position, const char* type) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/FlashPageTiles.h"
 #include "pdf/PDFDocument.h"
 #include "pdf/PDFToPageConverter.h"
 
@@ -18,6 +19,19 @@ public:
     static constexpr int kMaxPictureSide = 4096;
     // The picture of a page that cannot be measured: US Letter.
     static constexpr PictureSize kFallbackSize{1224, 1584};
+    // Thumbnails: sharp at 105 CSS pixels on a screen of 3 device pixels a CSS pixel.
+    static constexpr int kThumbWidth = 320;
+    static constexpr int kThumbMaxHeight = 960;
+    static constexpr int kThumbQuality = 70;
+    // Detail for zooming: 360 pixels an inch, enough for 0.9 picture pixels a device pixel at
+    // three times the fitted width on a phone of 3 device pixels a CSS pixel.
+    static constexpr float kDetailScale = 5.0f;
+    static constexpr int kMaxDetailSide = 6144;
+    // Less than this much more than the page picture is not worth fetching.
+    static constexpr float kMinDetailGain = 1.25f;
+    // Pages whose picture is smaller than this get no detail (tiny pages: labels, a long
+    // document's stamps).
+    static constexpr int kMinDetailPageSide = 400;
 
     using PDFToPageConverter::PDFToPageConverter;
 
@@ -43,8 +57,21 @@ public:
     // rendered; US Letter's when the page cannot even be measured.
     RgbImage blankPage(const PDFDocument& doc, std::int32_t pageNumber) const;
 
+    // The page picture shrunk to kThumbWidth pixels across (taller pages to kThumbMaxHeight
+    // down), never enlarged, written as a JPEG at path. False when it cannot be written.
+    bool writeThumbnail(const RgbImage& page, const std::string& path) const;
+    // The detail of a page whose picture is page: rendered again at kDetailScale (a page that is
+    // one picture never beyond that picture's own pixels) and cut into tiles in
+    // detailFolderForPage. None, writing nothing, when the page has no more detail than its
+    // picture shows. detail is a buffer reused from page to page. Throws PagewindException when
+    // the page cannot be rendered.
+    std::optional<TileLayout> writeDetail(const PDFDocument& doc, std::int32_t pageNumber, const RgbImage& page,
+                                          RgbImage& detail) const;
+
     std::string swfPathForPage(std::int32_t pageNumber) const;
     std::string jpegPathForPage(std::int32_t pageNumber) const;
+    std::string thumbPathForPage(std::int32_t pageNumber) const;
+    std::string detailFolderForPage(std::int32_t pageNumber) const;
 };
 
 } // namespace pw

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include <nettle/base64.h>
 
@@ -13,6 +14,8 @@
 #include "book/FlashOutline.h"
 #include "book/FlashPageImage.h"
 #include "book/FlashPageSourceImg.h"
+#include "book/FlashPageTiles.h"
+#include "book/FlashPagesText.h"
 #include "book/FlashPagesAnnotations.h"
 #include "book/FlashPagesText.h"
 #include "support/ScratchFolder.h"
@@ -125,10 +128,17 @@ TEST_F(BookOutputTest, BookBinHoldsTheWholeBook)
     xml::OwnedElement annos("pagesAnnos");
     annos->addChildElement("pageAnnos").addAttribute("pageIndex", "1");
     annotations->setPagesAnnotationsNode(std::move(annos));
+    // Page 2 has a thumbnail, page 3 detail in two tiles.
+    root_.write("in/t2.jpg", "thumb of b");
+    root_.write("in/tiles/0_0.png", "grey tile");
+    root_.write("in/tiles/1_0.jpg", "colour tile");
+    pages_->thumbPages().push_back(std::make_unique<FlashPage>(path("in/t2.jpg"), 2));
+    pages_->zoomedPages().push_back(std::make_unique<FlashPageTiles>(path("in/tiles"), 3, TileLayout{900, 400, 512, "pj"}));
 
     FlashBookOutput writer(pages_, flashTemplate_, path("out"), "index.html");
     writer.setFlashOutline(outline);
     writer.setFlashPagesAnnotations(annotations);
+    writer.setFlashPagesText(std::make_shared<FlashPagesText>(std::vector<PageText>{{{{{{"Hi", 0.1f, 0.1f, 0.1f, 0.1f}}}}}}));
     writer.ouputTheBook();
     EXPECT_TRUE(writer.failures().empty()) << writer.failures().front();
 
@@ -139,7 +149,7 @@ TEST_F(BookOutputTest, BookBinHoldsTheWholeBook)
     ASSERT_NE(at, std::string::npos);
     EXPECT_EQ(xmlText.substr(at, xmlText.find('>', at) - at),
               "<flipbook count=\"3\" appAppShortName=\"pw\" appAppName=\"Leafreel for Mac\" appAppVersion=\"1.0.0\" "
-              "appWebsite=\"https://github.com/pagewind/pagewind\" e=\"noext\"");
+              "appWebsite=\"https://github.com/pagewind/pagewind\" e=\"noext\" hasText=\"true\"");
 
     const std::vector<xml::Element> items = root.firstElementForName("extConfig").elementsForName("item");
     EXPECT_EQ(attributeList(items, "name"),
@@ -153,11 +163,21 @@ TEST_F(BookOutputTest, BookBinHoldsTheWholeBook)
 
     const std::vector<xml::Element> pages = root.firstElementForName("pages").elementsForName("page");
     EXPECT_EQ(attributeList(pages, "isEncrypted"), (std::vector<std::string>{"false", "false", "false"}));
-    const std::vector<std::string> urls = {"./files/page/1.jpg", "./files/page/2.png", "./files/page/3.jpg"};
-    for (size_t i = 0; i < pages.size(); ++i) {
-        for (const char* kind : {"normalUrl", "largeUrl", "thumbUrl"})
-            EXPECT_EQ(pages[i].firstElementForName(kind).stringValue(), urls[i]) << kind;
+    const std::map<std::string, std::vector<std::string>> urls = {
+        {"normalUrl", {"./files/page/1.jpg", "./files/page/2.png", "./files/page/3.jpg"}},
+        {"largeUrl", {"./files/page/1.jpg", "./files/page/2.png", "./files/large/3/"}},
+        {"thumbUrl", {"./files/page/1.jpg", "./files/thumb/2.jpg", "./files/page/3.jpg"}}};
+    for (const auto& [kind, expected] : urls) {
+        std::vector<std::string> written;
+        for (const xml::Element& page : pages)
+            written.push_back(page.firstElementForName(kind).stringValue());
+        EXPECT_EQ(written, expected) << kind;
     }
+    const xml::Element tiles = pages[2].firstElementForName("largeUrl");
+    for (const auto& [attribute, value] : {std::pair{"width", "900"}, {"height", "400"}, {"tileSize", "512"}, {"tiles", "pj"}})
+        EXPECT_EQ(tiles.attributeForName(attribute).value_or("(none)"), value) << attribute;
+    EXPECT_EQ(read("out/files/thumb/2.jpg"), "thumb of b");
+    EXPECT_EQ(read("out/files/large/3/0_0.png") + read("out/files/large/3/1_0.jpg"), "grey tilecolour tile");
     const std::vector<xml::Element> children = root.childElements();
     ASSERT_EQ(children.size(), 4u);
     EXPECT_EQ(children[2].name(), "ols");

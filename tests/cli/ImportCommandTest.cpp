@@ -23,21 +23,39 @@ protected:
     }
 };
 
+// Links, bookmarks and quality 1 unless told otherwise; --links and --bookmarks are still taken.
 TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
 {
     std::vector<pw::test::TestPage> pages(4);
     pages[1].links = {{{72, 72, 144, 36}, "https://example.org/more"}, {{72, 200, 144, 36}, "", 3}};
     const std::string pdf = write("in.pdf", pw::test::makePdf(pages, {{"Chapter", 1, {{"Part", 2, {}}}}}));
-    const CliResult result =
-        runCli(withResources({"import", "--range", "2-4", "--quality", "2", "--links", "--bookmarks", "-o", path("book"), pdf}));
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.err.find("rendering pages 3/3"), std::string::npos) << result.err;
-    const std::string xml = decodedBook(path("book"));
-    for (const char* fragment : {"<item name=\"pageWidth\">612</item>", "<item name=\"pageHeight\">792</item>", "count=\"3\"",
-                                 "./files/page/2.jpg", "<url>https://example.org/more</url>", "<pageIndex>4</pageIndex>",
-                                 "<c>Part</c>"})
-        EXPECT_NE(xml.find(fragment), std::string::npos) << fragment;
-    EXPECT_TRUE(file::isRegularFile(path("book/files/page/4.jpg")));
+    const std::vector<std::string> links = {"<url>https://example.org/more</url>", "<pageIndex>4</pageIndex>", "<c>Part</c>"};
+    const struct {
+        std::vector<std::string> options;
+        std::string book;
+        bool links;
+    } cases[] = {
+        {{"--range", "2-4"}, "book", true},
+        {{"--range", "2-4", "--links", "--bookmarks", "--quality", "1"}, "same", true},
+        {{"--range", "2-4", "--no-links", "--no-bookmarks"}, "bare", false},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"import", "-o", path(c.book), pdf};
+        args.insert(args.begin() + 1, c.options.begin(), c.options.end());
+        const CliResult result = runCli(withResources(args));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_NE(result.err.find("rendering pages 3/3"), std::string::npos) << result.err;
+        const std::string xml = decodedBook(path(c.book));
+        for (const char* fragment : {"<item name=\"pageWidth\">612</item>", "<item name=\"pageHeight\">792</item>",
+                                     "count=\"3\"", "./files/page/2.jpg", "<thumbUrl>./files/thumb/4.jpg</thumbUrl>",
+                                     "tileSize=\"512\""})
+            EXPECT_NE(xml.find(fragment), std::string::npos) << fragment;
+        for (const std::string& fragment : links)
+            EXPECT_EQ(xml.find(fragment) != std::string::npos, c.links) << c.book << ": " << fragment;
+    }
+    EXPECT_EQ(file::readFile(path("book/files/page/4.jpg")), file::readFile(path("same/files/page/4.jpg")))
+        << "quality 1 by default";
+    EXPECT_TRUE(file::isRegularFile(path("book/files/thumb/4.jpg")));
 }
 
 // Without a terminal, progress is a line per percent, not per page.
@@ -135,6 +153,7 @@ TEST_F(ImportCommandTest, FailuresWriteNoBook)
          "pagewind-cli: The page range selects no page of this document"},
         {{"import", "-o", path("book"), path("missing.pdf")}, 1, "pagewind-cli: no such file"},
         {{"import", "--quality", "7", "-o", path("book"), pdf}, 2, "--quality takes 0"},
+        {{"import", "--links", "--no-links", "-o", path("book"), pdf}, 2, "--links and --no-links contradict each other"},
         {{"import", "-o", path("book"), pdf, pdf}, 2, "exactly one PDF"},
         {{"build", "-o", path("book"), text}, 1, "pagewind-cli: none of the files is a picture"},
     };

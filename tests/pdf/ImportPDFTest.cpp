@@ -1,17 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <new>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "base/FileUtil.h"
 #include "base/NotificationCenter.h"
 #include "base/PagewindException.h"
 #include "base/TextEncoding.h"
 #include "book/FlashOutline.h"
+#include "book/FlashPageTiles.h"
 #include "pdf/FlashOutlinePDF.h"
 #include "pdf/FlashPageSourcePDF.h"
 #include "pdf/FlashPagesAnnotationsPDF.h"
@@ -111,6 +116,58 @@ TEST(FlashPageSourcePDF, StopFlagSwfStandInsAndTheWorkFolder)
         EXPECT_TRUE(file::isDirectory(workFolder));
     }
     EXPECT_FALSE(file::exists(workFolder));
+}
+
+// Each page gets a thumbnail shrunk from its picture and, where the page has more to show than
+// its picture, tiles rendered at 2.5 times its size: PNG for print, JPEG for colour, none for
+// white paper. A page that is one small picture has nothing more to show.
+TEST(FlashPageSourcePDF, ThumbnailsAndDetailTiles)
+{
+    ScratchFolder scratch;
+    std::vector<TestPage> pages(2);
+    pages[0].fonts = true;
+    pages[0].content = "0 0 1 rg 72 600 200 100 re f 0 g BT /F1 20 Tf 72 500 Td (Grey words) Tj ET";
+    pages[1].picture = std::string(40 * 50 * 3, char(120));
+    pages[1].pictureWidth = 40;
+    FlashPageSourcePDF source(scratch.write("two.pdf", makePdf(pages)), "ALL", 144, 85);
+    source.generatePages();
+    ASSERT_EQ(source.thumbPages().size(), 2u);
+    const RgbImage thumb = decodeJpeg(file::readFile(source.getThumbPageAtIndex(1)->pageFilePath()).value_or(""));
+    EXPECT_EQ(std::make_pair(thumb.width, thumb.height), std::make_pair(320, 414));
+    ASSERT_EQ(source.zoomedPages().size(), 1u);
+    EXPECT_EQ(source.getZoomedPageAtIndex(2), nullptr);
+    const auto* tiles = dynamic_cast<const FlashPageTiles*>(source.getZoomedPageAtIndex(1));
+    ASSERT_NE(tiles, nullptr);
+    const TileLayout& layout = tiles->layout();
+    EXPECT_EQ(std::make_tuple(layout.width, layout.height, layout.columns(), layout.rows()), std::make_tuple(3060, 3960, 6, 8));
+    ASSERT_EQ(layout.codes.size(), 48u);
+    EXPECT_EQ(layout.codes.substr(0, 3) + layout.codes.substr(12, 2) + layout.codes.back(), "jjjpp0");
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(tiles->pageFilePath()))
+        files += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 48 - std::count(layout.codes.begin(), layout.codes.end(), '0'));
+    const RgbImage blue = decodeJpeg(file::readFile(file::joinPath(tiles->pageFilePath(), "1_0.jpg")).value_or(""));
+    ASSERT_EQ(blue.width, 513);
+    EXPECT_LT(blue.pixels[(500 * 513 + 200) * 3], 40);  // inside the blue box
+    const RgbImage grey = decodeJpeg(file::readFile(source.getThumbPageAtIndex(2)->pageFilePath()).value_or(""));
+    ASSERT_FALSE(grey.pixels.empty());
+    EXPECT_NEAR(grey.pixels[grey.pixels.size() / 2], 120, 3) << "the picture page's thumbnail keeps its grey";
+
+    // The words' tile: a PNG of 513 by 513 pixels in 4-bit grey, holding black and white.
+    const std::string png = file::readFile(file::joinPath(tiles->pageFilePath(), "0_2.png")).value_or("");
+    ASSERT_GT(png.size(), 45u);
+    EXPECT_EQ(png.substr(12, 4) + png.substr(16, 8) + png.substr(24, 2), std::string("IHDR\0\0\2\1\0\0\2\1\4\0", 14));
+    const std::size_t idat = png.find("IDAT");
+    uLongf size = 513 * 258;
+    std::vector<unsigned char> rows(size);
+    ASSERT_EQ(uncompress(rows.data(), &size, reinterpret_cast<const Bytef*>(png.data() + idat + 4),
+                         static_cast<uLong>(png.size() - idat - 4)), Z_OK);
+    EXPECT_EQ(size, 513u * 258u);
+    EXPECT_NE(std::find(rows.begin(), rows.end(), 0xff), rows.end());
+    bool black = false;
+    for (std::size_t at = 0; at < size; ++at)
+        black = black || (at % 258 != 0 && (rows[at] >> 4) < 3);  // past each row's filter byte
+    EXPECT_TRUE(black);
 }
 
 // Pages a range names past the end or below 1 are left out with a warning, and pages shown blank

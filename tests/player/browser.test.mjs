@@ -7,7 +7,7 @@ import { join, dirname } from 'node:path';
 import { makePdf } from './pdf.mjs';
 import {
   open, shown, settle, box, pixels, near, drag, line, sampleBook, served, closeAll, importBook, publishBook, scratch, shotPath,
-  colourOf, act, SOURCE_DIR, DEVICES,
+  colourOf, fetchedOf, act, SOURCE_DIR, DEVICES,
 } from './harness.mjs';
 
 after(closeAll);
@@ -15,11 +15,13 @@ after(closeAll);
 /**
  * A book imported from a PDF of 52 pages (two chunks of text), served: words on pages 1, 3, 4, 6 and 52,
  * "Café" among them in several cases and accents and "inter-national" over a line end; a link over
- * page 1's words to page 5; bookmarks to pages 1 and 7, the first holding one to page 5. `config` as --set.
+ * page 1's words to page 5, and two tiny ones (5 by 6 points, 8 apart) to pages 3 and 6 (TINY); bookmarks
+ * to pages 1 and 7, the first holding one to page 5. `config` as --set.
  */
+const TINY = [{ x: 500, y: 300, width: 5, height: 6, target: 2 }, { x: 513, y: 300, width: 5, height: 6, target: 5 }];
 async function wordsBook(name, config, embed = false) {
   const pdfPages = Array.from({ length: 52 }, () => ({}));
-  Object.assign(pdfPages[0], { lines: ['Hello Café world'], links: [{ x: 60, y: 640, width: 300, height: 50, target: 4 }] });
+  Object.assign(pdfPages[0], { lines: ['Hello Café world'], links: [{ x: 60, y: 640, width: 300, height: 50, target: 4 }, ...TINY] });
   pdfPages[2].lines = ['the inter-', 'national day'];
   pdfPages[3].lines = ['café au lait', 'CAFE noir'];
   pdfPages[5].lines = ['Cafés'];
@@ -27,7 +29,37 @@ async function wordsBook(name, config, embed = false) {
   const dir = scratch(name);
   writeFileSync(join(dir, 'in.pdf'), makePdf(pdfPages, [{ title: 'Part one', page: 0, children: [{ title: 'Inner', page: 4 }] },
     { title: 'Part two', page: 6 }]));
-  return served(importBook(join(dir, 'book'), join(dir, 'in.pdf'), { links: true, bookmarks: true, embed, config: { flipSpeed: '100', ...config } }));
+  return served(importBook(join(dir, 'book'), join(dir, 'in.pdf'), { embed, config: { flipSpeed: '100', ...config } }));
+}
+
+/**
+ * Zooms the shown page (the right one of a spread) to `scale` about the point `at` (shares of the page)
+ * and waits for its detail tiles: the fewest picture pixels a device pixel among them, the pages whose
+ * detail was fetched, and the tiles' pixels over the pixels of the detail that the stage shows.
+ */
+async function zoomedDetail(page, scale, at = [0.5, 0.5]) {
+  await page.evaluate(([s, [x, y]]) => {
+    const r = [...document.querySelectorAll('.pw-slot .pw-page:not(.pw-blank)')].pop().getBoundingClientRect();
+    window.pagewindPlayer.zoom.zoomTo(s, r.left + r.width * x, r.top + r.height * y, false);
+  }, [scale, at]);
+  await page.waitForFunction(() => {
+    const tiles = [...document.querySelectorAll('.pw-tile')];
+    return tiles.length && tiles.every((t) => t.classList.contains('pw-tile-ready'));
+  }, null, { timeout: 10000 });
+  await page.waitForTimeout(100);
+  const found = await page.evaluate(() => {
+    const f = window.pagewindPlayer.zoom.focus;
+    const d = window.pagewindPlayer.book.pages[f.page - 1].detail;
+    const st = document.querySelector('.pw-stage').getBoundingClientRect();
+    const r = f.element.querySelector('.pw-detail').getBoundingClientRect();
+    const seen = (a, b, c, e) => Math.max(0, Math.min(b, e) - Math.max(a, c));
+    const tiles = [...document.querySelectorAll('.pw-tile')];
+    return { ratio: Math.min(...tiles.map((t) => t.naturalWidth / (t.getBoundingClientRect().width * devicePixelRatio))),
+      area: tiles.reduce((n, t) => n + t.naturalWidth * t.naturalHeight, 0)
+        / (seen(r.left, r.right, st.left, st.right) / r.width * d.width * seen(r.top, r.bottom, st.top, st.bottom) / r.height * d.height) };
+  });
+  found.pages = [...new Set(fetchedOf(page, '/files/large/').map((f) => f.url.replace(/.*\/large\/(\d+)\/.*/, '$1')))];
+  return found;
 }
 
 test('the book opens from a file and over http, on a desktop and a phone, turns within itself by button, key and drag, '
@@ -64,6 +96,10 @@ test('the book opens from a file and over http, on a desktop and a phone, turns 
     during.forEach((rgb, i) => assert.ok(Math.hypot(...rgb.map((v, k) => v - still[i][k])) < 8, name + ': ' + rgb + ' was ' + still[i]));
     await letGo();
     await settle(page, second);
+    // A book of pictures asks for no text and no detail; nothing it asks for fails, nothing is logged as an error.
+    assert.deepEqual(page.fetched.filter((f) => /files\/(search|large)\//.test(f.url) || f.status >= 400 || (f.status === 0 && origin === 'http'))
+      .map((f) => f.url), [], name);
+    assert.deepEqual(page.consoleErrors, [], name);
 
     // Share: a link to the shown page, copied with a note that fades, or handed to a phone's share sheet. (A tap
     // while the flick's fling goes on only stops it, with no click.)
@@ -232,6 +268,7 @@ test('zoom goes into the page under the pointer as far as its picture has detail
   await page.waitForTimeout(350);
   const { detail } = await view();
   assert.ok(detail > 1.9 && detail < 2.05, 'picture pixels shown at two CSS pixels at most: ' + detail);
+  assert.ok(await page.isDisabled('.pw-btn-zoomIn'), 'zoom-in is off at the deepest zoom');
   await page.screenshot({ path: shotPath('zoom-deepest') });
   await drag(page, line([600, 400], [2600, 2400], 6));
   assert.ok((await view()).bounded, 'panning stops at the page edges');
@@ -243,6 +280,7 @@ test('zoom goes into the page under the pointer as far as its picture has detail
   await page.waitForSelector('#pagewind:not(.pw-zoomed)');
   await page.waitForTimeout(350);
   assert.ok((await view()).centred, 'zoomed out, the book is centred again');
+  assert.ok(await page.isEnabled('.pw-btn-zoomIn'));
 
   // Two quick clicks on a corner turn two pages and never zoom.
   await page.evaluate(() => { window.zoomed = false; new MutationObserver(() => { window.zoomed ||= document.getElementById('pagewind').classList.contains('pw-zoomed'); }).observe(document.getElementById('pagewind'), { attributes: true }); });
@@ -335,9 +373,11 @@ test('every reader is served: alt texts, announcements, focus, keyboard links, t
   });
   assert.deepEqual(await page.$$eval('.pw-slot .pw-img', (list) => list.map((i) => i.alt)), ['Seite 2', 'Seite 3']);
   assert.ok(!requests.some((u) => u.includes('favicon')), 'the page brings its own icon');
-  // Only the text of the shown pages loads, after their pictures.
+  // The text of the shown pages loads first, after their pictures; the rest follows in the background, each file once.
   await page.waitForSelector('.pw-slot .pw-page[data-page="3"] .pw-text span');
-  assert.deepEqual(requests.filter((u) => u.startsWith('text-')), ['text-1.js']);
+  assert.equal(requests.find((u) => u.startsWith('text-')), 'text-1.js');
+  await page.waitForFunction(() => window.pagewindPlayer.search.text.index.complete);
+  assert.deepEqual(requests.filter((u) => u.startsWith('text-')), ['text-1.js', 'text-2.js']);
   assert.ok(requests.indexOf('picture') < requests.indexOf('text-1.js'), requests.join(' '));
   await page.keyboard.press('ArrowLeft');
   await settle(page, '1');
@@ -366,6 +406,42 @@ test('every reader is served: alt texts, announcements, focus, keyboard links, t
   await page.click('.pw-outline-entry >> text=Part two');
   await settle(page, '6,7');
   assert.equal(await page.getAttribute('.pw-outline-entry >> nth=2', 'aria-current'), 'location');
+
+  // Thumbnails come from files/thumb, small; no page picture is fetched for them.
+  await page.waitForFunction(() => { const f = window.pagewindPlayer.pages; return !f.running && !f.queue.length && !f.later.length; });
+  const pagePictures = fetchedOf(page, '/files/page/').length;
+  await page.click('.pw-btn-thumbnails');
+  await page.waitForFunction(() => document.querySelectorAll('.pw-thumb img[src]').length > 4
+    && [...document.querySelectorAll('.pw-thumb img[src]')].every((i) => i.complete && i.naturalWidth === 320));
+  await page.screenshot({ path: shotPath('thumbnails-pdf') });
+  const thumbs = fetchedOf(page, '/files/thumb/');
+  const average = thumbs.reduce((n, f) => n + f.bytes, 0) / thumbs.length;
+  console.log('thumbnails: ' + thumbs.length + ' fetched, ' + Math.round(average) + ' bytes a page on average');
+  assert.ok(thumbs.length > 4 && average < 20000, thumbs.length + ' thumbnails of ' + average + ' bytes');
+  assert.equal(fetchedOf(page, '/files/page/').length, pagePictures, 'no page picture fetched for the thumbnails');
+  await page.keyboard.press('Escape');
+
+  // No detail was fetched on opening or turning; a zoom fetches the zoomed page's tiles on the stage, sharp at 4 times.
+  assert.deepEqual(fetchedOf(page, '/files/large/'), []);
+  const detail = await zoomedDetail(page, 4, [0.5, 0.27]);
+  console.log('detail at 4x on a desktop: ' + detail.ratio.toFixed(2) + ' picture pixels a device pixel, tiles '
+    + detail.area.toFixed(2) + ' times the pixels shown');
+  assert.deepEqual(detail.pages, ['7']);
+  assert.ok(detail.ratio >= 0.9 && detail.area < 2.6, JSON.stringify(detail));
+  await page.screenshot({ path: shotPath('zoom-detail-desktop') });
+  await page.keyboard.press('0');
+  await page.waitForSelector('#pagewind:not(.pw-zoomed)');
+
+  // The first search and a later one, timed from Enter to the count of hits.
+  for (const [words, which, bound] of [['Café', 'first', 3000], ['national', 'later', 1500]]) {
+    await page.fill('.pw-search-field', words);
+    const t0 = Date.now();
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => / auf /.test(document.querySelector('.pw-search-count').textContent));
+    const ms = Date.now() - t0;
+    console.log(which + ' search over http: ' + ms + ' ms');
+    assert.ok(ms < bound, which + ' search took ' + ms + ' ms');
+  }
   assert.deepEqual(await page.$$eval('.pw-btn-print, .pw-btn-share', (list) => list.map((b) => b.getAttribute('aria-label'))), ['Drucken', 'Teilen']);
   await page.done();
 
@@ -453,9 +529,9 @@ function onWords(boxes, want, p, name) {
 
 test('search finds words whatever their case and accents, across line ends; the text layer selects, copies and keeps links; RTL buttons', async () => {
   const folders = { ltr: await wordsBook('words', {}), rtl: await wordsBook('words-rtl', { readingDirection: 'right-to-left' }) };
-  for (const [device, direction] of [['desktop', 'ltr'], ['phone', 'ltr'], ['desktop', 'rtl']]) {
+  for (const [device, direction] of [['desktop', 'ltr'], ['phone3', 'ltr'], ['desktop', 'rtl']]) {
     const name = device + '-' + direction;
-    const spreadOf = (n) => (device === 'phone' || n === 1 ? String(n) : [n - n % 2, n - n % 2 + 1].join(','));
+    const spreadOf = (n) => (device === 'phone3' || n === 1 ? String(n) : [n - n % 2, n - n % 2 + 1].join(','));
     const book = folders[direction];
     const page = await open(book.http + '#search=caf%C3%A9', device);
     await page.waitForFunction(() => /hits? on/.test(document.querySelector('.pw-search-count').textContent));
@@ -516,6 +592,45 @@ test('search finds words whatever their case and accents, across line ends; the 
     await page.waitForFunction(() => document.querySelector('.pw-search-count').textContent.startsWith('No'));
     assert.equal(await page.textContent('.pw-search-count'), 'No hits for “zebra”', name);
     assert.equal(await page.locator('.pw-hit, [data-hit-page]').count(), 0, name);
+    if (device === 'phone3') await phoneLinksAndDetail(page);
     await page.done();
   }
 });
+
+/** On a phone: tiny links take taps from their margins, the nearest winning; the thumbnails and, at three times, the detail are sharp. */
+async function phoneLinksAndDetail(page) {
+  await page.evaluate(() => { document.activeElement.blur(); location.hash = '#page=1'; });
+  await page.keyboard.press('Escape');
+  await settle(page, '1');
+  const spot = (i) => page.$$eval('.pw-slot .pw-page[data-page="1"] .pw-link', (list, k) => {
+    const r = list[list.length - 2 + k].getBoundingClientRect();
+    return { left: r.left, right: r.right, top: r.top, x: r.left + r.width / 2, y: r.top + r.height / 2, w: r.width };
+  }, i);
+  const [a, b] = [await spot(0), await spot(1)];
+  assert.ok(a.w < 5 && b.left - a.right < 6, 'links smaller than a finger, close together: ' + JSON.stringify([a, b]));
+  // 9 pixels off a tiny link is still on it; beside the first, under the second one's margin too, the nearer
+  // (the first) takes the tap. Clicked, not tapped: the browser's own touch adjustment would hide a fault.
+  const hits = await page.evaluate((points) => points.map(([x, y]) => {
+    const all = [...document.querySelectorAll('.pw-slot .pw-page[data-page="1"] .pw-link')];
+    return all.length - all.indexOf(document.elementFromPoint(x, y).closest('.pw-link'));
+  }), [[a.x - 9, a.y], [b.x + 9, b.y + 9]]);
+  assert.deepEqual(hits, [2, 1], 'the tiny links, second and first from the end, take points beside them');
+  for (const [x, y, to] of [[a.right + (b.left - a.right) * 0.3, a.y, '3'], [b.x, b.top - 9, '6']]) {
+    await page.mouse.click(x, y);
+    await settle(page, to);
+    await page.evaluate(() => { location.hash = '#page=1'; });
+    await settle(page, '1');
+  }
+  await page.screenshot({ path: shotPath('links-phone') });
+  await page.tap('.pw-btn-thumbnails');
+  await page.waitForFunction(() => { const i = document.querySelector('.pw-thumb img'); return i.complete && i.naturalWidth; });
+  const thumb = await page.$eval('.pw-thumb img', (i) => i.naturalWidth / (i.getBoundingClientRect().width * devicePixelRatio));
+  assert.ok(thumb >= 0.9, 'thumbnail picture pixels a device pixel: ' + thumb);
+  await page.tap('.pw-thumb[data-page="1"]');
+  await settle(page, '1');
+  const detail = await zoomedDetail(page, 3);
+  console.log('detail at 3x on a 3x phone: ' + detail.ratio.toFixed(2) + ' picture pixels a device pixel, tiles '
+    + detail.area.toFixed(2) + ' times the pixels shown');
+  assert.ok(detail.ratio >= 0.9 && detail.area < 2.6 && detail.pages.join() === '1', JSON.stringify(detail));
+  await page.screenshot({ path: shotPath('zoom-detail-phone') });
+}

@@ -27,12 +27,11 @@ export function publishBook(folder, pictures, { template = 'float', config = {},
 }
 
 /**
- * Imports a PDF into `folder` with pagewind-cli: `range`, `links`, `bookmarks` as the import options, `config` as --set;
+ * Imports a PDF into `folder` with pagewind-cli (links and bookmarks come along): `range` as the import option, `config` as --set;
  * with `embed`, host.html beside the folder embeds the book with the code that --print-embed gives.
  */
-export function importBook(folder, pdf, { range = 'ALL', links = false, bookmarks = false, config = {}, embed = false } = {}) {
-  const out = runCli('import', ['--range', range, '-o', folder, ...(links ? ['--links'] : []), ...(bookmarks ? ['--bookmarks'] : []),
-    ...(embed ? ['--print-embed'] : [])], config, [pdf]);
+export function importBook(folder, pdf, { range = 'ALL', config = {}, embed = false } = {}) {
+  const out = runCli('import', ['--range', range, '-o', folder, ...(embed ? ['--print-embed'] : [])], config, [pdf]);
   if (embed) {
     writeFileSync(join(dirname(folder), 'host.html'), '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Host</title></head>'
       + '<body style="margin:0;background:#eee"><h1>A page that embeds a book</h1>' + out.split('\n')[1] + '</body></html>');
@@ -97,6 +96,8 @@ export const colourOf = (n) => COLOURS[(n - 1) % COLOURS.length];
 export const DEVICES = {
   desktop: { viewport: { width: 1280, height: 800 } },
   phone: { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+  // The phone with three device pixels a CSS pixel, for what must be sharp there.
+  phone3: { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 },
 };
 
 export function launch(args = []) {
@@ -122,6 +123,16 @@ export async function open(url, device = 'desktop', before, ready = '#pagewind.p
   page.touch = !!options.hasTouch;
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(e.message));
+  page.consoleErrors = [];
+  page.on('console', (m) => { if (m.type() === 'error') page.consoleErrors.push(m.text()); });
+  // Every file asked for, with its size once it has come ({url, bytes, status}); a failed one counts as status 0.
+  page.fetched = [];
+  page.on('requestfinished', async (r) => {
+    const response = await r.response();
+    const sizes = await r.sizes().catch(() => ({ responseBodySize: 0 }));
+    page.fetched.push({ url: r.url(), bytes: sizes.responseBodySize, status: response ? response.status() : 0 });
+  });
+  page.on('requestfailed', (r) => page.fetched.push({ url: r.url(), bytes: 0, status: 0 }));
   if (before) await before(page);
   // Not the load event: the book's scripts hold it until the shown pictures have arrived.
   await page.goto(url, { waitUntil: 'domcontentloaded' });
@@ -133,11 +144,18 @@ export async function open(url, device = 'desktop', before, ready = '#pagewind.p
   return page;
 }
 
+/** The files of page.fetched whose address holds `part`, each as {url, bytes, status}. */
+export const fetchedOf = (page, part) => page.fetched.filter((f) => f.url.includes(part));
+
 /** Clicks or taps the toolbar control `name`, through the "More" menu when it waits there. */
 export async function act(page, name) {
   const tap = (selector) => (page.touch ? page.tap(selector) : page.click(selector));
   if (await page.isVisible('.pw-toolbar .pw-btn-' + name)) return tap('.pw-toolbar .pw-btn-' + name);
-  await tap('.pw-btn-more');
+  // A tap that only stops the browser's fling after a flick opens nothing (it lasts longer on a busy machine): again.
+  for (let i = 0; i < 3 && !(await page.isVisible('.pw-menu')); i++) {
+    await tap('.pw-btn-more');
+    await page.waitForSelector('.pw-menu', { state: 'visible', timeout: 1000 }).catch(() => {});
+  }
   return tap('.pw-menu [data-action="' + name + '"]');
 }
 

@@ -103,7 +103,7 @@ test('a book.bin written by pagewind-cli decodes into pages, settings, outline, 
   pages[3].links = [{ x: 61.2, y: 712.8, width: 122.4, height: 39.6, uri: 'https://example.org/a?b=1&c=2' }, { x: 306, y: 396, width: 61.2, height: 79.2, target: 4 }];
   const dir = scratch('decode');
   writeFileSync(join(dir, 'in.pdf'), makePdf(pages, [{ title: 'One & only', page: 2, children: [{ title: 'Inner', page: 4 }] }, { title: 'Out of range', page: 0 }]));
-  importBook(join(dir, 'book'), join(dir, 'in.pdf'), { range: '3-6', links: true, bookmarks: true,
+  importBook(join(dir, 'book'), join(dir, 'in.pdf'), { range: '3-6',
     config: { bookTitle: 'A & B <c>', isHardCover: 'YES', backgroundColor: '0x112233', showZoom: 'NO', showDownload: 'YES',
       bookDescription: '"Quotes" & <tags>\u0085' } });
   const book = decodeBookBin(readFileSync(join(dir, 'book', 'files', 'book.bin')), parser);
@@ -112,6 +112,12 @@ test('a book.bin written by pagewind-cli decodes into pages, settings, outline, 
     [2, false, 4, './files/page/4.jpg'], [3, false, 5, './files/page/5.jpg'], [4, true, 6, './files/page/6.jpg']]);
   assert.deepEqual(book.outline.map((o) => [o.caption, o.page, o.children.map((c) => [c.caption, c.page])]),
     [['One & only', 3, [['Inner', 5]]], ['Out of range', 1, []]]);
+  assert.equal(bookPageForFile(book, 1), 0, 'document page 1 is not in the book');
+  // Thumbnails and detail tiles of every page, and no text to ask for.
+  assert.deepEqual(book.pages.map((p) => p.thumbUrl), [3, 4, 5, 6].map((n) => './files/thumb/' + n + '.jpg'));
+  assert.deepEqual(book.pages.map((p) => [p.detail.url, p.detail.width, p.detail.columns, p.detail.rows, p.detail.codes.length]),
+    [3, 4, 5, 6].map((n) => ['./files/large/' + n + '/', 3060, 6, 8, 48]));
+  assert.equal(book.hasText, false);
   const links = book.annotations.get(2);
   assert.deepEqual(links.map((l) => [l.kind, l.url]), [['url', 'https://example.org/a?b=1&c=2'], ['goto', undefined]]);
   for (const [k, v] of Object.entries({ x: 0.1, y: 0.05, width: 0.2, height: 0.05 })) assert.ok(Math.abs(links[0].rect[k] - v) < 1e-3, k);
@@ -152,6 +158,18 @@ test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elem
   const rect = { x: 0.1, y: 0.2, width: 0.3, height: 0 };
   assert.deepEqual(book.annotations.get(2), [{ kind: 'url', url: 'https://a.b/', rect }, { kind: 'goto', target: 7, rect }]);
   assert.deepEqual([bookPageForFile(book, 7), bookPageForFile(book, 4)], [2, 0]);
+  // A largeUrl names tiles only with a layout that adds up; otherwise it is a picture or nothing.
+  const large = (attributes, url = './files/large/1/') => parseBook('<flipbook><pages><page><normalUrl>n.jpg</normalUrl><largeUrl '
+    + attributes + '>' + url + '</largeUrl></page></pages></flipbook>', parser).pages[0];
+  for (const [attributes, url, tiles, largeUrl] of [['width="600" height="300" tileSize="512" tiles="pj"', undefined, true, 'n.jpg'],
+    ['width="600" height="300" tileSize="512" tiles="pjp"', undefined, false, 'n.jpg'], ['width="600" height="300" tileSize="512" tiles="px"', undefined, false, 'n.jpg'],
+    ['height="300" tileSize="512" tiles="p"', undefined, false, 'n.jpg'], ['width="600" height="300" tileSize="512" tiles="pj"', '', false, 'n.jpg'],
+    ['', 'big.jpg', false, 'big.jpg']]) {
+    const page = large(attributes, url);
+    assert.deepEqual([!!page.detail, page.largeUrl], [tiles, largeUrl], attributes);
+  }
+  assert.deepEqual([odd.hasText, parseBook('<flipbook hasText="true"/>', parser).hasText, parseBook('<flipbook hasText="false"/>', parser).hasText],
+    [null, true, false], 'a book that does not say may have text');
 });
 
 test('settings, safe link addresses and page fragments', () => {
