@@ -30,6 +30,12 @@ public:
     // of its start and totalPage, so a typo like "1-2000000000" cannot exhaust memory.
     static std::vector<std::int32_t> parsePageRange(std::string_view text, std::int32_t totalPage);
 
+    // Thumbnails: sharp at 105 CSS pixels on a screen of 3 device pixels a CSS pixel, with
+    // tall pages held to a height the panel can show.
+    static constexpr int kThumbWidth = 320;
+    static constexpr int kThumbMaxHeight = 960;
+    static constexpr int kThumbQuality = 70;
+
     // The stop flag: set from another thread to end a page generation between two pages.
     bool stop() const { return iStoped.load(); }
     void setStop(bool stop) { iStoped.store(stop); }
@@ -43,7 +49,7 @@ public:
     // The normal-page record with that page number (from 1), or nullptr.
     virtual const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const = 0;
     // The zoomed (detail) and thumbnail records with that page number, or nullptr: pages of an
-    // imported PDF have them, pictures do not.
+    // imported PDF have both, the user's pictures thumbnails only, the demonstration pages none.
     virtual const FlashPage* getZoomedPageAtIndex(std::int32_t pageIndex) const;
     virtual const FlashPage* getThumbPageAtIndex(std::int32_t pageIndex) const;
 

@@ -45,9 +45,39 @@ std::shared_ptr<FlashPageSourceImg> FlashPageSourceImg::fromPictures(const std::
                 throw PagewindException("PAGES_WRITE", "could not write the page picture " + page);
         }
         source->addImgPageFromFile(page);
+        source->addThumbnail(page, made.width, made.height);
     }
     source->generateNormalPages();
     return source;
+}
+
+int FlashPageSourceImg::thumbnailSide(int width, int height)
+{
+    if (width <= 0 || height <= 0 || width >= height)
+        return kThumbWidth;
+    // A tall picture is kThumbWidth across unless that makes it taller than the panel shows.
+    const std::int64_t side = (std::int64_t{kThumbWidth} * height + width - 1) / width;
+    return static_cast<int>(std::min<std::int64_t>(side, kThumbMaxHeight));
+}
+
+void FlashPageSourceImg::addThumbnail(const std::string& page, int width, int height)
+{
+    // Made from the page picture, not the user's file: that one is already upright sRGB and at
+    // most kMaxPageSide, so a HEIC or a 50-megapixel photo is not decoded a second time.
+    PictureIntake::Options options;
+    options.maxSide = thumbnailSide(width, height);
+    options.quality = kThumbQuality;
+    options.keepOriginal = false;
+    options.allowPng = false;
+    const PictureIntake::Picture thumb = PictureIntake::pagePicture(page, options);
+    const auto pageIndex = static_cast<std::int32_t>(pages().size());
+    const std::string path = file::joinPath(iWorkFolder, "thumb-" + std::to_string(pageIndex) + ".jpg");
+    // Without it the book shows the page picture in small views, as older books do.
+    if (thumb.bytes.empty() || !file::writeFileReplacing(path, thumb.bytes)) {
+        PW_LOG_WARN("page %d: the thumbnail could not be made from %s", pageIndex, page.c_str());
+        return;
+    }
+    thumbPages().push_back(std::make_unique<FlashPage>(path, pageIndex));
 }
 
 void FlashPageSourceImg::addImgPageFromFile(const std::string& path)

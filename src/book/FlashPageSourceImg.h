@@ -22,7 +22,7 @@ public:
 
     // The user's pictures as pages, each as the picture intake makes it fit to show: a JPEG
     // that already is stays as it is; any other is written as an upright sRGB JPEG or PNG into
-    // a work folder of the page source's own. Unreadable pictures are left out. problems gets
+    // a work folder of the page source's own, beside a thumbnail of each. Unreadable pictures are left out. problems gets
     // the outcome of every picture that was not plainly fine. stop, when set, ends the run
     // between pictures with PagewindException "PAGES_CANCELLED".
     static std::shared_ptr<FlashPageSourceImg> fromPictures(const std::vector<std::string>& pictures,
@@ -38,7 +38,13 @@ public:
     const FlashPage* getPageAtIndex(std::int32_t position) const override;
     const FlashPage* getNormalPageAtIndex(std::int32_t pageIndex) const override;
 
+    // The longest side of the thumbnail of a picture of that upright size: kThumbWidth across,
+    // tall pictures at most kThumbMaxHeight down.
+    static int thumbnailSide(int width, int height);
+
 private:
+    void addThumbnail(const std::string& page, int width, int height);
+
     std::string iWorkFolder;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/FlashPageSource.h"
 #include "book/FlashPageTiles.h"
 #include "pdf/PDFDocument.h"
 #include "pdf/PDFToPageConverter.h"
@@ -19,10 +20,9 @@ public:
     static constexpr int kMaxPictureSide = 4096;
     // The picture of a page that cannot be measured: US Letter.
     static constexpr PictureSize kFallbackSize{1224, 1584};
-    // Thumbnails: sharp at 105 CSS pixels on a screen of 3 device pixels a CSS pixel.
-    static constexpr int kThumbWidth = 320;
-    static constexpr int kThumbMaxHeight = 960;
-    static constexpr int kThumbQuality = 70;
+    static constexpr int kThumbWidth = FlashPageSource::kThumbWidth;
+    static constexpr int kThumbMaxHeight = FlashPageSource::kThumbMaxHeight;
+    static constexpr int kThumbQuality = FlashPageSource::kThumbQuality;
     // Detail for zooming: 360 pixels an inch, enough for 0.9 picture pixels a device pixel at
     // three times the fitted width on a phone of 3 device pixels a CSS pixel.
     static constexpr float kDetailScale = 5.0f;

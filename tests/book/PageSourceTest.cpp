@@ -117,3 +117,30 @@ TEST(PageSourceImg, SkipsEmptyEntriesAndNeverWritesPastTheNormalList)
     ASSERT_EQ(source.normalPages().size(), 1u);
     EXPECT_EQ(source.getNormalPageAtIndex(9)->pageFilePath(), "/p/nine.jpg");
 }
+
+// Thumbnails are 320 pixels across, tall pages at most 960 down; a picture's thumbnail is made
+// from its page picture and named by page number.
+TEST(PageSourceImg, ThumbnailsFitThePanelOfASharpPhone)
+{
+    struct Case {
+        int width, height, side;
+    };
+    const Case cases[] = {
+        {4000, 3000, 320}, {3000, 4000, 427}, {1000, 1001, 321}, {100, 1000, 960}, {320, 320, 320}, {0, 0, 320},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FlashPageSourceImg::thumbnailSide(c.width, c.height), c.side) << c.width << "x" << c.height;
+
+    std::vector<pw::PictureOutcome> problems;
+    const auto source = FlashPageSourceImg::fromPictures(
+        {PAGEWIND_SOURCE_DIR "/resources/DemoImgs/01-sunrise.jpg", PAGEWIND_SOURCE_DIR "/resources/DemoImgs/02-lake.jpg"},
+        problems);
+    EXPECT_TRUE(problems.empty());
+    for (const std::int32_t page : {1, 2}) {
+        const FlashPage* thumb = source->getThumbPageAtIndex(page);
+        ASSERT_NE(thumb, nullptr) << page;
+        const auto size = pw::PictureIntake::readSize(thumb->pageFilePath());
+        ASSERT_TRUE(size) << page;
+        EXPECT_EQ(size->width, 320) << page;
+    }
+}

@@ -275,6 +275,8 @@ TEST_F(CliTest, EveryKindOfPictureThroughBuildAndPublish)
                 continue;
             const std::string stem = path(command + "/files/page/" + std::to_string(++page));
             EXPECT_TRUE(pw::test::showsCase(file::isRegularFile(stem + ".png") ? stem + ".png" : stem + ".jpg", c, 10));
+            // The thumbnail panel's picture of the page shows the same (these pictures are smaller than one).
+            EXPECT_TRUE(pw::test::showsCase(path(command + "/files/thumb/" + std::to_string(page) + ".jpg"), c, 14)) << c.name;
         }
     }
     // With no picture that can be read, nothing is made and every file is named.
