@@ -127,8 +127,9 @@ export async function open(url, device = 'desktop', before, ready = '#pagewind.p
   page.on('console', (m) => { if (m.type() === 'error') page.consoleErrors.push(m.text()); });
   // Every file asked for, with its size once it has come ({url, bytes, status}); a failed one counts as status 0.
   page.fetched = [];
+  // A request may finish while its page is being closed: its response is then gone, not an error.
   page.on('requestfinished', async (r) => {
-    const response = await r.response();
+    const response = await r.response().catch(() => null);
     const sizes = await r.sizes().catch(() => ({ responseBodySize: 0 }));
     page.fetched.push({ url: r.url(), bytes: sizes.responseBodySize, status: response ? response.status() : 0 });
   });
