@@ -36,22 +36,20 @@ TEST(PageRange, ParsesAsTheImportDialogExpects)
         {"8-10", 5, {8, 9, 10}},
         {"7a,x", 5, {0, 7}},
         {"2 - 4", 5, {2, 3, 4}},
+        {"2147483646-99999999999", 5, {2147483646, 2147483647}},  // bounded, never wrapping around
+        {"99999999999", 5, {2147483647}},
     };
     for (const RangeCase& c : cases)
         EXPECT_EQ(FlashPageSource::parsePageRange(c.text, c.total), c.expected) << '"' << c.text << "\" of " << c.total;
 }
 
-TEST(PageRange, HugeOrOverflowingRangesStayBounded)
+TEST(PageRange, HugeRangesStayBounded)
 {
-    // A typo must not make the dialog allocate billions of numbers or wrap around.
+    // A typo must not make the dialog allocate billions of numbers.
     const std::vector<std::int32_t> huge = FlashPageSource::parsePageRange("1-2000000000", 10);
     ASSERT_FALSE(huge.empty());
     EXPECT_EQ(huge.front(), 1);
     EXPECT_LE(huge.size(), 70000u);
-
-    const std::vector<std::int32_t> top = FlashPageSource::parsePageRange("2147483646-99999999999", 5);
-    EXPECT_EQ(top, (std::vector<std::int32_t>{2147483646, 2147483647}));
-    EXPECT_EQ(FlashPageSource::parsePageRange("99999999999", 5), (std::vector<std::int32_t>{2147483647}));
 }
 
 // Pages are numbered from 1; generating again adds normal pages only for new pages, each a
