@@ -3,7 +3,7 @@
 // remembered, two windows keep their own previews, every control has a name, the sheets and
 // questions are kept as screenshots; projects are saved and opened again with their book,
 // unsaved changes asked about before they are lost, what is missing named, the last ten kept
-// in Open Recent.
+// in Open Recent; F1 opens the manual at the property asked about.
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
@@ -46,8 +46,10 @@
 #include "app/ProgressSheet.h"
 #include "app/RecentProjects.h"
 #include "app/SelectTemplateWindowDelegate.h"
+#include "app/UserManual.h"
 #include "app/WindowActions.h"
 #include "base/NotificationCenter.h"
+#include "base/ResourceFolder.h"
 #include "book/FlashPageSource.h"
 #include "project/TemplateTree.h"
 #include "pdf/PictureDocumentBuilder.h"
@@ -586,6 +588,70 @@ void MainWindowTest::speaksTheLanguageChosenInPreferences()
     const pw::test::AppSandbox sandbox;
     {
         StartedWindow english(true);
+        // F1 opens the manual at the section of the property asked about.
+        Leafreel_for_macAppDelegate& window = english.window;
+        // The window as the manual shows it: pictures in the list, the book in the preview.
+        window.resize(1400, 860);
+        window.browserData()->addPictures(pw::test::demoPictures());
+        window.browserView()->clearSelection();
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('img').length")).toInt() > 0, 30000);
+        QTest::qWait(1500);  // the thumbnails and the first spread
+        QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/window-with-pictures.png")));
+        QTreeView* tree = window.outlineView();
+        auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
+        QModelIndex colours;
+        for (int row = 0; row < model->rowCount() && !colours.isValid(); ++row)
+            colours = model->propertyAt(model->index(row, 0))->key() == "colors" ? model->index(row, 0) : colours;
+        const QModelIndex background = model->index(0, pw::FlashTemplateOutlineDelegate::valueColumn, colours);
+
+        // Each row: where the mouse or the focus is, and the section F1 opens.
+        QWidget* pictureList = window.browserView();
+        const QPoint pageWidth = tree->visualRect(model->index(0, 0)).center();
+        struct Row {
+            const char* name;
+            std::function<void()> place;
+            QString section;
+        };
+        const Row rows[] = {
+            {"the mouse over the page width, the focus elsewhere",
+             [&] { pictureList->setFocus(); QTest::mouseMove(tree->viewport(), pageWidth); }, "property-pageWidth"},
+            {"the focus in the picture list: the top", [&] { QTest::mouseMove(pictureList); pictureList->setFocus(); }, {}},
+            {"a colour current in the property list", [&] { tree->setFocus(); tree->setCurrentIndex(background); },
+             "property-backgroundColor"},
+            {"a property the manual does not know: its group",
+             [&] { model->propertyAt(background)->setKey("veilColour"); tree->setFocus(); }, "property-colors"},
+        };
+        for (const Row& row : rows) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            row.place();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            pw::ManualWindow* manual = window.manualWindow();
+            QVERIFY2(manual && manual->isVisible(), row.name);
+            QUrl expected = QUrl::fromLocalFile(pw::UserManual::folder() + QStringLiteral("/en/index.html"));
+            if (!row.section.isEmpty())
+                expected.setFragment(row.section);
+            QTRY_COMPARE(manual->view()->url(), expected);
+            // The section is there and scrolled to.
+            const QString scrolled = QStringLiteral("document.readyState === 'complete' && (location.hash === '' ? scrollY === 0 : "
+                                                    "Math.abs(document.querySelector(location.hash).getBoundingClientRect().top) < 40)");
+            QTRY_VERIFY2_WITH_TIMEOUT(evaluate(manual->view(), scrolled).toBool(), row.name, 20000);
+            if (row.section == QLatin1String("property-backgroundColor"))
+                QVERIFY(manual->grab().save(pw::test::screenshotFolder() + QStringLiteral("/manual-window.png")));
+            manual->close();
+        }
+
+        // Without the manual F1 says where it was looked for.
+        pw::resources::setResourceFolder(sandbox.path().toStdString());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        const QList<QMessageBox*> boxes = window.findChildren<QMessageBox*>();
+        QVERIFY(!boxes.isEmpty() && boxes.last()->text().contains(sandbox.path(QStringLiteral("manual"))));
+        QVERIFY(!window.manualWindow()->isVisible());
+        pw::resources::setResourceFolder(std::nullopt);
+        window.session()->newProject();  // the pictures go, for the walk below
+        english.asked.clear();
         english.window.actions()->preferences->trigger();
         pw::PreferencesDialog* preferences = english.window.preferencesWindow();
         QTRY_VERIFY(preferences->isVisible());

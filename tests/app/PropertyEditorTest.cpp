@@ -79,8 +79,6 @@ private slots:
     void storingRules();
     void colorFromHexRGB_data();
     void colorFromHexRGB();
-    void colorToHexRGB();
-    void allowedExtensions();
     void keysOpenChoosersAndEditorsAndStoreTheAnswer_data();
     void keysOpenChoosersAndEditorsAndStoreTheAnswer();
     void paintsWithTheDarkPalette();
@@ -127,6 +125,15 @@ void PropertyEditorTest::displayRules()
     // Without a template there is nothing to show.
     iModel->setFlashTmpl(nullptr);
     QCOMPARE(iModel->rowCount(), 0);
+
+    // Colours are written back as the template stores them: scaling by just under 256 and
+    // truncating keeps every 8-bit component as it was.
+    for (const int grey : {0x01, 0x7f, 0x80, 0xfe, 0xff})
+        QCOMPARE(pw::MyColorOper::colorToHexRGB(QColor(grey, grey, grey)),
+                 std::optional(QStringLiteral("0x%1").arg(grey * 0x10101, 6, 16, QLatin1Char('0'))));
+    QCOMPARE(pw::MyColorOper::colorToHexRGB(QColor()), std::optional<QString>());
+    // A filter without a label is the extensions' whole list (the choosers' rows take those after one).
+    QCOMPARE(FlashTemplateOutlineDelegate::allowedExtensions(QStringLiteral("*.mp3")), QStringList({"mp3"}));
 }
 
 void PropertyEditorTest::storingRules_data()
@@ -180,21 +187,6 @@ void PropertyEditorTest::colorFromHexRGB()
     QFETCH(std::optional<QString>, text);
     QFETCH(QColor, expected);
     QCOMPARE(pw::MyColorOper::colorFromHexRGB(text).rgb(), expected.rgb());
-}
-
-void PropertyEditorTest::colorToHexRGB()
-{
-    using pw::MyColorOper::colorToHexRGB;
-    // Scaling by just under 256 and truncating keeps every 8-bit component as it was.
-    for (const int grey : {0x01, 0x7f, 0x80, 0xfe, 0xff})
-        QCOMPARE(colorToHexRGB(QColor(grey, grey, grey)), std::optional(QStringLiteral("0x%1").arg(grey * 0x10101, 6, 16, QLatin1Char('0'))));
-    QCOMPARE(colorToHexRGB(QColor()), std::optional<QString>());
-}
-
-void PropertyEditorTest::allowedExtensions()
-{
-    // The whole filter when it has no label; the file chooser's rows take the patterns after one.
-    QCOMPARE(FlashTemplateOutlineDelegate::allowedExtensions(QStringLiteral("*.mp3")), QStringList({"mp3"}));
 }
 
 void PropertyEditorTest::keysOpenChoosersAndEditorsAndStoreTheAnswer_data()

@@ -25,6 +25,7 @@ protected:
 TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
 {
     std::vector<pw::test::TestPage> pages(4);
+    pages[0].links = {{{72, 72, 144, 36}, "https://example.org/outside"}};  // a page the range leaves out
     pages[1].links = {{{72, 72, 144, 36}, "https://example.org/more"}, {{72, 200, 144, 36}, "", 3}};
     const std::string pdf = write("in.pdf", pw::test::makePdf(pages, {{"Chapter", 1, {{"Part", 2, {}}}}}, {"Q&A <Guide>", {}}));
     const std::vector<std::string> links = {"<url>https://example.org/more</url>", "<pageIndex>4</pageIndex>", "<c>Part</c>"};
@@ -50,6 +51,7 @@ TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
             EXPECT_NE(xml.find(fragment), std::string::npos) << fragment;
         for (const std::string& fragment : links)
             EXPECT_EQ(xml.find(fragment) != std::string::npos, c.links) << c.book << ": " << fragment;
+        EXPECT_EQ(xml.find("outside"), std::string::npos);
     }
     EXPECT_EQ(file::readFile(path("book/files/page/4.jpg")), file::readFile(path("same/files/page/4.jpg")))
         << "quality 1 by default";
