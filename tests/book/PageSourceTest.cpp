@@ -53,7 +53,7 @@ TEST(PageRange, HugeRangesStayBounded)
 }
 
 // Pages are numbered from 1; generating again adds normal pages only for new pages, each a
-// record of its own.
+// record of its own; empty entries are skipped.
 TEST(PageSourceImg, NumbersPagesAndGeneratesEachNormalPageOnce)
 {
     FlashPageSourceImg source;
@@ -82,6 +82,13 @@ TEST(PageSourceImg, NumbersPagesAndGeneratesEachNormalPageOnce)
     source.clearPages();
     EXPECT_TRUE(source.pages().empty());
     EXPECT_TRUE(source.normalPages().empty());
+
+    // Empty entries are skipped, and nothing is written past the normal list.
+    source.pages().push_back(nullptr);
+    source.pages().push_back(std::make_unique<FlashPageImage>("/p/nine.jpg", 9));
+    source.generateNormalPages();
+    ASSERT_EQ(source.normalPages().size(), 1u);
+    EXPECT_EQ(source.getNormalPageAtIndex(9)->pageFilePath(), "/p/nine.jpg");
 }
 
 // Lookups take a fast path for lists in page order; a list put in another order by hand must
@@ -104,16 +111,6 @@ TEST(PageSource, NormalPageLookupFindsRecordsInAnyOrder)
                 EXPECT_EQ(source->getNormalPageAtIndex(missing), nullptr) << missing;
         }
     }
-}
-
-TEST(PageSourceImg, SkipsEmptyEntriesAndNeverWritesPastTheNormalList)
-{
-    FlashPageSourceImg source;
-    source.pages().push_back(nullptr);
-    source.pages().push_back(std::make_unique<FlashPageImage>("/p/nine.jpg", 9));
-    source.generateNormalPages();
-    ASSERT_EQ(source.normalPages().size(), 1u);
-    EXPECT_EQ(source.getNormalPageAtIndex(9)->pageFilePath(), "/p/nine.jpg");
 }
 
 // Thumbnails are 320 pixels across, tall pages at most 960 down; a picture's thumbnail is made
