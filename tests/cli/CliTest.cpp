@@ -193,7 +193,7 @@ TEST_F(CliTest, NamesTitlesAndTheApplicationBundle)
                             "height=\"408\" style=\"display:block;width:100%;max-width:960px;height:auto;aspect-ratio:960/408;"
                             "min-height:400px;border:0\" allow=\"fullscreen\" allowfullscreen loading=\"lazy\"></iframe>\n");
 
-    // The bundle's making and replacing are the book writer's tests'; here the options reach it.
+    // Making and replacing the bundle is tested with the book writer; here the options reach it.
     const CliResult app = publish({"-o", path("o3"), "--app", "--name", "My.Trip", "--template", "classic", path("a.jpg")});
     ASSERT_EQ(app.exitCode, 0) << app.err;
     EXPECT_EQ(app.out, path("o3/My.Trip.app") + "\n");
