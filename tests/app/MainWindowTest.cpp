@@ -3,7 +3,7 @@
 // remembered, two windows keep their own previews, every control has a name, the sheets and
 // questions are kept as screenshots; projects are saved and opened again with their book,
 // unsaved changes asked about before they are lost, what is missing named, the last ten kept
-// in Open Recent.
+// in Open Recent; F1 opens the manual at the property asked about.
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
@@ -46,8 +46,10 @@
 #include "app/ProgressSheet.h"
 #include "app/RecentProjects.h"
 #include "app/SelectTemplateWindowDelegate.h"
+#include "app/UserManual.h"
 #include "app/WindowActions.h"
 #include "base/NotificationCenter.h"
+#include "base/ResourceFolder.h"
 #include "book/FlashPageSource.h"
 #include "project/TemplateTree.h"
 #include "pdf/PictureDocumentBuilder.h"
@@ -86,20 +88,16 @@ public:
     static void initMain() { pw::prepareWebEngineEnvironment(); }
 
 private slots:
-    void startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedInThePreview();
+    void startupShowsTheBookEditsApplyAndEveryControlAndSheetIsNamedAndKept();
     void buildTurnsThePictureListIntoTheBook();
     void everyEditUndoes_data();
     void everyEditUndoes();
-    void theChooserOpensOnTheStyleInUseAndOkKeepsTheEdits();
     void windowsKeepTheirOwnPreviewAndRememberTheirPlace();
-    void namesAndPaths();
-    void everyControlIsNamedAndTheSheetsAreKeptAsScreenshots();
     void aSavedProjectOpensWithItsBookAndOpeningNamesWhatIsMissing();
-    void unsavedChangesAreAskedAbout();
     void speaksTheLanguageChosenInPreferences();
 };
 
-void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedInThePreview()
+void MainWindowTest::startupShowsTheBookEditsApplyAndEveryControlAndSheetIsNamedAndKept()
 {
     const pw::test::AppSandbox sandbox;
     Leafreel_for_macAppDelegate window;
@@ -172,6 +170,111 @@ void MainWindowTest::startupShowsTheDemonstrationBookAndEditsBlinkUntilAppliedIn
     blocker.close();
     QVERIFY(!rebuildsPreview(window, [&] { window.applyChange(); }));
     QVERIFY(window.statusBar()->currentMessage().startsWith(QStringLiteral("The preview")));
+
+    // Every control has a name; the sheets and questions are kept as screenshots.
+    QStringList unnamed;
+    const auto checkNames = [&](QWidget* top) {
+        for (QWidget* widget : top->findChildren<QWidget*>()) {
+            // Parts of compound controls (a combo box's list, the web view's own surface) are
+            // named through their control.
+            const bool part = qobject_cast<QComboBox*>(widget->parentWidget()) ||
+                              qobject_cast<QWebEngineView*>(widget->parentWidget()) || qobject_cast<QFileDialog*>(widget->window());
+            if (part || widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(top))
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed.append(QStringLiteral("%1 in %2").arg(widget->metaObject()->className(), top->windowTitle()));
+        }
+    };
+    const auto keep = [&](QWidget* shown, const char* name) {
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        checkNames(shown);
+        QVERIFY(shown->grab().save(pw::test::screenshotFolder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+        shown->hide();
+    };
+    checkNames(&window);
+    // The toolbar's pictures are all as large as the toolbar asks, so its buttons line up.
+    auto* toolbar = window.findChild<QToolBar*>();
+    for (QAction* action : toolbar->actions()) {
+        if (!action->isSeparator())
+            QCOMPARE(action->icon().actualSize(toolbar->iconSize()), toolbar->iconSize());
+    }
+    window.OnSelectTemplate();
+    keep(window.selectTmplWindow(), "template-chooser");
+    window.OnConvertToFlipBook();
+    keep(window.outputWindow(), "publish-sheet");
+    window.OnImportPDF();
+    keep(window.importWindow(), "import-sheet");
+
+    const auto unsaved = pw::ProjectSession::makeUnsavedQuestion(&window, QStringLiteral("Our Trip"));
+    keep(unsaved.get(), "unsaved-changes-question");
+    // Every answer has a key of its own: Alt+D is "Don't Save".
+    unsaved->show();
+    QApplication::setActiveWindow(unsaved.get());
+    QTest::keyClick(unsaved.get(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(unsaved->clickedButton(), unsaved->button(QMessageBox::Discard));
+    const auto replace = pw::OutputWindowDelegate::makeReplaceQuestion(&window, QStringLiteral("/home/ann/Books/Trip"));
+    keep(replace.get(), "replace-book-question");
+    const QString embed = QStringLiteral("<iframe src=\"trip/index.html\" title=\"Trip\"></iframe>");
+    const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window, embed);
+    QCOMPARE(finished->informativeText(), QStringLiteral("Publish finished! Open it?"));  // once misspelt
+    QVERIFY(finished->windowTitle() != finished->text());  // a short title, not the question again
+    keep(finished.get(), "publish-finished-question");
+    // Copying the embed code leaves the question open.
+    finished->show();
+    const QList<QAbstractButton*> buttons = finished->buttons();
+    const auto copy = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == QStringLiteral("&Copy Embed Code"); });
+    QVERIFY(copy != buttons.end());
+    (*copy)->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), embed);
+    QVERIFY(finished->isVisible());
+    finished->hide();
+    pw::ProgressSheet progress(QStringLiteral("Updating the preview…"), &window);
+    progress.setProgress(120, 500);
+    keep(&progress, "progress-sheet");
+    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), QStringLiteral("/gone/lake.jpg")});
+    window.browserView()->selectionModel()->select(window.browserData()->index(0), QItemSelectionModel::Select);
+    const std::unique_ptr<QMenu> menu(window.browserView()->makeContextMenu());
+    keep(menu.get(), "picture-context-menu");
+    QTest::qWait(300);  // the thumbnail
+    keep(window.browserView(), "picture-list-with-missing");
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+
+    // The chooser opens on the style in use, and OK on it keeps the edits made since.
+    pw::SelectTemplateWindowDelegate* chooser = window.selectTmplWindow();
+    const auto choose = [&](const QString& tmpl, const QString& style) {
+        window.actions()->chooseTemplate->trigger();
+        QTRY_VERIFY(chooser->isVisible());
+        const QList<QListWidgetItem*> templates = chooser->tableViewTmpls()->findItems(tmpl, Qt::MatchExactly);
+        QVERIFY(!templates.isEmpty());  // named as the main window names templates
+        chooser->tableViewTmpls()->setCurrentItem(templates.first());
+        chooser->imgBrowserView()->setCurrentItem(chooser->imgBrowserView()->findItems(style, Qt::MatchExactly).first());
+        QTest::keyClick(chooser->imgBrowserView(), Qt::Key_Return);
+        QTRY_VERIFY(!chooser->isVisible());
+    };
+    choose(QStringLiteral("Classic"), QStringLiteral("Walnut"));
+    QCOMPARE(window.btnFloat()->text(), QStringLiteral("Classic \u2014 Walnut"));
+    QVERIFY(model->setData(model->index(2, pw::FlashTemplateOutlineDelegate::valueColumn), "Edited", Qt::EditRole));
+    const QStringList edited = snapshot(window);
+    const int steps = window.session()->undoStack()->count();
+
+    // Ctrl+T then Enter: the chooser shows the style in use, and taking it changes nothing.
+    QCOMPARE(window.actions()->chooseTemplate->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+    window.actions()->chooseTemplate->trigger();
+    QTRY_VERIFY(chooser->isVisible());
+    QCOMPARE(chooser->tableViewTmpls()->currentItem()->text(), QStringLiteral("Classic"));
+    QCOMPARE(chooser->imgBrowserView()->currentItem()->text(), QStringLiteral("Walnut"));
+    QVERIFY(chooser->grab().save(pw::test::screenshotFolder() + QStringLiteral("/template-chooser-current-style.png")));
+    QTest::keyClick(chooser->imgBrowserView(), Qt::Key_Return);
+    QTRY_VERIFY(!chooser->isVisible());
+    QCOMPARE(snapshot(window), edited);
+    QCOMPARE(window.session()->undoStack()->count(), steps);
+    // Names of templates and settings files.
+    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("my CLASSIC book")),
+             QStringLiteral("My Classic Book"));
+    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine")), QStringLiteral("/s/mine.txt"));
+    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine.cfg")), QStringLiteral("/s/mine.cfg"));
 }
 
 void MainWindowTest::buildTurnsThePictureListIntoTheBook()
@@ -313,42 +416,6 @@ void MainWindowTest::everyEditUndoes()
     QCOMPARE(snapshot(window), after);
 }
 
-void MainWindowTest::theChooserOpensOnTheStyleInUseAndOkKeepsTheEdits()
-{
-    const pw::test::AppSandbox sandbox;
-    StartedWindow started(true);
-    Leafreel_for_macAppDelegate& window = started.window;
-    pw::SelectTemplateWindowDelegate* chooser = window.selectTmplWindow();
-    const auto choose = [&](const QString& tmpl, const QString& style) {
-        window.actions()->chooseTemplate->trigger();
-        QTRY_VERIFY(chooser->isVisible());
-        const QList<QListWidgetItem*> templates = chooser->tableViewTmpls()->findItems(tmpl, Qt::MatchExactly);
-        QVERIFY(!templates.isEmpty());  // named as the main window names templates
-        chooser->tableViewTmpls()->setCurrentItem(templates.first());
-        chooser->imgBrowserView()->setCurrentItem(chooser->imgBrowserView()->findItems(style, Qt::MatchExactly).first());
-        QTest::keyClick(chooser->imgBrowserView(), Qt::Key_Return);
-        QTRY_VERIFY(!chooser->isVisible());
-    };
-    choose(QStringLiteral("Classic"), QStringLiteral("Walnut"));
-    QCOMPARE(window.btnFloat()->text(), QStringLiteral("Classic \u2014 Walnut"));
-    auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(window.outlineView()->model());
-    QVERIFY(model->setData(model->index(2, pw::FlashTemplateOutlineDelegate::valueColumn), "Edited", Qt::EditRole));
-    const QStringList edited = snapshot(window);
-    const int steps = window.session()->undoStack()->count();
-
-    // Ctrl+T then Enter: the chooser shows the style in use, and taking it changes nothing.
-    QCOMPARE(window.actions()->chooseTemplate->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
-    window.actions()->chooseTemplate->trigger();
-    QTRY_VERIFY(chooser->isVisible());
-    QCOMPARE(chooser->tableViewTmpls()->currentItem()->text(), QStringLiteral("Classic"));
-    QCOMPARE(chooser->imgBrowserView()->currentItem()->text(), QStringLiteral("Walnut"));
-    QVERIFY(chooser->grab().save(pw::test::screenshotFolder() + QStringLiteral("/template-chooser-current-style.png")));
-    QTest::keyClick(chooser->imgBrowserView(), Qt::Key_Return);
-    QTRY_VERIFY(!chooser->isVisible());
-    QCOMPARE(snapshot(window), edited);
-    QCOMPARE(window.session()->undoStack()->count(), steps);
-}
-
 void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
 {
     const pw::test::AppSandbox sandbox;
@@ -404,89 +471,6 @@ void MainWindowTest::windowsKeepTheirOwnPreviewAndRememberTheirPlace()
     const QRect back = moved.window.geometry();
     QVERIFY2(small.contains(back) && back.width() < small.width() && back.height() < small.height(),
              qPrintable(QStringLiteral("%1,%2 %3x%4").arg(back.x()).arg(back.y()).arg(back.width()).arg(back.height())));
-}
-
-void MainWindowTest::namesAndPaths()
-{
-    QCOMPARE(Leafreel_for_macAppDelegate::capitalizedTitle(QStringLiteral("my CLASSIC book")),
-             QStringLiteral("My Classic Book"));
-    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine")), QStringLiteral("/s/mine.txt"));
-    QCOMPARE(Leafreel_for_macAppDelegate::settingsExportPath(QStringLiteral("/s/mine.cfg")), QStringLiteral("/s/mine.cfg"));
-}
-
-void MainWindowTest::everyControlIsNamedAndTheSheetsAreKeptAsScreenshots()
-{
-    const pw::test::AppSandbox sandbox;
-    StartedWindow started(true);
-    Leafreel_for_macAppDelegate& window = started.window;
-    QStringList unnamed;
-    const auto checkNames = [&](QWidget* top) {
-        for (QWidget* widget : top->findChildren<QWidget*>()) {
-            // Parts of compound controls (a combo box's list, the web view's own surface) are
-            // named through their control.
-            const bool part = qobject_cast<QComboBox*>(widget->parentWidget()) ||
-                              qobject_cast<QWebEngineView*>(widget->parentWidget()) || qobject_cast<QFileDialog*>(widget->window());
-            if (part || widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(top))
-                continue;
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-            if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
-                unnamed.append(QStringLiteral("%1 in %2").arg(widget->metaObject()->className(), top->windowTitle()));
-        }
-    };
-    const auto keep = [&](QWidget* shown, const char* name) {
-        shown->show();
-        QVERIFY(QTest::qWaitForWindowExposed(shown));
-        checkNames(shown);
-        QVERIFY(shown->grab().save(pw::test::screenshotFolder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-        shown->hide();
-    };
-    checkNames(&window);
-    // The toolbar's pictures are all as large as the toolbar asks, so its buttons line up.
-    auto* toolbar = window.findChild<QToolBar*>();
-    for (QAction* action : toolbar->actions()) {
-        if (!action->isSeparator())
-            QCOMPARE(action->icon().actualSize(toolbar->iconSize()), toolbar->iconSize());
-    }
-    window.OnSelectTemplate();
-    keep(window.selectTmplWindow(), "template-chooser");
-    window.OnConvertToFlipBook();
-    keep(window.outputWindow(), "publish-sheet");
-    window.OnImportPDF();
-    keep(window.importWindow(), "import-sheet");
-
-    const auto unsaved = pw::ProjectSession::makeUnsavedQuestion(&window, QStringLiteral("Our Trip"));
-    keep(unsaved.get(), "unsaved-changes-question");
-    // Every answer has a key of its own: Alt+D is "Don't Save".
-    unsaved->show();
-    QApplication::setActiveWindow(unsaved.get());
-    QTest::keyClick(unsaved.get(), Qt::Key_D, Qt::AltModifier);
-    QTRY_COMPARE(unsaved->clickedButton(), unsaved->button(QMessageBox::Discard));
-    const auto replace = pw::OutputWindowDelegate::makeReplaceQuestion(&window, QStringLiteral("/home/ann/Books/Trip"));
-    keep(replace.get(), "replace-book-question");
-    const QString embed = QStringLiteral("<iframe src=\"trip/index.html\" title=\"Trip\"></iframe>");
-    const auto finished = pw::OutputWindowDelegate::makeFinishedQuestion(&window, embed);
-    QCOMPARE(finished->informativeText(), QStringLiteral("Publish finished! Open it?"));  // once misspelt
-    QVERIFY(finished->windowTitle() != finished->text());  // a short title, not the question again
-    keep(finished.get(), "publish-finished-question");
-    // Copying the embed code leaves the question open.
-    finished->show();
-    const QList<QAbstractButton*> buttons = finished->buttons();
-    const auto copy = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == QStringLiteral("&Copy Embed Code"); });
-    QVERIFY(copy != buttons.end());
-    (*copy)->click();
-    QCOMPARE(QGuiApplication::clipboard()->text(), embed);
-    QVERIFY(finished->isVisible());
-    finished->hide();
-    pw::ProgressSheet progress(QStringLiteral("Updating the preview…"), &window);
-    progress.setProgress(120, 500);
-    keep(&progress, "progress-sheet");
-    window.browserData()->addPictures({demoPicture("01-sunrise.jpg"), QStringLiteral("/gone/lake.jpg")});
-    window.browserView()->selectionModel()->select(window.browserData()->index(0), QItemSelectionModel::Select);
-    const std::unique_ptr<QMenu> menu(window.browserView()->makeContextMenu());
-    keep(menu.get(), "picture-context-menu");
-    QTest::qWait(300);  // the thumbnail
-    keep(window.browserView(), "picture-list-with-missing");
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
 
 void MainWindowTest::aSavedProjectOpensWithItsBookAndOpeningNamesWhatIsMissing()
@@ -599,41 +583,75 @@ void MainWindowTest::aSavedProjectOpensWithItsBookAndOpeningNamesWhatIsMissing()
     QVERIFY(!pw::RecentProjects::paths().contains(recent[3]));
 }
 
-void MainWindowTest::unsavedChangesAreAskedAbout()
-{
-    const pw::test::AppSandbox sandbox;
-    const QString other = sandbox.path(QStringLiteral("other.pagewind"));
-    pw::BookProject().saveAs(other.toStdString());
-    StartedWindow w(true);
-    w.savePath = sandbox.path(QStringLiteral("mine.pagewind"));
-    w.window.browserData()->addPictures({demoPicture("01-sunrise.jpg")});
-    QVERIFY(w.window.isWindowModified());
-    // Cancel keeps the window and its changes, whichever asked.
-    w.answer = ProjectSession::Answer::cancel;
-    QVERIFY(!w.window.close());
-    w.window.session()->newProject();
-    QVERIFY(!w.window.session()->openPath(other));
-    QCOMPARE(w.asked, QStringList(3, QStringLiteral("Untitled")));
-    QCOMPARE(w.window.browserData()->count(), 1);
-    QVERIFY(w.window.isVisible() && w.window.isWindowModified());
-    // Discard goes on without saving; Save saves first.
-    w.answer = ProjectSession::Answer::discard;
-    w.window.session()->newProject();
-    QCOMPARE(w.window.browserData()->count(), 0);
-    w.window.browserData()->addPictures({demoPicture("01-sunrise.jpg")});
-    QVERIFY(!QFile::exists(w.savePath));
-    w.answer = ProjectSession::Answer::save;
-    QVERIFY(w.window.close());
-    QVERIFY(QFile::exists(w.savePath));
-    QCOMPARE(w.asked, QStringList(5, QStringLiteral("Untitled")));
-    QVERIFY(!w.window.isVisible());
-}
-
 void MainWindowTest::speaksTheLanguageChosenInPreferences()
 {
     const pw::test::AppSandbox sandbox;
     {
         StartedWindow english(true);
+        // F1 opens the manual at the section of the property asked about.
+        Leafreel_for_macAppDelegate& window = english.window;
+        // The window as the manual shows it: pictures in the list, the book in the preview.
+        window.resize(1400, 860);
+        window.browserData()->addPictures(pw::test::demoPictures());
+        window.browserView()->clearSelection();
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('img').length")).toInt() > 0, 30000);
+        QTest::qWait(1500);  // the thumbnails and the first spread
+        QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/window-with-pictures.png")));
+        QTreeView* tree = window.outlineView();
+        auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
+        QModelIndex colours;
+        for (int row = 0; row < model->rowCount() && !colours.isValid(); ++row)
+            colours = model->propertyAt(model->index(row, 0))->key() == "colors" ? model->index(row, 0) : colours;
+        const QModelIndex background = model->index(0, pw::FlashTemplateOutlineDelegate::valueColumn, colours);
+
+        // Each row: where the mouse or the focus is, and the section F1 opens.
+        QWidget* pictureList = window.browserView();
+        const QPoint pageWidth = tree->visualRect(model->index(0, 0)).center();
+        struct Row {
+            const char* name;
+            std::function<void()> place;
+            QString section;
+        };
+        const Row rows[] = {
+            {"the mouse over the page width, the focus elsewhere",
+             [&] { pictureList->setFocus(); QTest::mouseMove(tree->viewport(), pageWidth); }, "property-pageWidth"},
+            {"the focus in the picture list: the top", [&] { QTest::mouseMove(pictureList); pictureList->setFocus(); }, {}},
+            {"a colour current in the property list", [&] { tree->setFocus(); tree->setCurrentIndex(background); },
+             "property-backgroundColor"},
+            {"a property the manual does not know: its group",
+             [&] { model->propertyAt(background)->setKey("veilColour"); tree->setFocus(); }, "property-colors"},
+        };
+        for (const Row& row : rows) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            row.place();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            pw::ManualWindow* manual = window.manualWindow();
+            QVERIFY2(manual && manual->isVisible(), row.name);
+            QUrl expected = QUrl::fromLocalFile(pw::UserManual::folder() + QStringLiteral("/en/index.html"));
+            if (!row.section.isEmpty())
+                expected.setFragment(row.section);
+            QTRY_COMPARE(manual->view()->url(), expected);
+            // The section is there and scrolled to.
+            const QString scrolled = QStringLiteral("document.readyState === 'complete' && (location.hash === '' ? scrollY === 0 : "
+                                                    "Math.abs(document.querySelector(location.hash).getBoundingClientRect().top) < 40)");
+            QTRY_VERIFY2_WITH_TIMEOUT(evaluate(manual->view(), scrolled).toBool(), row.name, 20000);
+            if (row.section == QLatin1String("property-backgroundColor"))
+                QVERIFY(manual->grab().save(pw::test::screenshotFolder() + QStringLiteral("/manual-window.png")));
+            manual->close();
+        }
+
+        // Without the manual F1 says where it was looked for.
+        pw::resources::setResourceFolder(sandbox.path().toStdString());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        const QList<QMessageBox*> boxes = window.findChildren<QMessageBox*>();
+        QVERIFY(!boxes.isEmpty() && boxes.last()->text().contains(sandbox.path(QStringLiteral("manual"))));
+        QVERIFY(!window.manualWindow()->isVisible());
+        pw::resources::setResourceFolder(std::nullopt);
+        window.session()->newProject();  // the pictures go, for the walk below
+        english.asked.clear();
         english.window.actions()->preferences->trigger();
         pw::PreferencesDialog* preferences = english.window.preferencesWindow();
         QTRY_VERIFY(preferences->isVisible());
@@ -641,6 +659,32 @@ void MainWindowTest::speaksTheLanguageChosenInPreferences()
         QTest::keyClick(preferences->language(), Qt::Key_Return);
         QTRY_VERIFY(!preferences->isVisible());
         QCOMPARE(english.window.menuBar()->actions().first()->text(), QStringLiteral("&File"));  // from the next start
+        // Unsaved changes are asked about before they are lost.
+        StartedWindow& w = english;
+        const QString other = sandbox.path(QStringLiteral("other.pagewind"));
+        pw::BookProject().saveAs(other.toStdString());
+        w.savePath = sandbox.path(QStringLiteral("mine.pagewind"));
+        w.window.browserData()->addPictures({demoPicture("01-sunrise.jpg")});
+        QVERIFY(w.window.isWindowModified());
+        // Cancel keeps the window and its changes, whichever asked.
+        w.answer = ProjectSession::Answer::cancel;
+        QVERIFY(!w.window.close());
+        w.window.session()->newProject();
+        QVERIFY(!w.window.session()->openPath(other));
+        QCOMPARE(w.asked, QStringList(3, QStringLiteral("Untitled")));
+        QCOMPARE(w.window.browserData()->count(), 1);
+        QVERIFY(w.window.isVisible() && w.window.isWindowModified());
+        // Discard goes on without saving; Save saves first.
+        w.answer = ProjectSession::Answer::discard;
+        w.window.session()->newProject();
+        QCOMPARE(w.window.browserData()->count(), 0);
+        w.window.browserData()->addPictures({demoPicture("01-sunrise.jpg")});
+        QVERIFY(!QFile::exists(w.savePath));
+        w.answer = ProjectSession::Answer::save;
+        QVERIFY(w.window.close());
+        QVERIFY(QFile::exists(w.savePath));
+        QCOMPARE(w.asked, QStringList(5, QStringLiteral("Untitled")));
+        QVERIFY(!w.window.isVisible());
     }
     // The next start speaks German: menus, sheets (with Qt's own buttons), messages.
     const pw::InterfaceLanguage german(pw::InterfaceLanguage::current());

@@ -1,33 +1,21 @@
 // The user manual: every language's page is whole (its links and pictures are there, it has every
 // section the English one has and one for each property of the shipped templates, named in its
-// language), the reader's languages choose the page, and F1 opens it in its window at the section
-// of the property asked about.
+// language), and the reader's languages choose the page. F1 is tested with the window.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
-#include <QTreeView>
-#include <QWebEngineView>
 
 #include "AppTestSupport.h"
-#include "app/AppEnvironment.h"
-#include "app/FlashTemplateOutlineDelegate.h"
-#include "app/ImageBrowserView.h"
-#include "app/ImageListModel.h"
-#include "app/ManualWindow.h"
 #include "app/UserManual.h"
 #include "base/FileUtil.h"
-#include "base/ResourceFolder.h"
 #include "project/TemplateTree.h"
 #include "template/FlashTemplate.h"
 #include "template/FlashTemplateProperty.h"
 
-using pw::Leafreel_for_macAppDelegate;
-using pw::test::evaluate;
 
 namespace {
 
@@ -61,15 +49,11 @@ QSet<QString> idsOf(const QString& path)
 class ManualTest : public QObject {
     Q_OBJECT
 
-public:
-    static void initMain() { pw::prepareWebEngineEnvironment(); }
-
 private slots:
     void everyLanguageIsWhole_data();
     void everyLanguageIsWhole();
     void theReadersLanguagesChooseThePage_data();
     void theReadersLanguagesChooseThePage();
-    void f1OpensTheManualAtThePropertyAsked();
 };
 
 void ManualTest::everyLanguageIsWhole_data()
@@ -153,72 +137,6 @@ void ManualTest::theReadersLanguagesChooseThePage()
     QFETCH(QString, language);
     QCOMPARE(pw::UserManual::languageFor(uiLanguages), language);
     QCOMPARE(pw::UserManual::pageUrl(uiLanguages), QUrl::fromLocalFile(manualPage(language)));
-}
-
-void ManualTest::f1OpensTheManualAtThePropertyAsked()
-{
-    const pw::test::AppSandbox sandbox;
-    pw::test::StartedWindow started(true);
-    Leafreel_for_macAppDelegate& window = started.window;
-    // The window as the manual shows it: pictures in the list, the book in the preview.
-    window.resize(1400, 860);
-    window.browserData()->addPictures(pw::test::demoPictures());
-    window.browserView()->clearSelection();
-    QTRY_VERIFY_WITH_TIMEOUT(evaluate(window.webView(), QStringLiteral("document.querySelectorAll('img').length")).toInt() > 0, 30000);
-    QTest::qWait(1500);  // the thumbnails and the first spread
-    QVERIFY(window.grab().save(pw::test::screenshotFolder() + QStringLiteral("/window-with-pictures.png")));
-    QTreeView* tree = window.outlineView();
-    auto* model = qobject_cast<pw::FlashTemplateOutlineDelegate*>(tree->model());
-    QModelIndex colours;
-    for (int row = 0; row < model->rowCount() && !colours.isValid(); ++row)
-        colours = model->propertyAt(model->index(row, 0))->key() == "colors" ? model->index(row, 0) : colours;
-    const QModelIndex background = model->index(0, pw::FlashTemplateOutlineDelegate::valueColumn, colours);
-
-    // Each row: where the mouse or the focus is, and the section F1 opens.
-    QWidget* pictureList = window.browserView();
-    const QPoint pageWidth = tree->visualRect(model->index(0, 0)).center();
-    struct Row {
-        const char* name;
-        std::function<void()> place;
-        QString section;
-    };
-    const Row rows[] = {
-        {"the mouse over the page width, the focus elsewhere",
-         [&] { pictureList->setFocus(); QTest::mouseMove(tree->viewport(), pageWidth); }, "property-pageWidth"},
-        {"the focus in the picture list: the top", [&] { QTest::mouseMove(pictureList); pictureList->setFocus(); }, {}},
-        {"a colour current in the property list", [&] { tree->setFocus(); tree->setCurrentIndex(background); },
-         "property-backgroundColor"},
-        {"a property the manual does not know: its group",
-         [&] { model->propertyAt(background)->setKey("veilColour"); tree->setFocus(); }, "property-colors"},
-    };
-    for (const Row& row : rows) {
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        row.place();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        pw::ManualWindow* manual = window.manualWindow();
-        QVERIFY2(manual && manual->isVisible(), row.name);
-        QUrl expected = QUrl::fromLocalFile(manualPage(QStringLiteral("en")));
-        if (!row.section.isEmpty())
-            expected.setFragment(row.section);
-        QTRY_COMPARE(manual->view()->url(), expected);
-        // The section is there and scrolled to.
-        const QString scrolled = QStringLiteral("document.readyState === 'complete' && (location.hash === '' ? scrollY === 0 : "
-                                                "Math.abs(document.querySelector(location.hash).getBoundingClientRect().top) < 40)");
-        QTRY_VERIFY2_WITH_TIMEOUT(evaluate(manual->view(), scrolled).toBool(), row.name, 20000);
-        if (row.section == QLatin1String("property-backgroundColor"))
-            QVERIFY(manual->grab().save(pw::test::screenshotFolder() + QStringLiteral("/manual-window.png")));
-        manual->close();
-    }
-
-    // Without the manual F1 says where it was looked for.
-    pw::resources::setResourceFolder(sandbox.path().toStdString());
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F1);
-    const QList<QMessageBox*> boxes = window.findChildren<QMessageBox*>();
-    QVERIFY(!boxes.isEmpty() && boxes.last()->text().contains(sandbox.path(QStringLiteral("manual"))));
-    QVERIFY(!window.manualWindow()->isVisible());
 }
 
 QTEST_MAIN(ManualTest)

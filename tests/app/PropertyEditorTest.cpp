@@ -1,13 +1,16 @@
 // The property editor: display and storing rules through the model, colour texts, the file
 // extensions of a filter, the colour and file choosers and the text editors opened from the
-// keyboard, and painting with a dark palette. The description that follows the selection is
-// tested with the window.
+// keyboard, painting with a dark palette, and the Apply item's blinking. The description that
+// follows the selection is tested with the window.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimerEvent>
 #include <QTreeView>
 
+#include "app/ApplyChangeIndicator.h"
 #include "app/FlashTemplateOutlineDelegate.h"
 #include "app/FlashTmplValueDelegate.h"
 #include "app/MyColorOper.h"
@@ -54,6 +57,16 @@ std::shared_ptr<pw::FlashTemplate> sampleTemplate()
     return flashTemplate;
 }
 
+// One tick of the timer, delivered as the event loop delivers it when the interval has passed:
+// a stopped timer gets none.
+void tick(QTimer& timer)
+{
+    if (!timer.isActive())
+        return;
+    QTimerEvent event(timer.timerId());
+    QCoreApplication::sendEvent(&timer, &event);
+}
+
 } // namespace
 
 class PropertyEditorTest : public QObject {
@@ -66,11 +79,10 @@ private slots:
     void storingRules();
     void colorFromHexRGB_data();
     void colorFromHexRGB();
-    void colorToHexRGB();
-    void allowedExtensions();
     void keysOpenChoosersAndEditorsAndStoreTheAnswer_data();
     void keysOpenChoosersAndEditorsAndStoreTheAnswer();
     void paintsWithTheDarkPalette();
+    void applyBlinksOnItsTimerAndResumesWhereItStopped();
 
 private:
     std::shared_ptr<pw::FlashTemplate> iTemplate;
@@ -113,6 +125,15 @@ void PropertyEditorTest::displayRules()
     // Without a template there is nothing to show.
     iModel->setFlashTmpl(nullptr);
     QCOMPARE(iModel->rowCount(), 0);
+
+    // Colours are written back as the template stores them: scaling by just under 256 and
+    // truncating keeps every 8-bit component as it was.
+    for (const int grey : {0x01, 0x7f, 0x80, 0xfe, 0xff})
+        QCOMPARE(pw::MyColorOper::colorToHexRGB(QColor(grey, grey, grey)),
+                 std::optional(QStringLiteral("0x%1").arg(grey * 0x10101, 6, 16, QLatin1Char('0'))));
+    QCOMPARE(pw::MyColorOper::colorToHexRGB(QColor()), std::optional<QString>());
+    // A filter without a label is the extensions' whole list (the choosers' rows take those after one).
+    QCOMPARE(FlashTemplateOutlineDelegate::allowedExtensions(QStringLiteral("*.mp3")), QStringList({"mp3"}));
 }
 
 void PropertyEditorTest::storingRules_data()
@@ -166,21 +187,6 @@ void PropertyEditorTest::colorFromHexRGB()
     QFETCH(std::optional<QString>, text);
     QFETCH(QColor, expected);
     QCOMPARE(pw::MyColorOper::colorFromHexRGB(text).rgb(), expected.rgb());
-}
-
-void PropertyEditorTest::colorToHexRGB()
-{
-    using pw::MyColorOper::colorToHexRGB;
-    // Scaling by just under 256 and truncating keeps every 8-bit component as it was.
-    for (const int grey : {0x01, 0x7f, 0x80, 0xfe, 0xff})
-        QCOMPARE(colorToHexRGB(QColor(grey, grey, grey)), std::optional(QStringLiteral("0x%1").arg(grey * 0x10101, 6, 16, QLatin1Char('0'))));
-    QCOMPARE(colorToHexRGB(QColor()), std::optional<QString>());
-}
-
-void PropertyEditorTest::allowedExtensions()
-{
-    // The whole filter when it has no label; the file chooser's rows take the patterns after one.
-    QCOMPARE(FlashTemplateOutlineDelegate::allowedExtensions(QStringLiteral("*.mp3")), QStringList({"mp3"}));
 }
 
 void PropertyEditorTest::keysOpenChoosersAndEditorsAndStoreTheAnswer_data()
@@ -258,6 +264,30 @@ void PropertyEditorTest::paintsWithTheDarkPalette()
     QApplication::setPalette(light);
     const QRect button = pw::FlashTmplValueDelegate::buttonRect(view.visualRect(valueOf(4)));
     QVERIFY2(QColor(shown.pixel(button.topLeft() + QPoint(2, 3))).lightnessF() < 0.5, "the file button is painted light");
+}
+
+// The Apply item's blinking: one frame a tick of its one timer, and where it resumes.
+void PropertyEditorTest::applyBlinksOnItsTimerAndResumesWhereItStopped()
+{
+    pw::ApplyChangeIndicator indicator;
+    QSignalSpy images(&indicator, &pw::ApplyChangeIndicator::imageChanged);
+    indicator.start();
+    indicator.start();  // a second change keeps the one timer
+    QVERIFY(indicator.isRunning());
+    QCOMPARE(indicator.timer().interval(), 330);
+    for (const char* frame : {"apply2", "apply3", "apply1", "apply2"}) {
+        tick(indicator.timer());
+        QCOMPARE(indicator.imageName(), QLatin1String(frame));
+    }
+    QCOMPARE(images.count(), 4);  // one frame a tick
+    indicator.stop();
+    QVERIFY(!indicator.isRunning());
+    QCOMPARE(indicator.imageName(), QStringLiteral("apply"));
+    QCOMPARE(images.last().first().toString(), QStringLiteral(":/images/apply.png"));
+    indicator.start();
+    tick(indicator.timer());  // the tag is never reset
+    QCOMPARE(indicator.imageName(), QStringLiteral("apply3"));
+    QCOMPARE(images.count(), 6);
 }
 
 QTEST_MAIN(PropertyEditorTest)

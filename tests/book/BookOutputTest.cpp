@@ -15,25 +15,19 @@
 #include "book/FlashPageImage.h"
 #include "book/FlashPageSourceImg.h"
 #include "book/FlashPageTiles.h"
-#include "book/FlashPagesText.h"
 #include "book/FlashPagesAnnotations.h"
 #include "book/FlashPagesText.h"
 #include "support/ScratchFolder.h"
+#include "support/TemplateXml.h"
 #include "template/FlashTemplate.h"
 #include "template/HTMLConfigInfo.h"
 
 namespace fs = std::filesystem;
 using namespace pw;
+using test::templateDescription;
+using test::property;
 
 namespace {
-
-std::string property(const std::string& type, const std::string& key, const std::string& value,
-                     const std::string& children = "")
-{
-    return "<property type=\"" + type + "\"><key>" + key + "</key><title>" + key + "</title><desc/><value>" + value +
-           "</value><valueSource/><defalutValue/>" +
-           (children.empty() ? "" : "<childProperties>" + children + "</childProperties>") + "</property>";
-}
 
 // The bytes that book.js hands to the player: the base64 text of its single pagewindBook call.
 std::string scriptBytes(const std::string& script)
@@ -59,16 +53,14 @@ class BookOutputTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string description =
-            "<template><info><htmlPath>html\\index.html</htmlPath><swfPath>book.swf</swfPath>"
-            "<defaultStyle>Blank</defaultStyle><macAppFilesFolder/><mobileTmplFilesPath/></info><properties>" +
-            property("pt_number", "pageWidth", "960") + property("pt_text", "bookTitle", "Tom &amp; Jerry &lt;3") +
-            property("pt_bool", "isHardCover", "NO") +
-            property("pt_composite", "colors", "group",
-                     property("pt_color", "backgroundColor", "0x112233") +
-                         property("pt_file", "logoImage", "", property("pt_text", "deep", "d"))) +
-            property("pt_file", "backgroundImage", "") + "</properties></template>";
-        root_.write("R/AppFiles/Templates/float/flashTemplate.xml", description);
+        root_.write("R/AppFiles/Templates/float/flashTemplate.xml",
+                    templateDescription(property("pt_number", "pageWidth", "960") +
+                                        property("pt_text", "bookTitle", "Tom &amp; Jerry &lt;3") +
+                                        property("pt_bool", "isHardCover", "NO") +
+                                        property("pt_composite", "colors", "group",
+                                                 property("pt_color", "backgroundColor", "0x112233") +
+                                                     property("pt_file", "logoImage", "", property("pt_text", "deep", "d"))) +
+                                        property("pt_file", "backgroundImage", "")));
         root_.write("R/AppFiles/Templates/float/book.swf", "SWF");
         root_.write("R/AppFiles/Templates/float/html/index.html", "<title>${index.title}</title>");
         root_.write("R/AppFiles/TmplData/mac.app/Contents/Info.plist", "<plist/>");
@@ -88,6 +80,20 @@ protected:
         for (const std::string& name : names)
             pages_->addImgPageFromFile(path("in/" + name));
         pages_->generateNormalPages();
+    }
+    // A template with what sharing and finding a book read, and a page that shows them, in use.
+    void useSharingTemplate()
+    {
+        root_.write("R/AppFiles/Templates/float/flashTemplate.xml",
+                    templateDescription(property("pt_text", "bookTitle", "Q&amp;A &lt;draft&gt;") +
+                                            property("pt_text", "bookDescription", "Trips &amp; \u0085tales") +
+                                            property("pt_text", "bookAddress", " https://example.com/b ") +
+                                            property("pt_list", "languageSetting", "German") +
+                                            property("pt_number", "pageWidth", "600") + property("pt_number", "pageHeight", "800") +
+                                            property("pt_bool", "writeTextVersion", "YES") + property("pt_bool", "showDownload", "NO"),
+                                        ""));
+        root_.write("R/AppFiles/Templates/float/html/index.html", "${head.meta}|${noscript.text}");
+        flashTemplate_->loadTemplate("float");
     }
     std::string read(const std::string& name) const { return file::readFile(path(name)).value_or("(missing)"); }
 
@@ -303,15 +309,11 @@ TEST_F(BookOutputTest, AFailedBookFileWriteIsReportedAndKeepsWhatWasThere)
         EXPECT_EQ(file::isRegularFile(path(out + "/files/book.bin")), written) << blocked;
         EXPECT_EQ(read(out + "/book.swf"), "SWF") << "the run goes on after the failure";
     }
-}
-
-TEST_F(BookOutputTest, AMissingBookFolderWritesNothing)
-{
-    addPages({"a.jpg"});
-    FlashBookOutput writer(pages_, flashTemplate_, path("nowhere"), "");
-    writer.ouputTheBook();
+    // A book folder that is not there is one failure, and nothing is written.
+    FlashBookOutput nowhere(pages_, flashTemplate_, path("nowhere"), "");
+    nowhere.ouputTheBook();
     EXPECT_FALSE(file::exists(path("nowhere")));
-    ASSERT_EQ(writer.failures().size(), 1u);
+    EXPECT_EQ(nowhere.failures().size(), 1u);
 }
 
 TEST_F(BookOutputTest, HtmlFileNames)
@@ -359,29 +361,9 @@ TEST_F(BookOutputTest, ApplicationBundleIsReplacedAsAWhole)
     EXPECT_TRUE(file::isRegularFile(path("new/Bare.app/Contents/Resources/files/book.bin")));
 }
 
-namespace {
-
-// The fixture's template with what sharing and finding a book read, and a page that shows them.
-void writeSharingTemplate(const test::ScratchFolder& root, const std::string& more)
-{
-    root.write("R/AppFiles/Templates/float/flashTemplate.xml",
-               "<template><info><htmlPath>html\\index.html</htmlPath><swfPath>book.swf</swfPath><defaultStyle/>"
-               "<macAppFilesFolder/><mobileTmplFilesPath/></info><properties>" +
-                   property("pt_text", "bookTitle", "Q&amp;A &lt;draft&gt;") +
-                   property("pt_text", "bookDescription", "Trips &amp; \u0085tales") +
-                   property("pt_text", "bookAddress", " https://example.com/b ") +
-                   property("pt_list", "languageSetting", "German") + property("pt_number", "pageWidth", "600") +
-                   property("pt_number", "pageHeight", "800") + property("pt_bool", "writeTextVersion", "YES") +
-                   property("pt_bool", "showDownload", "NO") + more + "</properties></template>");
-    root.write("R/AppFiles/Templates/float/html/index.html", "${head.meta}|${noscript.text}");
-}
-
-} // namespace
-
 TEST_F(BookOutputTest, TheReadingVersionAndThePageLetTheBookBeFoundAndShared)
 {
-    writeSharingTemplate(root_, "");
-    flashTemplate_->loadTemplate("float");
+    useSharingTemplate();
     int number = 3;
     for (const std::string name : {"a.jpg", "b.png", "c.jpg"})
         pages_->pages().push_back(std::make_unique<FlashPageImage>(path("in/" + name), number++));
@@ -464,8 +446,7 @@ TEST_F(BookOutputTest, DownloadOffersThePdfOfThePagesUnderAFittingName)
         {"pictures without a PDF", "YES", "", false, "T", "", true},
         {"a PDF that is gone", "YES", "in/gone.pdf", false, "T", "", true},
     };
-    writeSharingTemplate(root_, "");
-    flashTemplate_->loadTemplate("float");
+    useSharingTemplate();
     addPages({"a.jpg"});
     for (const Case& c : cases) {
         flashTemplate_->setPropertyValue("showDownload", c.offered);

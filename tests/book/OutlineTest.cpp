@@ -58,7 +58,7 @@ std::string expectThrows(const std::function<void()>& run)
 
 } // namespace
 
-TEST(Outline, WriteThenReadGivesTheSameTree)
+TEST(Outline, WriteThenReadGivesTheSameTreeEmptyOrNot)
 {
     FlashOutline outline;
     FlashOutlineItem* first = addItem(outline.items(), nullptr, "Tom & Jerry <1>", 1, 1);
@@ -73,10 +73,8 @@ TEST(Outline, WriteThenReadGivesTheSameTree)
     // An entry read again gets the children it reads, not those and its old ones.
     read->items()[0]->loadItemFromXMLNode(first->outlineItemAsXMLNode().get());
     expectSameTree(outline.items(), read->items(), nullptr);
-}
 
-TEST(Outline, EmptyOutlinesAndChildlessEntries)
-{
+    // An empty outline, and an entry without caption or children.
     const FlashOutline empty;
     const pw::xml::OwnedElement element = empty.outlineAsXMLNode();
     EXPECT_EQ(element->name(), "ols");

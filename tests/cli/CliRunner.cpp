@@ -1,8 +1,5 @@
 #include "CliRunner.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -16,14 +13,6 @@ extern char** environ;
 namespace pw::test {
 
 namespace {
-
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void redirect(posix_spawn_file_actions_t& actions, int fd, int target)
 {
@@ -73,8 +62,8 @@ CliResult runCli(const std::vector<std::string>& args)
         result.exitCode = waitForCli(startCli(args, out, err));
     ::close(out);
     ::close(err);
-    result.out = slurp(outPath);
-    result.err = slurp(errPath);
+    result.out = file::readFile(outPath).value_or("");
+    result.err = file::readFile(errPath).value_or("");
     return result;
 }
 

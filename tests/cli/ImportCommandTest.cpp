@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "CliRunner.h"
 #include "base/FileUtil.h"
 #include "base/XmlDocument.h"
@@ -27,8 +25,9 @@ protected:
 TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
 {
     std::vector<pw::test::TestPage> pages(4);
+    pages[0].links = {{{72, 72, 144, 36}, "https://example.org/outside"}};  // a page the range leaves out
     pages[1].links = {{{72, 72, 144, 36}, "https://example.org/more"}, {{72, 200, 144, 36}, "", 3}};
-    const std::string pdf = write("in.pdf", pw::test::makePdf(pages, {{"Chapter", 1, {{"Part", 2, {}}}}}));
+    const std::string pdf = write("in.pdf", pw::test::makePdf(pages, {{"Chapter", 1, {{"Part", 2, {}}}}}, {"Q&A <Guide>", {}}));
     const std::vector<std::string> links = {"<url>https://example.org/more</url>", "<pageIndex>4</pageIndex>", "<c>Part</c>"};
     const struct {
         std::vector<std::string> options;
@@ -48,14 +47,17 @@ TEST_F(ImportCommandTest, ImportsPagesLinksBookmarksAndPageSize)
         const std::string xml = decodedBook(path(c.book));
         for (const char* fragment : {"<item name=\"pageWidth\">612</item>", "<item name=\"pageHeight\">792</item>",
                                      "count=\"3\"", "./files/page/2.jpg", "<thumbUrl>./files/thumb/4.jpg</thumbUrl>",
-                                     "tileSize=\"512\""})
+                                     "tileSize=\"512\"", "<item name=\"bookTitle\">Q&amp;A &lt;Guide&gt;</item>"})
             EXPECT_NE(xml.find(fragment), std::string::npos) << fragment;
         for (const std::string& fragment : links)
             EXPECT_EQ(xml.find(fragment) != std::string::npos, c.links) << c.book << ": " << fragment;
+        EXPECT_EQ(xml.find("outside"), std::string::npos);
     }
     EXPECT_EQ(file::readFile(path("book/files/page/4.jpg")), file::readFile(path("same/files/page/4.jpg")))
         << "quality 1 by default";
     EXPECT_TRUE(file::isRegularFile(path("book/files/thumb/4.jpg")));
+    EXPECT_NE(file::readFile(path("book/index.html"))->find("<title>Q&amp;A &lt;Guide&gt;</title>"), std::string::npos)
+        << "the document's title names the book";
 }
 
 // Without a terminal, progress is a line per percent, not per page.
@@ -100,15 +102,6 @@ TEST_F(ImportCommandTest, WarningsKeepTheBookAndAnyInputGivesAWellFormedOne)
                                  "<item name=\"bookTitle\">Voil\xEF\xBF\xBD</item>",
                                  "<item name=\"readingDirection\">\xEF\xBF\xBD</item>"})
         EXPECT_NE(xml.find(fragment), std::string::npos) << fragment << "\n" << xml;
-}
-
-TEST_F(ImportCommandTest, DocumentTitleNamesTheBook)
-{
-    const std::string pdf = write("t.pdf", pw::test::makePdf({pw::test::TestPage{}}, {}, {"Q&A <Guide>", {}}));
-    const CliResult result = runCli(withResources({"import", "-o", path("book"), pdf}));
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(decodedBook(path("book")).find("<item name=\"bookTitle\">Q&amp;A &lt;Guide&gt;</item>"), std::string::npos);
-    EXPECT_NE(file::readFile(path("book/index.html"))->find("<title>Q&amp;A &lt;Guide&gt;</title>"), std::string::npos);
 }
 
 // The words go into files/search; --no-text, and a book of pictures, write none and leave
@@ -163,22 +156,6 @@ TEST_F(ImportCommandTest, FailuresWriteNoBook)
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
         EXPECT_FALSE(file::exists(path("book/files/book.bin")));
     }
-}
-
-TEST_F(ImportCommandTest, BuildSkipsWhatIsNoPicture)
-{
-    const pw::RgbImage image{320, 200, std::vector<unsigned char>(320 * 200 * 3, 90)};
-    const std::string picture = write("a.jpg", *pw::JpegEncoder::encode(image, 80));
-    std::filesystem::create_directory(path("tmp"));
-    const pw::test::ScopedEnvironment tmp("TMPDIR", path("tmp"));
-    const CliResult result =
-        runCli(withResources({"build", "-o", path("book"), picture, write("readme.txt", "words"), picture}));
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.err.find("warning: skipped " + path("readme.txt")), std::string::npos) << result.err;
-    const std::string xml = decodedBook(path("book"));
-    EXPECT_NE(xml.find("count=\"2\""), std::string::npos) << xml;
-    EXPECT_NE(xml.find("<item name=\"pageWidth\">320</item>"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::is_empty(path("tmp/Leafreel"))) << "the built PDF was left behind";
 }
 
 } // namespace

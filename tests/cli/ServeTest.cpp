@@ -123,25 +123,4 @@ TEST_F(ServeTest, ServesTheBookAndRefusesEverythingOutsideIt)
     EXPECT_EQ(served.stop(), 0);
 }
 
-TEST_F(ServeTest, BadArgumentsAreReported)
-{
-    struct Case {
-        std::vector<std::string> args;
-        int exitCode;
-        const char* message;
-    };
-    const Case cases[] = {
-        {{"serve"}, 2, "exactly one folder"},
-        {{"serve", folder(), "--port", "http"}, 2, "--port takes a number"},
-        {{"serve", folder(), "--port", "70000"}, 2, "--port takes a number"},
-        {{"serve", path("nowhere"), "--port", "80abc"}, 2, "--port takes a number"},  // before the folder's check
-        {{"serve", path("nowhere")}, 1, "no such folder"},
-    };
-    for (const Case& c : cases) {
-        const pw::test::CliResult result = pw::test::runCli(c.args);
-        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
-    }
-}
-
 } // namespace

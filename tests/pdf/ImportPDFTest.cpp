@@ -501,28 +501,4 @@ TEST(FlashOutlinePDF, BookmarksKeepShapeAndDocumentPageNumbers)
     EXPECT_TRUE(none.items().empty());
 }
 
-TEST(ImportPDFOperation, WholeImportWithLinksAndBookmarks)
-{
-    ScratchFolder scratch;
-    std::vector<TestPage> pages(6);
-    pages[3].links = {TestLink{{100, 100, 100, 50}, "", 1}};
-    const auto path = scratch.write("book.pdf", makePdf(pages, {{"Start", 3, {}}}));
-    const auto operation = runImport(path, "3-6", true, true);
-    ASSERT_TRUE(operation->flashPageSource()) << operation->errorMessage().value_or("");
-    EXPECT_FALSE(operation->errorMessage());
-    EXPECT_EQ(pageSummary(*operation->flashPageSource()),
-              (std::vector<std::string>{"3:3.jpg", "4:4.jpg", "5:5.jpg", "6:6.jpg"}));
-    // Page pictures are twice the page's size in points.
-    const std::string first = operation->flashPageSource()->pages()[0]->pageFilePath();
-    const RgbImage picture = decodeJpeg(file::readFile(first).value_or(""));
-    EXPECT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(1224, 1584));
-    ASSERT_TRUE(operation->flashPagesAnnotation());
-    const auto pageElements = operation->flashPagesAnnotation()->pagesAnnotationsNode().elementsForName("pageAnnos");
-    ASSERT_EQ(pageElements.size(), 4u);
-    EXPECT_EQ(pageElements[1].elementsForName("anno").size(), 1u);  // document page 4 is the book's second
-    ASSERT_TRUE(operation->flashOutline());
-    ASSERT_EQ(operation->flashOutline()->items().size(), 1u);
-    EXPECT_EQ(operation->flashOutline()->items()[0]->pageIndex(), 4);
-}
-
 } // namespace

@@ -39,17 +39,6 @@ TEST(PictureIntake, RefusalsAndWarningsNameTheFile)
 {
     ScratchFolder scratch;
     const struct {
-        PictureOutcome outcome;
-        std::string message;
-    } cases[] = {
-        {{Status::unreadable, "holiday.jpg", "not a picture that can be read"},
-         "skipped holiday.jpg: not a picture that can be read"},
-        {{Status::damaged, "holiday.jpg", ""}, "holiday.jpg is damaged; its page may show grey"},
-        {{Status::ok, "holiday.jpg", ""}, ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.outcome.message(), c.message);
-    const struct {
         std::string name;
         std::string reason;
     } refused[] = {

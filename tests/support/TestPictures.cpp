@@ -7,6 +7,7 @@
 
 #include "base/FileUtil.h"
 #include "picture/VipsRuntime.h"
+#include "support/ScratchFolder.h"
 
 namespace pw::test {
 
@@ -107,17 +108,13 @@ std::string ycckOf(const std::string& cmykJpeg)
 // HEVC encoder keeps memory to the end of the process). command names the files IN and OUT.
 std::string throughProgram(const vips::Image& image, std::string command)
 {
-    char folder[] = "/tmp/pw-picture.XXXXXX";
-    if (!::mkdtemp(folder))
-        return {};
-    const std::string in = std::string(folder) + "/in.png";
-    const std::string out = std::string(folder) + "/out";
+    const ScratchFolder folder;
+    const std::string in = folder / "in.png";
+    const std::string out = folder / "out";
     vips_image_write_to_file(image.get(), in.c_str(), nullptr);
     command.replace(command.find("IN"), 2, in);
     command.replace(command.find("OUT"), 3, out);
-    std::string bytes = std::system(command.c_str()) == 0 ? file::readFile(out).value_or("") : std::string();
-    file::removeAll(folder);
-    return bytes;
+    return std::system(command.c_str()) == 0 ? file::readFile(out).value_or("") : std::string();
 }
 
 std::string saved(const vips::Image& image, const std::string& name, bool strip = false)

@@ -10,7 +10,7 @@ using pw::HTMLConfigInfo;
 using pw::TextTemplate;
 namespace file = pw::file;
 
-TEST(TextTemplate, Substitution)
+TEST(TextTemplate, SubstitutionReplacementAndRemoval)
 {
     struct Case {
         std::string text;
@@ -38,10 +38,7 @@ TEST(TextTemplate, Substitution)
         EXPECT_EQ(tmpl.parse(), c.expected) << c.text;
         EXPECT_EQ(tmpl.parse(), c.expected) << "second parse of " << c.text;
     }
-}
-
-TEST(TextTemplate, ReplacedAndRemovedValues)
-{
+    // A value set again replaces the first; one removed leaves nothing.
     TextTemplate tmpl("[${x}]");
     tmpl.setItem("x", "1");
     tmpl.setItem("x", "2");
@@ -50,7 +47,7 @@ TEST(TextTemplate, ReplacedAndRemovedValues)
     EXPECT_EQ(tmpl.parse(), "[]");
 }
 
-TEST(HTMLConfigInfo, GeneratedPages)
+TEST(HTMLConfigInfo, GeneratedPagesOrNoneFromAnUnreadableTemplate)
 {
     const std::string allFive = "<title>${index.title}</title>|${meta.keywords}|${meta.description}|"
                                 "${script.bottom}|${script.other}";
@@ -86,10 +83,7 @@ TEST(HTMLConfigInfo, GeneratedPages)
         EXPECT_TRUE(info.generateHTMLFrom(folder.write("index.html", c.templateBytes), folder / "page.html")) << c.name;
         EXPECT_EQ(file::readFile(folder / "page.html"), c.expected) << c.name;
     }
-}
-
-TEST(HTMLConfigInfo, UnreadableTemplateWritesNoPage)
-{
+    // A template that cannot be read writes no page, and an old page stays.
     pw::test::ScratchFolder folder;
     const std::string brokenUtf16("\xFF\xFE\x00\xD8", 4); // a lone high surrogate
     folder.write("old.html", "old page");
