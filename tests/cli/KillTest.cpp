@@ -24,7 +24,7 @@ protected:
     {
         const pw::RgbImage image{400, 300, std::vector<unsigned char>(400 * 300 * 3, 120)};
         const std::string jpeg = *pw::JpegEncoder::encode(image, 80);
-        for (int i = 0; i < 80; ++i)
+        for (int i = 0; i < 40; ++i)
             pictures_.push_back(write("p" + std::to_string(i) + ".jpg", jpeg));
     }
 
@@ -102,7 +102,7 @@ TEST_F(KillTest, KilledPublishLeavesOldOrNewFilesWhole)
 {
     killRunsAndCheck("", {"files/book.bin", "index.html", "book.swf"});
     app_ = true;
-    killRunsAndCheck("Trip.app/Contents/Resources", {"files/book.bin", "index.html", "files/page/80.jpg"});
+    killRunsAndCheck("Trip.app/Contents/Resources", {"files/book.bin", "index.html", "files/page/40.jpg"});
 }
 
 } // namespace
