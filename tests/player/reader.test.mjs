@@ -46,12 +46,16 @@ test('RC4 matches a published test vector (the book.bin test decodes what pagewi
 test('ZIP entries are read with sizes in the header or a data descriptor, stored or deflated, after a local extra field', () => {
   const text = '<flipbook count="0">' + 'x'.repeat(5000) + '</flipbook>';
   const localExtra = Buffer.from('5554090003a1b2c3d4a1b2c3d4', 'hex'); // a timestamp field, as Info-ZIP writes
+  // Stored data that holds a zero where a descriptor's size would be, then a descriptor's signature.
+  const binary = 'x'.repeat(8) + '\0\0\0\0PK\x07\x08' + 'y'.repeat(20);
   // Without a central directory, the data descriptor is found by scanning; an unsigned one only through the directory.
-  for (const options of [{}, { descriptor: true }, { stored: true }, { descriptor: true, stored: true }, { stored: true, localExtra },
-    { descriptor: true, localExtra }, { descriptor: true, central: false }, { descriptor: true, signed: false, comment: 'a comment' }]) {
-    const entry = readFirstEntry(zipOne('book.xml', text, options));
-    assert.equal(entry.name, 'book.xml', JSON.stringify(options));
-    assert.equal(Buffer.from(entryContent(entry)).toString(), text, JSON.stringify(options));
+  for (const [options, content = text, name = 'book.xml'] of [[{}], [{ descriptor: true }], [{ stored: true }], [{ descriptor: true, stored: true }],
+    [{ stored: true, localExtra }], [{ descriptor: true, localExtra }], [{ descriptor: true, central: false }], [{ central: false }],
+    [{ descriptor: true, signed: false, comment: 'a comment' }], [{ stored: true, central: false }, ''], [{ stored: true, descriptor: true, central: false }, binary],
+    [{}, text, 'n'.repeat(300) + '.xml']]) {
+    const entry = readFirstEntry(zipOne(name, content, options));
+    assert.equal(entry.name, name, JSON.stringify(options));
+    assert.equal(Buffer.from(entryContent(entry)).toString(), content, JSON.stringify(options));
   }
 });
 
@@ -66,18 +70,23 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
     else b.writeUInt16LE(v, at);
     return b;
   };
+  // Only a directory that names another file gives the sizes of an unsigned descriptor.
+  const misnamed = zipOne('book.xml', 'x', { descriptor: true, signed: false });
+  misnamed.write('other.xm', misnamed.lastIndexOf('book.xml'));
+  // The reader is told why (the book's error page shows the reason).
   const cases = {
-    empty: Buffer.alloc(0),
-    'not a zip': Buffer.from('<html>not found</html>'.padEnd(40)),
-    truncated: good.subarray(0, 45),
-    'damaged deflate data': flipped,
-    'no sizes anywhere': zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40),
+    empty: [Buffer.alloc(0), 'not a ZIP archive'], 'not a zip': [Buffer.from('<html>not found</html>'.padEnd(40)), 'not a ZIP archive'],
+    'cut in the header': [good.subarray(0, 29), 'not a ZIP archive'],
+    truncated: [good.subarray(0, 45), 'truncated ZIP entry'], 'damaged deflate data': [flipped, /^damaged ZIP entry \(.+\)$/],
+    'no sizes anywhere': [zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40), 'ZIP entry without sizes'],
+    'directory of another file': [misnamed, 'ZIP entry without sizes'],
     // Sizes one byte more or less than the entry inflates to, or past the end; sealed; not deflated; a name past the end.
-    'size +1': patched(22, 1), 'size -1': patched(22, -1), 'compressed size': patched(18, 1000), sealed: patched(6, 1, 16),
-    'method 12': patched(8, 12, 16), 'long name': patched(26, 500, 16),
+    'size +1': [patched(22, 1), 'damaged ZIP entry (size mismatch)'], 'size -1': [patched(22, -1), 'damaged ZIP entry (size mismatch)'],
+    'compressed size': [patched(18, 1000), 'truncated ZIP entry'], sealed: [patched(6, 1, 16), 'encrypted ZIP entry'],
+    'method 12': [patched(8, 12, 16), 'unsupported ZIP compression method 12'], 'long name': [patched(26, 500, 16), 'truncated ZIP header'],
   };
-  for (const [name, bytes] of Object.entries(cases)) {
-    assert.throws(() => entryContent(readFirstEntry(bytes)), ZipError, name);
+  for (const [name, [bytes, why]] of Object.entries(cases)) {
+    assert.throws(() => entryContent(readFirstEntry(bytes)), (e) => e instanceof ZipError && (typeof why === 'string' ? e.message === why : why.test(e.message)), name);
   }
   const books = {
     empty: Buffer.alloc(0),
