@@ -46,12 +46,16 @@ test('RC4 matches a published test vector (the book.bin test decodes what pagewi
 test('ZIP entries are read with sizes in the header or a data descriptor, stored or deflated, after a local extra field', () => {
   const text = '<flipbook count="0">' + 'x'.repeat(5000) + '</flipbook>';
   const localExtra = Buffer.from('5554090003a1b2c3d4a1b2c3d4', 'hex'); // a timestamp field, as Info-ZIP writes
+  // Stored data that holds a zero where a descriptor's size would be, then a descriptor's signature.
+  const binary = 'x'.repeat(8) + '\0\0\0\0PK\x07\x08' + 'y'.repeat(20);
   // Without a central directory, the data descriptor is found by scanning; an unsigned one only through the directory.
-  for (const options of [{}, { descriptor: true }, { stored: true }, { descriptor: true, stored: true }, { stored: true, localExtra },
-    { descriptor: true, localExtra }, { descriptor: true, central: false }, { descriptor: true, signed: false, comment: 'a comment' }]) {
-    const entry = readFirstEntry(zipOne('book.xml', text, options));
-    assert.equal(entry.name, 'book.xml', JSON.stringify(options));
-    assert.equal(Buffer.from(entryContent(entry)).toString(), text, JSON.stringify(options));
+  for (const [options, content = text, name = 'book.xml'] of [[{}], [{ descriptor: true }], [{ stored: true }], [{ descriptor: true, stored: true }],
+    [{ stored: true, localExtra }], [{ descriptor: true, localExtra }], [{ descriptor: true, central: false }], [{ central: false }],
+    [{ descriptor: true, signed: false, comment: 'a comment' }], [{ stored: true, central: false }, ''], [{ stored: true, descriptor: true, central: false }, binary],
+    [{}, text, 'n'.repeat(300) + '.xml']]) {
+    const entry = readFirstEntry(zipOne(name, content, options));
+    assert.equal(entry.name, name, JSON.stringify(options));
+    assert.equal(Buffer.from(entryContent(entry)).toString(), content, JSON.stringify(options));
   }
 });
 
@@ -66,18 +70,23 @@ test('damaged archives are refused with a ZIP error, bad book.bin contents as co
     else b.writeUInt16LE(v, at);
     return b;
   };
+  // Only a directory that names another file gives the sizes of an unsigned descriptor.
+  const misnamed = zipOne('book.xml', 'x', { descriptor: true, signed: false });
+  misnamed.write('other.xm', misnamed.lastIndexOf('book.xml'));
+  // The reader is told why (the book's error page shows the reason).
   const cases = {
-    empty: Buffer.alloc(0),
-    'not a zip': Buffer.from('<html>not found</html>'.padEnd(40)),
-    truncated: good.subarray(0, 45),
-    'damaged deflate data': flipped,
-    'no sizes anywhere': zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40),
+    empty: [Buffer.alloc(0), 'not a ZIP archive'], 'not a zip': [Buffer.from('<html>not found</html>'.padEnd(40)), 'not a ZIP archive'],
+    'cut in the header': [good.subarray(0, 29), 'not a ZIP archive'],
+    truncated: [good.subarray(0, 45), 'truncated ZIP entry'], 'damaged deflate data': [flipped, /^damaged ZIP entry \(.+\)$/],
+    'no sizes anywhere': [zipOne('book.xml', 'x', { descriptor: true, central: false }).subarray(0, 40), 'ZIP entry without sizes'],
+    'directory of another file': [misnamed, 'ZIP entry without sizes'],
     // Sizes one byte more or less than the entry inflates to, or past the end; sealed; not deflated; a name past the end.
-    'size +1': patched(22, 1), 'size -1': patched(22, -1), 'compressed size': patched(18, 1000), sealed: patched(6, 1, 16),
-    'method 12': patched(8, 12, 16), 'long name': patched(26, 500, 16),
+    'size +1': [patched(22, 1), 'damaged ZIP entry (size mismatch)'], 'size -1': [patched(22, -1), 'damaged ZIP entry (size mismatch)'],
+    'compressed size': [patched(18, 1000), 'truncated ZIP entry'], sealed: [patched(6, 1, 16), 'encrypted ZIP entry'],
+    'method 12': [patched(8, 12, 16), 'unsupported ZIP compression method 12'], 'long name': [patched(26, 500, 16), 'truncated ZIP header'],
   };
-  for (const [name, bytes] of Object.entries(cases)) {
-    assert.throws(() => entryContent(readFirstEntry(bytes)), ZipError, name);
+  for (const [name, [bytes, why]] of Object.entries(cases)) {
+    assert.throws(() => entryContent(readFirstEntry(bytes)), (e) => e instanceof ZipError && (typeof why === 'string' ? e.message === why : why.test(e.message)), name);
   }
   const books = {
     empty: Buffer.alloc(0),
@@ -132,7 +141,7 @@ test('a book.bin written by pagewind-cli decodes into pages, settings, outline, 
 test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elements', () => {
   const empty = parseBook('<flipbook count="0"><extConfig/><pages/></flipbook>', parser);
   assert.deepEqual([empty.pages.length, empty.outline.length], [0, 0]);
-  assert.throws(() => parseBook('<ols/>', parser), BookFormatError);
+  assert.throws(() => parseBook('<ols/>', parser), (e) => e instanceof BookFormatError && e.message === 'book.xml has no flipbook element');
   const odd = parseBook('<flipbook><extConfig><item name="k">1</item><item name="k">2</item></extConfig><pages/>'
     + '<ols><x/><o><c>A</c><c>B</c><p> 12abc</p><l>1</l><o><c>nested directly</c></o><ci/></o></ols></flipbook>', parser);
   assert.equal(odd.config.get('k'), '1');
@@ -147,7 +156,7 @@ test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elem
     + inner + '</action>' + place + '</anno>';
   const book = parseBook('<flipbook count="2"><pages><page isHardPage="true"><normalUrl> ./files/page/3.jpg </normalUrl></page>'
     + '<page><normalUrl>./files/page/7.jpg</normalUrl><largeUrl>L</largeUrl><thumbUrl>T</thumbUrl></page></pages>'
-    + '<ols><o><c> A </c><p>2</p><l>1</l><ci><o><c>B</c><p>3</p><l>2</l><ci/></o></ci></o></ols><pagesAnnos>'
+    + '<ols><o><c> A </c><p>2</p><l>1</l><ci><o><c>B</c><p>3</p><l>2</l></o></ci></o></ols><pagesAnnos>'
     + '<pageAnnos pageIndex="2">' + anno(OPEN_URL, '<url> https://a.b/ </url>') + anno('other', '') + anno(OPEN_URL, '', '')
     + '</pageAnnos><pageAnnos pageIndex="2">' + anno(GOTO_PAGE, '<pageIndex>7</pageIndex>') + '</pageAnnos>'
     + '<pageAnnos pageIndex="0">' + anno(OPEN_URL, '<url>x</url>') + '</pageAnnos><pageAnnos pageIndex="1"/></pagesAnnos></flipbook>', parser);
@@ -161,12 +170,16 @@ test('book.xml edge cases: no pages, prefix numbers, first item wins, stray elem
   // A largeUrl names tiles only with a layout that adds up; otherwise it is a picture or nothing.
   const large = (attributes, url = './files/large/1/') => parseBook('<flipbook><pages><page><normalUrl>n.jpg</normalUrl><largeUrl '
     + attributes + '>' + url + '</largeUrl></page></pages></flipbook>', parser).pages[0];
-  for (const [attributes, url, tiles, largeUrl] of [['width="600" height="300" tileSize="512" tiles="pj"', undefined, true, 'n.jpg'],
+  for (const [attributes, url, tiles, largeUrl] of [['width="600" height="600" tileSize="512" tiles="pj0p"', ' ./files/large/1/ ', './files/large/1/', 'n.jpg'],
     ['width="600" height="300" tileSize="512" tiles="pjp"', undefined, false, 'n.jpg'], ['width="600" height="300" tileSize="512" tiles="px"', undefined, false, 'n.jpg'],
     ['height="300" tileSize="512" tiles="p"', undefined, false, 'n.jpg'], ['width="600" height="300" tileSize="512" tiles="pj"', '', false, 'n.jpg'],
     ['', 'big.jpg', false, 'big.jpg']]) {
     const page = large(attributes, url);
-    assert.deepEqual([!!page.detail, page.largeUrl], [tiles, largeUrl], attributes);
+    assert.deepEqual([page.detail?.url ?? false, page.largeUrl], [tiles, largeUrl], attributes);
+  }
+  // The PDF offered for download: a file in files/download/, never a path out of it.
+  for (const [attributes, download] of [['file=" in.pdf " size="12 bytes"', { file: 'in.pdf', size: 12 }], ['file="/in.pdf"', null], ['file=".."', null], ['', null]]) {
+    assert.deepEqual(parseBook('<flipbook><download ' + attributes + '/></flipbook>', parser).download, download, attributes);
   }
   assert.deepEqual([odd.hasText, parseBook('<flipbook hasText="true"/>', parser).hasText, parseBook('<flipbook hasText="false"/>', parser).hasText],
     [null, true, false], 'a book that does not say may have text');
@@ -315,29 +328,38 @@ test('search finds words whatever their case, accents, ligatures, quotes and das
   // Words [text, x, width] in ten-thousandths; a line ending in a split word has j: 1.
   const line = (y, words, j) => ({ y, h: 300, j, w: words.map((w, i) => [w, i * 1000, 900]) });
   const index = new TextIndex(text({ pageCount: 9, chunks: 2, chunkSize: 5, pages: [1, 3, 7] }));
-  index.addChunk(text({ chunk: 2, pages: [{ page: 7, lines: [line(0, ['\ufb01ne', 'e-mail', 'x\u2013y', 'HO\u0308HE', 'a'])] }, { page: 'x' }] }));
+  const chunk2 = text({ chunk: 2, pages: [{ page: 7, lines: [line(0, ['\ufb01ne', 'e-mail', 'x\u2013y', 'HO\u0308HE', 'a', '\u0391\u0398\u0389\u039d\u0391'])] }, { page: 'x' }] });
+  index.addChunk(chunk2);
   assert.equal(index.complete, false, 'a chunk still missing');
   index.addChunk(text({ chunk: 1, pages: [
-    { page: 3, lines: [line(0, ['the', 'inter-'], 1), line(500, ['national', 'Stra\u00dfe', '\u201c\u0152uvre\u201d', 'half-'])] },
+    { page: 3, lines: [line(0, ['the', 'co-inter-'], 1), line(500, ['national', 'Stra\u00dfe', '\u201c\u0152uvre\u201d', 'half-'])] },
     { page: 1, lines: [line(0, ['Caf\u00e9', 'au', 'lait,', 'CAFE', 'noir', 'caf\u00e9']), line(400, [])] },
   ] }));
   assert.equal(index.complete, true);
-  for (const [query, hits] of [
+  // Pages are prepared for search in idle time while there is time, or when first searched.
+  assert.deepEqual([index.prepare(() => false), index.prepare(), index.prepare(() => false)], [false, true, true]);
+  for (const [query, hits, from, to] of [
     ['caf\u00e9', [[1, [0]], [1, [3]], [1, [5]]]], ['  Cafe \t AU  ', [[1, [0, 1]]]], ['international', [[3, [1, 2]]]],
-    ['inter-national', []], ['half', [[3, [5]]]], ['strasse', [[3, [3]]]], ['"oeuvre"', [[3, [4]]]], ['fine', [[7, [0]]]], ['x-y', [[7, [2]]]],
+    ['inter-national', []], ['the co-inter', [[3, [0, 1]]]], ['half-', [[3, [5]]]], ['lait, cafe', [[1, [2, 3]]]], ['ai', [[1, [2]], [7, [1]]]],
+    ['ai', [[7, [1]]], 2, 7], ['ai', [[1, [2]]], 1, 6], ['\u03b1\u03b8\u03b7\u03bd\u03b1', [[7, [5]]]], ['strasse', [[3, [3]]]], ['"oeuvre"', [[3, [4]]]], ['fine', [[7, [0]]]], ['x-y', [[7, [2]]]],
     ['hohe', [[7, [3]]]], ['mail x', [[7, [1, 2]]]], ['na', [[3, [2]], [3, [2]]]], ['', []], [' ', []], ['zebra', []],
   ]) {
-    const found = index.search(query);
+    const found = index.search(query, from, to);
     assert.deepEqual(found.hits.map((h) => [h.page, h.words]), hits, query);
     assert.equal(found.pages, new Set(hits.map((h) => h[0])).size, query);
   }
-  assert.deepEqual([index.page(3).words[2], index.page(2)], [{ text: 'national', x: 0, y: 0.05, width: 0.09, height: 0.03 }, null]);
-  assert.equal(foldQuery(' Stra\u00dfe\u00a0\u2018Caf\u00c9\u2019 '), "strasse 'cafe'");
+  assert.deepEqual([index.page(3).words[3], index.page(2)], [{ text: 'Stra\u00dfe', x: 0.1, y: 0.05, width: 0.09, height: 0.03 }, null]);
+  index.addChunk(chunk2);
+  assert.equal(index.search('fine').hits.length, 1, 'a chunk loaded again adds nothing');
+  // Every typographic quote, dash and letter that a keyboard types otherwise.
+  assert.equal(foldQuery(' Stra\u00dfe\u00a0\u2018Caf\u00c9\u2019 \u201a\u201b\u2032\u201c\u201d\u201e\u00ab\u00bb \u2010\u2012\u2013\u2014 \u00e6\u0153\u00f8\u0142\u0131 '),
+    "strasse 'cafe' '''\"\"\"\"\" ---- aeoeoli");
   // A passage shows up to six words either side, with an ellipsis where it leaves words out.
   const long = new TextIndex(text({ chunks: 1, pages: [2] }));
   long.addChunk(text({ chunk: 1, pages: [{ page: 2, lines: [line(0, 'one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen'.split(' '))] }] }));
   assert.deepEqual(long.passageOf(long.search('eight nine').hits[0]), { before: '\u2026 two three four five six seven', match: 'eight nine', after: 'ten eleven twelve thirteen fourteen fifteen' });
   assert.deepEqual(long.passageOf(long.search('two').hits[0]), { before: 'one', match: 'two', after: 'three four five six seven eight \u2026' });
+  assert.equal(long.passageOf(long.search('seven').hits[0]).before, 'one two three four five six');
   for (const bad of [null, { format: 'other', version: 1 }, text({ version: 2 })]) assert.throws(() => new TextIndex(bad), JSON.stringify(bad));
   assert.throws(() => index.addChunk(text({ version: 3, chunk: 3 })));
 });
@@ -358,89 +380,157 @@ function play(ms = 16) {
   }
 }
 
-/** A pointer event of `kind` at x, y of the book (one book pixel a screen pixel), on `target`. */
+/** A pointer event of `kind` at x, y of the book (one book pixel a screen pixel), on `target`; a 'right' button press. */
 function pointer(type, x, y, target, kind = 'mouse') {
   const e = new dom.window.Event('pointer' + type, { bubbles: true, cancelable: true });
-  Object.assign(e, { clientX: x, clientY: y, button: 0, pointerId: 1, pointerType: kind });
+  Object.assign(e, { clientX: x, clientY: y, button: kind === 'right' ? 2 : 0, pointerId: 1, pointerType: kind === 'touch' ? kind : 'mouse' });
   target.dispatchEvent(e);
 }
 
 /**
- * A book of `count` pages 300 x 400 at `page`, reading `rtl`, one page at a time when `single`; `steps`
- * are asked of it in turn: 'next', 'prev', a page to go to, 'layout' (spreads or one page, the other
- * way), 'hover x y', or a press `[kind, ms, [x, y], ...]` moving through the points `ms` apart ('text':
- * a mouse on the words). Gives the pages shown at the end, the slots, the book's shift and events.
+ * A book of `count` pages 300 x 400 at `page`, reading `rtl`, one page at a time when `single`, the `hard` pages stiff; `steps`
+ * are asked of it in turn: 'next', 'prev', a page to go to, 'layout' (spreads or one page, the other way), 'hover x y', 'leave'
+ * (the mouse leaves the book), or a press `[kind, ms, [x, y], ...]` moving through the points `ms` apart ('text': a mouse on the
+ * words, 'link': on a link, 'right': the other button), let go of `pause` ms later unless `cancel` (a second finger came). Gives the pages shown,
+ * the slots, the book's shift and events, each turning leaf as "front/back beneath" ('!' stiff), each turn's milliseconds, where
+ * the last step left the corner and how far it rose or fell on the way, the pictures asked for ahead, page elements made anew.
  */
-function turned({ count = 9, page = 4, rtl = false, single = false }, steps) {
+function turned({ count = 9, page = 4, rtl = false, single = false, hard = [] }, steps) {
   // Each view's own window, for the pointer events it listens to there; other tests set globals of their own.
   Object.assign(globalThis, { window: parseHTML('').window, document: dom.document, requestAnimationFrame: frame, cancelAnimationFrame: (id) => frames.delete(id) });
   Object.defineProperty(globalThis, 'performance', { value: { now: () => clock }, configurable: true });
   const bus = new EventBus();
-  const events = [];
+  const [events, leaves, took, drawn] = [[], [], [], []];
+  let [wanted, made, started] = ['', 0, null];
   for (const name of ['turnstart', 'turnend', 'doubletap']) bus.on(name, (d) => events.push(name + (d.target ?? (d.completed === undefined ? '' : d.completed ? '+' : '-'))));
-  const pages = { want() {}, show() {}, element: (n) => (n >= 1 && n <= count ? el('div', 'pw-page', { 'data-page': String(n) }, [el('div', 'pw-text')])
-    : el('div', 'pw-page pw-blank', { 'data-page': '' })) };
-  const view = new FlipView(bus, { pages: Array.from({ length: count }, () => ({})) }, { rtl, flipSpeed: 200 }, pages, page);
+  const pageIn = (e) => e.querySelector('[data-page]')?.dataset.page || '-';
+  bus.on('turnstart', () => (started = clock, leaves.push(pageIn(view.leaf.front) + '/' + pageIn(view.leaf.back) + ' ' + view.slots[view.turn.side].dataset.page
+    + (view.leaf.root.classList.contains('pw-turn-hard') ? '!' : ''))));
+  bus.on('turnend', () => { if (started !== null) took.push(clock - started); started = null; });
+  const element = (n) => {
+    const e = n >= 1 && n <= count ? el('div', 'pw-page', { 'data-page': String(n) }, [el('div', 'pw-text'), el('a', 'pw-link')]) : el('div', 'pw-page pw-blank', { 'data-page': '' });
+    const left = () => (e.parentNode === view.slots.right && !view.single ? 300 : 0);
+    made++;
+    return Object.assign(e, { getBoundingClientRect: () => ({ left: left(), right: left() + 300, top: 0, bottom: 400 }) });
+  };
+  const pages = { want(shown, soon) { wanted = soon.join(','); }, show() {}, element };
+  const view = new FlipView(bus, { pages: Array.from({ length: count }, (_, i) => ({ hard: hard.includes(i + 1) })) }, { rtl, flipSpeed: 200 }, pages, page);
   view.setLayout(single, 300, 400);
   view.root.getBoundingClientRect = () => ({ left: 0, top: 0, width: view.bookWidth, height: 400 });
+  view.leaf.draw = ((draw) => (point) => draw.call(view.leaf, point, drawn.push(point)))(view.leaf.draw);
+  made = 0;
   for (const step of steps) {
+    drawn.length = 0;
     if (step === 'next' || step === 'prev') view[step]();
     else if (step === 'layout') view.setLayout(!view.single, 300, 400);
+    else if (step === 'leave') pointer('leave', 0, 0, view.root);
     else if (typeof step === 'number') view.goToPage(step);
     else if (typeof step === 'string') pointer('move', +step.split(' ')[1], +step.split(' ')[2], window);
     else {
       const [kind, ms, first, ...rest] = step;
-      pointer('down', ...first, kind === 'text' ? view.slots.right.querySelector('.pw-text') : view.root, kind === 'text' ? 'mouse' : kind);
+      const on = { text: '.pw-text', link: '.pw-link' }[kind];
+      pointer('down', ...first, on ? view.slots[view.forwardSide].querySelector(on) : view.root, kind);
       for (const p of rest) { clock += ms; pointer('move', ...p, window, kind); play(0); }
-      pointer('up', ...(rest.length ? rest[rest.length - 1] : first), window, kind);
+      clock += step.pause || 0;
+      pointer(step.cancel ? 'cancel' : 'up', ...(rest.length ? rest[rest.length - 1] : first), window, kind);
     }
     if (!(Array.isArray(step) && step.hold)) play();
   }
+  const at = drawn.length ? drawn[drawn.length - 1].map(Math.round).join(',') : '-';
+  const lift = Math.round(Math.max(0, ...drawn.map((p) => Math.abs(p[1] - drawn[0][1]))));
   return { shown: view.visiblePages().join(','), slots: ['left', 'right'].map((s) => (view.slots[s].hidden ? '-' : view.slots[s].dataset.page)),
-    shift: view.root.style.transform, events: events.join(' ') };
+    shift: view.root.style.transform, events: events.join(' '), leaves: leaves.join(' '), took: took.join(' '), corner: at + ' ' + lift,
+    wanted, made, classes: view.root.className, view };
 }
 
 test('pages lie in their slots by reading direction, a closed book stands in the middle', () => {
-  // [rtl, single, page]: the pages in the left and right slots ('-' hidden, '0' or count + 1 blank), the book's shift.
-  for (const [rtl, single, page, slots, shift] of [
-    [false, false, 4, ['4', '5'], ''], [true, false, 4, ['5', '4'], ''], [false, false, 1, ['0', '1'], 'translateX(-150px)'],
-    [true, false, 1, ['1', '0'], 'translateX(150px)'], [false, false, 8, ['8', '9'], ''], [false, false, 10, ['10', '11'], 'translateX(150px)'],
-    [true, false, 10, ['11', '10'], 'translateX(-150px)'], [false, true, 4, ['-', '4'], ''], [true, true, 4, ['4', '-'], ''], [false, true, 1, ['-', '1'], ''],
+  // [rtl, single, page]: the pages in the left and right slots ('-' hidden, '0' or count + 1 blank), the book's shift, the
+  // pictures asked for ahead (the next spread first), and the page under (or nearest) points of the left page, the right, above the right.
+  for (const [rtl, single, page, slots, shift, ahead, under] of [
+    [false, false, 4, ['4', '5'], '', '6,7,2,3,8,9,1', '4 5 5'], [true, false, 4, ['5', '4'], '', '6,7,2,3,8,9,1', '5 4 4'],
+    [false, false, 1, ['0', '1'], 'translateX(-150px)', '2,3,4,5', '1 1 1'], [true, false, 1, ['1', '0'], 'translateX(150px)', '2,3,4,5', '1 1 1'],
+    [false, false, 8, ['8', '9'], '', '6,7,4,5', '8 9 9'], [false, false, 10, ['10', '11'], 'translateX(150px)', '8,9,6,7', '10 10 10'],
+    [true, false, 10, ['11', '10'], 'translateX(-150px)', '8,9,6,7', '10 10 10'], [false, true, 4, ['-', '4'], '', '5,3,6,2', '4 4 4'],
+    [true, true, 4, ['4', '-'], '', '5,3,6,2', '4 4 4'], [false, true, 1, ['-', '1'], '', '2,3', '1 1 1'],
   ]) {
     const got = turned({ count: page === 10 ? 10 : 9, page, rtl, single }, []);
-    assert.deepEqual([got.slots, got.shift], [slots, shift], [rtl, single, page].join(' '));
+    const at = [[100, 200], [450, 200], [700, -50]].map(([x, y]) => got.view.pageAt(x, y).page).join(' ');
+    // The style sheet shades the side a closed book shows.
+    const classes = 'pw-book' + (single ? ' pw-single' : '') + (shift ? (shift.includes('-') ? ' pw-shows-right' : ' pw-shows-left') : '');
+    const style = got.view.root.style;
+    assert.deepEqual([got.slots, got.shift, got.wanted, at, got.classes, [style.width, style.height, style.getPropertyValue('--pw-page-w'), style.getPropertyValue('--pw-page-h'), style.transition]],
+      [slots, shift, ahead, under, classes, [single ? '300px' : '600px', '400px', '300px', '400px', 'transform 200ms ease']], [rtl, single, page].join(' '));
+    assert.deepEqual([...got.view.root.children].map((e) => e.className), ['pw-slot pw-left', 'pw-slot pw-right', 'pw-spine', 'pw-turn']);
   }
 });
 
 test('the book turns when asked, by clicks and taps on its edges, by drags and flicks, within itself', () => {
   const [R, L, M, low] = [597, 3, 450, 380]; // the right edge, the left edge, the middle of the right page, near the bottom
   const cases = [
-    ['next, next, prev', {}, ['next', 'next', 'prev'], '6,7', 'turnstart3 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
-    ['to the first and last pages, no further', {}, [1, 'prev', 99, 'next', 7], '6,7', 'turnstart0 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
-    ['one page at a time', { single: true }, ['next', 'prev', 'prev', 9, 'next'], '9', 'turnstart5 turnend+ turnstart4 turnend+ turnstart3 turnend+ turnstart9 turnend+'],
-    ['a click on either edge', {}, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '2,3', 'turnstart3 turnend+ turnstart2 turnend+ turnstart1 turnend+'],
-    ['right to left, a click on either edge', { rtl: true }, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '6,7', 'turnstart1 turnend+ turnstart2 turnend+ turnstart3 turnend+'],
-    ['one page: taps on either edge', { single: true }, [['touch', 0, [297, 200]], ['touch', 0, [297, 200]], ['touch', 0, [3, 200]]], '5', 'turnstart5 turnend+ turnstart6 turnend+ turnstart5 turnend+'],
+    ['next, next, prev', {}, ['next', 'next', 'prev'], '6,7', 'turnstart3 turnend+ turnstart4 turnend+ turnstart3 turnend+', { leaves: '5/6 7 7/8 9 8/7 6', took: '208 208 208', corner: '-300,400 54', made: 6 }],
+    ['to the first and last pages, no further', {}, [1, 'prev', 99, 'next', 7], '6,7', 'turnstart0 turnend+ turnstart4 turnend+ turnstart3 turnend+', { leaves: '4/1 0 1/8 9 8/7 6', made: 6 }],
+    ['one page at a time', { single: true }, ['next', 'prev', 'prev', 9, 'next'], '9', 'turnstart5 turnend+ turnstart4 turnend+ turnstart3 turnend+ turnstart9 turnend+',
+      { leaves: '4/- 5 4/- 5 3/- 4 3/- 9', made: 4 }],
+    ['a click on either edge', {}, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '2,3', 'turnstart3 turnend+ turnstart2 turnend+ turnstart1 turnend+',
+      { leaves: '5/6 7 6/5 4 4/3 2', corner: '-300,0 54' }],
+    ['right to left, a click on either edge', { rtl: true }, [['mouse', 0, [R, low]], ['mouse', 0, [L, 20]], ['mouse', 0, [L, 20]]], '6,7', 'turnstart1 turnend+ turnstart2 turnend+ turnstart3 turnend+',
+      { leaves: '4/3 2 3/4 5 5/6 7' }],
+    ['one page: taps on either edge', { single: true }, [['touch', 0, [297, 200]], ['touch', 0, [297, 200]], ['touch', 0, [3, 200]]], '5', 'turnstart5 turnend+ turnstart6 turnend+ turnstart5 turnend+',
+      { leaves: '4/- 5 5/- 6 5/- 6', corner: '300,400 60', made: 3 }],
     ['one page right to left', { single: true, rtl: true }, [['touch', 0, [3, 200]], ['touch', 0, [297, 200]], ['touch', 0, [297, 200]]], '3', 'turnstart5 turnend+ turnstart4 turnend+ turnstart3 turnend+'],
-    ['a click inside a page turns nothing, two quick taps zoom', {}, [['mouse', 0, [M, 200]], ['touch', 0, [150, 200]], ['touch', 0, [152, 202]]], '4,5', 'doubletap'],
-    ['a second click while a page turns turns one more', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 0, [R, low]]], '8,9', 'turnstart3 turnend+ turnstart4 turnend+'],
-    ['a slow drag past the spine turns', {}, [['mouse', 300, [R, low], [M, low], [250, low], [100, low]]], '6,7', 'turnstart3 turnend+'],
-    ['a slow drag short of the spine falls back', {}, [['mouse', 300, [R, low], [500, low], [400, low]]], '4,5', 'turnstart3 turnend-'],
-    ['a slow drag back from the left edge', {}, [['mouse', 300, [L, 20], [200, 20], [400, 30], [550, 30]]], '2,3', 'turnstart1 turnend+'],
+    ['a click inside a page turns nothing, two quick taps zoom, not 40 pixels apart', {}, [['mouse', 0, [M, 200]], ['touch', 0, [150, 200]], ['touch', 0, [152, 202]],
+      ['touch', 0, [100, 200]], ['touch', 0, [140, 200]]], '4,5', 'doubletap'],
+    ['clicks while pages turn add up', { page: 2 }, [Object.assign(['mouse', 0, [R, low]], { hold: true }), Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 0, [R, low]]],
+      '8,9', 'turnstart2 turnend+ turnstart4 turnend+'],
+    ['a turn asked for while a corner is lifted', {}, ['hover 590 390', 'next'], '6,7', 'turnend- turnstart3 turnend+'],
+    ['a second click while a page turns turns one more, faster', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 0, [R, low]], 'prev'], '6,7',
+      'turnstart3 turnend+ turnstart4 turnend+ turnstart3 turnend+', { took: '80 128 208' }],
+    ['a new layout in the middle of a turn ends it where it was heading', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), 'layout'], '6', 'turnstart3 turnend+'],
+    ['a slow drag past the spine turns', {}, [['mouse', 300, [R, low], [M, low], [250, low], [100, low]]], '6,7', 'turnstart3 turnend+', { took: '696', corner: '-300,400 8', made: 2 }],
+    ['a slow drag short of the spine falls back', {}, [['mouse', 300, [R, low], [500, low], [400, low]]], '4,5', 'turnstart3 turnend-', { took: '396', corner: '300,400 15', made: 2 }],
+    ['moves at the same instant make no flick', {}, [['touch', 0, [M, 200], [430, 200], [410, 200]]], '4,5', 'turnstart3 turnend-'],
+    ['a quick stroke that stops before the finger lifts does not flick', {}, [Object.assign(['touch', 16, [M, 200], [430, 200], [410, 200]], { pause: 100 })], '4,5', 'turnstart3 turnend-'],
+    ['a diagonal stroke drags', {}, [['touch', 16, [M, 200], [440, 210]]], '4,5', 'turnstart3 turnend-'],
+    ['a slow drag back from the left edge', {}, [['mouse', 300, [L, 20], [200, 20], [400, 30], [550, 30]]], '2,3', 'turnstart1 turnend+', { corner: '-300,0 10' }],
     ['a quick stroke anywhere flicks, either way', {}, [['touch', 16, [M, 200], [430, 200], [410, 200]], ['touch', 16, [150, 200], [170, 200], [190, 200]], ['touch', 16, [150, 200], [170, 200], [190, 200]]], '2,3',
       'turnstart3 turnend+ turnstart2 turnend+ turnstart1 turnend+'],
     ['right to left, a stroke to the left turns back', { rtl: true }, [['touch', 16, [M, 200], [430, 200], [410, 200]]], '2,3', 'turnstart1 turnend+'],
     ['a stroke up or down turns nothing', {}, [['touch', 16, [M, 200], [452, 230], [455, 260]]], '4,5', ''],
-    ['a mouse drag over the words selects them', {}, [['text', 300, [M, 200], [400, 200], [300, 200]]], '4,5', ''],
-    ['one page: a drag past its middle turns', { single: true }, [['mouse', 300, [297, low], [200, low], [120, low]]], '5', 'turnstart5 turnend+'],
-    ['a hovered corner lifts, and a click on it turns', {}, ['hover 590 390', ['mouse', 0, [590, 390]]], '6,7', 'turnstart3 turnend+'],
-    ['a lifted corner falls back when the mouse leaves', {}, ['hover 590 390', 'hover 450 200'], '4,5', 'turnend-'],
-    ['a lifted corner taken and carried over', {}, ['hover 590 390', ['mouse', 300, [590, 390], [300, 390], [20, 390]]], '6,7', 'turnstart3 turnend+'],
+    ['a mouse drag over the words selects them, from the edge too', {}, [['text', 300, [M, 200], [400, 200], [300, 200]], ['text', 300, [R, 200], [500, 200]]], '4,5', ''],
+    ['one page: a quick stroke the other way brings the page before', { single: true }, [['touch', 16, [150, 200], [170, 200], [190, 200]]], '3', 'turnstart3 turnend+'],
+    ['one page: a drag past its middle turns', { single: true }, [['mouse', 300, [297, low], [200, low]], ['mouse', 300, [297, low], [200, low], [120, low]]], '5',
+      'turnstart5 turnend- turnstart5 turnend+', { took: '96 444', corner: '-300,400 21' }],
+    ['one page: the page before drawn in past the middle comes, short of it falls back', { single: true }, [['mouse', 300, [3, low], [60, low]], ['mouse', 300, [3, low], [150, low], [250, low]]],
+      '3', 'turnstart3 turnend- turnstart3 turnend+', { made: 2 }],
+    ['a hovered corner lifts, and a click on it turns', {}, ['hover 590 390', 'hover 585 385', ['mouse', 0, [585, 385]]], '6,7', 'turnstart3 turnend+', { corner: '-300,400 32' }],
+    ['a lifted corner taken and carried over', {}, ['hover 590 390', ['mouse', 300, [590, 390], [300, 390], [20, 390]]], '6,7', 'turnstart3 turnend+', { corner: '-300,400 20' }],
     ['a press while a page turns drags nothing', {}, [Object.assign(['mouse', 0, [R, low]], { hold: true }), ['mouse', 300, [M, 200], [100, 200]]], '6,7', 'turnstart3 turnend+'],
+    // Clicks: 60 pixels of a 300-pixel page along its outer edge turn; a right click or one on a link does not.
+    ['the edges are a fifth of a page wide', {}, [['mouse', 0, [540, 200]], ['mouse', 0, [541, 200]], ['mouse', 0, [60, 200]], ['mouse', 0, [59, 200]]], '4,5', 'turnstart3 turnend+ turnstart2 turnend+'],
+    ['one page: the edges are a fifth of it wide', { single: true }, [['mouse', 0, [240, 200]], ['mouse', 0, [241, 200]], ['mouse', 0, [60, 200]], ['mouse', 0, [59, 200]]],
+      '4', 'turnstart5 turnend+ turnstart4 turnend+'],
+    ['a right click or a click on a link turns nothing', {}, [['right', 0, [R, low]], ['link', 0, [R, low]]], '4,5', ''],
+    ['stiff pages turn as boards', { count: 10, page: 1, hard: [1, 10] }, ['next', 10], '10', 'turnstart1 turnend+ turnstart5 turnend+', { leaves: '1/2 3! 3/10 11!', made: 4 }],
+    ['a drag that a second finger interrupts falls back', {}, [Object.assign(['touch', 0, [M, 200]], { cancel: true }), Object.assign(['touch', 300, [R, low], [M, low], [250, low]], { cancel: true })],
+      '4,5', 'turnstart3 turnend-'],
+    ['a move of six pixels drags, of five clicks', {}, [['mouse', 16, [R, low], [R - 5, low]], ['mouse', 16, [R, low], [R - 6, low]]], '6,7', 'turnstart3 turnend+ turnstart4 turnend-', { took: '208 96' }],
+    ['a lifted corner taken and moved six pixels falls back', {}, ['hover 590 390', ['mouse', 16, [590, 390], [584, 390]]], '4,5', 'turnstart3 turnend-'],
+    ['two taps 350 ms apart are two taps', {}, [['touch', 0, [150, 200]], Object.assign(['touch', 0, [150, 200]], { pause: 350 })], '4,5', ''],
+    ['no drag past the last or the first page', { page: 7 }, [['mouse', 300, [R, low], [100, low]], ['mouse', 300, [R, low], [100, low]], 2, ['mouse', 300, [L, low], [500, low]],
+      ['mouse', 300, [L, low], [500, low]]], '1', 'turnstart4 turnend+ turnstart1 turnend+ turnstart0 turnend+'],
+    // A hovered corner lifts by 7% of the page's width towards the spine, and only a corner: 64 pixels of a 400-pixel page.
+    ['a hovered corner lifts, only near the corner', {}, ['hover 590 336', 'hover 590 -1', 'hover 590 401', 'hover 590 400'], '4,5', '', { corner: '279,379 21' }],
+    ['one page: the corner of the page before lifts in', { single: true }, ['hover 10 390'], '4', '', { corner: '-258,383 17' }],
+    ['no corner lifts past the first or the last page', { page: 2 }, ['hover 10 390', 'hover 450 200', 1, 'hover 10 390', 7, 'hover 590 390', 'hover 450 200', 9, 'hover 590 390'],
+      '8,9', 'turnend- turnstart0 turnend+ turnstart3 turnend+ turnend- turnstart4 turnend+', { corner: '- 0' }],
+    ['moving to another corner lets the lifted one fall, the top one lifts', {}, ['hover 590 390', 'hover 10 390', 'hover 590 390', 'hover 590 10', 'hover 590 0'], '4,5',
+      'turnend- turnend-', { corner: '279,21 21' }],
+    ['a lifted corner falls back when the mouse leaves the book', {}, ['hover 590 390', 'leave'], '4,5', 'turnend-', { corner: '300,400 20' }],
     ['spreads to one page and back keep the page', { page: 5 }, ['layout', 'next', 'layout'], '4,5', 'turnstart5 turnend+'],
   ];
-  for (const [name, options, steps, shown, events] of cases) {
+  // `more`: the turning leaves, the turns' lengths, where the last step left the corner, page elements made anew (see turned()).
+  for (const [name, options, steps, shown, events, more = {}] of cases) {
     const got = turned(options, steps);
-    assert.deepEqual([got.shown, got.events], [shown, events], name);
+    assert.deepEqual([got.shown, got.events, ...Object.keys(more).map((k) => got[k])], [shown, events, ...Object.values(more)], name);
   }
 });
