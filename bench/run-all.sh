@@ -93,7 +93,7 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')
   echo
   echo "## Real manuals: book size, thumbnails, zoom detail, search"
   echo
-  echo "\`bench/manuals.sh\`: libtasn1.pdf (libtasn1-doc, 36 pages) and shared-mime-info-spec.pdf"
+  echo "\`bench/manuals.sh\`: libtasn1.pdf (libtasn1-doc, 36 pages) and the PDF of shared-mime-info's documentation"
   echo "(shared-mime-info, 17 pages), and a 196-page book of their pages, imported with the command"
   echo "line's defaults (quality 1, links, bookmarks, text). Sizes in KB (a page's share of each folder),"
   echo "\`growth\`: the whole book over the same book without thumbnails and detail. Detail forms, KB a"
