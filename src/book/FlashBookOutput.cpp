@@ -79,6 +79,12 @@ std::string extFileName(const std::string& key, const std::string& value)
     return key + "." + bookExtension(value);
 }
 
+// A book URL ("./files/page/1.jpg") as a path relative to the book folder.
+std::string relativeToBook(const std::string& url)
+{
+    return url.rfind("./", 0) == 0 ? url.substr(2) : url;
+}
+
 // A file name made of a title: letters, digits and "-_.," kept, everything else between them
 // one "-", at most about 80 bytes (whole characters). Empty when nothing is left.
 std::string fileNameOfTitle(const std::string& title)
@@ -222,13 +228,21 @@ void FlashBookOutput::prepaireNomalPage(const std::string& baseFolder)
         ++done;
         if (!page)
             continue;
-        const std::string target = file::joinPath(
-            folder, log::format("%d.%s", page->pageIndex(), bookExtension(page->pageFilePath()).c_str()));
-        clearWayFor(target, page->pageFilePath());
-        if (!file::copyFile(page->pageFilePath(), target))
-            addFailure(log::format("page %d: could not copy %s", page->pageIndex(), page->pageFilePath().c_str()));
+        copyPageFile(page->pageIndex(), page->pageFilePath(), folder, "");
         iStopped = iPageProgress && !iPageProgress(done, total);
     }
+}
+
+std::optional<std::string> FlashBookOutput::copyPageFile(std::int32_t pageNumber, const std::string& source,
+                                                         const std::string& folder, const char* what)
+{
+    const std::string name = log::format("%d.%s", pageNumber, bookExtension(source).c_str());
+    const std::string target = file::joinPath(folder, name);
+    clearWayFor(target, source);
+    if (file::copyFile(source, target))
+        return name;
+    addFailure(log::format("page %d: could not copy %s%s", pageNumber, what, source.c_str()));
+    return std::nullopt;
 }
 
 bool FlashBookOutput::copyTiles(const FlashPageTiles& tiles, const std::string& folder)
@@ -271,13 +285,8 @@ void FlashBookOutput::prepaireZoomendPage(const std::string& baseFolder)
                 addFailure(log::format("page %d: could not copy its detail from %s", n, tiles->pageFilePath().c_str()));
             continue;
         }
-        const std::string name = log::format("%d.%s", n, bookExtension(zoomed->pageFilePath()).c_str());
-        const std::string target = file::joinPath(folder, name);
-        clearWayFor(target, zoomed->pageFilePath());
-        if (file::copyFile(zoomed->pageFilePath(), target))
-            iZoomedURLs[n] = {url + name, std::nullopt};
-        else
-            addFailure(log::format("page %d: could not copy %s", n, zoomed->pageFilePath().c_str()));
+        if (const auto name = copyPageFile(n, zoomed->pageFilePath(), folder, ""))
+            iZoomedURLs[n] = {url + *name, std::nullopt};
     }
 }
 
@@ -294,13 +303,8 @@ void FlashBookOutput::prepaireThumbPage(const std::string& baseFolder)
         if (iThumbURLs.empty())
             file::createDirectories(folder);
         const std::int32_t n = page->pageIndex();
-        const std::string name = log::format("%d.%s", n, bookExtension(thumb->pageFilePath()).c_str());
-        const std::string target = file::joinPath(folder, name);
-        clearWayFor(target, thumb->pageFilePath());
-        if (file::copyFile(thumb->pageFilePath(), target))
-            iThumbURLs[n] = "./" + iResourceFolder + "/" + iThumbPageFolder + "/" + name;
-        else
-            addFailure(log::format("page %d: could not copy its thumbnail %s", n, thumb->pageFilePath().c_str()));
+        if (const auto name = copyPageFile(n, thumb->pageFilePath(), folder, "its thumbnail "))
+            iThumbURLs[n] = "./" + iResourceFolder + "/" + iThumbPageFolder + "/" + *name;
     }
 }
 
@@ -448,8 +452,7 @@ void FlashBookOutput::outputReadingVersion()
                 continue;
             ReadingVersion::Page page;
             page.fileNumber = pages[i]->pageIndex();
-            std::string url = getThumbPageURL(iFlashPageSource->getNormalPageAtIndex(page.fileNumber));
-            page.pictureUrl = url.rfind("./", 0) == 0 ? url.substr(2) : url;
+            page.pictureUrl = relativeToBook(getThumbPageURL(iFlashPageSource->getNormalPageAtIndex(page.fileNumber)));
             if (iFlashPagesText && i < iFlashPagesText->pages().size() && !iFlashPagesText->pages()[i].empty())
                 page.text = &iFlashPagesText->pages()[i];
             book.pages.push_back(std::move(page));
@@ -478,7 +481,7 @@ void FlashBookOutput::outputHTMLPage()
         if (pages && !pages->empty() && pages->front()) {
             const std::string first = getNormalPageURL(iFlashPageSource->getNormalPageAtIndex(pages->front()->pageIndex()));
             if (!first.empty())
-                page.setHTMLPreviewImage(address + (first.rfind("./", 0) == 0 ? first.substr(2) : first));
+                page.setHTMLPreviewImage(address + relativeToBook(first));
         }
         if (!address.empty())
             page.setHTMLPageAddress(address + file::lastPathComponent(target));

@@ -142,6 +142,10 @@ private:
     void outputSearchText();
     void outputPlayer();
     bool hasText() const;
+    // Copies one picture of a page into folder as "N.ext" and gives that name; none, with the
+    // failure recorded ("page N: could not copy WHAT SOURCE"), when it cannot be copied.
+    std::optional<std::string> copyPageFile(std::int32_t pageNumber, const std::string& source, const std::string& folder,
+                                            const char* what);
     // Copies the tiles of a page's detail into folder; false when one cannot be copied.
     static bool copyTiles(const FlashPageTiles& tiles, const std::string& folder);
 
