@@ -18,15 +18,18 @@ constexpr double kWidest = 960;
 constexpr double kStageRoom = 1.16;
 constexpr double kToolbar = 60;
 
-std::string trimmed(std::string text)
-{
-    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
-    text.erase(text.begin(), std::find_if_not(text.begin(), text.end(), blank));
-    text.erase(std::find_if_not(text.rbegin(), text.rend(), blank).base(), text.end());
-    return text;
-}
-
 } // namespace
+
+std::string BookEmbedCode::bookAddress(const FlashTemplate& flashTemplate)
+{
+    std::string address = flashTemplate.propertyValueFor("bookAddress", "");
+    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
+    address.erase(address.begin(), std::find_if_not(address.begin(), address.end(), blank));
+    address.erase(std::find_if_not(address.rbegin(), address.rend(), blank).base(), address.end());
+    if (!address.empty() && address.back() != '/')
+        address += '/';
+    return address;
+}
 
 std::string BookEmbedCode::encodedPath(const std::string& path)
 {
@@ -62,7 +65,7 @@ std::string BookEmbedCode::forPage(const std::string& src, const std::string& ti
 std::string BookEmbedCode::forBook(const FlashTemplate& flashTemplate, const std::string& folder, const std::string& htmlName,
                                    const std::string& title)
 {
-    std::string address = trimmed(flashTemplate.propertyValueFor("bookAddress", ""));
+    std::string address = bookAddress(flashTemplate);
     if (address.empty())
         address = encodedPath(file::lastPathComponent(file::withoutTrailingSlash(folder)));
     if (!address.empty() && address.back() != '/')

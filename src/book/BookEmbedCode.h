@@ -21,6 +21,9 @@ public:
     // for a book folder put beside the page that embeds it.
     static std::string forBook(const FlashTemplate& flashTemplate, const std::string& folder, const std::string& htmlName,
                                const std::string& title);
+    // The book's own web address as the template's "bookAddress" gives it, without surrounding
+    // blanks and ending in "/"; empty when it is not set.
+    static std::string bookAddress(const FlashTemplate& flashTemplate);
     // The path with every byte outside letters, digits, "-._~/" percent-encoded.
     static std::string encodedPath(const std::string& path);
 };

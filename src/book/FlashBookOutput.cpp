@@ -9,6 +9,7 @@
 #include "base/Log.h"
 #include "base/NumberText.h"
 #include "base/TextEncoding.h"
+#include "book/BookEmbedCode.h"
 #include "book/FlashBookFile.h"
 #include "book/FlashOutline.h"
 #include "book/FlashPageSource.h"
@@ -376,13 +377,7 @@ std::string FlashBookOutput::templateText(const std::string& key) const
 
 std::string FlashBookOutput::bookAddress() const
 {
-    std::string address = templateText("bookAddress");
-    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
-    address.erase(address.begin(), std::find_if_not(address.begin(), address.end(), blank));
-    address.erase(std::find_if_not(address.rbegin(), address.rend(), blank).base(), address.end());
-    if (!address.empty() && address.back() != '/')
-        address += '/';
-    return address;
+    return iFlashTemplate ? BookEmbedCode::bookAddress(*iFlashTemplate) : std::string();
 }
 
 std::optional<FlashBookOutput::Download> FlashBookOutput::download() const
