@@ -75,7 +75,7 @@ void PageImportTask::start(const BookPages& origin)
                 BuildFileRemoval removal{operation->PDFPath()};
                 const auto built = PictureDocumentBuilder::buildFromPictures(origin.builtPictures, stop.get());
                 for (const PictureOutcome& picture : built.skipped)
-                    outcome.skipped.append(QString::fromStdString(picture.path + ": " + picture.reason));
+                    outcome.skipped.append(QString::fromStdString(picture.pathAndReason()));
                 for (const PictureOutcome& picture : built.damaged)
                     outcome.damaged.append(QString::fromStdString(picture.path));
                 if (!stop->load())

@@ -33,14 +33,6 @@ std::string listed(const std::vector<std::string>& paths)
     return text;
 }
 
-std::string listedReasons(const std::vector<PictureOutcome>& outcomes)
-{
-    std::string text;
-    for (const PictureOutcome& outcome : outcomes)
-        text += (text.empty() ? "" : "; ") + outcome.path + ": " + outcome.reason;
-    return text;
-}
-
 ImportedBook makePages(const BookPages& pages)
 {
     if (pages.origin == PagesOrigin::demonstration) {
@@ -149,7 +141,7 @@ int runPublish(const std::vector<std::string>& args)
         }
     }
     if (pageSource->pages().empty())
-        throw Failure("none of the files is a picture that can be read (" + listedReasons(problems) + ")");
+        throw Failure(PictureOutcome::noneReadable(problems));
     for (const PictureOutcome& problem : problems)
         printWarning(problem.message());
     // The page size as an import sets it, from the first page.

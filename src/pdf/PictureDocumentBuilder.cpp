@@ -36,14 +36,6 @@ int renderedSide(const PictureIntake::Size& size)
     return static_cast<int>(std::clamp(pixels, 1.0, double(PDFToSWFPageConverter::kMaxPictureSide)));
 }
 
-std::string listed(const std::vector<PictureOutcome>& outcomes)
-{
-    std::string text;
-    for (const PictureOutcome& outcome : outcomes)
-        text += (text.empty() ? "" : "; ") + outcome.path + ": " + outcome.reason;
-    return text;
-}
-
 // The process id a build file name carries last: "output-12.pdf" and the kept "output-12-3.pdf"
 // give 12, the unfinished copy "output-12.pdf.part-34" the writer's 34; none for any other name.
 std::optional<long> buildFileOwner(const std::string& name)
@@ -204,8 +196,7 @@ PictureDocumentBuilder::BuildResult PictureDocumentBuilder::buildFromPictures(co
             result.damaged.push_back(std::move(outcome));
     }
     if (builder.pageCount() == 0)
-        throw PagewindException("BUILD_NO_PICTURE",
-                                "none of the files is a picture that can be read (" + listed(result.skipped) + ")");
+        throw PagewindException("BUILD_NO_PICTURE", PictureOutcome::noneReadable(result.skipped));
     const std::string folder = buildFolderPath();
     PW_LOG_INFO("Template: %s", folder.c_str());
     if (!file::isDirectory(folder) && ::mkdir(folder.c_str(), 0700) != 0 && !file::isDirectory(folder))

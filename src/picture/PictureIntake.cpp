@@ -294,7 +294,15 @@ std::string PictureOutcome::message() const
     case Status::unreadable:
         break;
     }
-    return "skipped " + path + ": " + reason;
+    return "skipped " + pathAndReason();
+}
+
+std::string PictureOutcome::noneReadable(const std::vector<PictureOutcome>& outcomes)
+{
+    std::string list;
+    for (const PictureOutcome& outcome : outcomes)
+        list += (list.empty() ? "" : "; ") + outcome.pathAndReason();
+    return "none of the files is a picture that can be read (" + list + ")";
 }
 
 const std::vector<std::string>& PictureIntake::acceptedExtensions()

@@ -17,6 +17,11 @@ struct PictureOutcome {
     bool usable() const { return status != Status::unreadable; }
     // "skipped PATH: REASON", "PATH is damaged; its page may show grey", or empty when ok.
     std::string message() const;
+    // "PATH: REASON".
+    std::string pathAndReason() const { return path + ": " + reason; }
+    // What a run says when none of its pictures can be read: "none of the files is a picture
+    // that can be read (PATH: REASON; ...)".
+    static std::string noneReadable(const std::vector<PictureOutcome>& outcomes);
 };
 
 // The one way pictures come in, from every path that takes the user's photographs (Build,
